@@ -1,0 +1,43 @@
+#include "cli/cli_app.h"
+
+#include <ostream>
+
+#include "cli/commands.h"
+
+namespace slv::cli {
+
+std::vector<std::unique_ptr<Command>> allCommands()
+{
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(makeImfpCommand());
+    return commands;
+}
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    CLI::App app{"XPS Selvaro: quantitative evaluation of XPS measurements", "selvaro-cli"};
+    app.require_subcommand(1);
+    auto commands = allCommands();
+    for (auto& command : commands)
+        command->attach(app);
+
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        const auto chosen = app.get_subcommands();
+        out << (chosen.empty() ? app.help() : chosen.front()->help());
+        return kExitOk;
+    } catch (const CLI::ParseError& e) {
+        err << "error: " << e.what() << "\n";
+        const auto chosen = app.get_subcommands();
+        err << (chosen.empty() ? app.help() : chosen.front()->help());
+        return kExitUsage;
+    }
+    for (auto& command : commands)
+        if (command->chosen())
+            return command->run(out, err);
+    return kExitUsage;
+}
+
+}  // namespace slv::cli

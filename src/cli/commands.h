@@ -1,0 +1,31 @@
+// The subcommands of selvaro-cli. Each one adds its options to the parser
+// and, when chosen, runs and returns the exit code.
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+namespace slv::cli {
+
+class Command {
+public:
+    virtual ~Command() = default;
+    /// Adds the subcommand and its options to the program's parser.
+    virtual void attach(CLI::App& app) = 0;
+    /// Runs the parsed subcommand; results go to out, messages to err.
+    virtual int run(std::ostream& out, std::ostream& err) = 0;
+    bool chosen() const { return m_subcommand != nullptr && m_subcommand->parsed(); }
+
+protected:
+    CLI::App* m_subcommand = nullptr;
+};
+
+std::unique_ptr<Command> makeImfpCommand();
+
+/// Every subcommand, in the order the help lists them.
+std::vector<std::unique_ptr<Command>> allCommands();
+
+}  // namespace slv::cli

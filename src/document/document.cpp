@@ -1,0 +1,73 @@
+#include "document/document.h"
+
+namespace slv {
+
+namespace {
+constexpr float kMgKAlphaEv = 1253.6f;
+constexpr float kAlKAlphaEv = 1486.6f;
+constexpr float kHydrogenAtomicWeight = 1.008f;
+
+const char* const kTimeUnits[] = {"s", "min", "h", "d"};
+const char* const kTiltUnits[] = {"\xB0", "rad"};  // degree sign in the files' ANSI text
+const char* const kTemperatureUnits[] = {"K", "\xB0" "C", "\xB0" "F"};
+
+template<std::size_t N>
+const char* unitOf(const char* const (&units)[N], int index)
+{
+    return index >= 0 && index < static_cast<int>(N) ? units[index] : "";
+}
+}  // namespace
+
+float ExcitationEnergy(const Document& doc, int sourceCode)
+{
+    switch (sourceCode) {
+    case kSourceMg: return kMgKAlphaEv;
+    case kSourceAl: return kAlKAlphaEv;
+    case kSourceOther: return doc.ParNumber[6];
+    default: return 0.0f;
+    }
+}
+
+void RecomputeUnits(Document& doc)
+{
+    doc.UnitText[0] = unitOf(kTimeUnits, doc.UnitIndex[0]);
+    doc.UnitText[1] = unitOf(kTiltUnits, doc.UnitIndex[1]);
+    doc.UnitText[2] = unitOf(kTemperatureUnits, doc.UnitIndex[2]);
+    doc.UnitText[3] = doc.LenUnitA == 0 ? "nm" : doc.LenUnitA == 1 ? "A" : "";
+}
+
+int SingleElementOfLayer(const Document& doc, int layer)
+{
+    int found = -1;
+    for (int row = 0; row <= doc.ElemCount; ++row) {
+        if (doc.LayerComp[layer][row] == 0.0f)
+            continue;
+        if (found >= 0)
+            return 0;
+        found = row;
+    }
+    return found > 0 ? found : 0;
+}
+
+float LayerElementDensity(const Document& doc, int layer)
+{
+    const int row = SingleElementOfLayer(doc, layer);
+    return row > 0 ? doc.ElDensity[row] : 0.0f;
+}
+
+void SetHydrogenRow(Document& doc)
+{
+    doc.AtomicNo[0] = 1;
+    doc.ElSymbol[0] = "H ";
+    doc.AtWeight[0] = kHydrogenAtomicWeight;
+    doc.ValElectrons[0] = 1.0f;
+}
+
+void SetFixedLabelNames(Document& doc)
+{
+    const char* const names[] = {"Sequence number", "Name", "Time", "Tilt", "Temperature", "Treatment"};
+    for (int i = 0; i < 6; ++i)
+        doc.LabelName[i] = names[i];
+}
+
+}  // namespace slv
