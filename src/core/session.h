@@ -3,6 +3,7 @@
 // window and every command of a front end works on the same Session.
 #pragma once
 
+#include <array>
 #include <filesystem>
 
 #include "document/document.h"
@@ -34,6 +35,9 @@ struct Session {
     char DecSep = '.';
     /// The current experiment of the model calculation.
     int ModelExperiment = 1;
+    /// Weights of the nine polar-angle classes of the current model geometry (1..9),
+    /// filled from the element library's geometry-weight records.
+    std::array<float, 10> AngleWeight{};
     /// Folder of the program: the element library, help and examples live there.
     std::filesystem::path programFolder;
 
