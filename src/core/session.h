@@ -19,8 +19,6 @@ struct Session {
     Session(UserDialogs& dialogs, SettingsStore& settings, DocumentShell& shell)
         : dialogs(dialogs), settings(settings), shell(shell)
     {
-        SetFixedLabelNames(doc);
-        SetHydrogenRow(doc);
     }
 
     Document doc;

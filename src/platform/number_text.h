@@ -11,6 +11,14 @@
 
 namespace slv {
 
+/// The whole trimmed text as a number with the given decimal separator;
+/// nullopt when it is blank, does not convert, or is not finite.
+std::optional<double> ConvertNumber(std::string_view text, char decSep);
+
+/// The whole trimmed text as an Integer (halves to the even neighbour);
+/// nullopt when it does not convert or lies outside the Integer range.
+std::optional<Integer> ConvertInteger(std::string_view text, char decSep);
+
 /// A grid cell's text as a Single: blank or unconvertible text gives 0. The
 /// decimal separator is the locale's (decSep); no thousands separators.
 float ParseSingle(std::string_view text, char decSep);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/session.h"
+#include "document/new_document.h"
 #include "support/recording_dialogs.h"
 #include "support/recording_shell.h"
 
@@ -13,6 +14,14 @@ struct TestSession {
     MemorySettingsStore settings;
     RecordingShell shell;
     Session session{dialogs, settings, shell};
+
+    /// A started session holding a new, empty document.
+    TestSession()
+    {
+        StartSession(session, '.');
+        NewDocument(session);
+        shell.calls.clear();
+    }
 
     Document& doc() { return session.doc; }
 };

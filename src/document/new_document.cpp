@@ -1,0 +1,131 @@
+#include "document/new_document.h"
+
+#include "document/settings_defaults.h"
+
+namespace slv {
+
+char DecimalSeparatorOf(std::string_view textOfOnePointOne)
+{
+    return textOfOnePointOne.find('.') != std::string_view::npos ? '.' : ',';
+}
+
+void StartSession(Session& session, char localeDecimalSeparator)
+{
+    SetFixedLabelNames(session.doc);
+    SetHydrogenRow(session.doc);
+    session.DecSep = localeDecimalSeparator;
+}
+
+namespace {
+
+void clearExperiments(Document& doc)
+{
+    for (int e = 1; e <= kMaxExperiments; ++e) {
+        for (int row = 1; row <= kMaxElements; ++row) {
+            doc.Intensity[e][row] = kEmptyValue;
+            doc.IMFPval[e][row] = kEmptyValue;
+        }
+        for (int label = 1; label <= kLabelsPerExperiment; ++label)
+            doc.LabelText[e][label] = "";
+        for (int layer = 1; layer <= kMaxLayers; ++layer)
+            doc.ThickRes[e][layer] = kEmptyValue;
+        doc.ExpContam[e] = kEmptyValue;
+        doc.ExpAtWeight[e] = kEmptyValue;
+        doc.ExpDensity[e] = kEmptyValue;
+        doc.ExpMatClass[e] = kClassNone;
+        doc.CoverRes[e] = kEmptyValue;
+        doc.ExpOmit[e] = false;
+    }
+}
+
+void clearElementRows(Session& session)
+{
+    Document& doc = session.doc;
+    for (int row = 1; row <= kMaxElements; ++row) {
+        doc.ElSymbol[row] = "";
+        doc.ElLine[row] = "";
+        doc.ElState[row] = "";
+        doc.CrossSect[row] = 0.0f;
+        doc.Asymmetry[row] = kNoAsymmetry;
+        doc.AtWeight[row] = 0.0f;
+        doc.ElDensity[row] = 0.0f;
+        doc.Oxygens[row] = 0;
+        doc.Valence[row] = 0;
+        doc.ValElectrons[row] = 0.0f;
+        doc.ResOxygenMerged[row] = false;
+        doc.ElOmit[row] = false;
+        doc.ElModelFlag[row] = 0;
+        // The binding energies stay: they are refilled by every element table.
+    }
+}
+
+void clearModel(Session& session)
+{
+    Document& doc = session.doc;
+    for (int layer = 0; layer <= kMaxLayers; ++layer) {
+        doc.LayerName[layer] = "";
+        doc.LayerKind[layer] = 0;
+        doc.LayerLink[layer] = 0;
+        doc.LayerMolWeight[layer] = 0.0f;
+        doc.LayerDensity[layer] = 0.0f;
+        doc.LayerBandGap[layer] = kEmptyValue;
+        doc.LayerValElec[layer] = 0;
+        doc.LayerMatClass[layer] = kClassNone;
+        doc.LayerThick[layer] = 0.0;
+        doc.LayerComp[layer].fill(0.0f);
+        doc.LayerIMFP[layer].fill(0.0f);
+    }
+    // A fitted coverage belongs to the data set it was fitted for.
+    doc.Coverage = 0.0;
+    doc.PolyPar.fill(0.0f);
+    doc.MultiLayers = 1;
+    session.ModelExperiment = 1;
+    doc.ModelOn = 0;
+}
+
+}  // namespace
+
+void NewDocument(Session& session)
+{
+    Document& doc = session.doc;
+    session.shell.closeChildWindows();
+    session.shell.unloadNotesWindow();
+    session.shell.setDataCommandsEnabled(false);
+
+    ReadDefaults(session);
+    doc.AxisIndex = 1;
+    doc.LabelSelect[0] = 2;
+    doc.LabelName[6] = "TextLabel";
+    doc.LabelName[7] = "NumLabel";
+
+    clearExperiments(doc);
+    clearElementRows(session);
+
+    doc.ElemCount = 0;
+    doc.ExpCount = 0;
+    doc.IMFPRowCount = 0;
+    doc.LabelCols = 0;
+    doc.NotesText.clear();
+    doc.NotesLen = 0;
+    doc.LenUnitA = 0;
+    doc.SampleRadius = 0.0f;
+    doc.InnerRadius = 0.0f;
+    session.res.RefElem = 1;
+    RecomputeUnits(doc);
+
+    clearModel(session);
+    doc.ParText[0].clear();
+    doc.ExcEnergy = ExcitationEnergy(doc, doc.ParIndex[1]);
+
+    session.shell.abandonPrintJob();
+
+    doc.RecalcNeeded = true;
+    doc.DocDirty = false;
+    doc.IsTemplate = false;
+    doc.DepthScale = 0;
+    session.shell.resetWindowSwitches();
+    doc.DocFileName.clear();
+    session.shell.clearFileDialogName();
+}
+
+}  // namespace slv
