@@ -11,6 +11,7 @@
 #include "document/print_options.h"
 #include "platform/settings_store.h"
 #include "platform/user_dialogs.h"
+#include "model/model_state.h"
 #include "quant/quant_state.h"
 
 namespace slv {
@@ -25,6 +26,7 @@ struct Session {
     CorrectionTables corr;
     QuantResults res;
     PrintOptions print;
+    ModelState model;
 
     /// Set after an error box was shown (or while the main window closes) so
     /// that the next identical report is not shown twice; the next check clears it.

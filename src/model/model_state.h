@@ -1,0 +1,59 @@
+// Working values of the structure model: what the calculation set-up derives
+// from the model record (emission cosines, the fit's upper thickness bound,
+// the reference element), what the structure analysis decides (whether the
+// system is defined and the coverage can be fitted), and the run-time error
+// trap of the model calculation and the fit.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "document/document.h"
+
+namespace slv {
+
+/// Codes of the routines in which a model run-time error was trapped.
+enum ModelRoutine : int {
+    kRoutineLmdif = 1,
+    kRoutineResidual = 2,
+    kRoutineFdjac2 = 3,
+    kRoutineQrfac = 4,
+    kRoutineLmpar = 5,
+    kRoutineQrsolv = 6,
+    kRoutineEnorm = 7,
+    kRoutineModelCalculation = 8,
+    kRoutinePlane = 9,
+    kRoutineCurved = 10,
+    kRoutineNanotube = 11,
+};
+
+/// Error numbers of trapped numeric run-time errors.
+enum ModelErrorNumber : int {
+    kErrInvalidCall = 5,  // e.g. square root of a negative number
+    kErrNumericOverflow = 6,
+    kErrSubscript = 9,
+    kErrDivisionByZero = 11,
+};
+
+struct ModelState {
+    ExpTable<double> EmissionCos{};
+    double MaxThick = 0.0;
+    int ModelRefElem = 0;
+    int FitExpCount = 1;
+    std::array<int, kMaxLayers + 1> ParamOfLayer{};
+    double TubeRadius = 0.0;
+    int TubeSteps = 1;
+    bool SystemDefined = false;
+    bool CoverageFitted = false;
+    int MetalElem = 0;
+    int OxideElem = 0;
+    /// Trapped run-time error: routine code (0 = none) and error number.
+    int ModelErrFlag = 0;
+    int ModelErrNo = 0;
+    /// Calculated intensities, index (experiment - 1) x ElemCount + row.
+    std::vector<double> CalcIntensity;
+    /// Set while the simulation window is open: the set-up then keeps RefElem.
+    bool SimulActive = false;
+};
+
+}  // namespace slv
