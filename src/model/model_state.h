@@ -27,13 +27,10 @@ enum ModelRoutine : int {
     kRoutineNanotube = 11,
 };
 
-/// Error numbers of trapped numeric run-time errors.
-enum ModelErrorNumber : int {
-    kErrInvalidCall = 5,  // e.g. square root of a negative number
-    kErrNumericOverflow = 6,
-    kErrSubscript = 9,
-    kErrDivisionByZero = 11,
-};
+/// Trapped numeric run-time errors use the classic error numbers of
+/// document/file_error.h (kErrInvalidCall 5, kErrOverflow 6,
+/// kErrDivisionByZero 11) and this one.
+inline constexpr int kErrSubscript = 9;
 
 struct ModelState {
     ExpTable<double> EmissionCos{};
