@@ -50,6 +50,10 @@ struct QuantResults {
     int RefElem = 1;
     float RefValue = 1.0f;
     bool MergeStates = false;
+    /// Set by the element validation: the row's element is measured with more
+    /// than one line, and whether any such element exists.
+    RowTable<bool> MultiLineMark{};
+    bool MultiLineFound = false;
 };
 
 }  // namespace slv
