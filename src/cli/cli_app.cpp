@@ -9,6 +9,7 @@ namespace slv::cli {
 std::vector<std::unique_ptr<Command>> allCommands()
 {
     std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(makeQuantifyCommand());
     commands.push_back(makeImfpCommand());
     return commands;
 }

@@ -24,6 +24,7 @@ protected:
 };
 
 std::unique_ptr<Command> makeImfpCommand();
+std::unique_ptr<Command> makeQuantifyCommand();
 
 /// Every subcommand, in the order the help lists them.
 std::vector<std::unique_ptr<Command>> allCommands();
