@@ -1,5 +1,7 @@
 // The one message routine for run-time file errors: an error number (the
 // classic run-time error codes) and a context say which text the analyst sees.
+// The readers of data files, of the element library and of transmission files
+// report through it, so that one failure always reads the same.
 #pragma once
 
 #include <filesystem>
@@ -10,14 +12,16 @@ namespace slv {
 
 struct Session;
 
-/// Error numbers of file operations.
+/// Error numbers of file operations (and of the arithmetic run on file data).
 enum FileErrorNumber : int {
+    kErrInvalidCall = 5,
     kErrOverflow = 6,
+    kErrDivisionByZero = 11,
     kErrBadFileName = 52,
     kErrFileNotFound = 53,
     kErrReadPastEnd = 62,
-    kErrPathNotFound = 75,
-    kErrPathAccess = 76,
+    kErrPathAccess = 75,
+    kErrPathNotFound = 76,
 };
 
 /// Where the error occurred: general, data file, element library, transmission file.
@@ -28,7 +32,9 @@ enum FileErrorContext : int {
     kContextTransmission = 4,
 };
 
-/// The text shown for an error, without the trailing blanks.
+/// The text shown for an error, without the trailing blanks. The library
+/// context names programFolder; an error number without a text of its own
+/// shows the number and systemDescription.
 std::string FileErrorText(int errorNumber, int context, const std::filesystem::path& programFolder,
                           std::string_view systemDescription = {});
 
