@@ -1,19 +1,107 @@
-// Transmission files (.ltr): one analyser transmission function per file,
-// of kind Exponential, Polynomial, Rational (NPL), Tabulated or Combined.
+// Transmission files (.ltr): one analyser transmission function per file, of
+// kind Exponential, Polynomial, Rational (NPL), Tabulated or Combined
+// (Unifit). The file is plain text: comment lines starting with "#", a
+// keyword line (EXP, POL0..POL6, NPL, TAB, UNI), then up to 40 data lines of
+// fields separated by ";" or ",":
+//
+//   # analyser at pass energy 20 eV
+//   TAB
+//   500; 1.0
+//   1500; 0.5
+//
+// EXP, POL and TAB lines start with the energy from which the row applies;
+// NPL holds the numerator and the denominator coefficients on two lines, UNI
+// its seven coefficients on one. A file is untrusted input: it is read only
+// up to kMaxTransmissionFileBytes, and every fault ends in a status.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "core/session.h"
 
 namespace slv {
 
+/// Function kinds, as TranFuncKind shows them.
+enum TransmissionKind : int {
+    kTransmissionKindNone = 0,
+    kTransmissionKindExp = 1,
+    kTransmissionKindPol = 2,
+    kTransmissionKindNpl = 3,
+    kTransmissionKindTab = 4,
+    kTransmissionKindUni = 5,
+};
+
+inline constexpr int kMaxTransmissionRows = 40;
+inline constexpr int kMaxTransmissionOrder = 6;
+/// No transmission file of this program comes near this size; a larger file is not one.
+inline constexpr std::size_t kMaxTransmissionFileBytes = std::size_t{1} << 20;
+
+struct TransmissionKeyword {
+    int kind = kTransmissionKindNone;
+    int order = 0;  // EXP 2, POL n, NPL 4, TAB 0, UNI 6
+};
+
+/// The kind and order a keyword line names; nullopt for an unknown keyword
+/// or a POL order outside 0..6.
+std::optional<TransmissionKeyword> ParseTransmissionKeyword(std::string_view line);
+
+/// The rows of a transmission file, 1-based as the analysis numbers them.
+struct TransmissionTable {
+    TransmissionKeyword keyword;
+    int rowCount = 0;
+    std::array<float, kMaxTransmissionRows + 1> E{};  // start energy of each row, eV
+    std::array<std::array<float, kMaxTransmissionRows + 1>, kMaxTransmissionOrder + 1> C{};  // C[j][row]
+};
+
+/// Why a transmission file gives no factors. InvalidData is reported by the
+/// caller's "Invalid transmission data" message; the others are run-time
+/// errors of the arithmetic that ReportFileError shows first.
+enum class TransmissionFault { None, InvalidData, Overflow, DivisionByZero, InvalidCall };
+
+struct TransmissionRead {
+    TransmissionTable table;
+    TransmissionFault fault = TransmissionFault::None;
+};
+
+/// Parses the text of a transmission file.
+TransmissionRead ReadTransmissionFile(std::string_view text);
+
+struct TransmissionValue {
+    float value = 1.0f;
+    TransmissionFault fault = TransmissionFault::None;
+};
+
+/// The transmission function of the table at kinetic energy kineticEv.
+TransmissionValue EvaluateTransmission(const TransmissionTable& table, float kineticEv);
+
+/// Finds the transmission file at path or, when it has been moved, by its
+/// name in the current folder and then in the program folder; a file found
+/// there is used after the analyst was asked whether path should keep its
+/// old value (No: path takes the new one and DocDirty is set). nullopt, with
+/// ReportFileError shown, when there is no file to read.
+std::optional<std::filesystem::path> OpenTransmissionFile(Session& session, std::string& path);
+
 /// Evaluates the transmission file at path (which the moved-file search may
 /// change, with the analyst's consent) at the kinetic energies
-/// excitationEv - bindingEv[i]. Returns false, having reported the problem,
-/// when the file is missing or its data are invalid.
+/// excitationEv - bindingEv[i] into factors[i]. Returns false, having
+/// reported any file or run-time error, when the file is missing or its data
+/// are invalid.
 bool FileTransmission(Session& session, std::string& path, std::span<const float> bindingEv,
                       float excitationEv, std::span<float> factors);
+
+/// The kinetic-energy grid of the plotted transmission curve: points at
+/// stepEv, 2 stepEv, ... count × stepEv, the step being the smallest multiple
+/// of 50 eV that gives at most 40 points below the excitation energy.
+struct TransmissionCurveGrid {
+    float stepEv = 0.0f;
+    int count = 0;
+};
+TransmissionCurveGrid TransmissionCurveGridOf(float excitationEv);
 
 }  // namespace slv

@@ -1,0 +1,132 @@
+#include <algorithm>
+#include <cmath>
+
+#include "quant/imfp_formulas.h"
+#include "quant/quantification.h"
+#include "quant/row_imfps.h"
+
+namespace slv {
+
+namespace {
+
+/// Stands for a density or mean atomic weight that was not entered.
+constexpr float kMissingMatrixValue = 1.0f;
+constexpr float kPercent = 100.0f;
+
+/// The experiments whose matrix description is used: all of them with
+/// separate values, otherwise only experiment 1, whose λ then serve all.
+struct MatrixExperiments {
+    int experimentCount;
+    int last;
+};
+
+MatrixExperiments matrixExperimentsOf(const Document& doc)
+{
+    const int count = std::clamp<int>(doc.ExpCount, 0, kMaxExperiments);
+    const bool separate = doc.ParIndex[10] == 1;
+    return {count, separate ? count : std::min(count, 1)};
+}
+
+void replaceMissing(float& value)
+{
+    if (!(value > 0.0f))
+        value = kMissingMatrixValue;
+}
+
+void storeLineImfps(Session& session, int experiment, const std::optional<RowImfps>& lambdas)
+{
+    if (lambdas)
+        StoreRowImfps(session.doc, *lambdas, 1.0, session.corr.LineIMFP[experiment]);
+}
+
+/// Mean atomic weight of each experiment's matrix: the entered one, or the
+/// weight average over the preliminary atomic percentages.
+void meanAtomicWeights(Session& session, const MatrixExperiments& matrix)
+{
+    Document& doc = session.doc;
+    auto& mean = session.corr.MatAtWeight;
+    if (doc.ParIndex[9] == 1) {
+        PreliminaryComposition(session);
+        for (int exp = 1; exp <= matrix.experimentCount; ++exp) {
+            float sum = 0.0f;
+            for (int row = 1; row <= ElementRowCount(doc); ++row)
+                if (HasValue(session.res.ResultValue[exp][row]))
+                    sum += session.res.ResultValue[exp][row] * doc.AtWeight[row];
+            mean[exp] = sum / kPercent;
+        }
+    } else {
+        for (int exp = 1; exp <= matrix.experimentCount; ++exp)
+            mean[exp] = doc.ExpAtWeight[exp];
+    }
+    for (int exp = 1; exp <= matrix.last; ++exp) {
+        if (doc.ParIndex[9] != 1)
+            replaceMissing(doc.ExpAtWeight[exp]);
+        replaceMissing(mean[exp]);
+        replaceMissing(doc.ExpDensity[exp]);
+    }
+}
+
+}  // namespace
+
+void LineIMFPs(Session& session, int method)
+{
+    Document& doc = session.doc;
+    auto& lambda = session.corr.LineIMFP;
+    const MatrixExperiments matrix = matrixExperimentsOf(doc);
+    const int rows = ElementRowCount(doc);
+
+    // Every cell starts without a value, so that nothing of an earlier run
+    // survives a method that cannot compute; such cells end at 1 below.
+    for (int exp = 1; exp <= matrix.experimentCount; ++exp)
+        std::fill(lambda[exp].begin(), lambda[exp].end(), 0.0f);
+
+    switch (method) {
+    case kImfpNone:
+        break;
+    case kImfpExplicit:
+        for (int exp = 1; exp <= matrix.last; ++exp)
+            for (int row = 1; row <= rows; ++row)
+                lambda[exp][row] = doc.IMFPval[exp][row];
+        break;
+    case kImfpExponential:
+        for (int exp = 1; exp <= matrix.last; ++exp)
+            storeLineImfps(session, exp, ImfpsAtLineEnergies(doc, [&](double e) {
+                               return PowerLawImfp(e, doc.ParNumber[0]);
+                           }));
+        break;
+    case kImfpSeahDench:
+        meanAtomicWeights(session, matrix);
+        for (int exp = 1; exp <= matrix.last; ++exp)
+            storeLineImfps(session, exp,
+                           SeahDenchIMFP(session, doc.ExpMatClass[exp], session.corr.MatAtWeight[exp],
+                                         doc.ExpDensity[exp]));
+        break;
+    case kImfpJablonski:
+        for (int exp = 1; exp <= matrix.last; ++exp) {
+            const double exponent = JablonskiExponent(doc.ExpMatClass[exp]);
+            storeLineImfps(session, exp, ImfpsAtLineEnergies(doc, [&](double e) { return PowerLawImfp(e, exponent); }));
+        }
+        break;
+    case kImfpGries:
+        PreliminaryComposition(session);
+        for (int exp = 1; exp <= matrix.last; ++exp) {
+            replaceMissing(doc.ExpDensity[exp]);
+            storeLineImfps(session, exp,
+                           GriesIMFP(session, doc.ExpMatClass[exp], session.res.ResultValue[exp], 1,
+                                     doc.ExpDensity[exp]));
+        }
+        break;
+    default:
+        session.dialogs.show(kImproperImfpMethodText, MessageIcon::Critical);
+        break;
+    }
+
+    for (int exp = matrix.last + 1; exp <= matrix.experimentCount; ++exp)
+        lambda[exp] = lambda[1];
+    for (int exp = 1; exp <= matrix.experimentCount; ++exp)
+        for (int row = 1; row <= rows; ++row)
+            if (!(lambda[exp][row] > 0.0f) || !std::isfinite(lambda[exp][row]))
+                lambda[exp][row] = 1.0f;
+}
+
+}  // namespace slv

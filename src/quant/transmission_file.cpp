@@ -1,0 +1,236 @@
+#include "quant/transmission_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cfloat>
+#include <cmath>
+#include <fstream>
+#include <system_error>
+
+#include "document/file_error.h"
+#include "platform/fixed_text.h"
+#include "platform/number_text.h"
+
+namespace slv {
+
+namespace {
+
+constexpr const char* kMovedText1 = "The transmission file is not found in its specified location (";
+constexpr const char* kMovedText2 = ") but found in the ";
+constexpr const char* kMovedText3 = " folder.    \r\nDo you want to keep the original invalid path?";
+constexpr const char* kDataFileFolderWord = "data file";
+constexpr const char* kProgramFolderWord = "aplication";
+
+constexpr int kExpOrder = 2;
+constexpr int kNplOrder = 4;
+constexpr int kTabOrder = 0;
+constexpr int kUniOrder = 6;
+constexpr std::size_t kMaxFieldsPerLine = 8;
+
+/// Walks the lines of a text; a line ends at LF, a CR before it is dropped.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : m_rest(text) {}
+
+    std::optional<std::string_view> next()
+    {
+        if (m_rest.empty())
+            return std::nullopt;
+        const std::size_t end = m_rest.find('\n');
+        std::string_view line = m_rest.substr(0, end);
+        m_rest = end == std::string_view::npos ? std::string_view{} : m_rest.substr(end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        return line;
+    }
+
+private:
+    std::string_view m_rest;
+};
+
+bool isCommentOrBlank(std::string_view line)
+{
+    return (!line.empty() && line.front() == '#') || trimmed(line).empty();
+}
+
+/// The fields of a data line, split at ";" and ","; nullopt for more than eight.
+struct Fields {
+    std::array<std::string_view, kMaxFieldsPerLine> text{};
+    std::size_t count = 0;
+};
+
+std::optional<Fields> splitFields(std::string_view line)
+{
+    Fields fields;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = line.find_first_of(";,", start);
+        if (fields.count == kMaxFieldsPerLine)
+            return std::nullopt;
+        fields.text[fields.count++] = trimmed(line.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos)
+            return fields;
+        start = end + 1;
+    }
+}
+
+/// A field's leading number, 0 for a blank field or one without a number.
+std::optional<float> fieldValue(std::string_view field)
+{
+    const double value = NeutralNumberValue(field).value_or(0.0);
+    if (std::fabs(value) > FLT_MAX)
+        return std::nullopt;
+    return static_cast<float>(value);
+}
+
+bool usesStartEnergy(int kind)
+{
+    return kind == kTransmissionKindExp || kind == kTransmissionKindPol || kind == kTransmissionKindTab;
+}
+
+bool acceptedFieldCount(const TransmissionKeyword& keyword, std::size_t count)
+{
+    const auto order = static_cast<std::size_t>(keyword.order);
+    if (usesStartEnergy(keyword.kind))
+        return count == order + 2;
+    // NPL and UNI lines may carry one more field, which is ignored.
+    return count == order + 1 || count == order + 2;
+}
+
+enum class FileProbe { Readable, FileNotFound, FolderNotFound, NotReadable };
+
+FileProbe probeFile(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec))
+        return FileProbe::NotReadable;
+    if (!std::filesystem::exists(file, ec)) {
+        const auto folder = file.parent_path();
+        return folder.empty() || std::filesystem::is_directory(folder, ec) ? FileProbe::FileNotFound
+                                                                          : FileProbe::FolderNotFound;
+    }
+    return std::ifstream(file, std::ios::binary).is_open() ? FileProbe::Readable : FileProbe::NotReadable;
+}
+
+/// The file name after the last folder separator of either kind, so that
+/// paths written on Windows are understood too.
+std::string_view bareFileName(std::string_view path)
+{
+    const std::size_t separator = path.find_last_of("/\\");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
+struct MovedFileCandidate {
+    std::filesystem::path file;
+    const char* folderWord;
+    std::string newPath;
+};
+
+}  // namespace
+
+std::optional<TransmissionKeyword> ParseTransmissionKeyword(std::string_view line)
+{
+    const std::string_view text = trimmed(line);
+    std::string key(text.substr(0, 3));
+    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::toupper(c); });
+    if (key == "EXP")
+        return TransmissionKeyword{kTransmissionKindExp, kExpOrder};
+    if (key == "NPL")
+        return TransmissionKeyword{kTransmissionKindNpl, kNplOrder};
+    if (key == "TAB")
+        return TransmissionKeyword{kTransmissionKindTab, kTabOrder};
+    if (key == "UNI")
+        return TransmissionKeyword{kTransmissionKindUni, kUniOrder};
+    if (key == "POL") {
+        // The order is the last character; one that is no digit reads as 0.
+        const char last = text.back();
+        const int order = last >= '0' && last <= '9' ? last - '0' : 0;
+        if (order > kMaxTransmissionOrder)
+            return std::nullopt;
+        return TransmissionKeyword{kTransmissionKindPol, order};
+    }
+    return std::nullopt;
+}
+
+TransmissionRead ReadTransmissionFile(std::string_view text)
+{
+    TransmissionRead read;
+    LineReader lines(text);
+    std::optional<std::string_view> line;
+    while ((line = lines.next()) && isCommentOrBlank(*line)) {
+    }
+    const auto keyword = line ? ParseTransmissionKeyword(*line) : std::nullopt;
+    if (!keyword) {
+        read.fault = TransmissionFault::InvalidData;
+        return read;
+    }
+    TransmissionTable& table = read.table;
+    table.keyword = *keyword;
+
+    const int firstCoefficientField = usesStartEnergy(keyword->kind) ? 1 : 0;
+    while (table.rowCount < kMaxTransmissionRows && (line = lines.next())) {
+        if (line->empty())
+            continue;
+        const auto fields = splitFields(*line);
+        if (!fields || !acceptedFieldCount(*keyword, fields->count)) {
+            read.fault = TransmissionFault::InvalidData;
+            return read;
+        }
+        const int row = ++table.rowCount;
+        for (int field = 0; field < firstCoefficientField + keyword->order + 1; ++field) {
+            const auto value = fieldValue(fields->text[static_cast<std::size_t>(field)]);
+            if (!value) {
+                read.fault = TransmissionFault::Overflow;
+                return read;
+            }
+            if (field < firstCoefficientField)
+                table.E[row] = *value;
+            else
+                table.C[field - firstCoefficientField][row] = *value;
+        }
+    }
+    // A keyword without data defines no function.
+    if (table.rowCount == 0)
+        read.fault = TransmissionFault::InvalidData;
+    return read;
+}
+
+std::optional<std::filesystem::path> OpenTransmissionFile(Session& session, std::string& path)
+{
+    if (trimmed(path).empty()) {
+        ReportFileError(session, kErrBadFileName, kContextTransmission);
+        return std::nullopt;
+    }
+    const std::filesystem::path original(path);
+    const FileProbe probe = probeFile(original);
+    if (probe == FileProbe::Readable)
+        return original;
+    if (probe == FileProbe::NotReadable) {
+        ReportFileError(session, kErrPathAccess, kContextTransmission);
+        return std::nullopt;
+    }
+
+    const std::string name(bareFileName(path));
+    if (!name.empty()) {
+        std::error_code ec;
+        const MovedFileCandidate candidates[] = {
+            {std::filesystem::current_path(ec) / name, kDataFileFolderWord, name},
+            {session.programFolder / name, kProgramFolderWord, (session.programFolder / name).string()},
+        };
+        for (const auto& candidate : candidates) {
+            if (probeFile(candidate.file) != FileProbe::Readable)
+                continue;
+            const std::string question = std::string(kMovedText1) + path + kMovedText2 + candidate.folderWord + kMovedText3;
+            if (session.dialogs.show(question, MessageIcon::Exclamation, MessageButtons::YesNo) == DialogAnswer::No) {
+                path = candidate.newPath;
+                session.doc.DocDirty = true;
+            }
+            return candidate.file;
+        }
+    }
+    ReportFileError(session, probe == FileProbe::FolderNotFound ? kErrPathNotFound : kErrFileNotFound,
+                    kContextTransmission);
+    return std::nullopt;
+}
+
+}  // namespace slv

@@ -1,0 +1,198 @@
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <fstream>
+
+#include "document/file_error.h"
+#include "quant/transmission_file.h"
+
+namespace slv {
+
+namespace {
+
+/// An EXP row with a steeper power than this describes no analyser.
+constexpr double kMaxExpExponent = 12.0;
+/// NPL and UNI polynomials run in u = (E - 1000 eV) / 1000 eV.
+constexpr double kReducedEnergyCentreEv = 1000.0;
+constexpr double kReducedEnergyScaleEv = 1000.0;
+
+constexpr int kCurveMaxPoints = 40;
+constexpr double kCurveStepUnitEv = 50.0;
+
+constexpr const char* kDivisionByZeroText = "Division by zero";
+constexpr const char* kInvalidCallText = "Invalid procedure call or argument";
+
+double reducedEnergy(double x)
+{
+    return (x - kReducedEnergyCentreEv) / kReducedEnergyScaleEv;
+}
+
+/// Σ c_j x^j for j = 0..order with the coefficients of one table row.
+double polynomial(const TransmissionTable& table, int row, int order, double x)
+{
+    double sum = 0.0;
+    for (int j = order; j >= 0; --j)
+        sum = sum * x + table.C[j][row];
+    return sum;
+}
+
+TransmissionValue faultOf(TransmissionFault fault)
+{
+    return {1.0f, fault};
+}
+
+/// A computed value as a Single, or the run-time error its arithmetic raised.
+TransmissionValue checkedValue(double t)
+{
+    if (std::isnan(t))
+        return faultOf(TransmissionFault::InvalidCall);
+    if (std::fabs(t) > FLT_MAX)
+        return faultOf(TransmissionFault::Overflow);
+    return {static_cast<float>(t), TransmissionFault::None};
+}
+
+TransmissionValue tabulated(const TransmissionTable& table, int r, double x)
+{
+    const int n = table.rowCount;
+    // A single row has no segment to extend: its value holds above its energy.
+    if (n == 1)
+        return {table.C[0][1], TransmissionFault::None};
+    const int lo = std::min(r, n - 1);  // above the last row the last segment is extended
+    const int hi = lo + 1;
+    const double span = static_cast<double>(table.E[hi]) - table.E[lo];
+    if (span == 0.0)
+        return faultOf(TransmissionFault::DivisionByZero);
+    const double tLo = table.C[0][lo];
+    return checkedValue(tLo + (table.C[0][hi] - tLo) / span * (x - table.E[lo]));
+}
+
+TransmissionValue rational(const TransmissionTable& table, double x)
+{
+    const double u = reducedEnergy(x);
+    const double numerator = polynomial(table, 1, 4, u);
+    // The denominator's constant term is 1; the second row's b0 is not used.
+    const double denominator = 1.0 + u * (table.C[1][2] + u * (table.C[2][2] + u * (table.C[3][2] + u * table.C[4][2])));
+    if (denominator == 0.0)
+        return faultOf(TransmissionFault::DivisionByZero);
+    return checkedValue(numerator / denominator);
+}
+
+TransmissionValue combined(const TransmissionTable& table, double x)
+{
+    const double u = reducedEnergy(x);
+    return checkedValue(polynomial(table, 1, 4, u) + table.C[5][1] * std::pow(x, static_cast<double>(table.C[6][1])));
+}
+
+struct ReadText {
+    std::string text;
+    bool ok = false;
+};
+
+/// The file's bytes, or not ok when it cannot be read or is too large to be
+/// a transmission file (read in chunks: a device or pipe has no honest size).
+ReadText readWholeFile(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    ReadText read;
+    std::array<char, 1 << 16> chunk{};
+    while (in && read.text.size() <= kMaxTransmissionFileBytes) {
+        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        read.text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    }
+    read.ok = !in.bad() && read.text.size() <= kMaxTransmissionFileBytes;
+    return read;
+}
+
+void reportRuntimeFault(Session& session, TransmissionFault fault)
+{
+    switch (fault) {
+    case TransmissionFault::Overflow: ReportFileError(session, kErrOverflow, kContextTransmission); break;
+    case TransmissionFault::DivisionByZero:
+        ReportFileError(session, kErrDivisionByZero, kContextTransmission, kDivisionByZeroText);
+        break;
+    case TransmissionFault::InvalidCall:
+        ReportFileError(session, kErrInvalidCall, kContextTransmission, kInvalidCallText);
+        break;
+    case TransmissionFault::None:
+    case TransmissionFault::InvalidData: break;
+    }
+}
+
+}  // namespace
+
+TransmissionValue EvaluateTransmission(const TransmissionTable& table, float kineticEv)
+{
+    const int kind = table.keyword.kind;
+    const double x = kineticEv;
+    if (kind == kTransmissionKindNpl)
+        return rational(table, x);
+    if (kind == kTransmissionKindUni)
+        return combined(table, x);
+    if (kind != kTransmissionKindExp && kind != kTransmissionKindPol && kind != kTransmissionKindTab)
+        return faultOf(TransmissionFault::InvalidData);
+
+    // Row r applies from its energy up to the next row's.
+    const int n = std::clamp(table.rowCount, 0, kMaxTransmissionRows);
+    int k = 1;
+    while (k <= n && !(table.E[k] > kineticEv))
+        ++k;
+    if (k == 1)
+        return {1.0f, TransmissionFault::None};
+    const int r = k - 1;
+    switch (kind) {
+    case kTransmissionKindExp: {
+        const double exponent = table.C[2][r];
+        if (exponent > kMaxExpExponent)
+            return faultOf(TransmissionFault::InvalidData);
+        return checkedValue(table.C[0][r] + table.C[1][r] * std::pow(x, exponent));
+    }
+    case kTransmissionKindPol: return checkedValue(polynomial(table, r, table.keyword.order, x));
+    default: return tabulated(table, r, x);
+    }
+}
+
+bool FileTransmission(Session& session, std::string& path, std::span<const float> bindingEv,
+                      float excitationEv, std::span<float> factors)
+{
+    const auto file = OpenTransmissionFile(session, path);
+    if (!file)
+        return false;
+    const ReadText text = readWholeFile(*file);
+    if (!text.ok)
+        return false;
+    const TransmissionRead read = ReadTransmissionFile(text.text);
+    if (read.fault != TransmissionFault::None) {
+        reportRuntimeFault(session, read.fault);
+        return false;
+    }
+    const std::size_t count = std::min(bindingEv.size(), factors.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const TransmissionValue t = EvaluateTransmission(read.table, excitationEv - bindingEv[i]);
+        if (t.fault != TransmissionFault::None) {
+            reportRuntimeFault(session, t.fault);
+            return false;
+        }
+        factors[i] = t.value;
+    }
+    return true;
+}
+
+TransmissionCurveGrid TransmissionCurveGridOf(float excitationEv)
+{
+    const double hv = excitationEv;
+    if (!(hv >= kCurveStepUnitEv) || !std::isfinite(hv))
+        return {static_cast<float>(kCurveStepUnitEv), 0};
+    // floor(hv / s) <= 40 holds from s = 50 m with m > hv / (50 × 41); the
+    // two corrections settle a rounding at the boundary.
+    double multiple = std::floor(hv / (kCurveStepUnitEv * (kCurveMaxPoints + 1))) + 1.0;
+    if (std::floor(hv / (kCurveStepUnitEv * multiple)) > kCurveMaxPoints)
+        multiple += 1.0;
+    else if (multiple > 1.0 && std::floor(hv / (kCurveStepUnitEv * (multiple - 1.0))) <= kCurveMaxPoints)
+        multiple -= 1.0;
+    const double step = kCurveStepUnitEv * multiple;
+    // Where 50 eV is below the resolution of hv the corrections cannot act.
+    const int count = std::min(static_cast<int>(std::floor(hv / step)), kCurveMaxPoints);
+    return {static_cast<float>(step), count};
+}
+
+}  // namespace slv
