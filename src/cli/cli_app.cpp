@@ -11,6 +11,7 @@ std::vector<std::unique_ptr<Command>> allCommands()
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(makeQuantifyCommand());
     commands.push_back(makeImfpCommand());
+    commands.push_back(makeLookupCommand());
     return commands;
 }
 

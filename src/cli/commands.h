@@ -25,6 +25,7 @@ protected:
 
 std::unique_ptr<Command> makeImfpCommand();
 std::unique_ptr<Command> makeQuantifyCommand();
+std::unique_ptr<Command> makeLookupCommand();
 
 /// Every subcommand, in the order the help lists them.
 std::vector<std::unique_ptr<Command>> allCommands();

@@ -1,0 +1,114 @@
+#include <algorithm>
+#include <string>
+
+#include "document/element_library.h"
+#include "document/library_entry.h"
+
+namespace slv {
+
+namespace {
+
+constexpr std::string_view kLibraryDisabledText = "Library disabled    ";
+constexpr std::string_view kElementText = "Element ";
+constexpr std::string_view kNotFoundText = " not found    ";
+constexpr std::string_view kLineText = "Line ";
+constexpr std::string_view kLineNotFoundText = " not found";
+constexpr std::string_view kHoldsNoText = "The element library holds no ";
+constexpr std::string_view kCrossSectionsText = " cross sections";
+constexpr std::string_view kLinesOfText = "lines of ";
+constexpr std::string_view kOfText = " of ";
+constexpr std::string_view kMessageEnd = "    ";
+
+/// Offers the usable lines when the row's line is not among them; the
+/// analyst's choice becomes the row's line. Returns false when the library
+/// turned out to be damaged.
+bool chooseLine(Session& session, LibraryFile& library, int row, const RowLookup& lookup,
+                const LookupOptions& options)
+{
+    Document& doc = session.doc;
+    LineChoiceRequest request;
+    request.prompt = LineNotFoundPrompt(doc.ElSymbol[row].trimmedText(), doc.ElLine[row].trimmedText());
+    for (int line : lookup.usable)
+        request.lines.push_back(lookup.entry.LibLines[line].notation.trimmedText());
+    const std::optional<int> choice = session.dialogs.chooseLine(request);
+    if (!choice || *choice < 0 || *choice >= static_cast<int>(lookup.usable.size()))
+        return true;  // cancelled: the row keeps its cleared values
+    const int line = lookup.usable[*choice];
+    doc.ElLine[row] = lookup.entry.LibLines[line].notation.padded();
+    FillFromLine(library, doc, row, lookup.entry, line, options);
+    return !library.damaged();
+}
+
+}  // namespace
+
+std::string ElementNotFoundMessage(std::string_view symbol)
+{
+    return std::string(kElementText) + std::string(symbol) + std::string(kNotFoundText);
+}
+
+std::string LineNotFoundPrompt(std::string_view symbol, std::string_view line)
+{
+    return std::string(kLineText) + std::string(symbol) + std::string(line) + std::string(kLineNotFoundText);
+}
+
+bool LibraryLacksSet(const LibraryFile& library, const LookupOptions& options)
+{
+    const int set = LibrarySetOf(options);
+    return options.crossSectionSet != kSetNone && set >= kFirstFactorSet &&
+           !(library.header().averageFactor[set] > 0.0f);
+}
+
+std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions& options, std::string_view symbol)
+{
+    std::string text(kHoldsNoText);
+    if (options.crossSectionSet == kSetNone)
+        text += std::string(kLinesOfText) + std::string(symbol);
+    else if (LibraryLacksSet(library, options))
+        text += std::string(CrossSectionChoiceName(options.crossSectionSet)) + std::string(kCrossSectionsText);
+    else
+        text += std::string(CrossSectionChoiceName(options.crossSectionSet)) + std::string(kCrossSectionsText) +
+                std::string(kOfText) + std::string(symbol);
+    return text + std::string(kMessageEnd);
+}
+
+void LibraryLookup(Session& session, int firstRow, int lastRow)
+{
+    Document& doc = session.doc;
+    if (doc.ParLibrary[0] == 0) {
+        session.dialogs.show(std::string(kLibraryDisabledText), MessageIcon::Exclamation);
+        return;
+    }
+    std::optional<LibraryFile> library = OpenLibrary(session);
+    if (!library)
+        return;
+    const LookupOptions options = LookupOptionsOf(doc);
+    bool wholeSetReported = false;
+    for (int row = std::max(firstRow, 1); row <= std::min(lastRow, kMaxElements); ++row) {
+        doc.RecalcNeeded = true;
+        const RowLookup lookup = LookupRow(*library, doc, row, options);
+        const std::string symbol = doc.ElSymbol[row].trimmedText();
+        bool intact = true;
+        switch (lookup.status) {
+        case RowLookupStatus::Filled: break;
+        case RowLookupStatus::Damaged: intact = false; break;
+        case RowLookupStatus::ElementNotFound:
+            session.dialogs.show(ElementNotFoundMessage(symbol), MessageIcon::Critical);
+            break;
+        case RowLookupStatus::NoUsableLines: {
+            // A set the library lacks as a whole is said once, not for every row.
+            const bool wholeSet = LibraryLacksSet(*library, options);
+            if (!wholeSet || !wholeSetReported)
+                session.dialogs.show(NoUsableLinesMessage(*library, options, symbol), MessageIcon::Exclamation);
+            wholeSetReported = wholeSetReported || wholeSet;
+            break;
+        }
+        case RowLookupStatus::LineNotFound: intact = chooseLine(session, *library, row, lookup, options); break;
+        }
+        if (!intact) {
+            session.dialogs.show(LibraryDamagedMessage(library->damage()), MessageIcon::Critical);
+            return;
+        }
+    }
+}
+
+}  // namespace slv

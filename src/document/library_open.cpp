@@ -1,0 +1,79 @@
+#include <string>
+
+#include "document/binary_io.h"
+#include "document/element_library.h"
+#include "document/file_error.h"
+#include "platform/format_mask.h"
+
+namespace slv {
+
+namespace {
+
+constexpr std::string_view kLineBreak = "\r\n";
+constexpr std::string_view kIllegalHeaderText = "Illegal or damaged library file header   ";
+constexpr std::string_view kIncompatibleText = "Incompatible library.";
+constexpr std::string_view kVersionShouldBeText = "Library version should be  ";
+constexpr std::string_view kVersionMask = "#0\\.00";
+constexpr std::string_view kUnreadableText = "the file cannot be read or is larger than any element library";
+constexpr std::string_view kDamagedText = "Library file damaged:";
+constexpr std::string_view kMessageEnd = "    ";
+
+}  // namespace
+
+LibraryOpenResult ReadLibrary(const std::filesystem::path& programFolder)
+{
+    const std::filesystem::path path = programFolder / kLibraryFileName;
+    LibraryOpenResult result;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return result;
+    auto bytes = ReadFileBytes(path, kMaxLibraryBytes);
+    if (!bytes) {
+        result.status = LibraryOpenStatus::Unreadable;
+        return result;
+    }
+    const LibraryParse parse = ParseLibrary(*bytes);
+    switch (parse.fault) {
+    case LibraryFault::IllegalHeader: result.status = LibraryOpenStatus::IllegalHeader; break;
+    case LibraryFault::IncompatibleVersion: result.status = LibraryOpenStatus::IncompatibleVersion; break;
+    case LibraryFault::Damaged:
+        result.status = LibraryOpenStatus::Damaged;
+        result.damage = parse.detail;
+        break;
+    case LibraryFault::None:
+        result.status = LibraryOpenStatus::Ok;
+        result.library.emplace(std::move(*bytes));
+        break;
+    }
+    return result;
+}
+
+std::string LibraryOpenMessage(const LibraryOpenResult& result)
+{
+    switch (result.status) {
+    case LibraryOpenStatus::IllegalHeader: return std::string(kIllegalHeaderText);
+    case LibraryOpenStatus::IncompatibleVersion:
+        return std::string(kIncompatibleText) + std::string(kLineBreak) + std::string(kLineBreak) +
+               std::string(kVersionShouldBeText) + FormatNumber(kLibraryVersion, kVersionMask) + "   ";
+    case LibraryOpenStatus::Unreadable: return LibraryDamagedMessage(kUnreadableText);
+    case LibraryOpenStatus::Damaged: return LibraryDamagedMessage(result.damage);
+    default: return {};
+    }
+}
+
+std::string LibraryDamagedMessage(std::string_view damage)
+{
+    return std::string(kDamagedText) + std::string(kLineBreak) + std::string(damage) + std::string(kMessageEnd);
+}
+
+std::optional<LibraryFile> OpenLibrary(Session& session)
+{
+    LibraryOpenResult opened = ReadLibrary(session.programFolder);
+    if (opened.status == LibraryOpenStatus::NotFound)
+        ReportFileError(session, kErrFileNotFound, kContextLibrary);
+    else if (opened.status != LibraryOpenStatus::Ok)
+        session.dialogs.show(LibraryOpenMessage(opened), MessageIcon::Critical);
+    return std::move(opened.library);
+}
+
+}  // namespace slv

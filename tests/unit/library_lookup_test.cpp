@@ -1,0 +1,308 @@
+// The document-level library functions: lookup of element rows with its
+// messages and line choice, the refresh of element constants and the
+// geometry weights, on small libraries written to a temporary program folder.
+#include <gtest/gtest.h>
+
+#include "document/asymmetry.h"
+#include "document/element_library.h"
+#include "document/file_error.h"
+#include "support/test_library.h"
+#include "support/test_session.h"
+
+namespace slv {
+namespace {
+
+class LibraryLookupTest : public ::testing::Test {
+protected:
+    /// A session whose program folder holds `bytes` as SLV.lib, with lookup
+    /// enabled, Al K-alpha and the Scofield set.
+    void useLibrary(const std::vector<std::byte>& bytes)
+    {
+        folder = std::make_unique<test::LibraryFolder>(bytes);
+        t.session.programFolder = folder->path();
+        Document& doc = t.doc();
+        doc.ParLibrary[0] = 1;
+        doc.ParIndex[1] = kSourceAl;
+        doc.ParIndex[2] = kSetScofield;
+        doc.ExcEnergy = ExcitationEnergy(doc, kSourceAl);
+    }
+    void useLibrary(const LibraryContents& contents) { useLibrary(LibraryBytes(contents)); }
+
+    /// Appends an element row with symbol and line, a prior cross section of 5.
+    int addRow(std::string_view symbol, std::string_view line)
+    {
+        Document& doc = t.doc();
+        const int row = ++doc.ElemCount;
+        doc.ElSymbol[row] = symbol;
+        doc.ElLine[row] = line;
+        doc.CrossSect[row] = 5.0f;
+        return row;
+    }
+
+    const std::vector<MessageRequest>& messages() const { return t.dialogs.messages; }
+
+    test::TestSession t;
+    std::unique_ptr<test::LibraryFolder> folder;
+};
+
+TEST_F(LibraryLookupTest, FillsTheRowFromTheLineOfTheChosenSet)
+{
+    useLibrary(test::SmallLibrary());
+    const int fe = addRow("Fe", "2p3");
+    const int o = addRow("O", "1s");
+    LibraryLookup(t.session, 1, 2);
+    const Document& doc = t.doc();
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(doc.AtomicNo[fe], 26);
+    EXPECT_FLOAT_EQ(doc.AtWeight[fe], 55.845f);
+    EXPECT_EQ(doc.Valence[fe], 2);
+    EXPECT_EQ(doc.Oxygens[fe], 1);
+    EXPECT_FLOAT_EQ(doc.ElDensity[fe], 7.874f);
+    EXPECT_FLOAT_EQ(doc.ValElectrons[fe], 7.0f);
+    EXPECT_FLOAT_EQ(doc.BindEnergy[fe], 706.8f);
+    EXPECT_FLOAT_EQ(doc.CrossSect[fe], 10.82f);            // set 2: Scofield for Al K-alpha
+    EXPECT_FLOAT_EQ(doc.Asymmetry[fe], 1.2f + 0.01f * 26);  // the Al table's p polynomial
+    EXPECT_FLOAT_EQ(doc.Asymmetry[o], 2.0f);                // s line
+    EXPECT_FLOAT_EQ(doc.CrossSect[o], 2.93f);
+}
+
+TEST_F(LibraryLookupTest, OptionsChooseSetSourceAndAsymmetryTable)
+{
+    struct Case {
+        const char* what;
+        Integer source;
+        Integer set;
+        float crossSect;
+        float asymmetry;
+    };
+    const Case cases[] = {
+        {"Scofield, Mg", kSourceMg, kSetScofield, 10.54f, 1.0f + 0.01f * 26},
+        {"Wagner, Al", kSourceAl, kSetWagner, 2.0f, 1.2f + 0.01f * 26},
+        // No set: the cross section is left as it was, the rest is filled.
+        {"no set", kSourceAl, kSetNone, 5.0f, 1.2f + 0.01f * 26},
+        // A source without a table gives no asymmetry parameter: -2, not -1.
+        {"other source", kSourceOther, kSetScofield, 10.82f, kNoAsymmetry},
+    };
+    for (const Case& c : cases) {
+        t.doc().ElemCount = 0;
+        useLibrary(test::SmallLibrary());
+        t.doc().ParIndex[1] = c.source;
+        t.doc().ParIndex[2] = c.set;
+        const int row = addRow("Fe", "2p3");
+        LibraryLookup(t.session, row, row);
+        EXPECT_FLOAT_EQ(t.doc().CrossSect[row], c.crossSect) << c.what;
+        EXPECT_FLOAT_EQ(t.doc().Asymmetry[row], c.asymmetry) << c.what;
+        EXPECT_FLOAT_EQ(t.doc().BindEnergy[row], 706.8f) << c.what;
+    }
+}
+
+TEST_F(LibraryLookupTest, AMissingLineIsChosenFromTheUsableLines)
+{
+    useLibrary(test::SmallLibrary());
+    const int chosen = addRow("Fe", "2p9");
+    const int cancelled = addRow("Au", "5d");
+    t.dialogs.choiceAnswers = {2, std::nullopt};
+    LibraryLookup(t.session, 1, 2);
+    const Document& doc = t.doc();
+
+    ASSERT_EQ(t.dialogs.choices.size(), 2u);
+    EXPECT_EQ(t.dialogs.choices[0].prompt, "Line Fe2p9 not found");
+    EXPECT_EQ(t.dialogs.choices[0].lines, (std::vector<std::string>{"2s", "2p1", "2p3", "2p", "3p"}));
+    EXPECT_EQ(doc.ElLine[chosen].trimmedText(), "2p3");
+    EXPECT_FLOAT_EQ(doc.CrossSect[chosen], 10.82f);
+    EXPECT_FLOAT_EQ(doc.BindEnergy[chosen], 706.8f);
+
+    // Cancelled: the element constants are in, the line values stay empty.
+    EXPECT_EQ(doc.ElLine[cancelled].trimmedText(), "5d");
+    EXPECT_EQ(doc.AtomicNo[cancelled], 79);
+    EXPECT_EQ(doc.BindEnergy[cancelled], kEmptyValue);
+    EXPECT_EQ(doc.CrossSect[cancelled], kEmptyValue);
+    EXPECT_EQ(doc.Asymmetry[cancelled], kNoAsymmetry);
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(LibraryLookupTest, SetsWithoutValuesAreSaidPlainlyOnce)
+{
+    // The library holds no Evans values (factor 0): completing by that factor
+    // must leave them missing, and the analyst is told once, not asked to
+    // choose from an empty list.
+    useLibrary(test::SmallLibrary());
+    t.doc().ParIndex[2] = kSetEvans;
+    t.doc().ParLibrary[2] = kScalingAverageFactor;
+    const int fe = addRow("Fe", "2p3");
+    addRow("O", "1s");
+    LibraryLookup(t.session, 1, 2);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "The element library holds no Evans cross sections    ");
+    EXPECT_EQ(messages()[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(t.dialogs.choices.empty());
+    EXPECT_EQ(t.doc().CrossSect[fe], kEmptyValue);
+    EXPECT_EQ(t.doc().AtomicNo[fe], 26);
+
+    // An element without values of a set the library does hold is named.
+    t.dialogs.messages.clear();
+    t.doc().ParIndex[2] = kSetWagner;
+    t.doc().ParLibrary[2] = kScalingNone;
+    const int au = addRow("Au", "4f7");
+    const int xx = addRow("Xx", "1s");
+    LibraryLookup(t.session, au, au);
+    t.doc().ParIndex[2] = kSetNone;
+    LibraryLookup(t.session, xx, xx);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "The element library holds no lines of Xx    ");
+    // Au offers its whole 4f Wagner line to choose from.
+    ASSERT_EQ(t.dialogs.choices.size(), 1u);
+    EXPECT_EQ(t.dialogs.choices[0].lines, (std::vector<std::string>{"4f"}));
+}
+
+TEST_F(LibraryLookupTest, UnknownElementsAreReportedAndKeepEmptyValues)
+{
+    useLibrary(test::SmallLibrary());
+    const int row = addRow("Zz", "1s");
+    LibraryLookup(t.session, row, row);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "Element Zz not found    ");
+    EXPECT_EQ(messages()[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(t.doc().AtomicNo[row], -1);
+    EXPECT_EQ(t.doc().AtWeight[row], kEmptyValue);
+    EXPECT_EQ(t.doc().CrossSect[row], kEmptyValue);
+}
+
+TEST_F(LibraryLookupTest, UnusableLibrariesAreReportedAndLeaveTheRowsAlone)
+{
+    auto wrongVersion = LibraryBytes(test::SmallLibrary());
+    wrongVersion[4] = std::byte{0x00};  // 512 = 0x0200
+    wrongVersion[5] = std::byte{0x02};
+    auto badHeader = LibraryBytes(test::SmallLibrary());
+    badHeader[0] = badHeader[6] = std::byte{'X'};
+    auto damaged = LibraryBytes(test::SmallLibrary());
+    damaged.resize(damaged.size() - 1);
+
+    struct Case {
+        const char* what;
+        std::vector<std::byte> bytes;  // empty: no library at all
+        bool enabled;
+        std::string text;
+        MessageIcon icon;
+    };
+    const Case cases[] = {
+        {"disabled", LibraryBytes(test::SmallLibrary()), false, "Library disabled    ", MessageIcon::Exclamation},
+        {"missing", {}, true, "", MessageIcon::Critical},
+        {"version 512", wrongVersion, true,
+         "Incompatible library.\r\n\r\nLibrary version should be  4.00   ", MessageIcon::Critical},
+        {"bad header", badHeader, true, "Illegal or damaged library file header   ", MessageIcon::Critical},
+        {"truncated", damaged, true, "", MessageIcon::Critical},
+    };
+    for (const Case& c : cases) {
+        test::TestSession fresh;
+        test::LibraryFolder where(c.bytes);
+        fresh.session.programFolder = where.path();
+        Document& doc = fresh.doc();
+        doc.ParLibrary[0] = c.enabled ? 1 : 0;
+        doc.ParIndex[2] = kSetScofield;
+        doc.ElemCount = 1;
+        doc.ElSymbol[1] = "Fe";
+        doc.ElLine[1] = "2p3";
+        doc.AtomicNo[1] = 26;
+        doc.CrossSect[1] = 5.0f;
+        LibraryLookup(fresh.session, 1, 1);
+        ASSERT_EQ(fresh.dialogs.messages.size(), 1u) << c.what;
+        const MessageRequest& shown = fresh.dialogs.messages[0];
+        EXPECT_EQ(shown.icon, c.icon) << c.what;
+        if (!c.text.empty()) {
+            EXPECT_EQ(shown.text, c.text) << c.what;
+        }
+        EXPECT_EQ(doc.AtomicNo[1], 26) << c.what;
+        EXPECT_EQ(doc.CrossSect[1], 5.0f) << c.what;
+    }
+}
+
+TEST_F(LibraryLookupTest, AMissingLibraryIsTheSharedFileError)
+{
+    test::LibraryFolder empty({});
+    t.session.programFolder = empty.path();
+    t.doc().ParLibrary[0] = 1;
+    LibraryLookup(t.session, 1, 1);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, FileErrorText(kErrFileNotFound, kContextLibrary, empty.path()) + "    ");
+}
+
+TEST_F(LibraryLookupTest, RefreshElementConstantsSetsOnlyZDensityAndValenceElectrons)
+{
+    useLibrary(test::SmallLibrary());
+    const int au = addRow("Au", "4f7");
+    const int unknown = addRow("Zz", "1s");
+    Document& doc = t.doc();
+    doc.AtWeight[au] = 1.0f;
+    doc.AtomicNo[unknown] = 7;
+    doc.ElDensity[unknown] = 3.0f;
+    RefreshElementConstants(t.session);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(doc.AtomicNo[au], 79);
+    EXPECT_FLOAT_EQ(doc.ElDensity[au], 19.3f);
+    EXPECT_FLOAT_EQ(doc.ValElectrons[au], 10.0f);
+    EXPECT_EQ(doc.AtWeight[au], 1.0f);
+    EXPECT_EQ(doc.CrossSect[au], 5.0f);
+    EXPECT_EQ(doc.AtomicNo[unknown], 7);
+    EXPECT_EQ(doc.ElDensity[unknown], 3.0f);
+
+    // Without a library: the file error and "Library access error".
+    test::LibraryFolder empty({});
+    t.session.programFolder = empty.path();
+    t.dialogs.messages.clear();
+    RefreshElementConstants(t.session);
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_EQ(messages()[1].text, "Library access error    ");
+}
+
+TEST_F(LibraryLookupTest, GeometryWeightsFollowTheModelType)
+{
+    useLibrary(test::SmallLibrary());
+    Document& doc = t.doc();
+    for (int i = 1; i <= kPolyhedronParameters; ++i)
+        doc.PolyPar[i] = 100.0f + static_cast<float>(i);
+    struct Case {
+        const char* what;
+        Integer model;
+        Integer sphereOption;
+        float firstWeight;  // AngleWeight[1] afterwards; the test weights tell the records apart
+    };
+    const Case cases[] = {
+        {"sphere", kSphere, 0, 0.1f},
+        {"alternative sphere", kSphere, 1, 11.0f},
+        {"cylinder", kCylinder, 0, 1.0f},
+        {"polyhedron", kPolyhedron, 0, 101.0f},
+        {"plane leaves them", kPlane, 0, -7.0f},
+    };
+    for (const Case& c : cases) {
+        t.session.AngleWeight.fill(-7.0f);
+        doc.ParIndex[0] = c.model;
+        doc.ParIndex[12] = c.sphereOption;
+        LoadGeometryWeights(t.session);
+        EXPECT_FLOAT_EQ(t.session.AngleWeight[1], c.firstWeight) << c.what;
+        EXPECT_FLOAT_EQ(t.session.AngleWeight[0], -7.0f) << c.what;  // index 0 is not a class
+    }
+    EXPECT_FLOAT_EQ(t.session.AngleWeight[9], -7.0f);
+    doc.ParIndex[0] = kCylinder;
+    LoadGeometryWeights(t.session);
+    EXPECT_FLOAT_EQ(t.session.AngleWeight[9], 9.0f);
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(LibraryLookupTest, AsymmetryParameterNeedsNoLibraryForSLines)
+{
+    test::LibraryFolder empty({});
+    t.session.programFolder = empty.path();
+    EXPECT_EQ(AsymmetryParameter(t.session, 26, "2s", kSourceAl), 2.0f);
+    EXPECT_TRUE(messages().empty());
+
+    useLibrary(test::SmallLibrary());
+    EXPECT_FLOAT_EQ(AsymmetryParameter(t.session, 79, "4f7", kSourceMg), 0.5f);
+    EXPECT_EQ(AsymmetryParameter(t.session, 79, "4d5", kSourceMg), kAsymmetryNotFound);  // no d entry
+    EXPECT_EQ(AsymmetryParameter(t.session, 95, "2p", kSourceAl), kAsymmetryNotFound);   // beyond Zhigh + 3
+    EXPECT_FLOAT_EQ(AsymmetryParameter(t.session, 93, "2p", kSourceAl), 1.2f + 0.01f * 93);
+    EXPECT_EQ(AsymmetryParameter(t.session, 26, "2p", kSourceOther), kAsymmetryNotFound);
+}
+
+}  // namespace
+}  // namespace slv
