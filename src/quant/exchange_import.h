@@ -1,8 +1,24 @@
 // The reduced data exchange file (.lvx, header "XPSRDE"): a keyword-based
 // text file that fills the document's elements, intensities and parameters.
+//
+// Layout, fields separated by ";" or TAB:
+//   XPSRDE;1.00
+//   TITL;Sample A
+//   EXCI;AL
+//   CROS;SCOF
+//   ELEM
+//   O;1s;;531.0
+//   INTE
+//   1000
+//   END
+// Element rows are completed from the element library; the values the file
+// gives override the library's. Only a wrong header or version stops the
+// import; every other problem adds an error line and the import goes on, so
+// a faulty file still loads as much as it can. The file on disk is only read.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/session.h"
 
@@ -12,8 +28,18 @@ namespace slv {
 /// failure that left nothing usable.
 inline constexpr const char* kExchangeCritical = "Critical";
 
+/// Files larger than this are read only up to it (an error line says so).
+inline constexpr std::size_t kMaxExchangeFileBytes = 1u << 20;
+
+inline constexpr std::string_view kIllegalExchangeHeader = "Illegal exchange file header    ";
+inline constexpr std::string_view kIllegalExchangeVersion = "Illegal exchange file version    ";
+
 /// Imports the exchange file at path into the (freshly reset) document;
 /// returns "" on success, kExchangeCritical, or the collected error lines.
+/// A read error is reported in a message box and what was read is kept.
 std::string ImportExchangeFile(Session& session, const std::string& path);
+
+/// The same for the file's text already in memory.
+std::string ImportExchangeText(Session& session, std::string_view text);
 
 }  // namespace slv
