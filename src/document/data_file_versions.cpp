@@ -1,0 +1,58 @@
+#include "document/data_file_format.h"
+
+namespace slv {
+namespace {
+
+/// Before the model types were separated from the islands switch, ParIndex[0]
+/// held one code for both.
+struct CombinedModelCode {
+    Integer modelType;
+    Integer islands;
+};
+constexpr std::array<CombinedModelCode, 8> kCombinedModelCodes = {{
+    {kHomogeneous, 0},
+    {kPlane, 0},
+    {kSphere, 0},
+    {kCylinder, 0},
+    {kPlane, 1},
+    {kSphere, 1},
+    {kCylinder, 1},
+    {kOxideLayer, 0},
+}};
+
+constexpr int kIslandsIndex = 11;
+
+void SplitCombinedModelCode(Document& doc)
+{
+    const int code = doc.ParIndex[0];
+    if (code < 0 || code >= static_cast<int>(kCombinedModelCodes.size()))
+        return;  // no code of the older versions: kept as stored
+    doc.ParIndex[0] = kCombinedModelCodes[code].modelType;
+    doc.ParIndex[kIslandsIndex] = kCombinedModelCodes[code].islands;
+}
+
+/// The completion options were renumbered when a choice was dropped, and the
+/// fourth option became the example-layout code.
+void RenumberLibraryOptions(Document& doc)
+{
+    auto& options = doc.ParLibrary;
+    if (options[1] == 2)
+        options[1] = 0;
+    else if (options[1] == 3)
+        options[1] = 2;
+    if (options[2] == 1 && options[3] == 1)
+        options[2] = 2;
+    options[3] = 0;
+}
+
+}  // namespace
+
+void ConvertOlderVersion(Document& doc, FormatVersion version)
+{
+    if (version.storesCombinedModelCode())
+        SplitCombinedModelCode(doc);
+    if (version.needsLibraryOptionConversion())
+        RenumberLibraryOptions(doc);
+}
+
+}  // namespace slv

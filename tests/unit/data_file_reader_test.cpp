@@ -1,0 +1,327 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "document/data_file.h"
+#include "support/legacy_data_file_writer.h"
+#include "support/stored_document.h"
+#include "support/test_session.h"
+
+namespace slv {
+namespace {
+
+constexpr std::array<int, 14> kAcceptedVersions = {102, 111, 112, 120, 121, 124, 130,
+                                                   140, 141, 142, 143, 210, 220, 230};
+
+const char* const kShortFileText = "File shorter than expected    ";
+const char* const kCorruptedText = "Number of parameters greater than expected.\r\nFile may be corrupted    ";
+
+/// A random document that an older version can hold unchanged: no combined
+/// model code and library options that need no renumbering.
+void FillForVersion(Document& doc, std::uint32_t seed, int version)
+{
+    test::RandomDocument(seed).fill(doc);
+    if (version < 210) {
+        doc.ParIndex[0] = 0;
+        doc.ParIndex[11] = 0;
+        doc.ParLibrary[1] = 1;
+        doc.ParLibrary[3] = 0;
+    }
+}
+
+/// The document as read back from a file of the version: the fields the
+/// version does not store keep the values of the reset document.
+Document ExpectedAfterReading(const Document& written, const Document& reset, int version)
+{
+    Document e = written;
+    for (int exp = 1; version < 220 && exp <= kMaxExperiments; ++exp)
+        e.ExpMatClass[exp] = reset.ExpMatClass[exp];
+    if (version < 230)
+        e.InnerRadius = reset.InnerRadius;
+    for (int k = 0; k <= kMaxLayers; ++k) {
+        if (version < 131)
+            e.LayerBandGap[k] = reset.LayerBandGap[k];
+        if (version < 141) {
+            e.LayerValElec[k] = reset.LayerValElec[k];
+            e.LayerMatClass[k] = reset.LayerMatClass[k];
+            e.LayerComp[k][0] = reset.LayerComp[k][0];
+            e.LayerIMFP[k][0] = reset.LayerIMFP[k][0];
+        }
+        if (version < 103)
+            e.LayerKind[k] = reset.LayerKind[k];
+        if (version < 122)
+            e.LayerLink[k] = reset.LayerLink[k];
+    }
+    if (version < 122) {
+        e.ElModelFlag = reset.ElModelFlag;
+        e.MultiLayers = reset.MultiLayers;
+        e.AutoCov = reset.AutoCov;
+    }
+    if (version < 142)
+        e.ARXPS = reset.ARXPS;
+    return e;
+}
+
+TEST(DataFileReader, ReadsEveryAcceptedVersion)
+{
+    std::uint32_t seed = 1;
+    for (int version : kAcceptedVersions) {
+        for (bool isTemplate : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "version " << version << (isTemplate ? " template" : " data"));
+            test::TestSession t;
+            const Document reset = t.doc();
+            FillForVersion(t.doc(), seed++, version);
+            t.doc().IsTemplate = isTemplate;
+            t.doc().ExpCount = t.doc().IMFPRowCount;
+            const auto file = test::LegacyDataFile(t.doc(), {version});
+
+            test::TestSession first;
+            ASSERT_EQ(ReadDataFile(first.session, file), DataFileStatus::Loaded);
+            EXPECT_TRUE(first.dialogs.messages.empty());
+            EXPECT_EQ(test::StoredFieldDifferences(ExpectedAfterReading(t.doc(), reset, version), first.doc()), "");
+
+            // Saved in the current format and read again, nothing changes.
+            const auto saved = DataFileBytes(first.doc());
+            ASSERT_TRUE(saved);
+            test::TestSession second;
+            ASSERT_EQ(ReadDataFile(second.session, *saved), DataFileStatus::Loaded);
+            EXPECT_EQ(test::StoredFieldDifferences(first.doc(), second.doc()), "");
+        }
+    }
+}
+
+TEST(DataFileReader, OlderVersionsSplitTheCombinedModelCode)
+{
+    struct Case {
+        int stored, modelType, islands;
+    };
+    const Case cases[] = {
+        {0, kHomogeneous, 0}, {1, kPlane, 0},    {2, kSphere, 0},    {3, kCylinder, 0},
+        {4, kPlane, 1},       {5, kSphere, 1},   {6, kCylinder, 1},  {7, kOxideLayer, 0},
+        {9, 9, 3},  // no code of the older versions: kept as stored
+    };
+    for (int version : {102, 121, 143, 210}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << "version " << version << " code " << c.stored);
+            test::TestSession t;
+            t.doc().ParIndex[0] = static_cast<Integer>(c.stored);
+            t.doc().ParIndex[11] = 3;
+            test::TestSession reader;
+            ASSERT_EQ(ReadDataFile(reader.session, test::LegacyDataFile(t.doc(), {version})),
+                      DataFileStatus::Loaded);
+            if (version >= 210) {
+                EXPECT_EQ(reader.doc().ParIndex[0], c.stored);  // current versions store the model type
+                EXPECT_EQ(reader.doc().ParIndex[11], 3);
+            } else {
+                EXPECT_EQ(reader.doc().ParIndex[0], c.modelType);
+                EXPECT_EQ(reader.doc().ParIndex[11], c.islands);
+            }
+        }
+    }
+}
+
+TEST(DataFileReader, VersionsBefore124RenumberTheLibraryOptions)
+{
+    struct Case {
+        std::array<Integer, 4> stored, converted;
+    };
+    const Case cases[] = {
+        {{1, 2, 0, 0}, {1, 0, 0, 0}},
+        {{1, 3, 1, 1}, {1, 2, 2, 0}},
+        {{0, 1, 1, 0}, {0, 1, 1, 0}},
+        {{1, 0, 1, 1}, {1, 0, 2, 0}},
+        {{1, 3, 0, 5}, {1, 2, 0, 0}},
+    };
+    for (int version : {102, 121, 124, 230}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << "version " << version << " options " << c.stored[1] << c.stored[2]
+                                            << c.stored[3]);
+            test::TestSession t;
+            t.doc().ParLibrary = c.stored;
+            test::TestSession reader;
+            ASSERT_EQ(ReadDataFile(reader.session, test::LegacyDataFile(t.doc(), {version})),
+                      DataFileStatus::Loaded);
+            EXPECT_EQ(reader.doc().ParLibrary, version < 124 ? c.converted : c.stored);
+        }
+    }
+}
+
+TEST(DataFileReader, ShorterParameterBlocksFillTheFirstEntries)
+{
+    test::TestSession t;
+    const Document reset = t.doc();
+    FillForVersion(t.doc(), 7, 143);
+    const test::LegacyLayout layout{.version = 143, .texts = 1, .numbers = 5, .indices = 12, .library = 3,
+                                    .labels = 6, .units = 2};
+    test::TestSession reader;
+    ASSERT_EQ(ReadDataFile(reader.session, test::LegacyDataFile(t.doc(), layout)), DataFileStatus::Loaded);
+    const Document& d = reader.doc();
+    EXPECT_EQ(d.ParText[0], t.doc().ParText[0]);
+    EXPECT_EQ(d.ParText[1], reset.ParText[1]);
+    EXPECT_EQ(d.ParNumber[4], t.doc().ParNumber[4]);
+    EXPECT_EQ(d.ParNumber[5], reset.ParNumber[5]);
+    EXPECT_EQ(d.ParIndex[11], t.doc().ParIndex[11]);
+    EXPECT_EQ(d.ParIndex[12], reset.ParIndex[12]);
+    EXPECT_EQ(d.ParLibrary[2], t.doc().ParLibrary[2]);
+    EXPECT_EQ(d.LabelSelect[5], t.doc().LabelSelect[5]);
+    EXPECT_EQ(d.LabelSelect[6], reset.LabelSelect[6]);
+    EXPECT_EQ(d.UnitIndex[2], reset.UnitIndex[2]);
+    // The size of the label-selection block is the number of labels per experiment.
+    for (int exp = 1; exp <= d.ExpCount; ++exp) {
+        EXPECT_EQ(d.LabelText[exp][6], t.doc().LabelText[exp][6]);
+        EXPECT_EQ(d.LabelText[exp][7], reset.LabelText[exp][7]);
+    }
+    EXPECT_EQ(d.CoverRes[d.ExpCount], t.doc().CoverRes[d.ExpCount]);  // what follows the labels still in step
+}
+
+TEST(DataFileReader, RejectsUnknownVersionsAndLeavesTheDocument)
+{
+    for (int version : {-1, 0, 101, 103, 122, 144, 200, 231, 700}) {
+        SCOPED_TRACE(version);
+        test::TestSession t;
+        test::RandomDocument(3).fill(t.doc());
+        const Document before = t.doc();
+        test::TestSession other;
+        auto file = test::LegacyDataFile(other.doc(), {230});
+        file[6] = static_cast<std::byte>(version & 0xFF);
+        file[7] = static_cast<std::byte>((version >> 8) & 0xFF);
+
+        EXPECT_EQ(ReadDataFile(t.session, file), DataFileStatus::IncompatibleVersion);
+        ASSERT_EQ(t.dialogs.messages.size(), 1u);
+        EXPECT_EQ(t.dialogs.messages[0].text, "Incompatible data file version    ");
+        EXPECT_EQ(t.dialogs.messages[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(test::StoredFieldDifferences(before, t.doc()), "");
+    }
+}
+
+TEST(DataFileReader, HostileCountsAreReportedAndLeaveTheDocument)
+{
+    // A file with the title "T", no element rows, no experiments, and a model
+    // of the bulk alone; offsets of its counts in the version 230 layout.
+    test::TestSession base;
+    base.doc().ParText = {"T", ""};
+    base.doc().ModelOn = 1;
+    base.doc().LayerCount = 0;
+    base.doc().NotesText = "";
+    const std::vector<std::byte> file = *DataFileBytes(base.doc());
+    ASSERT_EQ(file.size(), 213u);
+
+    struct Case {
+        const char* what;
+        std::size_t offset;
+        int value;
+        DataFileStatus status;
+    };
+    const Case cases[] = {
+        {"3 parameter texts", 8, 3, DataFileStatus::CorruptedCount},
+        {"negative text count", 8, -1, DataFileStatus::CorruptedCount},
+        {"negative title length", 10, -1, DataFileStatus::CorruptedCount},
+        {"title longer than the file", 10, 32767, DataFileStatus::Truncated},
+        {"8 parameter numbers", 15, 8, DataFileStatus::CorruptedCount},
+        {"15 parameter indices", 45, 15, DataFileStatus::CorruptedCount},
+        {"5 library options", 75, 5, DataFileStatus::CorruptedCount},
+        {"9 label selections", 85, 9, DataFileStatus::CorruptedCount},
+        {"4 unit choices", 103, 4, DataFileStatus::CorruptedCount},
+        {"21 element rows", 143, 21, DataFileStatus::CorruptedCount},
+        {"negative element rows", 143, -32768, DataFileStatus::CorruptedCount},
+        {"41 experiments", 145, 41, DataFileStatus::CorruptedCount},
+        {"20 element rows that are not there", 143, 20, DataFileStatus::Truncated},
+        {"6 layers", 159, 6, DataFileStatus::CorruptedCount},
+        {"5 layers that are not there", 159, 5, DataFileStatus::Truncated},
+        {"negative notes length", 207, -5, DataFileStatus::CorruptedCount},
+        {"notes longer than the file", 207, 100, DataFileStatus::Truncated},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto hostile = file;
+        hostile[c.offset] = static_cast<std::byte>(c.value & 0xFF);
+        hostile[c.offset + 1] = static_cast<std::byte>((c.value >> 8) & 0xFF);
+        test::TestSession t;
+        test::RandomDocument(5).fill(t.doc());
+        const Document before = t.doc();
+
+        EXPECT_EQ(ReadDataFile(t.session, hostile), c.status);
+        ASSERT_EQ(t.dialogs.messages.size(), 1u);
+        EXPECT_EQ(t.dialogs.messages[0].text,
+                  c.status == DataFileStatus::CorruptedCount ? kCorruptedText : kShortFileText);
+        EXPECT_EQ(t.dialogs.messages[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(test::StoredFieldDifferences(before, t.doc()), "");
+    }
+}
+
+TEST(DataFileReader, EveryTruncatedFileIsReported)
+{
+    struct Case {
+        int version;
+        bool isTemplate;
+    };
+    for (const Case c : {Case{230, false}, Case{230, true}, Case{143, false}, Case{120, false}}) {
+        SCOPED_TRACE(testing::Message() << "version " << c.version << (c.isTemplate ? " template" : " data"));
+        test::TestSession source;
+        FillForVersion(source.doc(), 11, c.version);
+        Document& doc = source.doc();
+        doc.IsTemplate = c.isTemplate;
+        doc.ElemCount = 5;  // every kind of record, in a file short enough to cut at every byte
+        doc.ExpCount = doc.IMFPRowCount = 4;
+        doc.ModelOn = 1;
+        doc.LayerCount = 2;
+        if (c.version >= 210)
+            doc.ParIndex[0] = kPolyhedron;
+        const auto file = test::LegacyDataFile(doc, {c.version});
+
+        test::TestSession t;
+        test::RandomDocument(12).fill(t.doc());
+        const Document before = t.doc();
+        for (std::size_t length = 0; length < file.size(); ++length) {
+            SCOPED_TRACE(length);
+            t.dialogs.messages.clear();
+            const auto status = ReadDataFile(t.session, std::span(file).first(length));
+            if (length < 4) {
+                ASSERT_EQ(status, DataFileStatus::NotADataFile);
+                ASSERT_TRUE(t.dialogs.messages.empty());
+            } else if (c.version > 120 && length >= file.size() - 4) {
+                // The body is complete, only the end marker is cut.
+                ASSERT_EQ(status, DataFileStatus::MissingEndMarker);
+                ASSERT_EQ(t.doc().ExpCount, doc.ExpCount);
+                t.doc() = before;
+            } else {
+                ASSERT_EQ(status, DataFileStatus::Truncated);
+                ASSERT_EQ(test::StoredFieldDifferences(before, t.doc()), "");
+            }
+            if (length >= 4) {
+                ASSERT_EQ(t.dialogs.messages.size(), 1u);
+                ASSERT_EQ(t.dialogs.messages[0].text, kShortFileText);
+            }
+        }
+    }
+}
+
+TEST(DataFileReader, EndMarkerChecksAndTrailingBytes)
+{
+    test::TestSession source;
+    FillForVersion(source.doc(), 21, 230);
+    const auto file = test::LegacyDataFile(source.doc(), {230});
+
+    auto trailing = file;
+    trailing.insert(trailing.end(), 100, std::byte{0xEE});
+    test::TestSession t;
+    EXPECT_EQ(ReadDataFile(t.session, trailing), DataFileStatus::Loaded);
+    EXPECT_TRUE(t.dialogs.messages.empty());
+
+    auto wrongMarker = file;
+    wrongMarker.back() = std::byte{'X'};
+    test::TestSession u;
+    EXPECT_EQ(ReadDataFile(u.session, wrongMarker), DataFileStatus::MissingEndMarker);
+    ASSERT_EQ(u.dialogs.messages.size(), 1u);
+    EXPECT_EQ(u.dialogs.messages[0].text, kShortFileText);
+    EXPECT_EQ(test::StoredFieldDifferences(source.doc(), u.doc()), "");  // the data read stay
+
+    const std::vector<std::byte> exchange = {std::byte{'X'}, std::byte{'P'}, std::byte{'S'}, std::byte{'R'},
+                                             std::byte{'D'}, std::byte{'E'}};
+    test::TestSession w;
+    EXPECT_EQ(ReadDataFile(w.session, exchange), DataFileStatus::NotADataFile);
+    EXPECT_TRUE(w.dialogs.messages.empty());
+}
+
+}  // namespace
+}  // namespace slv
