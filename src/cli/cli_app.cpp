@@ -10,6 +10,9 @@ std::vector<std::unique_ptr<Command>> allCommands()
 {
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(makeQuantifyCommand());
+    commands.push_back(makeCheckCommand());
+    commands.push_back(makeInfoCommand());
+    commands.push_back(makeConvertCommand());
     commands.push_back(makeImfpCommand());
     commands.push_back(makeLookupCommand());
     return commands;

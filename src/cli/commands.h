@@ -25,6 +25,9 @@ protected:
 
 std::unique_ptr<Command> makeImfpCommand();
 std::unique_ptr<Command> makeQuantifyCommand();
+std::unique_ptr<Command> makeCheckCommand();
+std::unique_ptr<Command> makeInfoCommand();
+std::unique_ptr<Command> makeConvertCommand();
 std::unique_ptr<Command> makeLookupCommand();
 
 /// Every subcommand, in the order the help lists them.

@@ -1,0 +1,89 @@
+#include "report/parameter_summary.h"
+
+#include <charconv>
+
+#include "core/option_names.h"
+#include "model/model_name.h"
+#include "platform/format_mask.h"
+#include "quant/correction_chain.h"
+#include "quant/imfp.h"
+
+namespace slv {
+
+namespace {
+
+/// A Single as a plain number: its shortest decimal form, no exponent.
+std::string plainNumber(float value)
+{
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return ec == std::errc() ? std::string(buffer, end) : std::string();
+}
+
+std::string fileNamePart(const std::string& path)
+{
+    const auto cut = path.find_last_of("\\/");
+    return std::string(trimmed(cut == std::string::npos ? path : path.substr(cut + 1)));
+}
+
+}  // namespace
+
+std::vector<ParameterEntry> ParameterSummary(const Session& session)
+{
+    const Document& doc = session.doc;
+    const char dec = session.DecSep;
+    const bool modelMode = doc.ParIndex[0] != kHomogeneous;
+    std::vector<ParameterEntry> entries;
+
+    entries.push_back({"Model:", ModelName(doc), {}});
+    if (modelMode && doc.IslandMode != 1 && doc.MultiLayers >= 2)
+        entries.push_back({"Multilayers:", FormatNumber(doc.MultiLayers, "##", dec), {}});
+    if (modelMode && doc.SampleRadius != 0.0f)
+        entries.push_back({"Sample radius:",
+                           FormatNumber(doc.SampleRadius, "###", dec) + (doc.LenUnitA == 1 ? " \xC5" : " nm"), {}});
+    if (!modelMode)
+        entries.push_back({"Multiline approach:", MultilineApproachName(doc.ParIndex[8]), {}});
+    entries.push_back({"Excitation:",
+                       SourceName(doc.ParIndex[1]) + "   (" + plainNumber(ExcitationEnergy(doc, doc.ParIndex[1])) + " eV)",
+                       {}});
+    entries.push_back({"Cross sections:", CrossSectionDataKind(doc.ParIndex[2]), {}});
+
+    ParameterEntry imfp{"IMFP correction:", "", {}};
+    const int method = IMFPMethodOf(doc, 0);
+    imfp.details.push_back({"method:", ImfpMethodName(method)});
+    if (!modelMode) {
+        if (method == kImfpExponential)
+            imfp.details.push_back({"exponent:", FormatNumber(doc.ParNumber[0], "#0.0", dec)});
+        const bool classMethod = method == kImfpSeahDench || method == kImfpJablonski || method == kImfpGries;
+        if (classMethod && doc.ParIndex[10] != 1) {
+            imfp.details.push_back({"material class:", MaterialClassName(doc.ExpMatClass[1])});
+            if (method != kImfpJablonski)
+                imfp.details.push_back({"density:", FormatNumber(doc.ExpDensity[1], "##0.00", dec) + " g/cm\xB3"});
+            if (method == kImfpSeahDench)
+                imfp.details.push_back({"mean atomic w.:", doc.ParIndex[9] == 1
+                                                               ? std::string("Auto")
+                                                               : FormatNumber(doc.ExpAtWeight[1], "##0.000", dec)});
+        }
+    }
+    entries.push_back(imfp);
+
+    ParameterEntry angular{"Angular correction:", "", {{"method:", AngularMethodName(doc.ParIndex[6])}}};
+    if (doc.ParIndex[6] != 0)
+        angular.details.push_back({"analyser-excitation:", FormatNumber(doc.ParNumber[4], "##0.0", dec) + " \xB0"});
+    entries.push_back(angular);
+
+    ParameterEntry transmission{"Transmission:", "", {{"type:", TransmissionTypeName(doc.ParIndex[7])}}};
+    if (doc.ParIndex[7] == 3)
+        transmission.details.push_back({"exponent:", FormatNumber(doc.ParNumber[5], "##0.0", dec)});
+    if (doc.ParIndex[7] == 4)
+        transmission.details.push_back({"filename:", fileNamePart(doc.ParText[1])});
+    entries.push_back(transmission);
+
+    ParameterEntry contamination{"Contamination correction:", "", {{"method:", ContaminationMethodName(doc.ParIndex[5])}}};
+    if (doc.ParIndex[5] == 3 && doc.ParIndex[4] != 1)
+        contamination.details.push_back({"contam. factor:", FormatNumber(doc.ExpContam[1], "##0.0", dec)});
+    entries.push_back(contamination);
+    return entries;
+}
+
+}  // namespace slv
