@@ -2,10 +2,16 @@
 // cross section, analyser transmission, angular asymmetry, line IMFP and
 // carbon contamination, ending in the corrected intensity of every line in
 // every experiment.
+//
+// The factors live in Session::corr and stay valid while
+// Document::RecalcNeeded is clear; the corrected intensities are rebuilt on
+// every request. -1 marks "no value" in every table, and a step passes it on
+// instead of computing with it.
 #pragma once
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/session.h"
@@ -15,11 +21,60 @@ namespace slv {
 /// "Invalid transmission data. No transmission used"
 inline constexpr const char* kInvalidTransmissionText = "Invalid transmission data. No transmission used";
 
+/// Cross-section sets of ParIndex[2]: what the element table's CrossSect column holds.
+enum CrossSectionSet : int {
+    kCrossSectionNone = 0,
+    kCrossSectionScofield = 1,
+    kCrossSectionEvans = 2,
+    kCrossSectionWagner = 3,
+    kCrossSectionNefedov = 4,
+};
+
+/// Analyser transmission types of ParIndex[7].
+enum TransmissionType : int {
+    kTransmissionNone = 0,
+    kTransmissionFat = 1,          // "FAT, CAE": T = E^-1
+    kTransmissionFrr = 2,          // "FRR, CRR": T = E^+1
+    kTransmissionExponential = 3,  // T = E^ParNumber[5]
+    kTransmissionFile = 4,         // the function of a transmission file
+};
+
+/// Angular correction methods of ParIndex[6].
+enum AngularMode : int { kAngularNone = 0, kAngularReilman = 1, kAngularReilmanEbel = 2 };
+
+/// Carbon contamination correction methods of ParIndex[5].
+enum ContaminationMethod : int {
+    kContaminationNone = 0,
+    kContaminationEvans = 1,
+    kContaminationVarn = 2,  // Tavik: thickness from the carbon atomic percentage
+    kContaminationExplicit = 3,
+};
+
+/// A table cell holds a value when it is not negative (-1 marks "no value").
+inline bool HasValue(float cell) { return cell >= 0.0f; }
+
+/// x as a table cell: -1 when x is no finite number a float can hold, so that
+/// no NaN or infinity ever reaches a table.
+float CellValue(double x);
+
+/// Appends one finding to a collected error text: "- " + finding + four
+/// blanks + CR LF. The finding is given without the leading "- ".
+void AppendFinding(std::string& errors, std::string_view finding);
+
+/// Kinetic energy in eV of the line of an element row: ExcEnergy - BindEnergy.
+inline float KineticEnergy(const Document& doc, int row) { return doc.ExcEnergy - doc.BindEnergy[row]; }
+
 /// The IMFP method code: which = 1 homogeneous (low byte of ParIndex[3]),
 /// 2 model (high byte), 0 the one that applies to the current model type.
+/// A code of 8 or more gives 0 (None).
 int IMFPMethodOf(const Document& doc, int which);
 
+/// Moves the binding energy of every line that the source cannot excite to
+/// ExcEnergy - 1 eV (kinetic energy 1 eV), telling the analyst about each.
 void CheckKineticEnergies(Session& session);
+
+/// Fills CrossEff from CrossSect by the cross-section set ParIndex[2]; a
+/// missing or zero cross section gives -1.
 void EffectiveCrossSections(Session& session);
 
 /// Transmission factors at the kinetic energies excitationEv - bindingEv[i]
@@ -33,11 +88,21 @@ std::vector<float> TransmissionFactors(Session& session, int transmissionType, f
 /// Fills CorrectionTables::TransFactor for the element rows from the document's parameters.
 void ElementTransmissionFactors(Session& session, bool showMessage, std::string& errors);
 
+/// Fills AngularFactor for mode 0 (None), 1 (Reilman) or 2 (Reilman with
+/// Ebel's elastic-scattering reduction of the asymmetry parameter).
 void AngularFactors(Session& session, int mode);
+
+/// Finds CarbonRow and fills ContamThick by the method ParIndex[5]; a VARN
+/// calculation without a carbon line appends its finding to errors.
 void ContaminationThickness(Session& session, std::string& errors);
 
-/// mode 1: divide by transmission, cross section, angular factor, IMFP and
-/// contamination attenuation; mode 2: stop before the IMFP.
+/// Corrected-intensity modes.
+enum CorrectionMode : int {
+    kCorrectAll = 1,                // transmission, cross section, angular factor, IMFP, contamination
+    kCorrectWithoutAttenuation = 2, // stops before the IMFP: for preliminary compositions
+};
+
+/// Fills CorrIntensity for experiments 1..ExpCount and rows 1..ElemCount.
 void CorrectIntensities(Session& session, int mode);
 
 }  // namespace slv

@@ -1,0 +1,103 @@
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "quant/correction_chain.h"
+
+namespace slv {
+
+namespace {
+constexpr double kRadianPerDegree = 0.017453292519943278;
+constexpr double kFourPi = 12.56637061435916;
+// Ebel's reduction of the asymmetry parameter by elastic scattering in a
+// matrix of mean atomic weight A (g/mol): g = 1.0205 exp(-0.0093356 A).
+constexpr double kEbelAmplitude = 1.0205;
+constexpr double kEbelDecayPerAtomicWeight = 0.0093356;
+
+/// P = (3/2 sin^2(theta) - 1) / 2 for the source-analyser angle theta: the
+/// angular term of the photoemission cross section for unpolarised X-rays,
+/// zero at the magic angle 54.7356 degrees (Reilman, Msezane, Manson 1976).
+double AsymmetryTerm(float sourceAnalyserAngleDeg)
+{
+    const double s = std::sin(sourceAnalyserAngleDeg * kRadianPerDegree);
+    return (1.5 * s * s - 1.0) / 2.0;
+}
+
+/// (1 + g beta P) / 4 pi, or -1 for a line without an asymmetry parameter.
+float AngularFactorOf(float beta, double g, double asymmetryTerm)
+{
+    if (!(beta > kNoAsymmetry))
+        return kEmptyValue;
+    return CellValue((1.0 + g * beta * asymmetryTerm) / kFourPi);
+}
+
+void ReilmanFactors(Session& session, double asymmetryTerm)
+{
+    const Document& doc = session.doc;
+    ExpRowTable<float>& factors = session.corr.AngularFactor;
+    for (int row = 1; row <= doc.ElemCount; ++row)
+        factors[1][row] = AngularFactorOf(doc.Asymmetry[row], 1.0, asymmetryTerm);
+    for (int exp = 2; exp <= doc.ExpCount; ++exp)
+        factors[exp] = factors[1];
+}
+
+/// The composition-weighted mean atomic weight of an experiment from its
+/// corrected intensities; none when no line has a positive intensity.
+std::optional<double> MeanAtomicWeight(const Session& session, int exp)
+{
+    const Document& doc = session.doc;
+    double weighted = 0.0;
+    double total = 0.0;
+    for (int row = 1; row <= doc.ElemCount; ++row) {
+        const float intensity = session.corr.CorrIntensity[exp][row];
+        if (!HasValue(intensity))
+            continue;
+        weighted += static_cast<double>(intensity) * doc.AtWeight[row];
+        total += intensity;
+    }
+    if (!(total > 0.0))
+        return std::nullopt;
+    return weighted / total;
+}
+
+void ReilmanEbelFactors(Session& session, double asymmetryTerm)
+{
+    ReilmanFactors(session, asymmetryTerm);
+    // The weights of the composition come from intensities corrected with the plain Reilman factors.
+    CheckKineticEnergies(session);
+    EffectiveCrossSections(session);
+    std::string shownAlready;
+    ElementTransmissionFactors(session, true, shownAlready);
+    CorrectIntensities(session, kCorrectWithoutAttenuation);
+
+    const Document& doc = session.doc;
+    for (int exp = 1; exp <= doc.ExpCount; ++exp) {
+        // Without any intensity the matrix is unknown: the experiment keeps the Reilman factors.
+        const std::optional<double> meanAtomicWeight = MeanAtomicWeight(session, exp);
+        if (!meanAtomicWeight)
+            continue;
+        const double g = kEbelAmplitude * std::exp(-kEbelDecayPerAtomicWeight * *meanAtomicWeight);
+        for (int row = 1; row <= doc.ElemCount; ++row)
+            session.corr.AngularFactor[exp][row] = AngularFactorOf(doc.Asymmetry[row], g, asymmetryTerm);
+    }
+}
+}  // namespace
+
+void AngularFactors(Session& session, int mode)
+{
+    const double asymmetryTerm = AsymmetryTerm(session.doc.ParNumber[4]);
+    switch (mode) {
+    case kAngularReilman:
+        ReilmanFactors(session, asymmetryTerm);
+        break;
+    case kAngularReilmanEbel:
+        ReilmanEbelFactors(session, asymmetryTerm);
+        break;
+    default:  // None, and any unknown code: no angular correction
+        for (auto& experiment : session.corr.AngularFactor)
+            experiment.fill(1.0f);
+        break;
+    }
+}
+
+}  // namespace slv

@@ -1,0 +1,94 @@
+#include <algorithm>
+
+#include "quant/correction_chain.h"
+#include "quant/quantification.h"
+
+namespace slv {
+
+namespace {
+constexpr const char* kCarbonNotFound = "Carbon not found. No contamination correction";
+
+// Evans: the attenuation exp(-14.3 / sqrt(E)) of a typical contamination layer.
+constexpr float kEvansContamination = 14.3f;
+// VARN (Tavik): reduced thickness, in IMFPs of the C 1s line, per atomic percent of carbon.
+constexpr double kVarnThicknessPerCarbonPercent = 0.0215;
+// Explicit: the entered contamination value per reduced thickness unit.
+constexpr float kExplicitContaminationScale = 30.0f;
+
+/// The first C 1s row without a chemical state: the line of the contamination carbon.
+int FindCarbonRow(const Document& doc)
+{
+    for (int row = 1; row <= doc.ElemCount; ++row)
+        if (doc.ElSymbol[row].trimmedText() == "C" && doc.ElLine[row].trimmedText() == "1s"
+            && doc.ElState[row].isBlank())
+            return row;
+    return 0;
+}
+
+float NonNegative(float reducedThickness) { return reducedThickness > 0.0f ? reducedThickness : 0.0f; }
+
+/// The thickness follows from the carbon's atomic percentage, counted with
+/// the carbon line even when the analyst excluded it from the composition.
+void VarnThickness(Session& session)
+{
+    Document& doc = session.doc;
+    CorrectionTables& corr = session.corr;
+    if (doc.ElOmit[corr.CarbonRow]) {
+        doc.ElOmit[corr.CarbonRow] = false;
+        corr.ExcludeCarbon = true;
+    }
+    CorrectIntensities(session, kCorrectAll);
+    session.res.ResElemCount = doc.ElemCount;
+    NormalizeResults(session, 0, 1.0f);
+    for (int exp = 1; exp <= doc.ExpCount; ++exp) {
+        const double carbonPercent = session.res.ResultValue[exp][corr.CarbonRow];
+        corr.ContamThick[exp] = NonNegative(CellValue(kVarnThicknessPerCarbonPercent * carbonPercent));
+    }
+}
+
+void ExplicitThickness(Session& session)
+{
+    const Document& doc = session.doc;
+    ExpTable<float>& thickness = session.corr.ContamThick;
+    if (doc.ParIndex[4] == 1) {
+        for (int exp = 1; exp <= doc.ExpCount; ++exp)
+            thickness[exp] = NonNegative(doc.ExpContam[exp] / kExplicitContaminationScale);
+        return;
+    }
+    const float common = NonNegative(doc.ExpContam[1] / kExplicitContaminationScale);
+    std::fill(thickness.begin() + 1, thickness.begin() + 1 + doc.ExpCount, common);
+}
+}  // namespace
+
+void ContaminationThickness(Session& session, std::string& errors)
+{
+    Document& doc = session.doc;
+    CorrectionTables& corr = session.corr;
+    corr.ContamThick.fill(0.0f);
+    corr.CarbonRow = FindCarbonRow(doc);
+    const int method = doc.ParIndex[5];
+    switch (method) {
+    case kContaminationEvans:
+        std::fill(corr.ContamThick.begin() + 1, corr.ContamThick.begin() + 1 + doc.ExpCount, kEvansContamination);
+        break;
+    case kContaminationVarn:
+        if (corr.CarbonRow == 0) {
+            AppendFinding(errors, kCarbonNotFound);
+            return;
+        }
+        VarnThickness(session);
+        break;
+    case kContaminationExplicit:
+        ExplicitThickness(session);
+        break;
+    default:
+        break;
+    }
+    // Once its thickness is known, the contamination carbon leaves the composition.
+    if (method != kContaminationEvans && corr.CarbonRow != 0 && corr.ExcludeCarbon) {
+        doc.ElOmit[corr.CarbonRow] = true;
+        corr.ExcludeCarbon = false;
+    }
+}
+
+}  // namespace slv

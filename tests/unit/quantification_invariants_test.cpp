@@ -1,0 +1,111 @@
+#include <cmath>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "quant/correction_chain.h"
+#include "quant/quantification.h"
+#include "support/test_session.h"
+
+namespace slv {
+namespace {
+
+/// A random but well-formed document: every option code in its range, empty,
+/// zero and extreme cells, lines the source cannot excite, excluded rows.
+void FillRandomDocument(Document& d, std::mt19937& rng)
+{
+    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
+    const auto real = [&](double low, double high) {
+        return static_cast<float>(std::uniform_real_distribution<double>(low, high)(rng));
+    };
+    const char* const symbols[] = {"Si", "O", "Al", "Fe", "C", "N"};
+    const char* const lines[] = {"1s", "2p", "3p", "4d"};
+    const char* const states[] = {"", "Ox"};
+
+    d.ParIndex[1] = static_cast<Integer>(pick(0, 2));
+    d.ParNumber[6] = real(200, 3000);
+    d.ExcEnergy = ExcitationEnergy(d, d.ParIndex[1]);
+    d.ParIndex[2] = static_cast<Integer>(pick(0, 4));
+    d.ParIndex[3] = static_cast<Integer>(std::array{0, 2, 4}[static_cast<std::size_t>(pick(0, 2))]);
+    d.ParNumber[0] = real(0, 1.5);
+    d.ParIndex[4] = static_cast<Integer>(pick(0, 1));
+    d.ParIndex[5] = static_cast<Integer>(pick(0, 3));
+    d.ParIndex[6] = static_cast<Integer>(pick(0, 2));
+    d.ParNumber[4] = real(0, 180);
+    d.ParIndex[7] = static_cast<Integer>(pick(0, 3));
+    d.ParNumber[5] = real(-3, 13);
+    d.ParIndex[8] = static_cast<Integer>(pick(0, 2));
+    d.ParIndex[10] = static_cast<Integer>(pick(0, 1));
+
+    d.ExpCount = static_cast<Integer>(pick(1, 4));
+    d.ElemCount = static_cast<Integer>(pick(1, 8));
+    for (int row = 1; row <= d.ElemCount; ++row) {
+        d.ElSymbol[row] = symbols[pick(0, 5)];
+        d.ElLine[row] = lines[pick(0, 3)];
+        d.ElState[row] = states[pick(0, 1)];
+        d.AtomicNo[row] = static_cast<Integer>(pick(1, 92));
+        d.BindEnergy[row] = real(0, 1600);
+        d.CrossSect[row] = pick(0, 5) == 0 ? 0.0f : real(0.01, 20);
+        d.Asymmetry[row] = pick(0, 4) == 0 ? kNoAsymmetry : real(-1, 2);
+        d.AtWeight[row] = real(1, 240);
+        d.Valence[row] = static_cast<Integer>(pick(0, 4));
+        d.Oxygens[row] = static_cast<Integer>(pick(0, 3));
+        d.ElOmit[row] = pick(0, 4) == 0;
+    }
+    for (int exp = 1; exp <= d.ExpCount; ++exp) {
+        d.ExpContam[exp] = real(-10, 60);
+        d.ExpMatClass[exp] = static_cast<Integer>(pick(0, 3));
+        for (int row = 1; row <= d.ElemCount; ++row) {
+            const int kind = pick(0, 5);
+            d.Intensity[exp][row] = kind == 0 ? kEmptyValue : kind == 1 ? 0.0f : real(0, 1e6);
+        }
+    }
+}
+
+bool IsRatioType(int type) { return type % 2 == 1; }
+
+TEST(QuantificationInvariants, HoldForRandomDocuments)
+{
+    std::mt19937 rng(20240601);  // fixed seed: the same documents on every run
+    for (int trial = 0; trial < 400; ++trial) {
+        SCOPED_TRACE(trial);
+        test::TestSession t;
+        FillRandomDocument(t.doc(), rng);
+        const int type = std::uniform_int_distribution<int>(0, kResultTypeCount - 1)(rng);
+        QuantResults& res = t.session.res;
+        res.RefElem = std::uniform_int_distribution<int>(1, t.doc().ElemCount)(rng);
+        res.RefValue = std::uniform_real_distribution<float>(0.1f, 100.0f)(rng);
+        res.MergeStates = trial % 5 == 0;
+        Quantify(t.session, type);
+
+        for (int exp = 1; exp <= t.doc().ExpCount; ++exp) {
+            const auto& values = res.ResultValue[exp];
+            for (int row = 1; row <= res.ResElemCount + 1; ++row)
+                ASSERT_TRUE(std::isfinite(values[row])) << "exp " << exp << " row " << row;
+            if (res.MergeStates)
+                continue;
+            double sum = 0.0;
+            bool anyValue = false;
+            bool allZero = true;
+            for (int row = 1; row <= res.ResElemCount; ++row) {
+                if (!HasValue(values[row]))
+                    continue;
+                anyValue = true;
+                allZero = allZero && values[row] == 0.0f;
+                if (!t.doc().ElOmit[row])
+                    sum += values[row];
+            }
+            if (IsRatioType(type)) {
+                // The reference row holds the reference value, or the experiment has no ratios.
+                if (anyValue) {
+                    EXPECT_FLOAT_EQ(values[res.RefElem], res.RefValue) << "exp " << exp;
+                }
+            } else if (anyValue && !allZero) {
+                EXPECT_NEAR(sum, 100.0, 1e-3) << "exp " << exp;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace slv
