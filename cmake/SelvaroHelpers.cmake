@@ -11,6 +11,7 @@ endif()
 function(slv_add_gtest name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE slv_core slv_test_support GTest::gtest GTest::gmock GTest::gtest_main slv_warnings)
-  target_compile_definitions(${name} PRIVATE SLV_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  target_compile_definitions(${name} PRIVATE SLV_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
+                                               SLV_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -1,0 +1,83 @@
+// The shipped example data sets, quantified by the real selvaro-cli (which
+// finds the element library beside it), give back the compositions they were
+// made from (examples/README.md) within their 1 % counting noise.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+const std::string kExamples = std::string(SLV_SOURCE_DIR) + "/examples/";
+
+nlohmann::json quantify(const std::string& file, const std::string& type)
+{
+    const std::string command = std::string("XDG_CONFIG_HOME=/nonexistent ") + SLV_CLI_PATH + " quantify '" +
+                                kExamples + file + "' --format json --type '" + type + "' 2>/dev/null";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string text;
+    std::array<char, 4096> buffer{};
+    while (pipe && fgets(buffer.data(), buffer.size(), pipe.get()))
+        text += buffer.data();
+    return nlohmann::json::parse(text);
+}
+
+double valueOf(const nlohmann::json& result, std::size_t experiment, const std::string& column)
+{
+    const auto& columns = result["columns"];
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        if (columns[c] == column)
+            return result["experiments"][experiment]["values"][c].get<double>();
+    ADD_FAILURE() << "no column " << column;
+    return 0;
+}
+
+void expectPercentagesSumTo100(const nlohmann::json& result)
+{
+    for (const auto& e : result["experiments"]) {
+        double sum = 0;
+        for (const auto& v : e["values"])
+            if (!v.is_null())
+                sum += v.get<double>();
+        EXPECT_NEAR(sum, 100.0, 1e-3);
+    }
+}
+
+TEST(Examples, FloatGlassGivesItsOxideCompositionAndABalancedOxygen)
+{
+    const auto result = quantify("float_glass.lvd", "Oxide molar %");
+    ASSERT_EQ(result["experiments"].size(), 3u);
+    expectPercentagesSumTo100(result);
+    // Spot A was made from SiO2 72.5, Na2O 13.5, CaO 9, MgO 4, Al2O3 1 mol %.
+    EXPECT_NEAR(valueOf(result, 0, "SiO2"), 72.5, 1.0);
+    EXPECT_NEAR(valueOf(result, 0, "Na2O"), 13.5, 0.5);
+    EXPECT_NEAR(valueOf(result, 0, "CaO"), 9.0, 0.3);
+    for (const auto& e : result["experiments"])
+        EXPECT_NEAR(e["o_balance"].get<double>(), 1.0, 0.03);
+}
+
+TEST(Examples, SteelProfileGoesFromOxideToMetal)
+{
+    const auto result = quantify("steel_depth_profile.lvd", "Atomic %");
+    ASSERT_EQ(result["experiments"].size(), 12u);
+    expectPercentagesSumTo100(result);
+    EXPECT_GT(valueOf(result, 0, "C"), 40.0);
+    EXPECT_NEAR(valueOf(result, 11, "Fe Me"), 70.0, 1.5);
+    EXPECT_NEAR(valueOf(result, 11, "Cr Me"), 19.0, 1.0);
+    EXPECT_EQ(result["labels"][0], "Time (min)");
+}
+
+TEST(Examples, ExchangeFileIsImportedWithLibraryCompletion)
+{
+    const auto result = quantify("anodised_aluminium.lvx", "Atomic %");
+    ASSERT_EQ(result["experiments"].size(), 4u);
+    expectPercentagesSumTo100(result);
+    EXPECT_TRUE(result["errors"].empty()) << result["errors"];
+    EXPECT_NEAR(valueOf(result, 0, "Al Me"), 12.0, 0.6);
+}
+
+}  // namespace
