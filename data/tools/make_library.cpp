@@ -107,7 +107,8 @@ std::vector<Row> readTable(const std::filesystem::path& folder, const std::strin
         Row row{name + " line " + std::to_string(number), {}};
         const std::vector<std::string> cells = splitCells(line);
         if (cells.size() != header.size())
-            row.fail("has " + std::to_string(cells.size()) + " cells, the header " + std::to_string(header.size()));
+            row.fail("has " + std::to_string(cells.size()) + " cells, the header " +
+                     std::to_string(header.size()));
         for (std::size_t i = 0; i < cells.size(); ++i)
             row.cells[header[i]] = cells[i];
         rows.push_back(std::move(row));

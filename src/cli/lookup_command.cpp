@@ -2,6 +2,7 @@
 // the element library beside the executable, with the cross-section set and
 // the completion options of the parameters dialog. A line the library does
 // not offer is reported with the lines it does offer.
+#include <cctype>
 #include <charconv>
 #include <map>
 #include <memory>
@@ -21,8 +22,11 @@ namespace slv::cli {
 namespace {
 
 const std::map<std::string, int> kSources{{"mg", kSourceMg}, {"al", kSourceAl}};
-const std::map<std::string, int> kSets{
-    {"none", kSetNone}, {"scofield", kSetScofield}, {"evans", kSetEvans}, {"wagner", kSetWagner}, {"nefedov", kSetNefedov}};
+const std::map<std::string, int> kSets{{"none", kSetNone},
+                                       {"scofield", kSetScofield},
+                                       {"evans", kSetEvans},
+                                       {"wagner", kSetWagner},
+                                       {"nefedov", kSetNefedov}};
 const std::map<std::string, int> kSplittings{
     {"none", kSplittingNone}, {"theoretical", kSplittingTheoretical}, {"nominal", kSplittingNominal}};
 const std::map<std::string, int> kScalings{

@@ -20,8 +20,9 @@ inline constexpr float kAsymmetryNotFound = -1.0f;
 char SubshellLetter(std::string_view line);
 
 /// beta of the line: 2 for an s line, otherwise from the table, where the
-/// first entry whose key is the line's subshell letter decides; nullopt when that entry does not cover Z, when no entry
-/// has the letter, or when the polynomial is not a finite number there.
+/// first entry whose key is the line's subshell letter decides; nullopt when
+/// that entry does not cover Z, when no entry has the letter, or when the
+/// polynomial is not a finite number there.
 std::optional<float> EvaluateAsymmetry(const AsymmetryTable& table, int Z, std::string_view line);
 
 /// beta for an excitation source (0 Mg, 1 Al K-alpha; other sources have no

@@ -64,7 +64,8 @@ bool LibraryLacksSet(const LibraryFile& library, const LookupOptions& options);
 
 /// Why an element offers no line to choose from: the library holds no values
 /// of the set at all, none for this element, or no lines of it.
-std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions& options, std::string_view symbol);
+std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions& options,
+                                 std::string_view symbol);
 
 /// Fills element rows firstRow..lastRow of the document from the library.
 void LibraryLookup(Session& session, int firstRow, int lastRow);

@@ -58,7 +58,8 @@ bool LibraryLacksSet(const LibraryFile& library, const LookupOptions& options)
            !(library.header().averageFactor[set] > 0.0f);
 }
 
-std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions& options, std::string_view symbol)
+std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions& options,
+                                 std::string_view symbol)
 {
     std::string text(kHoldsNoText);
     if (options.crossSectionSet == kSetNone)
@@ -83,8 +84,8 @@ void LibraryLookup(Session& session, int firstRow, int lastRow)
         return;
     const LookupOptions options = LookupOptionsOf(doc);
     bool wholeSetReported = false;
+    doc.RecalcNeeded = true;  // element data change
     for (int row = std::max(firstRow, 1); row <= std::min(lastRow, kMaxElements); ++row) {
-        doc.RecalcNeeded = true;
         const RowLookup lookup = LookupRow(*library, doc, row, options);
         const std::string symbol = doc.ElSymbol[row].trimmedText();
         bool intact = true;

@@ -49,7 +49,8 @@ void completeEveryWay(slv::LibraryFile& file, const slv::DirectoryEntry& element
             }
             for (const slv::LineRecord& line : entry.LibLines)
                 for (int source : {slv::kSourceMg, slv::kSourceAl}) {
-                    const auto beta = slv::LibraryAsymmetry(file, entry.LibElement.Z, line.notation.padded(), source);
+                    const auto beta =
+                        slv::LibraryAsymmetry(file, entry.LibElement.Z, line.notation.padded(), source);
                     if (beta && !std::isfinite(*beta))
                         std::abort();
                 }

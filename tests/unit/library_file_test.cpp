@@ -121,7 +121,8 @@ TEST(LibraryFile, EveryTruncationIsReportedNotRead)
     for (std::size_t size = 0; size < full.size(); ++size) {
         const std::vector<std::byte> cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(size));
         const LibraryParse parse = ParseLibrary(cut);
-        const LibraryFault expected = size < kLibraryHeaderSize ? LibraryFault::IllegalHeader : LibraryFault::Damaged;
+        const LibraryFault expected =
+            size < kLibraryHeaderSize ? LibraryFault::IllegalHeader : LibraryFault::Damaged;
         ASSERT_EQ(parse.fault, expected) << "size " << size;
         if (expected == LibraryFault::Damaged) {
             ASSERT_FALSE(parse.detail.empty()) << "size " << size;
@@ -132,38 +133,44 @@ TEST(LibraryFile, EveryTruncationIsReportedNotRead)
 TEST(LibraryFile, HostileCountsPositionsAndNumbersAreDamage)
 {
     const auto good = LibraryBytes(test::SmallLibrary());
-    const std::size_t feRecord = static_cast<std::size_t>(longAt(good, kDirectory + 2 * 6 + 2)) - 1;
+    const std::size_t fe = static_cast<std::size_t>(longAt(good, kDirectory + 2 * 6 + 2)) - 1;
+    const std::size_t end = good.size();
+    enum class Field { Integer, Long, Single };
     struct Case {
         const char* what;
-        void (*spoil)(std::vector<std::byte>&, std::size_t feRecord);
+        std::size_t offset;
+        Field field;
+        double value;
         const char* detail;  // a part of the damage text
     };
+    // Offsets: Fe record + 64 its line count, + 66 its first line; kDirectory + 2
+    // the position of C's record; kSectionTable + 2 (s - 1) that of section s.
     const Case cases[] = {
-        {"21 lines", [](auto& b, std::size_t fe) { putInteger(b, fe + 64, 21); }, "21 lines"},
-        {"negative line count", [](auto& b, std::size_t fe) { putInteger(b, fe + 64, -1); }, "-1 lines"},
-        {"more lines than bytes", [](auto& b, std::size_t fe) { putInteger(b, fe + 64, 20); }, "outside"},
-        {"atomic number 0", [](auto& b, std::size_t fe) { putInteger(b, fe, 0); }, "atomic number 0"},
-        {"atomic number 104", [](auto& b, std::size_t fe) { putInteger(b, fe, 104); }, "atomic number 104"},
-        {"record position 0", [](auto& b, std::size_t) { putLong(b, kDirectory + 2, 0); }, "position 0"},
-        {"negative record position", [](auto& b, std::size_t) { putLong(b, kDirectory + 2, -7); }, "position -7"},
-        {"record beyond the end", [](auto& b, std::size_t) { putLong(b, kDirectory + 2, 0x7FFFFFFF); }, "outside"},
-        {"record at the last byte",
-         [](auto& b, std::size_t) { putLong(b, kDirectory + 2, static_cast<std::int32_t>(b.size())); }, "outside"},
-        {"directory missing", [](auto& b, std::size_t) { putInteger(b, kSectionTable + 14, 0); }, "missing"},
-        {"directory beyond the end", [](auto& b, std::size_t) { putInteger(b, kSectionTable + 14, 32000); },
-         "outside"},
-        {"asymmetry table negative", [](auto& b, std::size_t) { putInteger(b, kSectionTable, -5); }, "missing"},
-        {"weights beyond the end",
-         [](auto& b, std::size_t) { putInteger(b, kSectionTable + 4, static_cast<std::int16_t>(b.size() - 10)); },
-         "outside"},
-        {"NaN cross section", [](auto& b, std::size_t fe) { putSingle(b, fe + 66 + 7 + 4, kNaN); }, "not a number"},
-        {"infinite atomic weight", [](auto& b, std::size_t fe) { putSingle(b, fe + 16, kInfinity); }, "not a number"},
-        {"NaN asymmetry coefficient", [](auto& b, std::size_t) { putSingle(b, 41 + 6, kNaN); }, "not a number"},
-        {"NaN weight", [](auto& b, std::size_t) { putSingle(b, 653 + 12, kNaN); }, "not a number"},
+        {"21 lines", fe + 64, Field::Integer, 21, "21 lines"},
+        {"negative line count", fe + 64, Field::Integer, -1, "-1 lines"},
+        {"more lines than bytes", fe + 64, Field::Integer, 20, "outside"},
+        {"atomic number 0", fe, Field::Integer, 0, "atomic number 0"},
+        {"atomic number 104", fe, Field::Integer, 104, "atomic number 104"},
+        {"record position 0", kDirectory + 2, Field::Long, 0, "position 0"},
+        {"negative record position", kDirectory + 2, Field::Long, -7, "position -7"},
+        {"record beyond the end", kDirectory + 2, Field::Long, 0x7FFFFFFF, "outside"},
+        {"record at the last byte", kDirectory + 2, Field::Long, static_cast<double>(end), "outside"},
+        {"directory missing", kSectionTable + 14, Field::Integer, 0, "missing"},
+        {"directory beyond the end", kSectionTable + 14, Field::Integer, 32000, "outside"},
+        {"asymmetry table negative", kSectionTable, Field::Integer, -5, "missing"},
+        {"weights beyond the end", kSectionTable + 4, Field::Integer, static_cast<double>(end - 10), "outside"},
+        {"NaN cross section", fe + 66 + 7 + 4, Field::Single, kNaN, "not a number"},
+        {"infinite atomic weight", fe + 16, Field::Single, kInfinity, "not a number"},
+        {"NaN asymmetry coefficient", 41 + 6, Field::Single, kNaN, "not a number"},
+        {"NaN weight", 653 + 12, Field::Single, kNaN, "not a number"},
     };
     for (const Case& c : cases) {
         auto bytes = good;
-        c.spoil(bytes, feRecord);
+        switch (c.field) {
+        case Field::Integer: putInteger(bytes, c.offset, static_cast<std::int16_t>(c.value)); break;
+        case Field::Long: putLong(bytes, c.offset, static_cast<std::int32_t>(c.value)); break;
+        case Field::Single: putSingle(bytes, c.offset, static_cast<float>(c.value)); break;
+        }
         const LibraryParse parse = ParseLibrary(bytes);
         EXPECT_EQ(parse.fault, LibraryFault::Damaged) << c.what;
         EXPECT_NE(parse.detail.find(c.detail), std::string::npos) << c.what << ": " << parse.detail;
