@@ -34,19 +34,12 @@ inline constexpr Integer kCurrentFormatVersion = 230;
 /// about 110 KB; whatever lies further out is past any end marker.
 inline constexpr std::size_t kMaxDataFileBytes = 1 << 20;
 
-// Capacities of the counted blocks and tables.
-inline constexpr int kMaxLabelSelections = kLabelsPerExperiment;
-inline constexpr int kUnitChoices = 3;
-
 // Fixed text widths.
 inline constexpr std::size_t kSymbolWidth = 2;
 inline constexpr std::size_t kLineWidth = 3;
 inline constexpr std::size_t kStateWidth = 10;
 inline constexpr std::size_t kLabelWidth = 15;
 inline constexpr std::size_t kLayerNameWidth = 12;
-
-/// Size of one element record: Z, symbol, line, state, four Singles, two Integers, density.
-inline constexpr std::size_t kElementRecordBytes = 41;
 
 /// What a format version stores. Versions compare in order, so a feature
 /// that appeared in an older version is present in all current ones.
