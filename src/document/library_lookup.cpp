@@ -63,12 +63,10 @@ std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions
 {
     std::string text(kHoldsNoText);
     if (options.crossSectionSet == kSetNone)
-        text += std::string(kLinesOfText) + std::string(symbol);
-    else if (LibraryLacksSet(library, options))
-        text += std::string(CrossSectionChoiceName(options.crossSectionSet)) + std::string(kCrossSectionsText);
-    else
-        text += std::string(CrossSectionChoiceName(options.crossSectionSet)) + std::string(kCrossSectionsText) +
-                std::string(kOfText) + std::string(symbol);
+        return text + std::string(kLinesOfText) + std::string(symbol) + std::string(kMessageEnd);
+    text += std::string(CrossSectionChoiceName(options.crossSectionSet)) + std::string(kCrossSectionsText);
+    if (!LibraryLacksSet(library, options))
+        text += std::string(kOfText) + std::string(symbol);
     return text + std::string(kMessageEnd);
 }
 
