@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "document/document.h"
+#include "model/calc_history.h"
+#include "model/region_tables.h"
 
 namespace slv {
 
@@ -51,6 +53,10 @@ struct ModelState {
     std::vector<double> CalcIntensity;
     /// Set while the simulation window is open: the set-up then keeps RefElem.
     bool SimulActive = false;
+    /// Regions, atom densities and IMFPs prepared by the set-up.
+    RegionTables Regions;
+    /// Relative intensities, thicknesses, coverage and Q sum of the last three calculations.
+    CalcHistory History;
 };
 
 }  // namespace slv

@@ -1,0 +1,68 @@
+#include "model/model_errors.h"
+
+#include "core/session.h"
+#include "document/file_error.h"
+
+namespace slv {
+
+namespace {
+constexpr const char* kInvalidCallText = "Invalid procedure call (e.g., square root of negative number)";
+constexpr const char* kOverflowText = "Overflow";
+constexpr const char* kSubscriptText = "Subscript out of range";
+constexpr const char* kDivisionByZeroText = "Division by zero";
+constexpr const char* kOtherErrorText = "Error";
+constexpr const char* kAtCalculation = " occurred at model calculation (";
+constexpr const char* kAtCalculationEnd = ")    ";
+constexpr const char* kAtFitting = " occurred at fitting of parameters (";
+constexpr const char* kAtFittingEnd = ").\r\nCheck model and refine initial data    ";
+
+/// A number as the classic number printing shows it: a leading blank for a
+/// value that is not negative.
+std::string printedNumber(int value)
+{
+    return value >= 0 ? " " + std::to_string(value) : std::to_string(value);
+}
+}  // namespace
+
+bool TrapModelError(ModelState& model, int routine, int errorNumber)
+{
+    if (!ModelErrorTrapped(model)) {
+        model.ModelErrFlag = routine;
+        model.ModelErrNo = errorNumber;
+    }
+    return false;
+}
+
+void ClearModelError(ModelState& model)
+{
+    model.ModelErrFlag = 0;
+    model.ModelErrNo = 0;
+}
+
+std::string ModelErrorText(int errorNumber)
+{
+    switch (errorNumber) {
+    case kErrInvalidCall: return kInvalidCallText;
+    case kErrOverflow: return kOverflowText;
+    case kErrSubscript: return kSubscriptText;
+    case kErrDivisionByZero: return kDivisionByZeroText;
+    default: return kOtherErrorText + printedNumber(errorNumber);
+    }
+}
+
+std::string ModelErrorMessage(int routine, int errorNumber, ModelErrorOrigin origin)
+{
+    const std::string code = std::to_string(routine);
+    if (origin == ModelErrorOrigin::Fitting)
+        return ModelErrorText(errorNumber) + kAtFitting + code + kAtFittingEnd;
+    return ModelErrorText(errorNumber) + kAtCalculation + code + kAtCalculationEnd;
+}
+
+void ReportModelError(Session& session, ModelErrorOrigin origin)
+{
+    ModelState& model = session.model;
+    session.dialogs.show(ModelErrorMessage(model.ModelErrFlag, model.ModelErrNo, origin), MessageIcon::Critical);
+    ClearModelError(model);
+}
+
+}  // namespace slv

@@ -1,0 +1,109 @@
+// The run-time error trap: where numeric faults are caught, which routine
+// code and error number they get, and the exact texts the analyst reads.
+#include <gtest/gtest.h>
+
+#include "document/file_error.h"
+#include "model/geometry_intensity.h"
+#include "model/model_calculation.h"
+#include "model/model_errors.h"
+#include "model/model_regions.h"
+#include "support/model_cases.h"
+#include "support/test_session.h"
+
+namespace slv {
+namespace {
+
+TEST(ModelErrorText, ClassicTextsByNumber)
+{
+    EXPECT_EQ(ModelErrorText(5), "Invalid procedure call (e.g., square root of negative number)");
+    EXPECT_EQ(ModelErrorText(6), "Overflow");
+    EXPECT_EQ(ModelErrorText(9), "Subscript out of range");
+    EXPECT_EQ(ModelErrorText(11), "Division by zero");
+    EXPECT_EQ(ModelErrorText(7), "Error 7");
+    EXPECT_EQ(ModelErrorText(-3), "Error-3");
+    EXPECT_EQ(ModelErrorMessage(kRoutinePlane, kErrOverflow, ModelErrorOrigin::Calculation),
+              "Overflow occurred at model calculation (9)    ");
+    EXPECT_EQ(ModelErrorMessage(kRoutineResidual, kErrDivisionByZero, ModelErrorOrigin::Fitting),
+              "Division by zero occurred at fitting of parameters (2).\r\nCheck model and refine initial data    ");
+}
+
+TEST(ModelErrorTrap, TheFirstFaultIsKept)
+{
+    ModelState model;
+    EXPECT_FALSE(TrapModelError(model, kRoutineCurved, kErrInvalidCall));
+    TrapModelError(model, kRoutineModelCalculation, kErrOverflow);
+    EXPECT_EQ(model.ModelErrFlag, kRoutineCurved);
+    EXPECT_EQ(model.ModelErrNo, kErrInvalidCall);
+}
+
+/// A set-up sample of the given shape, ready for ModelCalculation.
+struct Sample {
+    test::TestSession t;
+    explicit Sample(test::SampleShape shape, float radius = 0.0f)
+    {
+        EXPECT_TRUE(test::BuildAndSetUp(t.session, shape, radius));
+    }
+    ModelState& model() { return t.session.model; }
+};
+
+TEST(ModelErrorTrap, LayersThickerThanTheSphereRadiusAreAnInvalidCallInTheCurvedRoutine)
+{
+    Sample s({kSphere, 2, 3, 1, false}, 2.0f);
+    EXPECT_TRUE(ModelCalculation(s.t.session, {0.0, 0.9, 1.0}, 0.0));
+    EXPECT_FALSE(ModelCalculation(s.t.session, {0.0, 0.9, 1.2}, 0.0));
+    EXPECT_EQ(s.model().ModelErrFlag, kRoutineCurved);
+    EXPECT_EQ(s.model().ModelErrNo, kErrInvalidCall);
+
+    ReportModelError(s.t.session, ModelErrorOrigin::Calculation);
+    ASSERT_EQ(s.t.dialogs.messages.size(), 1u);
+    EXPECT_EQ(s.t.dialogs.messages[0].text,
+              "Invalid procedure call (e.g., square root of negative number) occurred at model calculation (10)    ");
+    EXPECT_EQ(s.t.dialogs.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(s.model().ModelErrFlag, 0);
+    EXPECT_EQ(s.model().ModelErrNo, 0);
+}
+
+TEST(ModelErrorTrap, EachGeometryReportsItsOwnRoutine)
+{
+    {
+        // exp(2000 / 1.3) overflows.
+        Sample s({kPlane, 1, 2, 1, false});
+        EXPECT_FALSE(ModelCalculation(s.t.session, {0.0, -2000.0}, 0.0));
+        EXPECT_EQ(s.model().ModelErrFlag, kRoutinePlane);
+        EXPECT_EQ(s.model().ModelErrNo, kErrOverflow);
+    }
+    {
+        // Emission along the surface: the depth scale L cos(theta) is 0.
+        Sample s({kPlane, 1, 2, 1, false});
+        EXPECT_FALSE(PlaneIntensity(s.model().Regions, {0.0, 1.0}, 1, 0.0, s.model()));
+        EXPECT_EQ(s.model().ModelErrFlag, kRoutinePlane);
+        EXPECT_EQ(s.model().ModelErrNo, kErrDivisionByZero);
+    }
+    {
+        Sample s({kPlane, 1, 2, 1, false}, 0.0f);
+        EXPECT_FALSE(ModelCalculation(s.t.session, {0.0, -2000.0}, 0.0));
+        s.t.doc().ParIndex[0] = kCylinder;
+        EXPECT_FALSE(ModelCalculation(s.t.session, {0.0, -2000.0}, 0.0));
+        EXPECT_EQ(s.model().ModelErrFlag, kRoutineCurved);
+        EXPECT_EQ(s.model().ModelErrNo, kErrOverflow);
+    }
+    {
+        Sample s({kNanotube, 1, 2, 1, false}, 5.0f);
+        TubeChords chords;
+        chords.P[3][1] = -1e4;
+        EXPECT_FALSE(NanotubeIntensity(s.model().Regions, chords, 1, 2, s.model()));
+        EXPECT_EQ(s.model().ModelErrFlag, kRoutineNanotube);
+        EXPECT_EQ(s.model().ModelErrNo, kErrOverflow);
+    }
+    {
+        // The Oxide-Layer model has no region geometry to calculate.
+        Sample s({kPlane, 1, 2, 1, false});
+        s.t.doc().ParIndex[0] = kOxideLayer;
+        EXPECT_FALSE(ModelCalculation(s.t.session, {0.0, 1.0}, 0.0));
+        EXPECT_EQ(s.model().ModelErrFlag, kRoutineModelCalculation);
+        EXPECT_EQ(s.model().ModelErrNo, kErrSubscript);
+    }
+}
+
+}  // namespace
+}  // namespace slv
