@@ -53,11 +53,16 @@ public:
         m_subcommand->add_option("--molweight", m_molWeight, "Molecular weight of the formula unit, g/mol")
             ->required()
             ->check(finiteNumber(false));
-        m_subcommand->add_option("--valence-electrons", m_valenceElectrons, "Valence electrons per formula unit (TPP-2M)")
+        m_subcommand
+            ->add_option("--valence-electrons", m_valenceElectrons, "Valence electrons per formula unit (TPP-2M)")
             ->check(finiteNumber(false));
         m_subcommand->add_option("--bandgap", m_bandGap, "Band gap, eV (TPP-2M)")->check(finiteNumber(true));
-        m_subcommand->add_option("--atoms", m_atoms, "Atoms per formula unit")->capture_default_str()->check(finiteNumber(false));
-        m_subcommand->add_option("--unit", m_unit, "Length unit of the output")->capture_default_str()->check(CLI::IsMember({"nm", "A"}));
+        m_subcommand->add_option("--atoms", m_atoms, "Atoms per formula unit")
+            ->capture_default_str()
+            ->check(finiteNumber(false));
+        m_subcommand->add_option("--unit", m_unit, "Length unit of the output")
+            ->capture_default_str()
+            ->check(CLI::IsMember({"nm", "A"}));
         m_subcommand->add_option("--energy", m_energies, "Kinetic energy, eV (repeatable)")
             ->required()
             ->check(finiteNumber(false));

@@ -90,7 +90,7 @@ std::optional<double> SeahDenchImfpNm(int materialClass, double meanAtomicWeight
     if (e <= 0.0)
         return std::nullopt;
     if (materialClass == kClassPolymer)
-        return positiveFinite(kSeahDenchPolymerA / (densityGcm3 * e * e) + kSeahDenchPolymerB * std::sqrt(e) / densityGcm3);
+        return positiveFinite((kSeahDenchPolymerA / (e * e) + kSeahDenchPolymerB * std::sqrt(e)) / densityGcm3);
 
     double a1 = 0.0;
     double b1 = 0.0;

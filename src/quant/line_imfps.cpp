@@ -104,7 +104,8 @@ void LineIMFPs(Session& session, int method)
     case kImfpJablonski:
         for (int exp = 1; exp <= matrix.last; ++exp) {
             const double exponent = JablonskiExponent(doc.ExpMatClass[exp]);
-            storeLineImfps(session, exp, ImfpsAtLineEnergies(doc, [&](double e) { return PowerLawImfp(e, exponent); }));
+            storeLineImfps(session, exp,
+                           ImfpsAtLineEnergies(doc, [&](double e) { return PowerLawImfp(e, exponent); }));
         }
         break;
     case kImfpGries:

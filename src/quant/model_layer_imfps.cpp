@@ -69,7 +69,8 @@ ImfpRowSet griesLayer(Session& session, int layer)
     const Document& doc = session.doc;
     if (!hasDensityAndWeight(doc, layer))
         return {};
-    const auto lambdas = GriesIMFP(session, doc.LayerMatClass[layer], doc.LayerComp[layer], 0, doc.LayerDensity[layer]);
+    const auto lambdas =
+        GriesIMFP(session, doc.LayerMatClass[layer], doc.LayerComp[layer], 0, doc.LayerDensity[layer]);
     if (!lambdas)
         return {};
     return StoreRowImfps(doc, *lambdas, fromAngstroms(doc), session.doc.LayerIMFP[layer]);

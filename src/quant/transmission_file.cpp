@@ -21,10 +21,6 @@ constexpr const char* kMovedText3 = " folder.    \r\nDo you want to keep the ori
 constexpr const char* kDataFileFolderWord = "data file";
 constexpr const char* kProgramFolderWord = "aplication";
 
-constexpr int kExpOrder = 2;
-constexpr int kNplOrder = 4;
-constexpr int kTabOrder = 0;
-constexpr int kUniOrder = 6;
 constexpr std::size_t kMaxFieldsPerLine = 8;
 
 /// Walks the lines of a text; a line ends at LF, a CR before it is dropped.
@@ -220,7 +216,8 @@ std::optional<std::filesystem::path> OpenTransmissionFile(Session& session, std:
         for (const auto& candidate : candidates) {
             if (probeFile(candidate.file) != FileProbe::Readable)
                 continue;
-            const std::string question = std::string(kMovedText1) + path + kMovedText2 + candidate.folderWord + kMovedText3;
+            const std::string question =
+                std::string(kMovedText1) + path + kMovedText2 + candidate.folderWord + kMovedText3;
             if (session.dialogs.show(question, MessageIcon::Exclamation, MessageButtons::YesNo) == DialogAnswer::No) {
                 path = candidate.newPath;
                 session.doc.DocDirty = true;

@@ -39,12 +39,17 @@ enum TransmissionKind : int {
 
 inline constexpr int kMaxTransmissionRows = 40;
 inline constexpr int kMaxTransmissionOrder = 6;
+/// Orders of the kinds with a fixed one: the coefficients c0..c(order) of a row.
+inline constexpr int kExpOrder = 2;
+inline constexpr int kNplOrder = 4;
+inline constexpr int kTabOrder = 0;
+inline constexpr int kUniOrder = 6;
 /// No transmission file of this program comes near this size; a larger file is not one.
 inline constexpr std::size_t kMaxTransmissionFileBytes = std::size_t{1} << 20;
 
 struct TransmissionKeyword {
     int kind = kTransmissionKindNone;
-    int order = 0;  // EXP 2, POL n, NPL 4, TAB 0, UNI 6
+    int order = 0;  // POL n, else the kind's fixed order
 };
 
 /// The kind and order a keyword line names; nullopt for an unknown keyword

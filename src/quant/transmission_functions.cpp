@@ -16,6 +16,8 @@ constexpr double kMaxExpExponent = 12.0;
 constexpr double kReducedEnergyCentreEv = 1000.0;
 constexpr double kReducedEnergyScaleEv = 1000.0;
 
+constexpr int kUniPolynomialOrder = 4;  // c0..c4 in u, then c5 x^c6
+
 constexpr int kCurveMaxPoints = 40;
 constexpr double kCurveStepUnitEv = 50.0;
 
@@ -51,9 +53,8 @@ TransmissionValue checkedValue(double t)
     return {static_cast<float>(t), TransmissionFault::None};
 }
 
-TransmissionValue tabulated(const TransmissionTable& table, int r, double x)
+TransmissionValue tabulated(const TransmissionTable& table, int n, int r, double x)
 {
-    const int n = table.rowCount;
     // A single row has no segment to extend: its value holds above its energy.
     if (n == 1)
         return {table.C[0][1], TransmissionFault::None};
@@ -69,9 +70,12 @@ TransmissionValue tabulated(const TransmissionTable& table, int r, double x)
 TransmissionValue rational(const TransmissionTable& table, double x)
 {
     const double u = reducedEnergy(x);
-    const double numerator = polynomial(table, 1, 4, u);
+    const double numerator = polynomial(table, 1, kNplOrder, u);
     // The denominator's constant term is 1; the second row's b0 is not used.
-    const double denominator = 1.0 + u * (table.C[1][2] + u * (table.C[2][2] + u * (table.C[3][2] + u * table.C[4][2])));
+    double higherTerms = 0.0;
+    for (int j = kNplOrder; j >= 1; --j)
+        higherTerms = higherTerms * u + table.C[j][2];
+    const double denominator = 1.0 + higherTerms * u;
     if (denominator == 0.0)
         return faultOf(TransmissionFault::DivisionByZero);
     return checkedValue(numerator / denominator);
@@ -80,7 +84,8 @@ TransmissionValue rational(const TransmissionTable& table, double x)
 TransmissionValue combined(const TransmissionTable& table, double x)
 {
     const double u = reducedEnergy(x);
-    return checkedValue(polynomial(table, 1, 4, u) + table.C[5][1] * std::pow(x, static_cast<double>(table.C[6][1])));
+    return checkedValue(polynomial(table, 1, kUniPolynomialOrder, u) +
+                        table.C[5][1] * std::pow(x, static_cast<double>(table.C[6][1])));
 }
 
 struct ReadText {
@@ -146,8 +151,9 @@ TransmissionValue EvaluateTransmission(const TransmissionTable& table, float kin
             return faultOf(TransmissionFault::InvalidData);
         return checkedValue(table.C[0][r] + table.C[1][r] * std::pow(x, exponent));
     }
-    case kTransmissionKindPol: return checkedValue(polynomial(table, r, table.keyword.order, x));
-    default: return tabulated(table, r, x);
+    case kTransmissionKindPol:
+        return checkedValue(polynomial(table, r, std::clamp(table.keyword.order, 0, kMaxTransmissionOrder), x));
+    default: return tabulated(table, n, r, x);
     }
 }
 
