@@ -2,6 +2,10 @@
 // process for output and exit codes and once as the installed program.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "support/run_cli_binary.h"
+
 #include <array>
 #include <cstdio>
 #include <sstream>
@@ -58,8 +62,8 @@ TEST(CliImfp, ExitCodes)
         {{"--method", "seah-dench", "--energy", "0"}, 2, "must be a number above 0"},
         {{"--method", "seah-dench", "--energy", "inf"}, 2, "--energy"},
         {{"--method", "seah-dench", "--unit", "pm", "--energy", "1000"}, 2, "--unit"},
-        {{"--method", "gries", "--energy", "1000"}, 1, "element library"},
-        {{"--method", "cumpson-seah", "--energy", "1000"}, 1, "element library"},
+        {{"--method", "gries", "--energy", "1000"}, 2, "needs --composition"},
+        {{"--method", "cumpson-seah", "--composition", "Au:", "--energy", "1000"}, 2, "--composition must"},
         // A huge band gap makes β, and so the TPP-2M λ, negative at 1000 eV.
         {{"--method", "tpp2m", "--valence-electrons", "11", "--bandgap", "1e6", "--energy", "1000"}, 1,
          "no IMFP at 1000 eV"},
@@ -75,18 +79,34 @@ TEST(CliImfp, ExitCodes)
 
 TEST(CliImfp, InstalledProgramPrintsTheTpp2mImfpOfGold)
 {
-    const std::string command = std::string(SLV_CLI_PATH) +
-                                " imfp --method tpp2m --class element --density 19.32 --molweight 196.97"
-                                " --valence-electrons 11 --bandgap 0 --energy 1000";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    std::array<char, 256> buffer{};
-    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), pipe) != nullptr)
-        output += buffer.data();
-    const int status = ::pclose(pipe);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(output, "1000\t1.2303\n");  // 12.30 Å
+    const auto run = test::RunCliBinary("imfp --method tpp2m --class element --density 19.32 --molweight 196.97"
+                                        " --valence-electrons 11 --bandgap 0 --energy 1000");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output, "1000\t1.2303\n");  // 12.30 Å
+}
+
+TEST(CliImfp, GriesAndCumpsonSeahTakeAtomicNumbersAndWeightsFromTheLibrary)
+{
+    // Cumpson-Seah line anchors (anchors.md 3.2): Au 4f7/2 in Au 1.326 nm; Si 2p in SiO2 2.911 nm.
+    auto run = test::RunCliBinary("imfp --method cumpson-seah --class element --density 19.32 --molweight 196.97"
+                                  " --composition Au --energy 1402.6");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output, "1402.6\t1.3260\n");
+    run = test::RunCliBinary("imfp --method cumpson-seah --class inorganic --density 2.19 --molweight 60.08"
+                             " --composition Si:1,O:2 --energy 1383.1");
+    EXPECT_EQ(run.output, "1383.1\t2.9108\n");
+    // Gries for Cu (Z 29: k1 0.002, k2 1.3): 10 k1 (V/sqrt Z) E / (log10 E - k2) with V = 63.546/8.96.
+    run = test::RunCliBinary("imfp --method gries --class element --density 8.96 --molweight 63.55"
+                             " --composition Cu --energy 1000 --unit A");
+    const double expected = 10 * 0.002 * (63.546 / 8.96 / std::sqrt(29.0)) * 1000 / (3.0 - 1.3);
+    EXPECT_NEAR(std::stod(run.output.substr(run.output.find('\t') + 1)), expected, 2e-3 * expected);
+
+    EXPECT_EQ(test::RunCliBinary("imfp --method gries --class element --density 8.96 --molweight 63.55"
+                                 " --energy 1000").exitCode, 2);
+    EXPECT_EQ(test::RunCliBinary("imfp --method gries --class element --density 8.96 --molweight 63.55"
+                                 " --composition Cu:x --energy 1000").exitCode, 2);
+    EXPECT_EQ(test::RunCliBinary("imfp --method gries --class element --density 8.96 --molweight 63.55"
+                                 " --composition Qq --energy 1000").exitCode, 1);
 }
 
 }  // namespace

@@ -2,33 +2,16 @@
 // finds SLV.lib beside itself.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
+
+#include "support/run_cli_binary.h"
 
 namespace slv {
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string output;  // standard output and error together
-};
+using test::CliRun;
 
-CliRun runLookup(const std::string& arguments)
-{
-    const std::string command = std::string(SLV_CLI_PATH) + " lookup " + arguments + " 2>&1";
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    std::array<char, 512> buffer{};
-    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), pipe) != nullptr)
-        run.output += buffer.data();
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+CliRun runLookup(const std::string& arguments) { return test::RunCliBinary("lookup " + arguments, true); }
 
 TEST(CliLookup, PrintsTheRowAsTheLookupFillsIt)
 {

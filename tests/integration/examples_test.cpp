@@ -3,12 +3,11 @@
 // made from (examples/README.md) within their 1 % counting noise.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <memory>
 #include <string>
 
 #include <nlohmann/json.hpp>
+
+#include "support/run_cli_binary.h"
 
 namespace {
 
@@ -16,14 +15,9 @@ const std::string kExamples = std::string(SLV_SOURCE_DIR) + "/examples/";
 
 nlohmann::json quantify(const std::string& file, const std::string& type)
 {
-    const std::string command = std::string("XDG_CONFIG_HOME=/nonexistent ") + SLV_CLI_PATH + " quantify '" +
-                                kExamples + file + "' --format json --type '" + type + "' 2>/dev/null";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    std::array<char, 4096> buffer{};
-    while (pipe && fgets(buffer.data(), buffer.size(), pipe.get()))
-        text += buffer.data();
-    return nlohmann::json::parse(text);
+    const auto run = slv::test::RunCliBinary("quantify '" + kExamples + file + "' --format json --type '" + type + "'");
+    EXPECT_EQ(run.exitCode, 0);
+    return nlohmann::json::parse(run.output);
 }
 
 double valueOf(const nlohmann::json& result, std::size_t experiment, const std::string& column)
