@@ -28,6 +28,8 @@ inline constexpr std::size_t kMaxExchangeFields = 24;
 class ExchangeLineReader {
 public:
     explicit ExchangeLineReader(std::string_view text) : m_rest(text) {}
+    /// The lines view into the text, which must outlive the reader.
+    explicit ExchangeLineReader(std::string&&) = delete;
 
     /// The next line without its line end, cut at kMaxExchangeLineLength
     /// characters; false at the end of the text or after kMaxExchangeLines
