@@ -42,6 +42,8 @@ struct ModelState {
     std::array<int, kMaxLayers + 1> ParamOfLayer{};
     double TubeRadius = 0.0;
     int TubeSteps = 1;
+    /// Bits of the last model validation (model_check.h).
+    int ModelErrors = 0;
     bool SystemDefined = false;
     bool CoverageFitted = false;
     int MetalElem = 0;
