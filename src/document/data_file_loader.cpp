@@ -8,23 +8,22 @@
 #include "document/element_library.h"
 #include "document/file_bytes.h"
 #include "document/file_error.h"
+#include "quant/correction_chain.h"
 #include "quant/exchange_import.h"
 
 namespace slv {
 namespace {
 
-constexpr int kIslandsIndex = 11;
 constexpr int kContaminationIndex = 5;
-constexpr Integer kVarnContamination = 2;  // contamination thickness from the carbon atomic percentage
 
 /// The working state a loaded document needs before any window shows it.
 void PrepareLoadedDocument(Session& session)
 {
     Document& doc = session.doc;
     // The VARN contamination carbon leaves the composition once its thickness is known.
-    if (doc.ParIndex[kContaminationIndex] == kVarnContamination)
+    if (doc.ParIndex[kContaminationIndex] == kContaminationVarn)
         session.corr.ExcludeCarbon = true;
-    doc.IslandMode = doc.ParIndex[kIslandsIndex];
+    doc.IslandMode = doc.ParIndex[kIslandsParIndex];
     RecomputeUnits(doc);
     LoadGeometryWeights(session);
     doc.DocDirty = false;

@@ -20,15 +20,13 @@ constexpr std::array<CombinedModelCode, 8> kCombinedModelCodes = {{
     {kOxideLayer, 0},
 }};
 
-constexpr int kIslandsIndex = 11;
-
 void SplitCombinedModelCode(Document& doc)
 {
     const int code = doc.ParIndex[0];
     if (code < 0 || code >= static_cast<int>(kCombinedModelCodes.size()))
         return;  // no code of the older versions: kept as stored
     doc.ParIndex[0] = kCombinedModelCodes[code].modelType;
-    doc.ParIndex[kIslandsIndex] = kCombinedModelCodes[code].islands;
+    doc.ParIndex[kIslandsParIndex] = kCombinedModelCodes[code].islands;
 }
 
 /// The completion options were renumbered when a choice was dropped, and the

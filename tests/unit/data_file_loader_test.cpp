@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "document/data_file.h"
+#include "quant/correction_chain.h"
 #include "support/legacy_data_file_writer.h"
 #include "support/stored_document.h"
 #include "support/test_library.h"
@@ -56,7 +57,7 @@ TEST_F(LoadDocumentTest, PreparesALoadedDataFile)
     doc.IsTemplate = false;
     doc.ParIndex[0] = kPolyhedron;  // its geometry weights come from the file, not the library
     doc.ParIndex[1] = kSourceAl;
-    doc.ParIndex[5] = 2;            // VARN contamination
+    doc.ParIndex[5] = kContaminationVarn;
     doc.ParIndex[11] = 1;           // islands
     doc.ModelOn = 1;
     doc.LenUnitA = 1;
