@@ -21,8 +21,11 @@ OpenedFile OpenDocumentFile(Session& session, const std::string& path)
     doc.DocFileName = path;
     std::string loadedPath = path;
     opened.kind = LoadDocument(session, loadedPath, opened.ok);
-    if (!opened.ok)
+    if (!opened.ok) {
+        // A later Save must not overwrite the file that could not be read.
+        doc.DocFileName.clear();
         return opened;
+    }
     doc.DocFileName = loadedPath;
     opened.exampleLayout = doc.ParLibrary[3];
     doc.ParLibrary[3] = 0;
