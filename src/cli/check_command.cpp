@@ -4,9 +4,15 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "core/open_file.h"
+#include "model/model_check.h"
+#include "model/model_table.h"
 
 namespace slv::cli {
 namespace {
+
+constexpr const char* kFindingsText = "findings reported\n";
+constexpr const char* kWarningsOnlyText = "only warnings reported\n";
+constexpr const char* kNoFindingsText = "no findings\n";
 
 class CheckCommand final : public Command {
 public:
@@ -22,12 +28,24 @@ public:
         CliSession cli(out);
         Session& session = cli.session;
         // Opening validates the element table, as File Open does; its findings
-        // are shown on the error stream like every message of the program.
+        // are shown like every message of the program.
         if (!OpenDocumentFile(session, m_file).ok)
             return kExitUnusableInput;
-        const bool findings = !cli.dialogs.shown().empty();
-        out << (findings ? "findings reported\n" : "no findings\n");
-        return findings ? kExitUnusableInput : kExitOk;
+        const bool elementFindings = !cli.dialogs.shown().empty();
+        int modelErrors = 0;
+        if (session.doc.ParIndex[0] != kHomogeneous) {
+            // The checks every use of a model runs, on the record as the model window hands it back.
+            PassModelThroughGrid(session);
+            const ModelFindings model = RunModelChecks(session);
+            ShowModelErrors(session, model.errors, model.message, MessageButtons::Ok);
+            modelErrors = model.errors;
+        }
+        if (elementFindings || !ModelUsable(modelErrors)) {
+            out << kFindingsText;
+            return kExitUnusableInput;
+        }
+        out << (modelErrors != 0 ? kWarningsOnlyText : kNoFindingsText);
+        return kExitOk;
     }
 
 private:

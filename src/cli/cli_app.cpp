@@ -11,6 +11,7 @@ std::vector<std::unique_ptr<Command>> allCommands()
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(makeQuantifyCommand());
     commands.push_back(makeCheckCommand());
+    commands.push_back(makeModelCheckCommand());
     commands.push_back(makeInfoCommand());
     commands.push_back(makeConvertCommand());
     commands.push_back(makeImfpCommand());

@@ -29,6 +29,7 @@ std::unique_ptr<Command> makeCheckCommand();
 std::unique_ptr<Command> makeInfoCommand();
 std::unique_ptr<Command> makeConvertCommand();
 std::unique_ptr<Command> makeLookupCommand();
+std::unique_ptr<Command> makeModelCheckCommand();
 
 /// Every subcommand, in the order the help lists them.
 std::vector<std::unique_ptr<Command>> allCommands();

@@ -1,7 +1,5 @@
-// Structure models the model-table, model-check and model-summary tests
-// share: a silicon wafer with its oxide under a carbon contamination layer,
-// the same wafer as an Oxide-Layer model, and a carbon nanotube with an
-// oxidised surface layer. Each passes both validation stages as built.
+// Structure models shared by the model-table, model-check and model-summary
+// tests. Each passes both validation stages as built. IMFPs are in nm.
 #pragma once
 
 #include <initializer_list>
@@ -10,90 +8,75 @@
 
 namespace slv::test {
 
-struct ElementRowSpec {
+struct RowSpec {
     const char* symbol;
     const char* line;
     const char* state;
 };
 
-inline void SetElementRows(Document& doc, std::initializer_list<ElementRowSpec> rows)
+struct LayerSpec {
+    const char* name;
+    float molWeight;
+    float density;
+};
+
+inline void SetRowsAndLayers(Document& doc, int modelType, std::initializer_list<RowSpec> rows,
+                             std::initializer_list<LayerSpec> layers)
 {
-    int row = 0;
-    for (const ElementRowSpec& spec : rows) {
-        ++row;
-        doc.ElSymbol[row] = spec.symbol;
-        doc.ElLine[row] = spec.line;
-        doc.ElState[row] = spec.state;
+    doc.ParIndex[0] = static_cast<Integer>(modelType);
+    doc.ModelOn = 1;
+    doc.ElemCount = 0;
+    for (const RowSpec& row : rows) {
+        const int e = ++doc.ElemCount;
+        doc.ElSymbol[e] = row.symbol;
+        doc.ElLine[e] = row.line;
+        doc.ElState[e] = row.state;
     }
-    doc.ElemCount = static_cast<Integer>(row);
+    int k = 0;
+    for (const LayerSpec& layer : layers) {
+        doc.LayerName[k] = layer.name;
+        doc.LayerKind[k] = 1;
+        doc.LayerMolWeight[k] = layer.molWeight;
+        doc.LayerDensity[k] = layer.density;
+        ++k;
+    }
+    doc.LayerCount = static_cast<Integer>(k - 1);
 }
 
-inline void SetLayer(Document& doc, int k, const char* name, float molWeight, float density)
-{
-    doc.LayerName[k] = name;
-    doc.LayerKind[k] = 1;
-    doc.LayerMolWeight[k] = molWeight;
-    doc.LayerDensity[k] = density;
-}
-
-/// Layers-on-Plane: bulk "Si" holds Si 2p metal (row 1); layer 2 "SiO2" the
-/// oxide Si 2p (row 2) and O 1s (row 3); layer 1 "Carbon" on top C 1s
-/// (row 4). Every IMFP that an electron on its way out needs is filled (nm);
-/// the cells below an element's deepest layer stay 0.
+/// Layers-on-Plane: bulk "Si" of Si 2p metal (row 1); layer 2 "SiO2" of oxide
+/// Si 2p (row 2) and O 1s (row 3); on top layer 1 "Carbon" of C 1s (row 4).
+/// The IMFPs every electron on its way out needs are filled; the cells below
+/// an element's deepest layer stay 0.
 inline void BuildOxidisedWafer(Document& doc)
 {
-    doc.ParIndex[0] = kPlane;
-    doc.ModelOn = 1;
-    SetElementRows(doc, {{"Si", "2p", "Me"}, {"Si", "2p", "Ox"}, {"O", "1s", ""}, {"C", "1s", ""}});
-    doc.LayerCount = 2;
-    SetLayer(doc, 0, "Si", 28.09f, 2.33f);
-    SetLayer(doc, 1, "Carbon", 12.01f, 2.0f);
-    SetLayer(doc, 2, "SiO2", 60.08f, 2.2f);
-    doc.LayerComp[0][1] = 1.0f;
-    doc.LayerComp[2][2] = 1.0f;
+    SetRowsAndLayers(doc, kPlane, {{"Si", "2p", "Me"}, {"Si", "2p", "Ox"}, {"O", "1s", ""}, {"C", "1s", ""}},
+                     {{"Si", 28.09f, 2.33f}, {"Carbon", 12.01f, 2.0f}, {"SiO2", 60.08f, 2.2f}});
+    doc.LayerComp[0][1] = doc.LayerComp[2][2] = doc.LayerComp[1][4] = 1.0f;
     doc.LayerComp[2][3] = 2.0f;
-    doc.LayerComp[1][4] = 1.0f;
-    const float imfp[3][5] = {{0, 3.2f, 0, 0, 0}, {0, 3.6f, 3.6f, 2.9f, 3.0f}, {0, 3.4f, 3.4f, 2.7f, 0}};
-    for (int k = 0; k <= 2; ++k)
-        for (int e = 1; e <= 4; ++e)
-            doc.LayerIMFP[k][e] = imfp[k][e];
+    doc.LayerIMFP[0] = {0, 3.2f};
+    doc.LayerIMFP[1] = {0, 3.6f, 3.6f, 2.9f, 3.0f};
+    doc.LayerIMFP[2] = {0, 3.4f, 3.4f, 2.7f};
 }
 
-/// Oxide-Layer: bulk "Si" with Si 2p "Me" (row 1), one layer "SiO2" with
-/// Si 2p "Ox" (row 2) and O 1s (row 3).
+/// Oxide-Layer: bulk "Si" of Si 2p "Me" (row 1), layer "SiO2" of Si 2p "Ox" (row 2) and O 1s (row 3).
 inline void BuildOxideLayer(Document& doc)
 {
-    doc.ParIndex[0] = kOxideLayer;
-    doc.ModelOn = 1;
-    SetElementRows(doc, {{"Si", "2p", "Me"}, {"Si", "2p", "Ox"}, {"O", "1s", ""}});
-    doc.LayerCount = 1;
-    SetLayer(doc, 0, "Si", 28.09f, 2.33f);
-    SetLayer(doc, 1, "SiO2", 60.08f, 2.2f);
-    doc.LayerComp[0][1] = 1.0f;
-    doc.LayerComp[1][2] = 1.0f;
+    SetRowsAndLayers(doc, kOxideLayer, {{"Si", "2p", "Me"}, {"Si", "2p", "Ox"}, {"O", "1s", ""}},
+                     {{"Si", 28.09f, 2.33f}, {"SiO2", 60.08f, 2.2f}});
+    doc.LayerComp[0][1] = doc.LayerComp[1][2] = 1.0f;
     doc.LayerComp[1][3] = 2.0f;
-    doc.LayerIMFP[0][1] = 3.2f;
-    doc.LayerIMFP[1][1] = 3.4f;
-    doc.LayerIMFP[1][2] = 3.4f;
-    doc.LayerIMFP[1][3] = 2.7f;
+    doc.LayerIMFP[0] = {0, 3.2f};
+    doc.LayerIMFP[1] = {0, 3.4f, 3.4f, 2.7f};
 }
 
-/// Layers-on-Nanotube: a carbon tube (C 1s, row 1; outer radius 3 nm, inner
-/// 2 nm) under a layer "Oxide" of O 1s (row 2). Every electron crosses the
-/// whole tube, so every IMFP cell is filled.
+/// Layers-on-Nanotube: a carbon tube (C 1s, row 1; radii 3 and 2 nm) under a
+/// layer "Oxide" of O 1s (row 2). Electrons cross the whole tube: every IMFP is filled.
 inline void BuildCarbonNanotube(Document& doc)
 {
-    doc.ParIndex[0] = kNanotube;
-    doc.ModelOn = 1;
-    SetElementRows(doc, {{"C", "1s", ""}, {"O", "1s", ""}});
-    doc.LayerCount = 1;
-    SetLayer(doc, 0, "CNT", 12.01f, 1.4f);
-    SetLayer(doc, 1, "Oxide", 16.0f, 1.2f);
-    doc.LayerComp[0][1] = 1.0f;
-    doc.LayerComp[1][2] = 1.0f;
-    for (int k = 0; k <= 1; ++k)
-        for (int e = 1; e <= 2; ++e)
-            doc.LayerIMFP[k][e] = 3.0f + 0.1f * static_cast<float>(k + e);
+    SetRowsAndLayers(doc, kNanotube, {{"C", "1s", ""}, {"O", "1s", ""}}, {{"CNT", 12.01f, 1.4f}, {"Oxide", 16.0f, 1.2f}});
+    doc.LayerComp[0][1] = doc.LayerComp[1][2] = 1.0f;
+    doc.LayerIMFP[0] = {0, 3.1f, 3.2f};
+    doc.LayerIMFP[1] = {0, 3.2f, 3.3f};
     doc.SampleRadius = 3.0f;
     doc.InnerRadius = 2.0f;
 }
