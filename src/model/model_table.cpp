@@ -26,14 +26,11 @@ constexpr const char* kOmitHeader = "Omit";
 constexpr const char* kOmitMark = "X";
 /// A link cell names its layer as "Layer n"; any text beginning so counts.
 constexpr std::string_view kLinkPrefix = "Lay";
-/// Shown for a value that is not a finite number (only a damaged file holds one).
-constexpr const char* kNotANumberCell = "#";
-
 
 /// A record value as its grid cell shows it.
 std::string cellText(float value, const char* mask, char decSep)
 {
-    return std::isfinite(value) ? FormatNumber(value, mask, decSep) : kNotANumberCell;
+    return FormatNumber(value, mask, decSep);
 }
 
 /// A number cell read back: a cell still showing the stored value keeps it

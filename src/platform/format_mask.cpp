@@ -200,6 +200,11 @@ std::string formatSection(double value, const std::vector<Token>& tokens, bool w
 
 std::string FormatNumber(double value, std::string_view mask, char decSep)
 {
+    // No stored value is ever non-finite; should one arise, it is shown, not hidden.
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value > 0 ? "Inf" : "-Inf";
     const std::vector<std::string> sections = sectionsOf(mask);
     if (value < 0.0 && sections.size() >= 2 && !sections[1].empty())
         return formatSection(-value, tokensOf(sections[1]), false, decSep);

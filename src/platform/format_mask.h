@@ -6,6 +6,7 @@
 // . (the locale's decimal separator). A backslash shows the next character as
 // it is ("#0\.00" formats 400 as "4.00"). An empty negative section shows the
 // positive section with a minus sign; an empty zero section the positive one.
+// A value that is not finite shows as "NaN", "Inf" or "-Inf".
 #pragma once
 
 #include <string>

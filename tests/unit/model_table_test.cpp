@@ -116,7 +116,7 @@ TEST(TransferModelTable, UntouchedCellsKeepTheRecordsFullPrecision)
     doc.LayerMolWeight[1] = std::numeric_limits<float>::quiet_NaN();  // from a damaged file
     TextGrid grid;
     LoadModelTable(t.session, grid);
-    EXPECT_EQ(grid.TextMatrix(3, kCol1), "#");
+    EXPECT_EQ(grid.TextMatrix(3, kCol1), "NaN");
     ASSERT_TRUE(TransferModelTable(t.session, grid));
     EXPECT_TRUE(std::isnan(doc.LayerMolWeight[1]));  // kept for the range check to report
     EXPECT_EQ(doc.LayerComp[2][3], 2.0f / 3.0f);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/format_mask.h"
 #include "platform/number_text.h"
 
@@ -44,6 +46,13 @@ TEST(FormatNumber, DecimalPlaceholderShowsTheLocaleSeparatorButAnEscapedPointSta
 {
     EXPECT_EQ(FormatNumber(1.5, "#0.00", ','), "1,50");
     EXPECT_EQ(FormatNumber(400, "#0\\.00", ','), "4.00");
+}
+
+TEST(FormatNumber, ValuesThatAreNotFiniteAreShownNotHidden)
+{
+    EXPECT_EQ(FormatNumber(std::nan(""), "##0.00;\\ "), "NaN");
+    EXPECT_EQ(FormatNumber(-HUGE_VAL, "##0.00;\\ "), "-Inf");
+    EXPECT_EQ(FormatNumber(1e300, "0.0").size(), 303u);
 }
 
 TEST(FormatNumber, SingleValuesShowTheirDecimalDigitsNotTheirBinaryNoise)
