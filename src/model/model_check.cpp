@@ -155,8 +155,6 @@ bool imfpMissing(const Session& session)
 }
 }  // namespace
 
-std::string PrintedNumber(int value) { return value >= 0 ? " " + std::to_string(value) : std::to_string(value); }
-
 void AppendModelLine(std::string& message, std::string_view line)
 {
     message += line;

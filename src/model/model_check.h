@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "core/session.h"
+#include "platform/number_text.h"
 
 namespace slv {
 
@@ -57,7 +58,7 @@ void AppendModelLine(std::string& message, std::string_view line);
 
 /// A whole number as the classic number printing shows it: a leading blank
 /// for a value that is not negative (" 3", "-1").
-std::string PrintedNumber(int value);
+
 
 /// The table check: errors starts at 0 and message empty. Non-finite values
 /// count as out of range. SystemDefined and CoverageFitted are cleared.

@@ -2,6 +2,7 @@
 
 #include "core/session.h"
 #include "document/file_error.h"
+#include "platform/number_text.h"
 
 namespace slv {
 
@@ -15,13 +16,6 @@ constexpr const char* kAtCalculation = " occurred at model calculation (";
 constexpr const char* kAtCalculationEnd = ")    ";
 constexpr const char* kAtFitting = " occurred at fitting of parameters (";
 constexpr const char* kAtFittingEnd = ").\r\nCheck model and refine initial data    ";
-
-/// A number as the classic number printing shows it: a leading blank for a
-/// value that is not negative.
-std::string printedNumber(int value)
-{
-    return value >= 0 ? " " + std::to_string(value) : std::to_string(value);
-}
 }  // namespace
 
 bool TrapModelError(ModelState& model, int routine, int errorNumber)
@@ -46,7 +40,7 @@ std::string ModelErrorText(int errorNumber)
     case kErrOverflow: return kOverflowText;
     case kErrSubscript: return kSubscriptText;
     case kErrDivisionByZero: return kDivisionByZeroText;
-    default: return kOtherErrorText + printedNumber(errorNumber);
+    default: return kOtherErrorText + PrintedNumber(errorNumber);
     }
 }
 

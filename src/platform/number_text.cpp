@@ -105,6 +105,8 @@ Integer ParseInteger(std::string_view text, char decSep)
     return ConvertInteger(text, decSep).value_or(0);
 }
 
+std::string PrintedNumber(int value) { return value >= 0 ? " " + std::to_string(value) : std::to_string(value); }
+
 std::string NeutralNumberText(float value)
 {
     char buffer[32];

@@ -27,6 +27,10 @@ float ParseSingle(std::string_view text, char decSep);
 /// halves to the even neighbour; blank, unconvertible or out-of-range text gives 0.
 Integer ParseInteger(std::string_view text, char decSep);
 
+/// A whole number as the classic number printing shows it in messages: a
+/// leading blank for a value that is not negative (" 3", "-1").
+std::string PrintedNumber(int value);
+
 /// The locale-independent number text: '.' as decimal point and a leading
 /// blank before a value that is not negative (" 1.5", "-0.25").
 std::string NeutralNumberText(float value);
