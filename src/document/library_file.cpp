@@ -98,6 +98,10 @@ LibraryFile::LibraryFile(std::vector<std::byte> bytes) : m_bytes(std::move(bytes
     ByteReader in(m_bytes);
     m_header = readHeader(in);
     m_headerFault = checkHeader(m_header, in.ok());
+    // The completion divides by the average factors: they must be numbers.
+    for (int k = kFirstFactorSet; k <= kCrossSectionSets; ++k)
+        if (m_headerFault == LibraryFault::None && !std::isfinite(m_header.averageFactor[k]))
+            markDamaged("the average factors of the header are not numbers");
 }
 
 void LibraryFile::markDamaged(std::string text)
