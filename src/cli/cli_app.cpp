@@ -16,6 +16,8 @@ std::vector<std::unique_ptr<Command>> allCommands()
     commands.push_back(makeConvertCommand());
     commands.push_back(makeImfpCommand());
     commands.push_back(makeLookupCommand());
+    commands.push_back(makeFitCommand());
+    commands.push_back(makeSimulateCommand());
     return commands;
 }
 

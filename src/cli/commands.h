@@ -29,6 +29,8 @@ std::unique_ptr<Command> makeCheckCommand();
 std::unique_ptr<Command> makeInfoCommand();
 std::unique_ptr<Command> makeConvertCommand();
 std::unique_ptr<Command> makeLookupCommand();
+std::unique_ptr<Command> makeFitCommand();
+std::unique_ptr<Command> makeSimulateCommand();
 std::unique_ptr<Command> makeModelCheckCommand();
 
 /// Every subcommand, in the order the help lists them.

@@ -1,0 +1,212 @@
+#include <ostream>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/cli_app.h"
+#include "cli/cli_session.h"
+#include "cli/commands.h"
+#include "cli/results_output.h"
+#include "cli/structure_options.h"
+#include "core/open_file.h"
+#include "document/data_file.h"
+#include "model/layer_calculation.h"
+#include "model/model_check.h"
+#include "model/model_name.h"
+#include "model/oxide_layer.h"
+#include "platform/format_mask.h"
+#include "platform/text_encoding.h"
+
+namespace slv::cli {
+namespace {
+
+constexpr const char* kOxideThicknessMask = "####0.00;\\ ";
+constexpr const char* kThicknessMask = "#0.000";
+constexpr const char* kCoverageMask = "#0.000";
+
+nlohmann::ordered_json valueOrNull(float value)
+{
+    return value < 0.0f ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(ShortestDecimal(value));
+}
+
+std::string linkName(Integer link)
+{
+    return link == kLinkFixed ? "Fixed" : link > 0 ? "Layer " + std::to_string(link) : "free";
+}
+
+/// The messages shown since `from`, as terminal text, one per line.
+std::string messagesSince(const ConsoleDialogs& dialogs, std::size_t from)
+{
+    std::string text;
+    for (std::size_t i = from; i < dialogs.shown().size(); ++i)
+        text += (text.empty() ? "" : "\n") + ConsoleText(dialogs.shown()[i]);
+    return text;
+}
+
+class FitCommand final : public Command {
+public:
+    void attach(CLI::App& app) override
+    {
+        m_subcommand = app.add_subcommand("fit", "Fit the layer thicknesses (and coverage) of a structure model by "
+                                                 "Autofit; for the Oxide-Layer model give the oxide thickness of "
+                                                 "every experiment");
+        m_subcommand->add_option("file", m_file, "Data file (.lvd) with a structure model")
+            ->required();
+        m_subcommand->add_option("--experiment", m_experiment, "Experiment to fit (1-based); in angle-resolved mode "
+                                                               "all enter the fit and this one is reported")
+            ->check(CLI::PositiveNumber);
+        m_subcommand->add_option("--start", m_start, "Start thickness of every layer, comma separated "
+                                                     "(default: the stored results)")
+            ->delimiter(',');
+        m_subcommand->add_option("--coverage", m_coverage, "Start coverage of the islands, 0..1");
+        m_subcommand->add_option("--save", m_save, "Write the data set with the accepted results to this file "
+                                                   "(only after a successful fit)");
+        m_subcommand->add_option("--format", m_format, "text or json")->check(CLI::IsMember({"text", "json"}));
+    }
+
+    int run(std::ostream& out, std::ostream& err) override
+    {
+        CliSession cli(err);
+        Session& session = cli.session;
+        if (!OpenDocumentFile(session, m_file).ok)
+            return kExitUnusableInput;
+        const Document& doc = session.doc;
+        if (doc.ElemCount == 0 || doc.ExpCount == 0) {
+            err << "error: the file holds no " << (doc.ElemCount == 0 ? "element rows" : "intensities") << " to fit\n";
+            return kExitUnusableInput;
+        }
+        if (doc.ParIndex[0] == kHomogeneous) {
+            err << "error: the data set describes a homogeneous sample; it has no layers to fit\n";
+            return kExitUnusableInput;
+        }
+        if (m_experiment > doc.ExpCount) {
+            err << "error: --experiment " << m_experiment << " is beyond the " << doc.ExpCount << " experiments\n";
+            return kExitUsage;
+        }
+        if (doc.ParIndex[0] == kOxideLayer)
+            return runOxideLayer(cli, out, err);
+        return runLayerFit(cli, out, err);
+    }
+
+private:
+    bool json() const { return m_format == "json"; }
+
+    /// The Oxide-Layer model has no fit: its thickness follows in closed form
+    /// from every experiment, as the model results window shows it.
+    int runOxideLayer(CliSession& cli, std::ostream& out, std::ostream& err)
+    {
+        Session& session = cli.session;
+        if (!m_start.empty() || m_coverage) {
+            err << "error: --start and --coverage do not apply to the Oxide-Layer model\n";
+            return kExitUsage;
+        }
+        if (!ModelTablePasses(session))
+            return kExitUnusableInput;
+        OxideLayerResults(session);
+        if (!m_save.empty() && !SaveDocument(session, m_save))
+            return kExitUnusableInput;
+
+        const Document& doc = session.doc;
+        const std::string unit = doc.UnitText[3].trimmedText();
+        if (json()) {
+            nlohmann::ordered_json result{
+                {"model", ModelName(doc)}, {"unit", unit}, {"experiments", nlohmann::ordered_json::array()}};
+            for (int exp = 1; exp <= doc.ExpCount; ++exp)
+                result["experiments"].push_back(
+                    {{"number", exp}, {"thickness", valueOrNull(session.res.ResultValue[exp][1])}});
+            out << result.dump(2) << "\n";
+            return kExitOk;
+        }
+        out << ModelName(doc) << " model: oxide thickness of every experiment\n";
+        std::vector<std::vector<std::string>> rows{{"Experiment", "Thickness (" + unit + ")"}};
+        for (int exp = 1; exp <= doc.ExpCount; ++exp)
+            rows.push_back({std::to_string(exp), FormatNumber(session.res.ResultValue[exp][1], kOxideThicknessMask)});
+        WriteAlignedTable(out, rows, {false});
+        return kExitOk;
+    }
+
+    int runLayerFit(CliSession& cli, std::ostream& out, std::ostream& err)
+    {
+        Session& session = cli.session;
+        Document& doc = session.doc;
+        if (const int usage = CheckStructureOptions(session, m_start, m_coverage, "--start", err); usage != kExitOk)
+            return usage;
+        // As a click in the model results window: the experiment's stored
+        // results become the working values (experiment 1 holds them in
+        // angle-resolved mode).
+        session.ModelExperiment = m_experiment;
+        const int slot = doc.ARXPS ? 1 : m_experiment;
+        for (int k = 1; k <= doc.LayerCount; ++k)
+            doc.LayerThick[k] = std::max(doc.ThickRes[slot][k], 0.0f);
+        doc.Coverage = std::max(doc.CoverRes[slot], 0.0f);
+
+        ModelViews noWindows;
+        LayerCalculation calculation(session, noWindows);
+        if (!calculation.AutofitEnabled())
+            return kExitUnusableInput;
+        for (std::size_t k = 0; k < m_start.size(); ++k)
+            if (!calculation.SetThickness(static_cast<int>(k) + 1, m_start[k]))
+                return kExitUnusableInput;
+        if (m_coverage && !calculation.SetCoverage(*m_coverage))
+            return kExitUnusableInput;
+
+        const std::size_t before = cli.dialogs.shown().size();
+        const std::optional<FitOutcome> outcome = calculation.Autofit();
+        const std::string message = messagesSince(cli.dialogs, before);
+        const bool failed = !outcome || outcome->failed;
+        if (!failed) {
+            calculation.Accept();
+            if (!m_save.empty() && !SaveDocument(session, m_save))
+                return kExitUnusableInput;
+        }
+        writeFit(out, session, outcome, message);
+        return failed ? kExitUnusableInput : kExitOk;
+    }
+
+    void writeFit(std::ostream& out, const Session& session, const std::optional<FitOutcome>& outcome,
+                  const std::string& message) const
+    {
+        const Document& doc = session.doc;
+        const std::string unit = doc.UnitText[3].trimmedText();
+        const bool islands = doc.IslandMode == 1;
+        const double qSum = session.model.History.QSum[0];
+        if (json()) {
+            nlohmann::ordered_json result{{"experiment", m_experiment}, {"model", ModelName(doc)}, {"unit", unit}};
+            result["layers"] = nlohmann::ordered_json::array();
+            for (int k = 1; k <= doc.LayerCount; ++k)
+                result["layers"].push_back({{"name", AnsiToUtf8(doc.LayerName[k].trimmedText())},
+                                            {"thickness", ShortestDecimal(static_cast<float>(doc.LayerThick[k]))}});
+            result["coverage"] = islands ? nlohmann::ordered_json(ShortestDecimal(static_cast<float>(doc.Coverage)))
+                                         : nlohmann::ordered_json(nullptr);
+            result["q_sum"] = qSum;
+            result["info"] = outcome ? nlohmann::ordered_json(outcome->info) : nlohmann::ordered_json(nullptr);
+            result["message"] = message;
+            out << result.dump(2) << "\n";
+            return;
+        }
+        out << ModelName(doc) << ", experiment " << m_experiment << (doc.ARXPS ? " (all angles fitted)" : "") << "\n";
+        std::vector<std::vector<std::string>> rows{{"Layer", "Name", "Link to", "Thickness (" + unit + ")"}};
+        for (int k = 1; k <= doc.LayerCount; ++k)
+            rows.push_back({std::to_string(k), AnsiToUtf8(doc.LayerName[k].trimmedText()), linkName(doc.LayerLink[k]),
+                            FormatNumber(doc.LayerThick[k], kThicknessMask)});
+        WriteAlignedTable(out, rows, {false, true, true});
+        if (islands)
+            out << "Coverage: " << FormatNumber(doc.Coverage, kCoverageMask) << "\n";
+        out << "Q sum: " << qSum << "\n";
+        out << "Info: " << (outcome ? std::to_string(outcome->info) : "Autofit did not start") << "\n";
+        if (!message.empty())
+            out << "Message: " << message << "\n";
+    }
+
+    std::string m_file;
+    int m_experiment = 1;
+    std::vector<double> m_start;
+    std::optional<double> m_coverage;
+    std::string m_save;
+    std::string m_format = "text";
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeFitCommand() { return std::make_unique<FitCommand>(); }
+
+}  // namespace slv::cli

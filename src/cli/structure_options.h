@@ -1,0 +1,28 @@
+// The structure given on the command line of fit and simulate: a thickness
+// for every layer and, for islands, a coverage. Values the layer calculation
+// or the simulation window would refuse are refused with the program's own
+// words, so that the command ends as bad usage before anything is computed.
+// And the model table check that must pass before a model is used.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/session.h"
+
+namespace slv::cli {
+
+/// kExitOk, or kExitUsage after a message: thicknesses given (empty: none)
+/// but not one per layer, a thickness or coverage out of range, or a
+/// coverage for a model without islands. `option` names the thickness option.
+int CheckStructureOptions(Session& session, const std::vector<double>& thicknesses,
+                          const std::optional<double>& coverage, const std::string& option, std::ostream& err);
+
+/// The table check of the model (without the structure analysis, which only
+/// a fit needs), its findings shown; true when nothing worse than a nanotube
+/// warning was found.
+bool ModelTablePasses(Session& session);
+
+}  // namespace slv::cli
