@@ -1,151 +1,23 @@
 // Writes the example data sets: for a chosen surface composition it computes
 // the peak intensities a spectrometer would record, with the program's own
 // correction chain run backwards (the corrected intensity of a line is its
-// atom fraction), adds 1 % counting noise, and saves the data set.
+// atom fraction), adds 1 % counting noise, and saves the data set. The
+// structured samples (structured_examples.cpp) are simulated from their layers.
 //
 //   make_examples PROGRAM_FOLDER OUTPUT_FOLDER
 //
 // PROGRAM_FOLDER holds SLV.lib, which completes the element rows.
 
-#include <cmath>
-#include <filesystem>
 #include <fstream>
-#include <iostream>
-#include <random>
 #include <sstream>
-#include <vector>
 
-#include "core/session.h"
-#include "document/data_file.h"
-#include "document/element_library.h"
-#include "document/new_document.h"
-#include "platform/format_mask.h"
-#include "quant/correction_chain.h"
-#include "quant/imfp.h"
-#include "quant/results_table.h"
+#include "example_writer.h"
+#include "structured_examples.h"
 
 namespace {
 
 using namespace slv;
-
-class PrintingDialogs final : public UserDialogs {
-public:
-    DialogAnswer message(const MessageRequest& request) override
-    {
-        std::cerr << "message: " << request.text << "\n";
-        return answersOf(request.buttons).front();
-    }
-    std::optional<std::string> inputBox(const InputRequest&) override { return std::nullopt; }
-    std::optional<int> chooseLine(const LineChoiceRequest&) override { return std::nullopt; }
-    void beep() override {}
-};
-
-struct Line {
-    const char* symbol;
-    const char* line;
-    const char* state;
-    int valence;
-    int oxygens;
-};
-
-constexpr double kNoiseRelative = 0.01;   // 1 % counting noise
-constexpr double kCountsScale = 2.0e5;    // counts of a line of unit atom fraction
-
-class ExampleWriter {
-public:
-    explicit ExampleWriter(const std::filesystem::path& programFolder)
-        : m_session(m_dialogs, m_settings, m_shell)
-    {
-        StartSession(m_session, '.');
-        m_session.programFolder = programFolder;
-        NewDocument(m_session);
-    }
-
-    Document& doc() { return m_session.doc; }
-    Session& session() { return m_session; }
-
-    /// Element rows completed from the library, then given valence and oxygens.
-    void setLines(const std::vector<Line>& lines)
-    {
-        Document& d = doc();
-        d.ParLibrary[0] = 1;
-        d.ElemCount = static_cast<Integer>(lines.size());
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const int r = static_cast<int>(i) + 1;
-            d.ElSymbol[r] = lines[i].symbol;
-            d.ElLine[r] = lines[i].line;
-            d.ElState[r] = lines[i].state;
-        }
-        LibraryLookup(m_session, 1, d.ElemCount);
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            d.Valence[i + 1] = static_cast<Integer>(lines[i].valence);
-            d.Oxygens[i + 1] = static_cast<Integer>(lines[i].oxygens);
-        }
-    }
-
-    /// Intensities of the experiments from atom fractions per row (one vector per experiment).
-    void setComposition(const std::vector<std::vector<double>>& fractions, unsigned seed)
-    {
-        Document& d = doc();
-        d.ExpCount = static_cast<Integer>(fractions.size());
-        d.ExcEnergy = ExcitationEnergy(d, d.ParIndex[1]);
-        for (int e = 1; e <= d.ExpCount; ++e)
-            for (int r = 1; r <= d.ElemCount; ++r)
-                d.Intensity[e][r] = 1.0f;
-        std::string errors;
-        CheckKineticEnergies(m_session);
-        EffectiveCrossSections(m_session);
-        ElementTransmissionFactors(m_session, false, errors);
-        LineIMFPs(m_session, IMFPMethodOf(d, 0));
-        AngularFactors(m_session, d.ParIndex[6]);
-        ContaminationThickness(m_session, errors);
-        CorrectIntensities(m_session, 1);
-        std::mt19937 random(seed);
-        std::normal_distribution<double> noise(1.0, kNoiseRelative);
-        double largest = 0.0;
-        for (int e = 1; e <= d.ExpCount; ++e)
-            for (int r = 1; r <= d.ElemCount; ++r)
-                largest = std::max(largest, fractions[e - 1][r - 1] / m_session.corr.CorrIntensity[e][r]);
-        for (int e = 1; e <= d.ExpCount; ++e)
-            for (int r = 1; r <= d.ElemCount; ++r) {
-                const double counts = kCountsScale * fractions[e - 1][r - 1] / m_session.corr.CorrIntensity[e][r] / largest;
-                d.Intensity[e][r] = static_cast<float>(std::round(counts * noise(random)));
-            }
-        d.RecalcNeeded = true;
-    }
-
-    /// The composition the program gives back, for the record.
-    void report(int resultType)
-    {
-        m_session.res.ResType = resultType;
-        const ResultsTable table = FillResults(m_session);
-        std::cout << "  " << ResultTypeName(resultType) << ":";
-        for (const auto& h : table.valueHeaders)
-            std::cout << "  " << h;
-        std::cout << "\n";
-        for (const auto& row : table.rows) {
-            std::cout << "  " << row.number;
-            for (const float v : row.values)
-                std::cout << "  " << FormatNumber(v, kPercentMask);
-            if (table.hasOBalance)
-                std::cout << "  O bal. " << FormatNumber(row.oBalance, kOBalanceMask);
-            std::cout << "\n";
-        }
-    }
-
-    void save(const std::filesystem::path& path)
-    {
-        if (!SaveDocument(m_session, path.string()))
-            std::cerr << "could not write " << path << "\n";
-        std::cout << "wrote " << path.filename().string() << "\n";
-    }
-
-private:
-    PrintingDialogs m_dialogs;
-    MemorySettingsStore m_settings;
-    NoWindowsShell m_shell;
-    Session m_session;
-};
+using namespace slv::examples;
 
 /// Soda-lime-silica float glass: SiO2 72.5, Na2O 13.5, CaO 9, MgO 4, Al2O3 1 mol %,
 /// measured on three spots whose sodium content differs a little.
@@ -270,5 +142,6 @@ int main(int argc, char** argv)
     writeFloatGlass(programFolder, out);
     writeSteelProfile(programFolder, out);
     writeAluminaExchange(programFolder, out);
+    WriteStructuredExamples(programFolder, out);
     return 0;
 }

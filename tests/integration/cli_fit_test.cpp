@@ -1,0 +1,173 @@
+// selvaro-cli fit and simulate, run as the installed program: the structured
+// example data sets (examples/README.md) are fitted back to the structures
+// they were simulated from, within their counting noise; a simulated
+// experiment is fitted back exactly; the JSON output, the saved results and
+// the exit codes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "core/open_file.h"
+#include "support/run_cli_binary.h"
+#include "support/test_session.h"
+
+namespace slv {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kExamples = std::string(SLV_SOURCE_DIR) + "/examples/";
+
+class CliFit : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = fs::temp_directory_path() / ("slv_cli_fit_" + std::to_string(::getpid()));
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    std::string temp(const std::string& name) const { return (m_folder / name).string(); }
+
+    static nlohmann::json fitJson(const std::string& arguments)
+    {
+        const auto run = test::RunCliBinary("fit " + arguments + " --format json");
+        EXPECT_EQ(run.exitCode, 0) << arguments << "\n" << run.output;
+        return nlohmann::json::parse(run.output);
+    }
+
+    fs::path m_folder;
+};
+
+TEST_F(CliFit, EveryStructuredExampleGivesBackItsLayers)
+{
+    // True structures and the scatter of the fit over 200 noise realisations
+    // (examples/README.md); the tolerance is four standard deviations.
+    struct Case {
+        const char* file;
+        const char* start;
+        std::vector<double> thickness;
+        std::vector<double> tolerance;
+        double coverage = -1.0;
+        double coverageTolerance = 0.0;
+    };
+    const Case cases[] = {
+        {"hfo2_gate_stack.lvd", "--start 3,1", {2.5, 0.8}, {0.057, 0.11}},
+        {"cdse_zns_quantum_dots.lvd", "--start 1", {0.7}, {0.035}},
+        {"tio2_coated_nanotubes.lvd", "--start 2", {1.2}, {0.034}},
+        {"cu_islands_on_graphite.lvd", "--start 2.5 --coverage 0.3", {1.8}, {0.2}, 0.35, 0.017},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const auto result = fitJson("'" + kExamples + c.file + "' " + c.start);
+        EXPECT_EQ(result["experiment"], 1);
+        EXPECT_EQ(result["message"], "");
+        EXPECT_GE(result["info"].get<int>(), 1);
+        EXPECT_LE(result["info"].get<int>(), 3);
+        EXPECT_LT(result["q_sum"].get<double>(), 1e-3);
+        ASSERT_EQ(result["layers"].size(), c.thickness.size());
+        for (std::size_t k = 0; k < c.thickness.size(); ++k)
+            EXPECT_NEAR(result["layers"][k]["thickness"].get<double>(), c.thickness[k], c.tolerance[k])
+                << "layer " << k + 1;
+        if (c.coverage < 0.0)
+            EXPECT_TRUE(result["coverage"].is_null());
+        else
+            EXPECT_NEAR(result["coverage"].get<double>(), c.coverage, c.coverageTolerance);
+    }
+}
+
+TEST_F(CliFit, OxideLayerGivesTheClosedFormThicknessOfEveryExperiment)
+{
+    const auto result = fitJson("'" + kExamples + "sio2_on_si.lvd'");
+    EXPECT_EQ(result["model"], "Oxide-Layer");
+    ASSERT_EQ(result["experiments"].size(), 5u);
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(result["experiments"][i]["number"], i + 1);
+        // 2.40 nm of SiO2; the scatter is at most 0.028 nm per emission angle.
+        EXPECT_NEAR(result["experiments"][i]["thickness"].get<double>(), 2.4, 0.11) << "experiment " << i + 1;
+    }
+
+    // An experiment without its metal peak has no thickness.
+    test::TestSession t;
+    ASSERT_TRUE(OpenDocumentFile(t.session, kExamples + "sio2_on_si.lvd").ok);
+    t.doc().Intensity[3][1] = kEmptyValue;
+    ASSERT_TRUE(SaveDocument(t.session, temp("no_metal.lvd")));
+    const auto gap = fitJson("'" + temp("no_metal.lvd") + "'");
+    EXPECT_TRUE(gap["experiments"][2]["thickness"].is_null());
+    EXPECT_FALSE(gap["experiments"][1]["thickness"].is_null());
+
+    const auto text = test::RunCliBinary("fit '" + kExamples + "sio2_on_si.lvd'");
+    EXPECT_EQ(text.exitCode, 0);
+    EXPECT_NE(text.output.find("Thickness (nm)"), std::string::npos) << text.output;
+}
+
+TEST_F(CliFit, ASimulatedExperimentIsFittedBackExactly)
+{
+    const std::string copy = temp("qd.lvd");
+    const auto simulated = test::RunCliBinary("simulate '" + kExamples + "cdse_zns_quantum_dots.lvd' --thickness 1.1 "
+                                              "--name 'thick shell' --save '" + copy + "'");
+    ASSERT_EQ(simulated.exitCode, 0) << simulated.output;
+    EXPECT_NE(simulated.output.find("Experiment 2 \"thick shell\""), std::string::npos) << simulated.output;
+
+    const auto result = fitJson("'" + copy + "' --experiment 2 --start 0.5");
+    EXPECT_EQ(result["experiment"], 2);
+    EXPECT_NEAR(result["layers"][0]["thickness"].get<double>(), 1.1, 1e-4);  // no noise
+    EXPECT_LT(result["q_sum"].get<double>(), 1e-10);
+}
+
+TEST_F(CliFit, SaveStoresTheAcceptedResultsAndAFailedFitWritesNothing)
+{
+    const std::string saved = temp("cu.lvd");
+    const auto fitted = fitJson("'" + kExamples + "cu_islands_on_graphite.lvd' --start 2.5 --coverage 0.3 --save '" +
+                                saved + "'");
+    // Without --start the fit starts from the stored results and stays there.
+    const auto again = fitJson("'" + saved + "'");
+    EXPECT_NEAR(again["layers"][0]["thickness"].get<double>(), fitted["layers"][0]["thickness"].get<double>(), 1e-4);
+    EXPECT_NEAR(again["coverage"].get<double>(), fitted["coverage"].get<double>(), 1e-5);
+
+    // The examples hold no results: without a start there is nothing to fit from.
+    const std::string notWritten = temp("none.lvd");
+    const auto failed = test::RunCliBinary("fit '" + kExamples + "hfo2_gate_stack.lvd' --format json --save '" +
+                                           notWritten + "'");
+    EXPECT_EQ(failed.exitCode, 1);
+    const auto result = nlohmann::json::parse(failed.output);
+    EXPECT_TRUE(result["info"].is_null());
+    EXPECT_EQ(result["message"], "Estimate initial layer thickness values before Autofit");
+    EXPECT_FALSE(fs::exists(notWritten));
+}
+
+TEST_F(CliFit, ExitCodesTellUnusableInputFromBadUsage)
+{
+    const std::string qd = "'" + kExamples + "cdse_zns_quantum_dots.lvd'";
+    const std::string out = " --save '" + temp("out.lvd") + "'";
+    const struct {
+        std::string arguments;
+        int exitCode;
+    } cases[] = {
+        {"fit '" + temp("missing.lvd") + "'", 1},
+        {"fit '" + kExamples + "float_glass.lvd'", 1},  // homogeneous: no layers
+        {"fit " + qd + " --start 1,2", 2},
+        {"fit " + qd + " --start -1", 2},
+        {"fit " + qd + " --coverage 0.5", 2},
+        {"fit " + qd + " --experiment 2", 2},
+        {"fit " + qd + " --format xml", 2},
+        {"fit", 2},
+        {"simulate " + qd + " --thickness 1,2" + out, 2},
+        {"simulate " + qd + " --thickness -0.5" + out, 2},
+        {"simulate " + qd + " --thickness 1 --experiment 3" + out, 2},
+        {"simulate " + qd + " --thickness 1", 2},
+        {"simulate " + qd + " --thickness 4" + out, 1},  // a shell thicker than the particle
+        {"simulate '" + kExamples + "sio2_on_si.lvd' --thickness 1" + out, 1},
+        {"simulate " + qd + " --thickness 1 --experiment 1" + out, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(test::RunCliBinary(c.arguments).exitCode, c.exitCode) << c.arguments;
+}
+
+}  // namespace
+}  // namespace slv
