@@ -15,6 +15,7 @@
 
 #include "document/data_file_format.h"
 #include "example_writer.h"
+#include "model/emission_angle.h"
 #include "model/layer_calculation.h"
 #include "model/model_check.h"
 #include "model/oxide_layer.h"
@@ -61,9 +62,8 @@ struct StructuredSample {
 
 /// Autofit starts from every true thickness times this, the coverage times its inverse.
 constexpr double kStartOffset = 1.3;
-constexpr int kTiltLabelColumn = 4;
+/// The Name label (its text is column kNameLabelColumn of an experiment).
 constexpr int kNameLabel = 1;
-constexpr int kTiltLabel = 3;
 
 void setSpectrometer(Document& d)
 {
@@ -77,7 +77,7 @@ void setSpectrometer(Document& d)
     d.ParNumber[4] = 45.0f;  // analyser - excitation angle
     d.ParIndex[7] = 1;       // FAT transmission
     d.LabelSelect[kNameLabel] = 1;
-    d.LabelSelect[kTiltLabel] = 1;
+    d.LabelSelect[kTiltLabelName] = 1;
     d.UnitIndex[1] = 0;  // tilt in degrees
     RecomputeUnits(d);
 }
