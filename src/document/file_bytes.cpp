@@ -63,15 +63,9 @@ FileDescriptor CreateSiblingFile(const std::filesystem::path& target, std::files
     static std::atomic<unsigned> serial{0};
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        // Built by appending: GCC 12 at -O3 misreads "." + string as an overlapping copy.
-        std::string name = ".";
-        name += target.filename().string();
-        name += ".saving-";
-        name += std::to_string(::getpid());
-        name += "-";
-        name += std::to_string(serial++);
         created = target;
-        created.replace_filename(name);
+        created.replace_filename("." + target.filename().string() + ".saving-" + std::to_string(::getpid()) + "-" +
+                                 std::to_string(serial++));
         FileDescriptor fd(::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (fd.valid() || errno != EEXIST) {
             error = fd.valid() ? std::error_code{} : LastError();

@@ -3,6 +3,8 @@
 // row (the bulk and every layer whose thickness is fitted) needs an element
 // of its own that no row above it contains; the search tries every cyclic
 // order of the element rows, first without and then with the Omit marks.
+#include <algorithm>
+
 #include "model/model_check.h"
 
 namespace slv {
@@ -98,37 +100,38 @@ bool coverageDetermined(const Document& doc)
 std::array<int, 7> SelectLayerElements(Session& session, bool applyOmit, int offset)
 {
     Document& doc = session.doc;
-    const int elements = doc.ElemCount;
+    const int elements = std::clamp<int>(doc.ElemCount, 0, kMaxElements);
+    const int layers = std::clamp<int>(doc.LayerCount, 0, kMaxLayers);
     std::array<int, 7> representatives{};
     if (elements < 1)
         return representatives;
     // candidate[k][e]: element row e may still represent layer row k.
     LayerRowTable<bool> candidate{};
-    for (int k = 0; k <= doc.LayerCount; ++k)
+    for (int k = 0; k <= layers; ++k)
         for (int e = 1; e <= elements; ++e)
             candidate[k][e] = doc.LayerComp[k][e] > 0.0f;
     if (applyOmit) {
         for (int e = 1; e <= elements; ++e) {
             if (doc.ElModelFlag[e] == kElementOmitted)
-                for (int k = 0; k <= doc.LayerCount; ++k)
+                for (int k = 0; k <= layers; ++k)
                     candidate[k][e] = false;
             else if (doc.ElModelFlag[e] == kElementReference)
                 doc.ElModelFlag[e] = 0;
         }
     }
-    for (int k = 0; k <= doc.LayerCount; ++k)
+    for (int k = 0; k <= layers; ++k)
         if (doc.LayerLink[k] != 0)
             candidate[k].fill(false);
 
     const int start = ((offset % elements) + elements) % elements;
     for (int i = 0; i < elements; ++i) {
         const int e = (i + start) % elements + 1;
-        for (int k = 0; k <= doc.LayerCount; ++k) {
+        for (int k = 0; k <= layers; ++k) {
             if (!candidate[k][e])
                 continue;
             representatives[k] = e;
             candidate[k].fill(false);
-            for (int deeper = k + 1; deeper <= doc.LayerCount; ++deeper)
+            for (int deeper = k + 1; deeper <= layers; ++deeper)
                 candidate[deeper][e] = false;
             break;
         }
