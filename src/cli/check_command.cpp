@@ -3,7 +3,6 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
-#include "core/open_file.h"
 #include "model/model_check.h"
 #include "model/model_table.h"
 
@@ -14,23 +13,17 @@ constexpr const char* kFindingsText = "findings reported\n";
 constexpr const char* kWarningsOnlyText = "only warnings reported\n";
 constexpr const char* kNoFindingsText = "no findings\n";
 
-class CheckCommand final : public Command {
+class CheckCommand final : public FileCommand {
 public:
-    void attach(CLI::App& app) override
-    {
-        m_subcommand = app.add_subcommand("check", "Validate the element table (and the model) of a data set");
-        m_subcommand->add_option("file", m_file, "Data (.lvd), template (.lvt) or exchange (.lvx) file")->required();
-    }
+    // The findings are this command's output.
+    CheckCommand() : FileCommand("check", "Validate the element table (and the model) of a data set", true) {}
 
-    int run(std::ostream& out, std::ostream&) override
+private:
+    int runOpened(CliSession& cli, std::ostream& out, std::ostream&) override
     {
-        // The findings are this command's output.
-        CliSession cli(out);
         Session& session = cli.session;
-        // Opening validates the element table, as File Open does; its findings
-        // are shown like every message of the program.
-        if (!OpenDocumentFile(session, m_file).ok)
-            return kExitUnusableInput;
+        // Opening validated the element table, as File Open does; its findings
+        // were shown like every message of the program.
         const bool elementFindings = !cli.dialogs.shown().empty();
         int modelErrors = 0;
         if (session.doc.ParIndex[0] != kHomogeneous) {
@@ -47,9 +40,6 @@ public:
         out << (modelErrors != 0 ? kWarningsOnlyText : kNoFindingsText);
         return kExitOk;
     }
-
-private:
-    std::string m_file;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <CLI/CLI.hpp>
@@ -21,6 +22,32 @@ public:
 
 protected:
     CLI::App* m_subcommand = nullptr;
+};
+
+struct CliSession;
+
+/// A subcommand that works on one data, template or exchange file, opened the
+/// way File Open does (reset, load, validate the element table). The
+/// program's messages go to the error stream, or to the output when they are
+/// the command's result.
+class FileCommand : public Command {
+public:
+    void attach(CLI::App& app) final;
+    int run(std::ostream& out, std::ostream& err) final;
+
+protected:
+    FileCommand(const char* name, const char* description, bool messagesAreOutput = false)
+        : m_name(name), m_description(description), m_messagesAreOutput(messagesAreOutput)
+    {
+    }
+    /// Runs on the opened document; returns the exit code.
+    virtual int runOpened(CliSession& cli, std::ostream& out, std::ostream& err) = 0;
+
+private:
+    const char* m_name;
+    const char* m_description;
+    bool m_messagesAreOutput;
+    std::string m_file;
 };
 
 std::unique_ptr<Command> makeImfpCommand();

@@ -4,7 +4,6 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/results_output.h"
-#include "core/open_file.h"
 #include "document/element_row_text.h"
 #include "platform/format_mask.h"
 #include "platform/text_encoding.h"
@@ -37,20 +36,14 @@ void writeModel(std::ostream& out, const Document& doc)
         out << "Coverage: " << FormatNumber(doc.Coverage, "#0.000") << "\n";
 }
 
-class InfoCommand final : public Command {
+class InfoCommand final : public FileCommand {
 public:
-    void attach(CLI::App& app) override
-    {
-        m_subcommand = app.add_subcommand("info", "Title, parameters, element table and model of a data set");
-        m_subcommand->add_option("file", m_file, "Data (.lvd), template (.lvt) or exchange (.lvx) file")->required();
-    }
+    InfoCommand() : FileCommand("info", "Title, parameters, element table and model of a data set") {}
 
-    int run(std::ostream& out, std::ostream& err) override
+private:
+    int runOpened(CliSession& cli, std::ostream& out, std::ostream&) override
     {
-        CliSession cli(err);
-        Session& session = cli.session;
-        if (!OpenDocumentFile(session, m_file).ok)
-            return kExitUnusableInput;
+        const Session& session = cli.session;
         const Document& doc = session.doc;
         out << "Title: " << AnsiToUtf8(doc.ParText[0]) << "\n";
         out << "\nParameters:\n";
@@ -80,9 +73,6 @@ public:
             writeModel(out, doc);
         return kExitOk;
     }
-
-private:
-    std::string m_file;
 };
 
 }  // namespace

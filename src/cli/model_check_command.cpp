@@ -10,7 +10,6 @@
 #include "cli/commands.h"
 #include "cli/console_dialogs.h"
 #include "cli/results_output.h"
-#include "core/open_file.h"
 #include "model/model_table.h"
 #include "model/model_test.h"
 
@@ -32,20 +31,14 @@ const char* statusWord(ModelTestStatus status)
     return "wrong";
 }
 
-class ModelCheckCommand final : public Command {
+class ModelCheckCommand final : public FileCommand {
 public:
-    void attach(CLI::App& app) override
-    {
-        m_subcommand = app.add_subcommand("model-check", "Summarise and check the structure model of a data set");
-        m_subcommand->add_option("file", m_file, "Data (.lvd), template (.lvt) or exchange (.lvx) file")->required();
-    }
+    ModelCheckCommand() : FileCommand("model-check", "Summarise and check the structure model of a data set") {}
 
-    int run(std::ostream& out, std::ostream& err) override
+private:
+    int runOpened(CliSession& cli, std::ostream& out, std::ostream& err) override
     {
-        CliSession cli(err);
         Session& session = cli.session;
-        if (!OpenDocumentFile(session, m_file).ok)
-            return kExitUnusableInput;
         if (session.doc.ParIndex[0] == kHomogeneous) {
             err << kNoStructureModelText;
             return kExitUnusableInput;
@@ -61,9 +54,6 @@ public:
         out << "\n" << kStatusCaption << statusWord(summary.status) << " (" << trimmed(summary.statusTip) << ")\n";
         return summary.status == ModelTestStatus::Clean ? kExitOk : kExitUnusableInput;
     }
-
-private:
-    std::string m_file;
 };
 
 }  // namespace
