@@ -99,8 +99,6 @@ void addBand(ParticleChords& chords, const Stack& stack, int deepest, double rim
     const std::vector<double> breaks = pieceBreaks(halfChord, std::min(edgeAbove, rimScale));
     const double lastAngle = std::atan2(halfChord, bottom);
     const GaussRule rule = GaussLegendre(kPointsPerPiece);
-    const double areaNorm =
-        chords.shape == ParticleShape::Sphere ? 2.0 / (stack.radius * stack.radius) : 1.0 / stack.radius;
 
     ParticleChords::Band band;
     band.deepest = deepest;
@@ -118,9 +116,10 @@ void addBand(ParticleChords& chords, const Stack& stack, int deepest, double rim
             const double t = top * std::sin(delta);
             const double sinHalf = std::sin(0.5 * delta);
             const double belowTop = 2.0 * top * sinHalf * sinHalf;  // r_(m-1) - y
-            // |dy| = t d(delta); the projected-area element per unit area.
-            const double dArea = half * rule.weight[i] * t * areaNorm;
-            chords.weight.push_back(chords.shape == ParticleShape::Sphere ? dArea * y : dArea);
+            // |dy| = t d(delta); the share of the projected area is 2 y dy / R^2
+            // for the sphere and dy / R for the wire (formed without R^2).
+            const double share = half * rule.weight[i] * (t / stack.radius);
+            chords.weight.push_back(chords.shape == ParticleShape::Sphere ? 2.0 * share * (y / stack.radius) : share);
 
             halfChordAt[static_cast<std::size_t>(deepest - 1)] = t;
             for (int q = deepest - 2; q >= 0; --q) {
