@@ -61,7 +61,7 @@ public:
     void setLines(const std::vector<Line>& lines)
     {
         Document& d = doc();
-        d.ParLibrary[0] = 1;
+        d.setLibraryLookupEnabled(true);
         d.ElemCount = static_cast<Integer>(lines.size());
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const int r = static_cast<int>(i) + 1;
@@ -81,7 +81,7 @@ public:
     {
         Document& d = doc();
         d.ExpCount = static_cast<Integer>(fractions.size());
-        d.ExcEnergy = ExcitationEnergy(d, d.ParIndex[1]);
+        d.ExcEnergy = ExcitationEnergy(d, d.source());
         for (int e = 1; e <= d.ExpCount; ++e)
             for (int r = 1; r <= d.ElemCount; ++r)
                 d.Intensity[e][r] = 1.0f;
@@ -89,8 +89,8 @@ public:
         CheckKineticEnergies(m_session);
         EffectiveCrossSections(m_session);
         ElementTransmissionFactors(m_session, false, errors);
-        LineIMFPs(m_session, IMFPMethodOf(d, 0));
-        AngularFactors(m_session, d.ParIndex[6]);
+        LineIMFPs(m_session, d.imfpMethod());
+        AngularFactors(m_session, d.angularMethod());
         ContaminationThickness(m_session, errors);
         CorrectIntensities(m_session, 1);
         std::mt19937 random(seed);

@@ -26,7 +26,7 @@ private:
         // were shown like every message of the program.
         const bool elementFindings = !cli.dialogs.shown().empty();
         int modelErrors = 0;
-        if (session.doc.ParIndex[0] != kHomogeneous) {
+        if (session.doc.modelMode()) {
             // The checks every use of a model runs, on the record as the model window hands it back.
             PassModelThroughGrid(session);
             const ModelFindings model = RunModelChecks(session);

@@ -74,7 +74,7 @@ public:
             err << "error: the file holds no " << (doc.ElemCount == 0 ? "element rows" : "intensities") << " to fit\n";
             return kExitUnusableInput;
         }
-        if (doc.ParIndex[0] == kHomogeneous) {
+        if (!doc.modelMode()) {
             err << "error: the data set describes a homogeneous sample; it has no layers to fit\n";
             return kExitUnusableInput;
         }
@@ -82,7 +82,7 @@ public:
             err << "error: --experiment " << m_experiment << " is beyond the " << doc.ExpCount << " experiments\n";
             return kExitUsage;
         }
-        if (doc.ParIndex[0] == kOxideLayer)
+        if (doc.modelType() == ModelType::OxideLayer)
             return runOxideLayer(cli, out, err);
         return runLayerFit(cli, out, err);
     }

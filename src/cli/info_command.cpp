@@ -28,7 +28,7 @@ void writeModel(std::ostream& out, const Document& doc)
                         layerKindName(doc.LayerKind[k]), layerLinkName(doc.LayerLink[k]),
                         FormatNumber(doc.LayerMolWeight[k], "###0.00;;\\ "), FormatNumber(doc.LayerDensity[k], "##0.000;;\\ "),
                         FormatNumber(doc.LayerThick[k], "##0.000;\\ ")});
-    rows.push_back({doc.ParIndex[0] == kNanotube ? "Tube" : "Bulk", AnsiToUtf8(doc.LayerName[0].trimmedText()), "", "",
+    rows.push_back({doc.modelType() == ModelType::Nanotube ? "Tube" : "Bulk", AnsiToUtf8(doc.LayerName[0].trimmedText()), "", "",
                     FormatNumber(doc.LayerMolWeight[0], "###0.00;;\\ "), FormatNumber(doc.LayerDensity[0], "##0.000;;\\ "),
                     ""});
     WriteAlignedTable(out, rows, {true, true, true, true});
@@ -45,7 +45,7 @@ private:
     {
         const Session& session = cli.session;
         const Document& doc = session.doc;
-        out << "Title: " << AnsiToUtf8(doc.ParText[0]) << "\n";
+        out << "Title: " << AnsiToUtf8(doc.title()) << "\n";
         out << "\nParameters:\n";
         std::vector<std::vector<std::string>> rows;
         for (const auto& entry : ParameterSummary(session)) {

@@ -39,7 +39,7 @@ private:
     int runOpened(CliSession& cli, std::ostream& out, std::ostream& err) override
     {
         Session& session = cli.session;
-        if (session.doc.ParIndex[0] == kHomogeneous) {
+        if (!session.doc.modelMode()) {
             err << kNoStructureModelText;
             return kExitUnusableInput;
         }

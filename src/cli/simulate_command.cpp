@@ -29,9 +29,18 @@ std::string cellText(double value)
     return buffer;
 }
 
-bool layerModel(int modelType)
+bool layerModel(ModelType modelType)
 {
-    return modelType >= kPlane && modelType <= kNanotube;
+    switch (modelType) {
+    case ModelType::Plane:
+    case ModelType::Sphere:
+    case ModelType::Cylinder:
+    case ModelType::Polyhedron:
+    case ModelType::Nanotube: return true;
+    case ModelType::Homogeneous:
+    case ModelType::OxideLayer: break;
+    }
+    return false;
 }
 
 class SimulateCommand final : public Command {
@@ -63,7 +72,7 @@ public:
             err << "error: the file holds no element rows\n";
             return kExitUnusableInput;
         }
-        if (!layerModel(doc.ParIndex[0])) {
+        if (!layerModel(doc.modelType())) {
             err << "error: simulation needs layers on a plane, sphere, cylinder, polyhedron or nanotube; the model is "
                 << ModelName(doc) << "\n";
             return kExitUnusableInput;

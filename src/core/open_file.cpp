@@ -27,8 +27,8 @@ OpenedFile OpenDocumentFile(Session& session, const std::string& path)
         return opened;
     }
     doc.DocFileName = loadedPath;
-    opened.exampleLayout = doc.ParLibrary[3];
-    doc.ParLibrary[3] = 0;
+    opened.exampleLayout = doc.exampleLayout();
+    doc.setExampleLayout(0);
 
     if (doc.ElemCount > 0)
         session.shell.setDataCommandsEnabled(true);

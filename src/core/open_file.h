@@ -14,7 +14,7 @@ namespace slv {
 struct OpenedFile {
     bool ok = false;
     LoadedFileKind kind = LoadedFileKind::None;
-    /// The window-layout code an example file carries (ParLibrary[3] as stored);
+    /// The window-layout code an example file carries (Document::exampleLayout);
     /// bits 0-3 give the result type to show.
     int exampleLayout = 0;
 };

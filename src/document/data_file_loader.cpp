@@ -14,16 +14,14 @@
 namespace slv {
 namespace {
 
-constexpr int kContaminationIndex = 5;
-
 /// The working state a loaded document needs before any window shows it.
 void PrepareLoadedDocument(Session& session)
 {
     Document& doc = session.doc;
     // The VARN contamination carbon leaves the composition once its thickness is known.
-    if (doc.ParIndex[kContaminationIndex] == kContaminationVarn)
+    if (doc.contaminationMethod() == ContaminationMethod::Varn)
         session.corr.ExcludeCarbon = true;
-    doc.IslandMode = doc.ParIndex[kIslandsParIndex];
+    doc.IslandMode = doc.islands() ? 1 : 0;
     RecomputeUnits(doc);
     LoadGeometryWeights(session);
     doc.DocDirty = false;
@@ -77,7 +75,7 @@ LoadedFileKind LoadDocument(Session& session, std::string& path, bool& ok)
         ok = false;
         return kind;
     }
-    session.doc.ExcEnergy = ExcitationEnergy(session.doc, session.doc.ParIndex[1]);
+    session.doc.ExcEnergy = ExcitationEnergy(session.doc, session.doc.source());
     return kind;
 }
 

@@ -234,7 +234,7 @@ private:
         m_doc.MultiLayers = m_in.integer();
         m_doc.AutoCov = m_in.integer() != 0;
         m_doc.ARXPS = m_in.integer() != 0;
-        if (m_doc.ParIndex[0] == kPolyhedron) {
+        if (m_doc.modelType() == ModelType::Polyhedron) {
             for (int i = 1; i <= kPolyhedronParameters; ++i)
                 m_doc.PolyPar[i] = m_in.single();
         }

@@ -132,7 +132,7 @@ private:
         m_out.integer(m_doc.MultiLayers);
         m_out.integer(booleanOf(m_doc.AutoCov));
         m_out.integer(booleanOf(m_doc.ARXPS));
-        if (m_doc.ParIndex[0] == kPolyhedron) {
+        if (m_doc.modelType() == ModelType::Polyhedron) {
             for (int i = 1; i <= kPolyhedronParameters; ++i)
                 m_out.single(m_doc.PolyPar[i]);
         }

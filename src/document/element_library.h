@@ -76,9 +76,9 @@ void RefreshElementConstants(Session& session);
 /// Reads the geometry weights that the document's model type needs into Session::AngleWeight.
 void LoadGeometryWeights(Session& session);
 
-/// The asymmetry parameter beta of a line for a source (0 Mg, 1 Al K-alpha):
+/// The asymmetry parameter beta of a line for a source (Mg or Al K-alpha):
 /// 2 for s lines without reading the library, kAsymmetryNotFound (-1) when
 /// the library has no parameter for it or cannot be read.
-float AsymmetryParameter(Session& session, int Z, std::string_view line, int source);
+float AsymmetryParameter(Session& session, int Z, std::string_view line, ExcitationSource source);
 
 }  // namespace slv

@@ -9,7 +9,6 @@ namespace slv {
 namespace {
 
 constexpr std::string_view kLibraryAccessErrorText = "Library access error    ";
-constexpr Integer kAltSphereOption = 1;  // ParIndex(12): the alternative sphere weight record
 
 std::optional<LibraryFile> openForConstants(Session& session)
 {
@@ -51,12 +50,12 @@ void LoadGeometryWeights(Session& session)
 {
     const Document& doc = session.doc;
     int section = 0;
-    switch (doc.ParIndex[0]) {
-    case kSphere:
-        section = doc.ParIndex[12] == kAltSphereOption ? kAltSphereWeightSection : kSphereWeightSection;
+    switch (doc.modelType()) {
+    case ModelType::Sphere:
+        section = doc.singleRowOfSpheres() ? kAltSphereWeightSection : kSphereWeightSection;
         break;
-    case kCylinder: section = kCylinderWeightSection; break;
-    case kPolyhedron:
+    case ModelType::Cylinder: section = kCylinderWeightSection; break;
+    case ModelType::Polyhedron:
         for (int i = 1; i <= kGeometryWeights; ++i)
             session.AngleWeight[i] = doc.PolyPar[i];
         return;
@@ -74,7 +73,7 @@ void LoadGeometryWeights(Session& session)
         session.AngleWeight[i] = record.weights[i - 1];
 }
 
-float AsymmetryParameter(Session& session, int Z, std::string_view line, int source)
+float AsymmetryParameter(Session& session, int Z, std::string_view line, ExcitationSource source)
 {
     if (SubshellLetter(line) == 's')
         return kSLineAsymmetry;  // without reading the file

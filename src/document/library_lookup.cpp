@@ -54,7 +54,7 @@ std::string LineNotFoundPrompt(std::string_view symbol, std::string_view line)
 bool LibraryLacksSet(const LibraryFile& library, const LookupOptions& options)
 {
     const int set = LibrarySetOf(options);
-    return options.crossSectionSet != kSetNone && set >= kFirstFactorSet &&
+    return options.crossSectionSet != CrossSectionSet::None && set >= kFirstFactorSet &&
            !(library.header().averageFactor[set] > 0.0f);
 }
 
@@ -62,7 +62,7 @@ std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions
                                  std::string_view symbol)
 {
     std::string text(kHoldsNoText);
-    if (options.crossSectionSet == kSetNone)
+    if (options.crossSectionSet == CrossSectionSet::None)
         return text + std::string(kLinesOfText) + std::string(symbol) + std::string(kMessageEnd);
     text += std::string(CrossSectionChoiceName(options.crossSectionSet)) + std::string(kCrossSectionsText);
     if (!LibraryLacksSet(library, options))
@@ -73,7 +73,7 @@ std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions
 void LibraryLookup(Session& session, int firstRow, int lastRow)
 {
     Document& doc = session.doc;
-    if (doc.ParLibrary[0] == 0) {
+    if (!doc.libraryLookupEnabled()) {
         session.dialogs.show(std::string(kLibraryDisabledText), MessageIcon::Exclamation);
         return;
     }

@@ -32,7 +32,7 @@ void clearExperiments(Document& doc)
         doc.ExpContam[e] = kEmptyValue;
         doc.ExpAtWeight[e] = kEmptyValue;
         doc.ExpDensity[e] = kEmptyValue;
-        doc.ExpMatClass[e] = kClassNone;
+        doc.setMatrixClass(e, MaterialClass::None);
         doc.CoverRes[e] = kEmptyValue;
         doc.ExpOmit[e] = false;
     }
@@ -70,7 +70,7 @@ void clearModel(Session& session)
         doc.LayerDensity[layer] = 0.0f;
         doc.LayerBandGap[layer] = kEmptyValue;
         doc.LayerValElec[layer] = 0;
-        doc.LayerMatClass[layer] = kClassNone;
+        doc.setLayerClass(layer, MaterialClass::None);
         doc.LayerThick[layer] = 0.0;
         doc.LayerComp[layer].fill(0.0f);
         doc.LayerIMFP[layer].fill(0.0f);
@@ -114,8 +114,8 @@ void NewDocument(Session& session)
     RecomputeUnits(doc);
 
     clearModel(session);
-    doc.ParText[0].clear();
-    doc.ExcEnergy = ExcitationEnergy(doc, doc.ParIndex[1]);
+    doc.setTitle({});
+    doc.ExcEnergy = ExcitationEnergy(doc, doc.source());
 
     session.shell.abandonPrintJob();
 

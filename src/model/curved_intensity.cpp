@@ -13,7 +13,7 @@ constexpr double kClassWidthDegrees = 10.0;
 /// Sphere and cylinder classes sit in the middle of their 10-degree bands.
 constexpr double kBandMiddleDegrees = 5.0;
 
-std::array<double, kAngleClasses + 1> classCosines(int modelType)
+std::array<double, kAngleClasses + 1> classCosines(ModelType modelType)
 {
     std::array<double, kAngleClasses + 1> cosines{};
     for (int i = 1; i <= kAngleClasses; ++i)
@@ -30,14 +30,14 @@ double stackThickness(const RegionTables& regions, const LayerTable<double>& thi
 }
 }  // namespace
 
-double AngleClassDegrees(int modelType, int angleClass)
+double AngleClassDegrees(ModelType modelType, int angleClass)
 {
     const double band = (angleClass - 1) * kClassWidthDegrees;
-    return modelType == kPolyhedron ? band : band + kBandMiddleDegrees;
+    return modelType == ModelType::Polyhedron ? band : band + kBandMiddleDegrees;
 }
 
 std::optional<CurvedPaths> CurvedPathTable(const RegionTables& regions, const LayerTable<double>& thick,
-                                           double sampleRadius, int modelType, ModelState& trap)
+                                           double sampleRadius, ModelType modelType, ModelState& trap)
 {
     const auto cosines = classCosines(modelType);
     CurvedPaths paths;

@@ -198,7 +198,7 @@ FitOutcome FitDriver(Session& session)
 FitOutcome RunAutofit(Session& session)
 {
     const Document& doc = session.doc;
-    if (doc.ParIndex[0] != kNanotube || doc.ParIndex[13] != 1)
+    if (doc.modelType() != ModelType::Nanotube || !doc.modifiedTubeLayer())
         return FitDriver(session);
     for (int round = 0; round < kTubeRounds; ++round) {
         if (!UpdateTubeRadius(session))

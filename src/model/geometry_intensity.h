@@ -43,13 +43,13 @@ struct CurvedPaths {
 
 /// The polar angle of class 1..9 in degrees: 0, 10, ..., 80 for the
 /// polyhedron's facet tilts, 5, 15, ..., 85 for sphere and cylinder.
-double AngleClassDegrees(int modelType, int angleClass);
+double AngleClassDegrees(ModelType modelType, int angleClass);
 
 /// Path lengths for the thicknesses `thick` and the sample radius. A layer
 /// stack thicker than the radius, or a chord whose square is negative, is
 /// error 5 in routine 10.
 std::optional<CurvedPaths> CurvedPathTable(const RegionTables& regions, const LayerTable<double>& thick,
-                                           double sampleRadius, int modelType, ModelState& trap);
+                                           double sampleRadius, ModelType modelType, ModelState& trap);
 
 /// Layers on a sphere, cylinder or polyhedron: the nine classes weighted by
 /// `weights` (1..9). The emission angle does not enter.

@@ -147,7 +147,7 @@ bool LayerCalculation::Recalculate()
 {
     Session& s = m_session;
     const Document& doc = s.doc;
-    bool calculated = m_prepared && (doc.ParIndex[0] != kNanotube || UpdateTubeRadius(s));
+    bool calculated = m_prepared && (doc.modelType() != ModelType::Nanotube || UpdateTubeRadius(s));
     if (calculated && !ModelCalculation(s, doc.LayerThick, doc.Coverage)) {
         ReportModelError(s, ModelErrorOrigin::Calculation);
         calculated = false;

@@ -35,8 +35,8 @@ bool evaluateGeometry(Session& session, const LayerTable<double>& thick, std::ve
     const RegionTables& regions = model.Regions;
     const int n = doc.ElemCount;
     const int experiments = model.FitExpCount;
-    switch (doc.ParIndex[0]) {
-    case kPlane:
+    switch (doc.modelType()) {
+    case ModelType::Plane:
         for (int exp = 1; exp <= experiments; ++exp) {
             for (int e = 1; e <= n; ++e) {
                 const auto value = PlaneIntensity(regions, thick, e, model.EmissionCos[exp], model);
@@ -46,10 +46,10 @@ bool evaluateGeometry(Session& session, const LayerTable<double>& thick, std::ve
             }
         }
         return true;
-    case kSphere:
-    case kCylinder:
-    case kPolyhedron: {
-        const auto paths = CurvedPathTable(regions, thick, doc.SampleRadius, doc.ParIndex[0], model);
+    case ModelType::Sphere:
+    case ModelType::Cylinder:
+    case ModelType::Polyhedron: {
+        const auto paths = CurvedPathTable(regions, thick, doc.SampleRadius, doc.modelType(), model);
         if (!paths)
             return false;
         for (int e = 1; e <= n; ++e) {
@@ -60,7 +60,7 @@ bool evaluateGeometry(Session& session, const LayerTable<double>& thick, std::ve
         }
         return true;
     }
-    case kNanotube: {
+    case ModelType::Nanotube: {
         const TubeChords chords = TubeChordTable(thick, doc.LayerCount, model.TubeRadius, doc.InnerRadius);
         for (int e = 1; e <= n; ++e) {
             const auto value = NanotubeIntensity(regions, chords, model.TubeSteps, e, model);

@@ -117,7 +117,7 @@ int rangeViolations(const Document& doc, int k)
 double compositionSum(const Session& session, int k)
 {
     const Document& doc = session.doc;
-    if (doc.ParIndex[0] == kOxideLayer) {
+    if (doc.modelType() == ModelType::OxideLayer) {
         if (k == 0 && doc.LayerComp[0][session.model.MetalElem] <= 0.0f)
             return 0.0;
         if (k == 1 && doc.LayerComp[1][session.model.OxideElem] <= 0.0f)
@@ -145,7 +145,7 @@ std::string missingCompositionText(const Document& doc, int k)
 bool imfpMissing(const Session& session)
 {
     const Document& doc = session.doc;
-    if (doc.ParIndex[0] == kOxideLayer)
+    if (doc.modelType() == ModelType::OxideLayer)
         return doc.LayerIMFP[0][session.model.MetalElem] <= 0.0f || doc.LayerIMFP[1][session.model.OxideElem] <= 0.0f;
     for (int k = 0; k <= doc.LayerCount; ++k)
         for (int e = 1; e <= doc.ElemCount; ++e)
@@ -183,7 +183,7 @@ void CheckModel(Session& session, int& errors, std::string& message)
             SetBit(errors, kBitTableError);
         }
     }
-    if (doc.ParIndex[0] == kOxideLayer && !checkOxideRows(session, errors, message))
+    if (doc.modelType() == ModelType::OxideLayer && !checkOxideRows(session, errors, message))
         return;
     CheckNanotube(session, errors, message);
     CheckPolyhedron(session, errors, message);
@@ -210,7 +210,7 @@ void CheckModel(Session& session, int& errors, std::string& message)
 void CheckNanotube(Session& session, int& errors, std::string& message)
 {
     const Document& doc = session.doc;
-    if (doc.ParIndex[0] != kNanotube)
+    if (doc.modelType() != ModelType::Nanotube)
         return;
     const int tubeElement = SingleElementOfLayer(doc, 0);
     const bool carbonTube = tubeElement > 0 && doc.ElSymbol[tubeElement].trimmedText() == "C";
@@ -237,7 +237,7 @@ void CheckNanotube(Session& session, int& errors, std::string& message)
 void CheckPolyhedron(Session& session, int& errors, std::string& message)
 {
     const Document& doc = session.doc;
-    if (doc.ParIndex[0] != kPolyhedron)
+    if (doc.modelType() != ModelType::Polyhedron)
         return;
     const auto first = doc.PolyPar.begin() + 1;
     if (std::none_of(first, first + kPolyhedronParameters, [](float factor) { return factor > 0.0f; })) {

@@ -79,7 +79,7 @@ void setRegionOrder(const Document& doc, RegionTables& tables, int tubeSteps)
     const int layers = doc.LayerCount;
     tables.layers = layers;
     tables.repetitions = StackRepetitions(doc);
-    if (doc.ParIndex[0] == kNanotube) {
+    if (doc.modelType() == ModelType::Nanotube) {
         tables.crossingLength = 2 * layers + 1;
         for (int k = 1; k <= layers; ++k) {
             tables.TubeRegionOrder[k] = k;
@@ -152,7 +152,7 @@ bool UpdateTubeRadius(Session& session)
     const Document& doc = session.doc;
     ModelState& model = session.model;
     model.TubeRadius = doc.SampleRadius;
-    if (doc.ParIndex[13] != 1)
+    if (!doc.modifiedTubeLayer())
         return true;
     for (int k = 1; k <= doc.LayerCount; ++k)
         model.TubeRadius -= doc.LayerThick[k];
@@ -170,7 +170,7 @@ bool ModelSetup(Session& session, int experiment)
     if (!chooseReferenceElement(session, experiment))
         return false;
     setEmissionCosines(session, experiment);
-    const bool nanotube = doc.ParIndex[0] == kNanotube;
+    const bool nanotube = doc.modelType() == ModelType::Nanotube;
     if (nanotube) {
         float largestBulk = 0.0f;
         for (int e = 1; e <= doc.ElemCount; ++e)

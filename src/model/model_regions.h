@@ -24,7 +24,7 @@ inline constexpr const char* kModifiedLayerTooThickText =
 bool ModelSetup(Session& session, int experiment);
 
 /// The Nanotube's effective outer radius of the wall, TubeRadius: the sample
-/// radius, or with the modified tube layer (ParIndex[13] = 1) the sample
+/// radius, or with the modified tube layer the sample
 /// radius less the layer thicknesses. False, after a warning, when the
 /// modified layers leave no wall above the inner radius.
 bool UpdateTubeRadius(Session& session);

@@ -76,7 +76,7 @@ void clearLayerRow(Document& doc, int k)
     doc.LayerComp[k].fill(0.0f);
     doc.LayerIMFP[k].fill(0.0f);
     doc.LayerValElec[k] = 0;
-    doc.LayerMatClass[k] = kClassNone;
+    doc.setLayerClass(k, MaterialClass::None);
     doc.LayerBandGap[k] = kEmptyValue;
 }
 
@@ -84,7 +84,7 @@ void writeHeaders(const Document& doc, const ModelTableLayout& layout, TextGrid&
 {
     for (int k = 1; k <= kMaxLayers; ++k)
         grid.SetTextMatrix(0, ModelTableColumn(k), kLayerHeaderPrefix + std::to_string(k));
-    grid.SetTextMatrix(0, kModelColBulk, doc.ParIndex[0] == kNanotube ? kTubeHeader : kBulkHeader);
+    grid.SetTextMatrix(0, kModelColBulk, doc.modelType() == ModelType::Nanotube ? kTubeHeader : kBulkHeader);
     grid.SetTextMatrix(0, kModelColOmit, kOmitHeader);
 
     grid.SetTextMatrix(layout.nameRow(), kModelColCaption, kNameCaption);

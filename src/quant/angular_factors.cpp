@@ -83,14 +83,14 @@ void ReilmanEbelFactors(Session& session, double asymmetryTerm)
 }
 }  // namespace
 
-void AngularFactors(Session& session, int mode)
+void AngularFactors(Session& session, AngularMethod method)
 {
-    const double asymmetryTerm = AsymmetryTerm(session.doc.ParNumber[4]);
-    switch (mode) {
-    case kAngularReilman:
+    const double asymmetryTerm = AsymmetryTerm(session.doc.sourceAnalyserAngle());
+    switch (method) {
+    case AngularMethod::Reilman:
         ReilmanFactors(session, asymmetryTerm);
         break;
-    case kAngularReilmanEbel:
+    case AngularMethod::ReilmanEbel:
         ReilmanEbelFactors(session, asymmetryTerm);
         break;
     default:  // None, and any unknown code: no angular correction

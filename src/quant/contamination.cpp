@@ -50,7 +50,7 @@ void ExplicitThickness(Session& session)
 {
     const Document& doc = session.doc;
     ExpTable<float>& thickness = session.corr.ContamThick;
-    if (doc.ParIndex[4] == 1) {
+    if (doc.separateContamination()) {
         for (int exp = 1; exp <= doc.ExpCount; ++exp)
             thickness[exp] = NonNegative(doc.ExpContam[exp] / kExplicitContaminationScale);
         return;
@@ -66,26 +66,26 @@ void ContaminationThickness(Session& session, std::string& errors)
     CorrectionTables& corr = session.corr;
     corr.ContamThick.fill(0.0f);
     corr.CarbonRow = FindCarbonRow(doc);
-    const int method = doc.ParIndex[5];
+    const ContaminationMethod method = doc.contaminationMethod();
     switch (method) {
-    case kContaminationEvans:
+    case ContaminationMethod::Evans:
         std::fill(corr.ContamThick.begin() + 1, corr.ContamThick.begin() + 1 + doc.ExpCount, kEvansContamination);
         break;
-    case kContaminationVarn:
+    case ContaminationMethod::Varn:
         if (corr.CarbonRow == 0) {
             AppendFinding(errors, kCarbonNotFound);
             return;
         }
         VarnThickness(session);
         break;
-    case kContaminationExplicit:
+    case ContaminationMethod::Explicit:
         ExplicitThickness(session);
         break;
     default:
         break;
     }
     // Once its thickness is known, the contamination carbon leaves the composition.
-    if (method != kContaminationEvans && corr.CarbonRow != 0 && corr.ExcludeCarbon) {
+    if (method != ContaminationMethod::Evans && corr.CarbonRow != 0 && corr.ExcludeCarbon) {
         doc.ElOmit[corr.CarbonRow] = true;
         corr.ExcludeCarbon = false;
     }

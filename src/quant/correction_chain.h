@@ -21,35 +21,6 @@ namespace slv {
 /// "Invalid transmission data. No transmission used"
 inline constexpr const char* kInvalidTransmissionText = "Invalid transmission data. No transmission used";
 
-/// Cross-section sets of ParIndex[2]: what the element table's CrossSect column holds.
-enum CrossSectionSet : int {
-    kCrossSectionNone = 0,
-    kCrossSectionScofield = 1,
-    kCrossSectionEvans = 2,
-    kCrossSectionWagner = 3,
-    kCrossSectionNefedov = 4,
-};
-
-/// Analyser transmission types of ParIndex[7].
-enum TransmissionType : int {
-    kTransmissionNone = 0,
-    kTransmissionFat = 1,          // "FAT, CAE": T = E^-1
-    kTransmissionFrr = 2,          // "FRR, CRR": T = E^+1
-    kTransmissionExponential = 3,  // T = E^ParNumber[5]
-    kTransmissionFile = 4,         // the function of a transmission file
-};
-
-/// Angular correction methods of ParIndex[6].
-enum AngularMode : int { kAngularNone = 0, kAngularReilman = 1, kAngularReilmanEbel = 2 };
-
-/// Carbon contamination correction methods of ParIndex[5].
-enum ContaminationMethod : int {
-    kContaminationNone = 0,
-    kContaminationEvans = 1,
-    kContaminationVarn = 2,  // Tavik: thickness from the carbon atomic percentage
-    kContaminationExplicit = 3,
-};
-
 /// A table cell holds a value when it is not negative (-1 marks "no value").
 inline bool HasValue(float cell) { return cell >= 0.0f; }
 
@@ -64,35 +35,30 @@ void AppendFinding(std::string& errors, std::string_view finding);
 /// Kinetic energy in eV of the line of an element row: ExcEnergy - BindEnergy.
 inline float KineticEnergy(const Document& doc, int row) { return doc.ExcEnergy - doc.BindEnergy[row]; }
 
-/// The IMFP method code: which = 1 homogeneous (low byte of ParIndex[3]),
-/// 2 model (high byte), 0 the one that applies to the current model type.
-/// A code of 8 or more gives 0 (None).
-int IMFPMethodOf(const Document& doc, int which);
-
 /// Moves the binding energy of every line that the source cannot excite to
 /// ExcEnergy - 1 eV (kinetic energy 1 eV), telling the analyst about each.
 void CheckKineticEnergies(Session& session);
 
-/// Fills CrossEff from CrossSect by the cross-section set ParIndex[2]; a
+/// Fills CrossEff from CrossSect by the document's cross-section set; a
 /// missing or zero cross section gives -1.
 void EffectiveCrossSections(Session& session);
 
 /// Transmission factors at the kinetic energies excitationEv - bindingEv[i]
-/// for transmission type 0..4 (4 = the file at filePath, which a moved-file
+/// for a transmission type (File: the file at filePath, which a moved-file
 /// search may update). Invalid data give all factors 1, append the error line
 /// to errors and, when showMessage is set, show the message box.
-std::vector<float> TransmissionFactors(Session& session, int transmissionType, float exponent,
+std::vector<float> TransmissionFactors(Session& session, TransmissionType type, float exponent,
                                        std::string& filePath, std::span<const float> bindingEv,
                                        float excitationEv, bool showMessage, std::string& errors);
 
 /// Fills CorrectionTables::TransFactor for the element rows from the document's parameters.
 void ElementTransmissionFactors(Session& session, bool showMessage, std::string& errors);
 
-/// Fills AngularFactor for mode 0 (None), 1 (Reilman) or 2 (Reilman with
-/// Ebel's elastic-scattering reduction of the asymmetry parameter).
-void AngularFactors(Session& session, int mode);
+/// Fills AngularFactor for no correction, Reilman's, or Reilman's with
+/// Ebel's elastic-scattering reduction of the asymmetry parameter.
+void AngularFactors(Session& session, AngularMethod method);
 
-/// Finds CarbonRow and fills ContamThick by the method ParIndex[5]; a VARN
+/// Finds CarbonRow and fills ContamThick by the contamination method; a VARN
 /// calculation without a carbon line appends its finding to errors.
 void ContaminationThickness(Session& session, std::string& errors);
 

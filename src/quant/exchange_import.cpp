@@ -123,8 +123,10 @@ private:
     void readTransmission(const Fields& fields);
     void readLabels(const Fields& fields);
     /// Sets target to the option's position among codes, or to 0 with an error line.
-    void readOption(const Fields& fields, Integer& target, std::initializer_list<std::string_view> codes,
-                    std::string_view error);
+    /// The option whose keyword (in code order) the field names; the first
+    /// option, with an error line, for any other word.
+    template<typename Option>
+    Option readOption(const Fields& fields, std::initializer_list<std::string_view> keywords, std::string_view error);
     void beginSection(Section section);
     void readElementLine(const Fields& fields);
     void readExperimentLine(const Fields& fields);
@@ -189,7 +191,7 @@ void ExchangeImport::readBody(ExchangeLineReader& reader)
 bool ExchangeImport::keywordLine(std::string_view keyword, const Fields& fields)
 {
     if (keyword == "TITL") {
-        m_doc.ParText[0] = fieldAt(fields, 1);
+        m_doc.setTitle(std::string(fieldAt(fields, 1)));
         m_titleSeen = true;
         m_section = kParameters;
     } else if (keyword == "PARA") {
@@ -197,20 +199,22 @@ bool ExchangeImport::keywordLine(std::string_view keyword, const Fields& fields)
     } else if (keyword == "EXCI") {
         readExcitation(fields);
     } else if (keyword == "CROS") {
-        readOption(fields, m_doc.ParIndex[2], {"NONE", "SCOF", "EVAN", "WAGN", "NEFE"}, kIllegalCrossSections);
+        m_doc.setCrossSectionSet(
+            readOption<CrossSectionSet>(fields, {"NONE", "SCOF", "EVAN", "WAGN", "NEFE"}, kIllegalCrossSections));
     } else if (keyword == "IMFP") {
         readImfpMethod(fields);
     } else if (keyword == "ANGL") {
-        readOption(fields, m_doc.ParIndex[6], {"NONE", "REIL", "EBEL"}, kIllegalAngular);
+        m_doc.setAngularMethod(readOption<AngularMethod>(fields, {"NONE", "REIL", "EBEL"}, kIllegalAngular));
     } else if (keyword == "TRAN") {
         readTransmission(fields);
     } else if (keyword == "CONT") {
-        readOption(fields, m_doc.ParIndex[5], {"NONE", "EVAN", "VARN"}, kIllegalContamination);
+        m_doc.setContaminationMethod(
+            readOption<ContaminationMethod>(fields, {"NONE", "EVAN", "VARN"}, kIllegalContamination));
     } else if (keyword == "LABE") {
         readLabels(fields);
     } else if (keyword == "ELEM") {
         beginSection(kElementSection);
-        m_doc.ParLibrary[0] = 1;
+        m_doc.setLibraryLookupEnabled(true);
     } else if (keyword == "INTE" || keyword == "EXPE") {
         beginSection(kIntensitySection);
     } else if (keyword == "ENER") {
@@ -225,63 +229,61 @@ bool ExchangeImport::keywordLine(std::string_view keyword, const Fields& fields)
     return true;
 }
 
-void ExchangeImport::readOption(const Fields& fields, Integer& target,
-                                std::initializer_list<std::string_view> codes, std::string_view error)
+template<typename Option>
+Option ExchangeImport::readOption(const Fields& fields, std::initializer_list<std::string_view> keywords,
+                                  std::string_view error)
 {
-    const int index = codeIndex(KeywordOf(fieldAt(fields, 1)), {codes.begin(), codes.size()});
+    const int index = codeIndex(KeywordOf(fieldAt(fields, 1)), {keywords.begin(), keywords.size()});
     if (index < 0)
         addError(error);
-    target = static_cast<Integer>(std::max(index, 0));
+    return static_cast<Option>(std::max(index, 0));
 }
 
 void ExchangeImport::readExcitation(const Fields& fields)
 {
-    readOption(fields, m_doc.ParIndex[1], {"MG", "AL", "OTHE"}, kIllegalExcitation);
-    if (m_doc.ParIndex[1] != kSourceOther)
+    m_doc.setSource(readOption<ExcitationSource>(fields, {"MG", "AL", "OTHE"}, kIllegalExcitation));
+    if (m_doc.source() != ExcitationSource::Other)
         return;
-    m_doc.ParNumber[6] = number(fieldAt(fields, 2));
-    if (!(m_doc.ParNumber[6] > 0.0f))
+    m_doc.setOtherSourceEnergy(number(fieldAt(fields, 2)));
+    if (!(m_doc.otherSourceEnergy() > 0.0f))
         addError(kInvalidExcitationEnergy);
 }
 
 void ExchangeImport::readImfpMethod(const Fields& fields)
 {
-    // The whole word is written: the model's IMFP method (high byte) is reset to none.
-    constexpr Integer kImfpNone = 0;
-    constexpr Integer kImfpExponent = 2;
-    constexpr Integer kImfpJablonski = 4;
+    // The file names the homogeneous method; the model's method is reset to none.
+    m_doc.setModelImfpMethod(ImfpMethod::None);
     const std::string method = KeywordOf(fieldAt(fields, 1));
     if (method == "NONE") {
-        m_doc.ParIndex[3] = kImfpNone;
+        m_doc.setHomogeneousImfpMethod(ImfpMethod::None);
     } else if (method == "EXP" || method == "EXPO") {
-        m_doc.ParIndex[3] = kImfpExponent;
-        m_doc.ParNumber[0] = number(fieldAt(fields, 2));
+        m_doc.setHomogeneousImfpMethod(ImfpMethod::Exponential);
+        m_doc.setImfpExponent(number(fieldAt(fields, 2)));
     } else if (method == "JABL") {
-        m_doc.ParIndex[3] = kImfpJablonski;
-        const int materialClass = codeIndex(KeywordOf(fieldAt(fields, 2)), kMaterialClassCodes) + 1;
-        if (materialClass == kClassNone)
+        m_doc.setHomogeneousImfpMethod(ImfpMethod::Jablonski);
+        const auto materialClass =
+            static_cast<MaterialClass>(codeIndex(KeywordOf(fieldAt(fields, 2)), kMaterialClassCodes) + 1);
+        if (materialClass == MaterialClass::None)
             addError(kIllegalMaterialClass);
-        m_doc.ExpMatClass[1] = static_cast<Integer>(materialClass);
+        m_doc.setMatrixClass(1, materialClass);
     } else {
         addError(kIllegalImfpMethod);
-        m_doc.ParIndex[3] = kImfpNone;
+        m_doc.setHomogeneousImfpMethod(ImfpMethod::None);
     }
 }
 
 void ExchangeImport::readTransmission(const Fields& fields)
 {
-    constexpr Integer kTransmissionExponent = 3;
-    constexpr Integer kTransmissionFile = 4;
     const std::string kind = KeywordOf(fieldAt(fields, 1));
     if (kind == "EXP" || kind == "EXPO") {
-        m_doc.ParIndex[7] = kTransmissionExponent;
-        m_doc.ParNumber[5] = number(fieldAt(fields, 2));
+        m_doc.setTransmissionType(TransmissionType::Exponential);
+        m_doc.setTransmissionExponent(number(fieldAt(fields, 2)));
     } else if (kind == "FILE") {
         // Only the name is kept; the transmission file is read when it is used.
-        m_doc.ParIndex[7] = kTransmissionFile;
-        m_doc.ParText[1] = fieldAt(fields, 2);
+        m_doc.setTransmissionType(TransmissionType::File);
+        m_doc.transmissionFile() = fieldAt(fields, 2);
     } else {
-        readOption(fields, m_doc.ParIndex[7], {"NONE", "FAT", "FRR"}, kIllegalTransmission);
+        m_doc.setTransmissionType(readOption<TransmissionType>(fields, {"NONE", "FAT", "FRR"}, kIllegalTransmission));
     }
 }
 
@@ -383,7 +385,7 @@ void ExchangeImport::finish(const ExchangeLineReader& reader)
     m_doc.ElemCount = static_cast<Integer>(std::min(m_lineCount[kElementSection], kMaxElements));
     // Completion from the library depends on the source and the cross-section
     // set, which the file may give after its element lines.
-    m_doc.ExcEnergy = ExcitationEnergy(m_doc, m_doc.ParIndex[1]);
+    m_doc.ExcEnergy = ExcitationEnergy(m_doc, m_doc.source());
     completeElementRows();
     m_doc.RecalcNeeded = true;
 

@@ -19,18 +19,6 @@
 
 namespace slv {
 
-/// IMFP method codes of ParIndex[3].
-enum ImfpMethod : int {
-    kImfpNone = 0,
-    kImfpExplicit = 1,
-    kImfpExponential = 2,
-    kImfpSeahDench = 3,
-    kImfpJablonski = 4,
-    kImfpTpp2m = 5,
-    kImfpGries = 6,
-    kImfpCumpsonSeah = 7,
-};
-
 inline constexpr const char* kImproperImfpMethodText = "Improper IMFP method selected    ";
 inline constexpr const char* kInvalidMaterialClassText = "Invalid material class at IMFP calculation     ";
 inline constexpr const char* kEnterAtomLocationsText = "Enter atom locations initially    ";
@@ -47,11 +35,11 @@ using ImfpRowSet = std::bitset<kMaxElements + 1>;
 
 /// Fills CorrectionTables::LineIMFP for experiments 1..ExpCount and rows
 /// 1..ElemCount by the homogeneous method code; every λ ends positive.
-void LineIMFPs(Session& session, int method);
+void LineIMFPs(Session& session, ImfpMethod method);
 
-/// Seah-Dench λ in nm of every line for one matrix. A class outside 1..3
+/// Seah-Dench λ in nm of every line for one matrix. A class that is none of the three
 /// shows "Invalid material class at IMFP calculation     " and gives nullopt.
-std::optional<RowImfps> SeahDenchIMFP(Session& session, int materialClass, float meanAtomicWeight, float density);
+std::optional<RowImfps> SeahDenchIMFP(Session& session, MaterialClass materialClass, float meanAtomicWeight, float density);
 
 /// Gries λ in Å of every line for one matrix whose composition is
 /// composition[firstRow..ElemCount] (atoms or atomic percentages). Returns
@@ -59,7 +47,7 @@ std::optional<RowImfps> SeahDenchIMFP(Session& session, int materialClass, float
 /// without an element; with "Invalid material class at IMFP calculation     "
 /// for a class above 3 and "Enter atom locations initially    " for a
 /// compound without atoms.
-std::optional<RowImfps> GriesIMFP(Session& session, int materialClass, std::span<const float> composition,
+std::optional<RowImfps> GriesIMFP(Session& session, MaterialClass materialClass, std::span<const float> composition,
                                   int firstRow, float density);
 
 /// The model's IMFP calculation by the model method: LayerIMFP of one layer

@@ -23,7 +23,7 @@ struct MatrixExperiments {
 MatrixExperiments matrixExperimentsOf(const Document& doc)
 {
     const int count = std::clamp<int>(doc.ExpCount, 0, kMaxExperiments);
-    const bool separate = doc.ParIndex[10] == 1;
+    const bool separate = doc.separateMatrixValues();
     return {count, separate ? count : std::min(count, 1)};
 }
 
@@ -45,7 +45,7 @@ void meanAtomicWeights(Session& session, const MatrixExperiments& matrix)
 {
     Document& doc = session.doc;
     auto& mean = session.corr.MatAtWeight;
-    if (doc.ParIndex[9] == 1) {
+    if (doc.autoMeanAtomicWeight()) {
         PreliminaryComposition(session);
         for (int exp = 1; exp <= matrix.experimentCount; ++exp) {
             float sum = 0.0f;
@@ -59,7 +59,7 @@ void meanAtomicWeights(Session& session, const MatrixExperiments& matrix)
             mean[exp] = doc.ExpAtWeight[exp];
     }
     for (int exp = 1; exp <= matrix.last; ++exp) {
-        if (doc.ParIndex[9] != 1)
+        if (!doc.autoMeanAtomicWeight())
             replaceMissing(doc.ExpAtWeight[exp]);
         replaceMissing(mean[exp]);
         replaceMissing(doc.ExpDensity[exp]);
@@ -68,7 +68,7 @@ void meanAtomicWeights(Session& session, const MatrixExperiments& matrix)
 
 }  // namespace
 
-void LineIMFPs(Session& session, int method)
+void LineIMFPs(Session& session, ImfpMethod method)
 {
     Document& doc = session.doc;
     auto& lambda = session.corr.LineIMFP;
@@ -81,39 +81,39 @@ void LineIMFPs(Session& session, int method)
         std::fill(lambda[exp].begin(), lambda[exp].end(), 0.0f);
 
     switch (method) {
-    case kImfpNone:
+    case ImfpMethod::None:
         break;
-    case kImfpExplicit:
+    case ImfpMethod::Explicit:
         for (int exp = 1; exp <= matrix.last; ++exp)
             for (int row = 1; row <= rows; ++row)
                 lambda[exp][row] = doc.IMFPval[exp][row];
         break;
-    case kImfpExponential:
+    case ImfpMethod::Exponential:
         for (int exp = 1; exp <= matrix.last; ++exp)
             storeLineImfps(session, exp, ImfpsAtLineEnergies(doc, [&](double e) {
-                               return PowerLawImfp(e, doc.ParNumber[0]);
+                               return PowerLawImfp(e, doc.imfpExponent());
                            }));
         break;
-    case kImfpSeahDench:
+    case ImfpMethod::SeahDench:
         meanAtomicWeights(session, matrix);
         for (int exp = 1; exp <= matrix.last; ++exp)
             storeLineImfps(session, exp,
-                           SeahDenchIMFP(session, doc.ExpMatClass[exp], session.corr.MatAtWeight[exp],
+                           SeahDenchIMFP(session, doc.matrixClass(exp), session.corr.MatAtWeight[exp],
                                          doc.ExpDensity[exp]));
         break;
-    case kImfpJablonski:
+    case ImfpMethod::Jablonski:
         for (int exp = 1; exp <= matrix.last; ++exp) {
-            const double exponent = JablonskiExponent(doc.ExpMatClass[exp]);
+            const double exponent = JablonskiExponent(doc.matrixClass(exp));
             storeLineImfps(session, exp,
                            ImfpsAtLineEnergies(doc, [&](double e) { return PowerLawImfp(e, exponent); }));
         }
         break;
-    case kImfpGries:
+    case ImfpMethod::Gries:
         PreliminaryComposition(session);
         for (int exp = 1; exp <= matrix.last; ++exp) {
             replaceMissing(doc.ExpDensity[exp]);
             storeLineImfps(session, exp,
-                           GriesIMFP(session, doc.ExpMatClass[exp], session.res.ResultValue[exp], 1,
+                           GriesIMFP(session, doc.matrixClass(exp), session.res.ResultValue[exp], 1,
                                      doc.ExpDensity[exp]));
         }
         break;

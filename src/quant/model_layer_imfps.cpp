@@ -58,7 +58,7 @@ ImfpRowSet seahDenchLayer(Session& session, int layer)
         return {};
     }
     const auto meanAtomicWeight = static_cast<float>(doc.LayerMolWeight[layer] / atoms.count);
-    const auto lambdas = SeahDenchIMFP(session, doc.LayerMatClass[layer], meanAtomicWeight, doc.LayerDensity[layer]);
+    const auto lambdas = SeahDenchIMFP(session, doc.layerClass(layer), meanAtomicWeight, doc.LayerDensity[layer]);
     if (!lambdas)
         return {};
     return StoreRowImfps(doc, *lambdas, fromNanometres(doc), session.doc.LayerIMFP[layer]);
@@ -70,7 +70,7 @@ ImfpRowSet griesLayer(Session& session, int layer)
     if (!hasDensityAndWeight(doc, layer))
         return {};
     const auto lambdas =
-        GriesIMFP(session, doc.LayerMatClass[layer], doc.LayerComp[layer], 0, doc.LayerDensity[layer]);
+        GriesIMFP(session, doc.layerClass(layer), doc.LayerComp[layer], 0, doc.LayerDensity[layer]);
     if (!lambdas)
         return {};
     return StoreRowImfps(doc, *lambdas, fromAngstroms(doc), session.doc.LayerIMFP[layer]);
@@ -90,10 +90,10 @@ void reportUndefinedRows(Session& session, const ImfpRowSet& rows)
     session.dialogs.show(std::string(kUndefinedLayerImfpHeading) + "\r\n\r\n" + findings, MessageIcon::Exclamation);
 }
 
-bool isLayerMethod(int method)
+bool isLayerMethod(ImfpMethod method)
 {
-    return method == kImfpExplicit || method == kImfpSeahDench || method == kImfpTpp2m || method == kImfpGries ||
-           method == kImfpCumpsonSeah;
+    return method == ImfpMethod::Explicit || method == ImfpMethod::SeahDench || method == ImfpMethod::Tpp2m || method == ImfpMethod::Gries ||
+           method == ImfpMethod::CumpsonSeah;
 }
 
 }  // namespace
@@ -133,7 +133,7 @@ ImfpRowSet CumpsonSeahIMFP(Session& session, int layer)
 void ModelLayerIMFPs(Session& session, std::optional<int> onlyLayer)
 {
     Document& doc = session.doc;
-    const int method = IMFPMethodOf(doc, 2);
+    const ImfpMethod method = doc.modelImfpMethod();
     if (!isLayerMethod(method)) {
         session.dialogs.show(kImproperImfpMethodText, MessageIcon::Exclamation);
         return;
@@ -146,10 +146,10 @@ void ModelLayerIMFPs(Session& session, std::optional<int> onlyLayer)
     ImfpRowSet undefined;
     for (int layer = first; layer <= last; ++layer) {
         switch (method) {
-        case kImfpSeahDench: undefined |= seahDenchLayer(session, layer); break;
-        case kImfpTpp2m: undefined |= TPP2MIMFP(session, layer); break;
-        case kImfpGries: undefined |= griesLayer(session, layer); break;
-        case kImfpCumpsonSeah: undefined |= CumpsonSeahIMFP(session, layer); break;
+        case ImfpMethod::SeahDench: undefined |= seahDenchLayer(session, layer); break;
+        case ImfpMethod::Tpp2m: undefined |= TPP2MIMFP(session, layer); break;
+        case ImfpMethod::Gries: undefined |= griesLayer(session, layer); break;
+        case ImfpMethod::CumpsonSeah: undefined |= CumpsonSeahIMFP(session, layer); break;
         default: break;  // Explicit: the analyst enters the values
         }
     }

@@ -34,8 +34,8 @@ void RunCorrectionChain(Session& session, std::string& errors)
     CheckKineticEnergies(session);
     EffectiveCrossSections(session);
     ElementTransmissionFactors(session, false, errors);
-    LineIMFPs(session, IMFPMethodOf(session.doc, 0));
-    AngularFactors(session, session.doc.ParIndex[6]);
+    LineIMFPs(session, session.doc.imfpMethod());
+    AngularFactors(session, session.doc.angularMethod());
     ContaminationThickness(session, errors);
 }
 
@@ -56,9 +56,9 @@ void UseElementRows(Session& session)
 
 void CombineLines(Session& session)
 {
-    switch (session.doc.ParIndex[8]) {
-    case kMultilineAverage: AverageMultiline(session, session.corr.CorrIntensity); break;
-    case kMultilineEbel: EbelMultiline(session); break;
+    switch (session.doc.multilineApproach()) {
+    case MultilineApproach::Average: AverageMultiline(session, session.corr.CorrIntensity); break;
+    case MultilineApproach::Ebel: EbelMultiline(session); break;
     default: UseElementRows(session); break;
     }
 }
@@ -173,7 +173,7 @@ void PreliminaryComposition(Session& session)
     EffectiveCrossSections(session);
     std::string shownAlready;
     ElementTransmissionFactors(session, true, shownAlready);
-    AngularFactors(session, session.doc.ParIndex[6]);
+    AngularFactors(session, session.doc.angularMethod());
     CorrectIntensities(session, kCorrectWithoutAttenuation);
     session.res.ResElemCount = session.doc.ElemCount;
     NormalizeResults(session, 0, 1.0f);

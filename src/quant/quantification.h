@@ -20,9 +20,6 @@ namespace slv {
 /// The heading of the collected results errors.
 inline constexpr const char* kResultsErrorsHeading = "Results error(s):";
 
-/// Multiline approaches of ParIndex[8].
-enum MultilineApproach : int { kMultilineNone = 0, kMultilineAverage = 1, kMultilineEbel = 2 };
-
 /// Atomic weight of oxygen, g/mol.
 inline constexpr float kOxygenAtomicWeight = 15.999f;
 

@@ -42,7 +42,7 @@ std::string resultColumnHeader(const Session& session, int r)
         return OxideFormula(res, r);
     if (res.MergeStates)
         return res.ResSymbol[r].trimmedText();
-    const bool multilineApproach = doc.ParIndex[8] == 1 || doc.ParIndex[8] == 2;
+    const bool multilineApproach = doc.multilineApproach() == MultilineApproach::Average || doc.multilineApproach() == MultilineApproach::Ebel;
     if (multilineApproach || !res.MultiLineFound)
         return joined(res.ResSymbol[r].trimmedText(), res.ResState[r].trimmedText());
     // Without a multiline approach result row r is element row r.
@@ -142,7 +142,7 @@ ResultsTable FillResults(Session& session)
         for (const int k : labels) {
             const std::string text = doc.LabelText[e][k + 1].trimmedText();
             if (k == kTimeLabel && doc.DepthScale == 1 && !text.empty())
-                row.labels.push_back(FormatNumber(ParseSingle(text, session.DecSep) * doc.ParNumber[1], kDepthMask,
+                row.labels.push_back(FormatNumber(ParseSingle(text, session.DecSep) * doc.sputterRate(), kDepthMask,
                                                   session.DecSep));
             else
                 row.labels.push_back(text);

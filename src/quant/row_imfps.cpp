@@ -26,9 +26,9 @@ ImfpRowSet StoreRowImfps(const Document& doc, const RowImfps& lambdas, double un
     return unchanged;
 }
 
-std::optional<RowImfps> SeahDenchIMFP(Session& session, int materialClass, float meanAtomicWeight, float density)
+std::optional<RowImfps> SeahDenchIMFP(Session& session, MaterialClass materialClass, float meanAtomicWeight, float density)
 {
-    if (materialClass != kClassElement && materialClass != kClassInorganic && materialClass != kClassPolymer) {
+    if (materialClass != MaterialClass::Element && materialClass != MaterialClass::Inorganic && materialClass != MaterialClass::Polymer) {
         session.dialogs.show(kInvalidMaterialClassText, MessageIcon::Exclamation);
         return std::nullopt;
     }
@@ -37,18 +37,18 @@ std::optional<RowImfps> SeahDenchIMFP(Session& session, int materialClass, float
     });
 }
 
-std::optional<RowImfps> GriesIMFP(Session& session, int materialClass, std::span<const float> composition,
+std::optional<RowImfps> GriesIMFP(Session& session, MaterialClass materialClass, std::span<const float> composition,
                                   int firstRow, float density)
 {
     const Document& doc = session.doc;
-    if (materialClass == kClassNone || density == 0.0f)
+    if (materialClass == MaterialClass::None || density == 0.0f)
         return std::nullopt;
     const int lastRow = ElementRowCount(doc);
 
     std::optional<GriesCoefficients> k;
     double molarVolume = 0.0;
     double effectiveZ = 0.0;
-    if (materialClass == kClassElement) {
+    if (materialClass == MaterialClass::Element) {
         int element = -1;
         for (int row = firstRow; row <= lastRow; ++row)
             if (composition[row] > 0.0f)

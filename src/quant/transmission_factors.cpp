@@ -30,18 +30,18 @@ bool PowerLawTransmission(float power, std::span<const float> bindingEv, float e
 bool IsUsableFactor(float factor) { return factor > 0.0f; }
 }  // namespace
 
-std::vector<float> TransmissionFactors(Session& session, int transmissionType, float exponent,
+std::vector<float> TransmissionFactors(Session& session, TransmissionType type, float exponent,
                                        std::string& filePath, std::span<const float> bindingEv,
                                        float excitationEv, bool showMessage, std::string& errors)
 {
     std::vector<float> factors(bindingEv.size(), 1.0f);
     bool valid = false;
-    switch (transmissionType) {
-    case kTransmissionNone: valid = PowerLawTransmission(0.0f, bindingEv, excitationEv, factors); break;
-    case kTransmissionFat: valid = PowerLawTransmission(kFatExponent, bindingEv, excitationEv, factors); break;
-    case kTransmissionFrr: valid = PowerLawTransmission(kFrrExponent, bindingEv, excitationEv, factors); break;
-    case kTransmissionExponential: valid = PowerLawTransmission(exponent, bindingEv, excitationEv, factors); break;
-    case kTransmissionFile: valid = FileTransmission(session, filePath, bindingEv, excitationEv, factors); break;
+    switch (type) {
+    case TransmissionType::None: valid = PowerLawTransmission(0.0f, bindingEv, excitationEv, factors); break;
+    case TransmissionType::Fat: valid = PowerLawTransmission(kFatExponent, bindingEv, excitationEv, factors); break;
+    case TransmissionType::Frr: valid = PowerLawTransmission(kFrrExponent, bindingEv, excitationEv, factors); break;
+    case TransmissionType::Exponential: valid = PowerLawTransmission(exponent, bindingEv, excitationEv, factors); break;
+    case TransmissionType::File: valid = FileTransmission(session, filePath, bindingEv, excitationEv, factors); break;
     default: break;  // an unknown type is invalid transmission data
     }
     // An infinite or undefined power (E = 0 with a negative exponent) was stored as -1 and fails here too.
@@ -60,7 +60,7 @@ void ElementTransmissionFactors(Session& session, bool showMessage, std::string&
 {
     Document& doc = session.doc;
     const std::span<const float> bindingEv(doc.BindEnergy.data() + 1, static_cast<std::size_t>(doc.ElemCount));
-    const std::vector<float> factors = TransmissionFactors(session, doc.ParIndex[7], doc.ParNumber[5], doc.ParText[1],
+    const std::vector<float> factors = TransmissionFactors(session, doc.transmissionType(), doc.transmissionExponent(), doc.transmissionFile(),
                                                            bindingEv, doc.ExcEnergy, showMessage, errors);
     std::copy(factors.begin(), factors.end(), session.corr.TransFactor.begin() + 1);
 }

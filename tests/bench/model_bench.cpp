@@ -32,7 +32,7 @@ struct SphereCase {
     test::TestSession t;
     SphereCase()
     {
-        test::BuildSample(t.session, {kSphere, 5, 10, 1, false});
+        test::BuildSample(t.session, {ModelType::Sphere, 5, 10, 1, false});
         t.doc().SampleRadius = 20.0f;
         test::SimulateMeasurement(t.session, truth(), 0.0);
         test::PrepareFit(t.session);

@@ -35,7 +35,7 @@ protected:
         test::TestSession source;
         Document& doc = source.doc();
         build(doc);
-        doc.ParText[0] = "model";
+        doc.setTitle("model");
         doc.ExpCount = 1;
         for (int e = 1; e <= doc.ElemCount; ++e) {
             doc.BindEnergy[e] = 100.0f + 100.0f * static_cast<float>(e);

@@ -16,7 +16,7 @@
 namespace slv::test {
 
 struct SampleShape {
-    int modelType = kPlane;
+    ModelType modelType = ModelType::Plane;
     int layers = 2;
     int elements = 3;
     int experiments = 1;
@@ -31,7 +31,7 @@ struct SampleShape {
 inline void BuildSample(Session& s, const SampleShape& shape)
 {
     Document& doc = s.doc;
-    doc.ParIndex[0] = static_cast<Integer>(shape.modelType);
+    doc.setModelType(shape.modelType);
     doc.LayerCount = static_cast<Integer>(shape.layers);
     doc.ElemCount = static_cast<Integer>(shape.elements);
     doc.ExpCount = static_cast<Integer>(shape.experiments);
@@ -105,7 +105,7 @@ inline void PrepareFit(Session& s, bool coverageFitted = false)
 /// The 5-layer nanotube of the benchmarks: 20 element rows, 40 angle-resolved experiments.
 inline SampleShape LargeNanotube()
 {
-    return {kNanotube, 5, 20, 40, true};
+    return {ModelType::Nanotube, 5, 20, 40, true};
 }
 
 inline void SetTubeRadii(Document& doc)

@@ -72,7 +72,7 @@ inline std::vector<double> OracleCurved(const Document& doc, const LayerTable<do
     const double radius = doc.SampleRadius;
     std::vector<double> I(R + 1, 0.0);
     for (int i = 1; i <= 9; ++i) {
-        const double t = doc.ParIndex[0] == kPolyhedron ? (i - 1) * 10.0 : (i - 1) * 10.0 + 5.0;
+        const double t = doc.modelType() == ModelType::Polyhedron ? (i - 1) * 10.0 : (i - 1) * 10.0 + 5.0;
         const double c = std::cos(t * 0.017453292519943278);
         std::vector<double> a(R + 1, 1.0);
         for (int k = 1; k <= R; ++k) {
@@ -162,9 +162,9 @@ inline double OracleElementIntensity(const Session& s, const LayerTable<double>&
 {
     const Document& doc = s.doc;
     std::vector<double> I;
-    switch (doc.ParIndex[0]) {
-    case kPlane: I = OraclePlane(doc, thick, e, s.model.EmissionCos[exp]); break;
-    case kNanotube: I = OracleNanotube(doc, thick, e, s.model.TubeSteps, s.model.TubeRadius); break;
+    switch (doc.modelType()) {
+    case ModelType::Plane: I = OraclePlane(doc, thick, e, s.model.EmissionCos[exp]); break;
+    case ModelType::Nanotube: I = OracleNanotube(doc, thick, e, s.model.TubeSteps, s.model.TubeRadius); break;
     default: I = OracleCurved(doc, thick, e, s.AngleWeight); break;
     }
     double sum = 0.0;

@@ -24,8 +24,8 @@ struct ChainSession : test::TestSession {
     explicit ChainSession(std::initializer_list<Line> lines, int experiments = 1)
     {
         Document& d = doc();
-        d.ParIndex[1] = kSourceAl;
-        d.ExcEnergy = ExcitationEnergy(d, kSourceAl);
+        d.setSource(ExcitationSource::AlKAlpha);
+        d.ExcEnergy = ExcitationEnergy(d, ExcitationSource::AlKAlpha);
         d.ExpCount = static_cast<Integer>(experiments);
         for (const Line& l : lines) {
             const int row = ++d.ElemCount;
@@ -50,7 +50,7 @@ struct ChainSession : test::TestSession {
         ElementTransmissionFactors(session, false, errors);
         for (auto& e : session.corr.LineIMFP)
             e.fill(1.0f);
-        AngularFactors(session, doc().ParIndex[6]);
+        AngularFactors(session, doc().angularMethod());
         ContaminationThickness(session, errors);
         return errors;
     }
@@ -60,21 +60,21 @@ TEST(CorrectionChain, ImfpMethodIsTakenFromTheByteOfTheModelKind)
 {
     test::TestSession t;
     t.doc().ParIndex[3] = static_cast<Integer>((5 << 8) | 3);  // model TPP-2M, homogeneous Seah-Dench
-    EXPECT_EQ(IMFPMethodOf(t.doc(), 1), 3);
-    EXPECT_EQ(IMFPMethodOf(t.doc(), 2), 5);
-    EXPECT_EQ(IMFPMethodOf(t.doc(), 0), 3);
-    t.doc().ParIndex[0] = kSphere;
-    EXPECT_EQ(IMFPMethodOf(t.doc(), 0), 5);
+    EXPECT_EQ(t.doc().homogeneousImfpMethod(), ImfpMethod::SeahDench);
+    EXPECT_EQ(t.doc().modelImfpMethod(), ImfpMethod::Tpp2m);
+    EXPECT_EQ(t.doc().imfpMethod(), ImfpMethod::SeahDench);
+    t.doc().setModelType(ModelType::Sphere);
+    EXPECT_EQ(t.doc().imfpMethod(), ImfpMethod::Tpp2m);
     t.doc().ParIndex[3] = static_cast<Integer>((9 << 8) | 8);
-    EXPECT_EQ(IMFPMethodOf(t.doc(), 1), 0);
-    EXPECT_EQ(IMFPMethodOf(t.doc(), 2), 0);
+    EXPECT_EQ(t.doc().homogeneousImfpMethod(), ImfpMethod::None);
+    EXPECT_EQ(t.doc().modelImfpMethod(), ImfpMethod::None);
 }
 
 TEST(CorrectionChain, LineBeyondTheSourceMovesToOneElectronVolt)
 {
     ChainSession t({{"Fe", "2p"}, {"Au", "4f"}});
-    t.doc().ParIndex[1] = kSourceMg;
-    t.doc().ExcEnergy = ExcitationEnergy(t.doc(), kSourceMg);
+    t.doc().setSource(ExcitationSource::MgKAlpha);
+    t.doc().ExcEnergy = ExcitationEnergy(t.doc(), ExcitationSource::MgKAlpha);
     t.doc().BindEnergy[1] = 1300.0f;
     t.doc().BindEnergy[2] = 1253.6f;  // kinetic energy exactly 0 is accepted
     CheckKineticEnergies(t.session);
@@ -95,10 +95,10 @@ TEST(CorrectionChain, WagnerFactorsDependOnSourceAndLine)
                     {"Ag", "4d", "", 47}, {"Dy", "4d", "", 66}, {"Si", "2s", "", 14}, {"Pb", "5d", "", 82},
                     {"Sn", "4p", "", 50}});
     const bool scaled[] = {false, true, false, true, true, false, true, true, true};
-    t.doc().ParIndex[2] = kCrossSectionWagner;
-    const std::pair<int, float> sourceFactors[] = {{kSourceMg, 0.9f}, {kSourceAl, 1.1f}, {kSourceOther, 1.0f}};
+    t.doc().setCrossSectionSet(CrossSectionSet::Wagner);
+    const std::pair<ExcitationSource, float> sourceFactors[] = {{ExcitationSource::MgKAlpha, 0.9f}, {ExcitationSource::AlKAlpha, 1.1f}, {ExcitationSource::Other, 1.0f}};
     for (const auto& [source, factor] : sourceFactors) {
-        t.doc().ParIndex[1] = static_cast<Integer>(source);
+        t.doc().setSource(source);
         EffectiveCrossSections(t.session);
         for (int row = 1; row <= t.doc().ElemCount; ++row) {
             SCOPED_TRACE(t.doc().ElSymbol[row].trimmedText() + t.doc().ElLine[row].trimmedText());
@@ -113,16 +113,16 @@ TEST(CorrectionChain, EvansCrossSectionsRemoveTheAsymmetryAndZeroMeansMissing)
     t.doc().CrossSect = {0.0f, 3.0f, 3.0f, 0.0f};
     t.doc().Asymmetry[1] = 2.0f;
     t.doc().Asymmetry[3] = 2.0f;
-    t.doc().ParIndex[2] = kCrossSectionEvans;
+    t.doc().setCrossSectionSet(CrossSectionSet::Evans);
     EffectiveCrossSections(t.session);
     EXPECT_FLOAT_EQ(t.session.corr.CrossEff[1], 2.0f);  // 3 / (1 + 2/4)
     EXPECT_EQ(t.session.corr.CrossEff[2], kEmptyValue);  // no asymmetry parameter
     EXPECT_EQ(t.session.corr.CrossEff[3], kEmptyValue);  // cross section 0
-    for (int set : {kCrossSectionNone, kCrossSectionScofield, kCrossSectionWagner, kCrossSectionNefedov}) {
-        t.doc().ParIndex[2] = static_cast<Integer>(set);
+    for (CrossSectionSet set : {CrossSectionSet::None, CrossSectionSet::Scofield, CrossSectionSet::Wagner, CrossSectionSet::Nefedov}) {
+        t.doc().setCrossSectionSet(set);
         EffectiveCrossSections(t.session);
-        EXPECT_EQ(t.session.corr.CrossEff[3], kEmptyValue) << "set " << set;
-        EXPECT_FLOAT_EQ(t.session.corr.CrossEff[2], 3.0f) << "set " << set;
+        EXPECT_EQ(t.session.corr.CrossEff[3], kEmptyValue) << "set " << CodeOf(set);
+        EXPECT_FLOAT_EQ(t.session.corr.CrossEff[2], 3.0f) << "set " << CodeOf(set);
     }
 }
 
@@ -132,15 +132,15 @@ TEST(CorrectionChain, PowerLawTransmissionAtOneThousandElectronVolts)
     const float binding[] = {486.6f, 1486.6f};  // kinetic energies 1000 and 0 eV
     std::string path;
     std::string errors;
-    const auto at = [&](int type, float exponent, std::size_t lines) {
+    const auto at = [&](TransmissionType type, float exponent, std::size_t lines) {
         return TransmissionFactors(t.session, type, exponent, path, std::span(binding, lines), 1486.6f, true,
                                    errors);
     };
-    EXPECT_NEAR(at(kTransmissionFat, 0, 1)[0], 0.001f, 1e-7f);
-    EXPECT_NEAR(at(kTransmissionFrr, 0, 1)[0], 1000.0f, 1e-2f);
-    EXPECT_EQ(at(kTransmissionNone, 0, 2), (std::vector<float>{1.0f, 1.0f}));  // E^0 is 1, also at E = 0
-    EXPECT_NEAR(at(kTransmissionExponential, 0.5f, 1)[0], std::sqrt(1000.0f), 1e-3f);
-    EXPECT_NEAR(at(kTransmissionExponential, 12.0f, 1)[0], 1e36f, 1e31f);
+    EXPECT_NEAR(at(TransmissionType::Fat, 0, 1)[0], 0.001f, 1e-7f);
+    EXPECT_NEAR(at(TransmissionType::Frr, 0, 1)[0], 1000.0f, 1e-2f);
+    EXPECT_EQ(at(TransmissionType::None, 0, 2), (std::vector<float>{1.0f, 1.0f}));  // E^0 is 1, also at E = 0
+    EXPECT_NEAR(at(TransmissionType::Exponential, 0.5f, 1)[0], std::sqrt(1000.0f), 1e-3f);
+    EXPECT_NEAR(at(TransmissionType::Exponential, 12.0f, 1)[0], 1e36f, 1e31f);
     EXPECT_TRUE(errors.empty());
     EXPECT_TRUE(t.dialogs.messages.empty());
 }
@@ -150,14 +150,14 @@ TEST(CorrectionChain, InvalidTransmissionFallsBackToOne)
     const float binding[] = {486.6f, 1486.6f};
     struct Case {
         const char* what;
-        int type;
+        TransmissionType type;
         float exponent;
         std::size_t lines;
     };
     const Case cases[] = {
-        {"exponent above 12", kTransmissionExponential, 12.01f, 1},
-        {"E^-1 at zero kinetic energy", kTransmissionFat, 0, 2},
-        {"unknown type", 7, 0, 1},
+        {"exponent above 12", TransmissionType::Exponential, 12.01f, 1},
+        {"E^-1 at zero kinetic energy", TransmissionType::Fat, 0, 2},
+        {"unknown type", static_cast<TransmissionType>(7), 0, 1},
     };
     for (const Case& c : cases) {
         for (bool showMessage : {false, true}) {
@@ -181,7 +181,7 @@ TEST(CorrectionChain, InvalidTransmissionFallsBackToOne)
 TEST(CorrectionChain, MissingTransmissionFileFallsBackToOne)
 {
     ChainSession t({{"Si", "2p"}, {"O", "1s"}});
-    t.doc().ParIndex[7] = kTransmissionFile;
+    t.doc().setTransmissionType(TransmissionType::File);
     t.doc().ParText[1] = "/nonexistent/folder/analyser.ltr";
     t.dialogs.answers.assign(8, DialogAnswer::No);  // decline any offer to look for the file
     std::string errors;
@@ -202,15 +202,15 @@ TEST(CorrectionChain, ReilmanFactorFollowsTheSourceAnalyserAngle)
     };
     for (const Case c : {Case{54.7356f, 0.0}, Case{90.0f, 0.25}, Case{0.0f, -0.5}}) {
         SCOPED_TRACE(c.angleDeg);
-        t.doc().ParNumber[4] = c.angleDeg;
-        AngularFactors(t.session, kAngularReilman);
+        t.doc().setSourceAnalyserAngle(c.angleDeg);
+        AngularFactors(t.session, AngularMethod::Reilman);
         for (int exp = 1; exp <= 3; ++exp) {
             EXPECT_NEAR(t.session.corr.AngularFactor[exp][1], (1 + 2.0 * c.p) / kFourPi, 1e-6);
             EXPECT_NEAR(t.session.corr.AngularFactor[exp][2], (1 + 0.5 * c.p) / kFourPi, 1e-6);
             EXPECT_EQ(t.session.corr.AngularFactor[exp][3], kEmptyValue);
         }
     }
-    AngularFactors(t.session, kAngularNone);
+    AngularFactors(t.session, AngularMethod::None);
     EXPECT_EQ(t.session.corr.AngularFactor[2][3], 1.0f);
 }
 
@@ -220,11 +220,11 @@ TEST(CorrectionChain, ReilmanEbelReducesTheAsymmetryByTheMatrixWeight)
     t.doc().AtWeight = {1.008f, 63.55f, 63.55f};
     t.doc().Asymmetry[1] = 1.0f;
     t.doc().Asymmetry[2] = 1.5f;
-    t.doc().ParNumber[4] = 90.0f;
+    t.doc().setSourceAnalyserAngle(90.0f);
     // Experiment 2 has no intensity: its matrix is unknown and it keeps the Reilman factors.
     t.doc().Intensity[2][1] = 0.0f;
     t.doc().Intensity[2][2] = kEmptyValue;
-    AngularFactors(t.session, kAngularReilmanEbel);
+    AngularFactors(t.session, AngularMethod::ReilmanEbel);
 
     const double g = 1.0205 * std::exp(-0.0093356 * 63.55);  // pure copper matrix
     EXPECT_NEAR(t.session.corr.AngularFactor[1][1], (1 + g * 1.0 * 0.25) / kFourPi, 1e-6);
@@ -248,7 +248,7 @@ TEST(CorrectionChain, VarnThicknessFromTheCarbonPercentage)
     t.doc().Intensity[1][1] = 10.0f;
     t.doc().Intensity[1][2] = 90.0f;
     t.doc().Intensity[2][1] = kEmptyValue;
-    t.doc().ParIndex[5] = kContaminationVarn;
+    t.doc().setContaminationMethod(ContaminationMethod::Varn);
     t.doc().ElOmit[1] = true;  // the analyst excluded the carbon
     EXPECT_EQ(t.RunFactors(), "");
     EXPECT_NEAR(t.session.corr.ContamThick[1], 0.215f, 1e-6f);
@@ -266,7 +266,7 @@ TEST(CorrectionChain, VarnThicknessFromTheCarbonPercentage)
 TEST(CorrectionChain, VarnWithoutCarbonIsReported)
 {
     ChainSession t({{"Si", "2p"}});
-    t.doc().ParIndex[5] = kContaminationVarn;
+    t.doc().setContaminationMethod(ContaminationMethod::Varn);
     EXPECT_EQ(t.RunFactors(), "- Carbon not found. No contamination correction    \r\n");
     EXPECT_EQ(t.session.corr.ContamThick[1], 0.0f);
 }
@@ -274,12 +274,12 @@ TEST(CorrectionChain, VarnWithoutCarbonIsReported)
 TEST(CorrectionChain, ExplicitContaminationInThirtiethsOfTheValue)
 {
     ChainSession t({{"C", "1s"}, {"Si", "2p"}}, 3);
-    t.doc().ParIndex[5] = kContaminationExplicit;
+    t.doc().setContaminationMethod(ContaminationMethod::Explicit);
     t.doc().ExpContam = {-1.0f, 15.0f, -4.0f, 3.0f};
     EXPECT_EQ(t.RunFactors(), "");
     for (int exp = 1; exp <= 3; ++exp)
         EXPECT_FLOAT_EQ(t.session.corr.ContamThick[exp], 0.5f);  // experiment 1's value for all
-    t.doc().ParIndex[4] = 1;                                     // separate values
+    t.doc().setSeparateContamination(1);                                     // separate values
     t.RunFactors();
     EXPECT_FLOAT_EQ(t.session.corr.ContamThick[1], 0.5f);
     EXPECT_EQ(t.session.corr.ContamThick[2], 0.0f);  // negative value
@@ -289,7 +289,7 @@ TEST(CorrectionChain, ExplicitContaminationInThirtiethsOfTheValue)
 TEST(CorrectionChain, EvansAttenuationDependsOnTheKineticEnergy)
 {
     ChainSession t({{"C", "1s"}, {"Si", "2p"}});
-    t.doc().ParIndex[5] = kContaminationEvans;
+    t.doc().setContaminationMethod(ContaminationMethod::Evans);
     t.RunFactors();
     EXPECT_FLOAT_EQ(t.session.corr.ContamThick[1], 14.3f);
     CorrectIntensities(t.session, kCorrectAll);
@@ -298,13 +298,13 @@ TEST(CorrectionChain, EvansAttenuationDependsOnTheKineticEnergy)
 
 TEST(CorrectionChain, ContaminationNeedsACarbonLineButNoMessage)
 {
-    for (int method : {kContaminationEvans, kContaminationExplicit}) {
+    for (ContaminationMethod method : {ContaminationMethod::Evans, ContaminationMethod::Explicit}) {
         ChainSession t({{"C", "1s", "C-H"}, {"Si", "2p"}});
-        t.doc().ParIndex[5] = static_cast<Integer>(method);
+        t.doc().setContaminationMethod(method);
         t.doc().ExpContam[1] = 30.0f;
         EXPECT_EQ(t.RunFactors(), "");
         CorrectIntensities(t.session, kCorrectAll);
-        EXPECT_FLOAT_EQ(t.session.corr.CorrIntensity[1][2], 100.0f) << "method " << method;
+        EXPECT_FLOAT_EQ(t.session.corr.CorrIntensity[1][2], 100.0f) << "method " << CodeOf(method);
         EXPECT_TRUE(t.dialogs.messages.empty());
     }
 }
@@ -312,7 +312,7 @@ TEST(CorrectionChain, ContaminationNeedsACarbonLineButNoMessage)
 TEST(CorrectionChain, CorrectedIntensityDividesByEveryFactor)
 {
     ChainSession t({{"O", "1s"}, {"Si", "2p"}, {"Fe", "2p"}, {"Ni", "2p"}}, 2);
-    t.doc().ParIndex[7] = kTransmissionFat;
+    t.doc().setTransmissionType(TransmissionType::Fat);
     t.doc().CrossSect[1] = 2.0f;
     t.doc().Intensity[2][1] = kEmptyValue;  // an empty cell stays empty
     t.doc().CrossSect[2] = 0.0f;            // no cross section: no value

@@ -11,7 +11,7 @@ constexpr float kAlKAlphaEv = 1486.6f;
 
 /// The entry of a one-element library (Fe, Z 26) holding the lines, as
 /// FindElement reads and completes it; factors are those of sets 3, 4, 5.
-LibraryEntry completed(std::vector<LineRecord> lines, int splitting, int scaling,
+LibraryEntry completed(std::vector<LineRecord> lines, SplittingOption splitting, ScalingOption scaling,
                        std::array<float, 3> factors = {0.0f, 4.0f, 0.0f})
 {
     LibraryContents contents = test::SmallLibrary();
@@ -48,7 +48,7 @@ TEST(CrossSectionCompletion, NominalSplittingGivesTheOccupancyShares)
         const LibraryEntry e = completed({test::TestLine(c.lower, 100.0f, {1.0f, 1.0f, kNone, kNone, kNone}),
                                           test::TestLine(c.upper, 99.0f, {2.0f, 2.0f, kNone, 9.0f, kNone}),
                                           test::TestLine(c.whole, 99.5f, {3.0f, 3.0f, 7.0f, 3.5f, 14.0f})},
-                                         kSplittingNominal, kScalingNone);
+                                         SplittingOption::Nominal, ScalingOption::None);
         for (int set : {kLibEvans, kLibWagner, kLibNefedov}) {
             const float whole = e.LibLines[2].crossSect[set];
             EXPECT_FLOAT_EQ(e.LibLines[0].crossSect[set], whole * c.lowerShare) << c.whole << " set " << set;
@@ -71,7 +71,7 @@ TEST(CrossSectionCompletion, TheoreticalSplittingFollowsTheScofieldRatio)
                                       test::TestLine("3p1", 52.7f, {kNone, 0.6f, kNone, kNone, kNone}),
                                       test::TestLine("3p3", 52.7f, {1.0f, 1.1f, kNone, kNone, kNone}),
                                       test::TestLine("3p", 52.7f, {1.5f, 1.7f, kNone, 0.26f, kNone})},
-                                     kSplittingTheoretical, kScalingNone);
+                                     SplittingOption::Theoretical, ScalingOption::None);
     EXPECT_FLOAT_EQ(e.LibLines[0].crossSect[kLibWagner], 3.0f / 15.94f * 5.4f);
     EXPECT_FLOAT_EQ(e.LibLines[1].crossSect[kLibWagner], 3.0f / 15.94f * 10.54f);
     EXPECT_EQ(e.LibOrigin[1][kLibWagner], kFromSpinOrbit);
@@ -87,7 +87,7 @@ TEST(CrossSectionCompletion, RecordsThatAreNoSubshellTripleAreNotSplit)
                                       test::TestLine("2p1", 719.9f, {5.4f, 5.6f, kNone, kNone, kNone}),
                                       test::TestLine("2p3", 706.8f, {10.54f, 10.82f, kNone, kNone, kNone}),
                                       test::TestLine("3p", 52.7f, {1.5f, 1.7f, kNone, 0.26f, kNone})},
-                                     kSplittingNominal, kScalingNone);
+                                     SplittingOption::Nominal, ScalingOption::None);
     EXPECT_EQ(e.LibOrigin[1][kLibWagner], kNoValue);
     EXPECT_EQ(e.LibOrigin[2][kLibWagner], kNoValue);
 }
@@ -103,7 +103,7 @@ TEST(CrossSectionCompletion, ClosestLineScalesByTheNearestFileValue)
                                       test::TestLine("3p", 2800.0f, {1.0f, 1.0f, kNone, kNone, kNone}),
                                       // No Scofield Mg value: nothing to scale.
                                       test::TestLine("3d", 200.0f, {kNone, 1.0f, kNone, kNone, kNone})},
-                                     kSplittingNone, kScalingClosestLine);
+                                     SplittingOption::None, ScalingOption::ClosestLine);
     EXPECT_FLOAT_EQ(e.LibLines[2].crossSect[kLibWagner], 3.0f / (6.0f / 2.0f));
     EXPECT_EQ(e.LibOrigin[2][kLibWagner], kFromOtherLines);
     EXPECT_FLOAT_EQ(e.LibLines[3].crossSect[kLibWagner], 4.0f / (2.0f / 1.0f));
@@ -119,7 +119,7 @@ TEST(CrossSectionCompletion, AverageFactorDividesAndAZeroFactorLeavesTheValueMis
     const LibraryEntry e = completed({test::TestLine("2s", 844.6f, {3.0f, 3.0f, kNone, kNone, kNone}),
                                       test::TestLine("2p", 711.2f, {16.0f, 16.0f, kNone, kNone, kNone}),
                                       test::TestLine("3d", 10.0f, {0.4f, 0.4f, kNone, kNone, kNone})},
-                                     kSplittingNone, kScalingAverageFactor, {2.0f, 4.0f, 0.0f});
+                                     SplittingOption::None, ScalingOption::AverageFactor, {2.0f, 4.0f, 0.0f});
     EXPECT_FLOAT_EQ(e.LibLines[1].crossSect[kLibWagner], 16.0f / 4.0f);
     EXPECT_EQ(e.LibOrigin[1][kLibWagner], kFromOtherLines);
     for (int line = 0; line < 3; ++line) {
@@ -143,23 +143,23 @@ TEST(CrossSectionCompletion, UsableLinesFollowTheSetAndTheCompletions)
     };
     struct Case {
         const char* what;
-        int source;
-        int set;
-        int splitting;
+        ExcitationSource source;
+        CrossSectionSet set;
+        SplittingOption splitting;
         std::vector<int> usable;
     };
     const Case cases[] = {
-        {"Scofield, Al", kSourceAl, kSetScofield, kSplittingNone, {0, 1, 2, 3}},
-        {"Scofield, Mg", kSourceMg, kSetScofield, kSplittingNone, {1, 2, 3}},
+        {"Scofield, Al", ExcitationSource::AlKAlpha, CrossSectionSet::Scofield, SplittingOption::None, {0, 1, 2, 3}},
+        {"Scofield, Mg", ExcitationSource::MgKAlpha, CrossSectionSet::Scofield, SplittingOption::None, {1, 2, 3}},
         // No set: the lines the source excites.
-        {"no set, Al", kSourceAl, kSetNone, kSplittingNone, {0, 1, 2, 3}},
-        {"no set, Mg", kSourceMg, kSetNone, kSplittingNone, {1, 2, 3}},
-        {"Wagner from the file", kSourceAl, kSetWagner, kSplittingNone, {0, 3}},
-        {"Wagner split", kSourceAl, kSetWagner, kSplittingNominal, {0, 1, 2, 3}},
-        {"Evans", kSourceAl, kSetEvans, kSplittingNominal, {}},
+        {"no set, Al", ExcitationSource::AlKAlpha, CrossSectionSet::None, SplittingOption::None, {0, 1, 2, 3}},
+        {"no set, Mg", ExcitationSource::MgKAlpha, CrossSectionSet::None, SplittingOption::None, {1, 2, 3}},
+        {"Wagner from the file", ExcitationSource::AlKAlpha, CrossSectionSet::Wagner, SplittingOption::None, {0, 3}},
+        {"Wagner split", ExcitationSource::AlKAlpha, CrossSectionSet::Wagner, SplittingOption::Nominal, {0, 1, 2, 3}},
+        {"Evans", ExcitationSource::AlKAlpha, CrossSectionSet::Evans, SplittingOption::Nominal, {}},
     };
     for (const Case& c : cases) {
-        LibraryEntry e = completed(lines, c.splitting, kScalingNone);
+        LibraryEntry e = completed(lines, c.splitting, ScalingOption::None);
         LookupOptions options;
         options.source = c.source;
         options.crossSectionSet = c.set;

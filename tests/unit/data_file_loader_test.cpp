@@ -55,10 +55,10 @@ TEST_F(LoadDocumentTest, PreparesALoadedDataFile)
     Document& doc = source.doc();
     test::RandomDocument(31).fill(doc);
     doc.IsTemplate = false;
-    doc.ParIndex[0] = kPolyhedron;  // its geometry weights come from the file, not the library
-    doc.ParIndex[1] = kSourceAl;
-    doc.ParIndex[5] = kContaminationVarn;
-    doc.ParIndex[11] = 1;           // islands
+    doc.setModelType(ModelType::Polyhedron);  // its geometry weights come from the file, not the library
+    doc.setSource(ExcitationSource::AlKAlpha);
+    doc.setContaminationMethod(ContaminationMethod::Varn);
+    doc.setIslands(1);           // islands
     doc.ModelOn = 1;
     doc.LenUnitA = 1;
     std::string path = write("sample.lvd", *DataFileBytes(doc));
@@ -83,7 +83,7 @@ TEST_F(LoadDocumentTest, TemplatesAreMarked)
 {
     test::TestSession source;
     source.doc().IsTemplate = true;
-    source.doc().ParText[0] = "Set-up";
+    source.doc().setTitle("Set-up");
     std::string path = write("setup.lvt", *DataFileBytes(source.doc()));
     bool ok = false;
     EXPECT_EQ(LoadDocument(t.session, path, ok), LoadedFileKind::TemplateFile);
@@ -95,7 +95,7 @@ TEST_F(LoadDocumentTest, TemplatesAreMarked)
 TEST_F(LoadDocumentTest, FailuresLeaveDocumentAndFile)
 {
     test::TestSession source;
-    source.doc().ParText[0] = "Cut";
+    source.doc().setTitle("Cut");
     auto file = *DataFileBytes(source.doc());
     file.resize(file.size() / 2);
     const std::string cut = write("cut.lvd", file);
@@ -118,7 +118,7 @@ TEST_F(LoadDocumentTest, FailuresLeaveDocumentAndFile)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
         test::TestSession s;
-        s.doc().ParText[0] = "unchanged";
+        s.doc().setTitle("unchanged");
         s.doc().DocDirty = true;
         const std::string before = fs::is_regular_file(c.path) ? contentOf(c.path) : "";
         std::string path = c.path;

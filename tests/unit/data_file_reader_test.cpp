@@ -22,10 +22,10 @@ void FillForVersion(Document& doc, std::uint32_t seed, int version)
 {
     test::RandomDocument(seed).fill(doc);
     if (version < 210) {
-        doc.ParIndex[0] = 0;
-        doc.ParIndex[11] = 0;
-        doc.ParLibrary[1] = 1;
-        doc.ParLibrary[3] = 0;
+        doc.setModelType(static_cast<ModelType>(0));
+        doc.setIslands(0);
+        doc.setSplitting(static_cast<SplittingOption>(1));
+        doc.setExampleLayout(0);
     }
 }
 
@@ -93,12 +93,14 @@ TEST(DataFileReader, ReadsEveryAcceptedVersion)
 TEST(DataFileReader, OlderVersionsSplitTheCombinedModelCode)
 {
     struct Case {
-        int stored, modelType, islands;
+        int stored;
+        ModelType modelType;
+        int islands;
     };
     const Case cases[] = {
-        {0, kHomogeneous, 0}, {1, kPlane, 0},    {2, kSphere, 0},    {3, kCylinder, 0},
-        {4, kPlane, 1},       {5, kSphere, 1},   {6, kCylinder, 1},  {7, kOxideLayer, 0},
-        {9, 9, 3},  // no code of the older versions: kept as stored
+        {0, ModelType::Homogeneous, 0}, {1, ModelType::Plane, 0},    {2, ModelType::Sphere, 0},    {3, ModelType::Cylinder, 0},
+        {4, ModelType::Plane, 1},       {5, ModelType::Sphere, 1},   {6, ModelType::Cylinder, 1},  {7, ModelType::OxideLayer, 0},
+        {9, static_cast<ModelType>(9), 3},  // no code of the older versions: kept as stored
     };
     for (int version : {102, 121, 143, 210}) {
         for (const Case& c : cases) {
@@ -113,7 +115,7 @@ TEST(DataFileReader, OlderVersionsSplitTheCombinedModelCode)
                 EXPECT_EQ(reader.doc().ParIndex[0], c.stored);  // current versions store the model type
                 EXPECT_EQ(reader.doc().ParIndex[11], 3);
             } else {
-                EXPECT_EQ(reader.doc().ParIndex[0], c.modelType);
+                EXPECT_EQ(reader.doc().ParIndex[0], CodeOf(c.modelType));
                 EXPECT_EQ(reader.doc().ParIndex[11], c.islands);
             }
         }
@@ -266,7 +268,7 @@ TEST(DataFileReader, EveryTruncatedFileIsReported)
         doc.ModelOn = 1;
         doc.LayerCount = 2;
         if (c.version >= 210)
-            doc.ParIndex[0] = kPolyhedron;
+            doc.setModelType(ModelType::Polyhedron);
         const auto file = test::LegacyDataFile(doc, {c.version});
 
         test::TestSession t;

@@ -45,7 +45,7 @@ void FillSmallDocument(Document& doc)
     doc.ParText = {"Oxide  ", ""};
     doc.ParNumber = {1.0f, 0, 0, 0, 0, 0, 2.5f};
     doc.ParIndex = {};
-    doc.ParIndex[1] = kSourceAl;
+    doc.setSource(ExcitationSource::AlKAlpha);
     doc.ParLibrary = {1, 0, 0, 0};
     doc.LabelSelect = {2, 1, 0, 0, 0, 0, 0, 0};
     doc.UnitIndex = {0, 1, 2};
@@ -66,7 +66,7 @@ void FillSmallDocument(Document& doc)
     doc.Oxygens[1] = 1;
     doc.ElDensity[1] = 0.5f;
     doc.ExpContam[1] = doc.ExpAtWeight[1] = doc.ExpDensity[1] = kEmptyValue;
-    doc.ExpMatClass[1] = kClassInorganic;
+    doc.setMatrixClass(1, MaterialClass::Inorganic);
     doc.IMFPval[1][1] = 1.5f;
     doc.Intensity[1][1] = 1000.0f;
     doc.LabelText[1][1] = "1";
@@ -77,7 +77,7 @@ void FillSmallDocument(Document& doc)
     doc.LayerDensity[0] = 2.0f;
     doc.LayerBandGap[0] = -1.0f;
     doc.LayerValElec[0] = 6;
-    doc.LayerMatClass[0] = kClassInorganic;
+    doc.setLayerClass(0, MaterialClass::Inorganic);
     doc.LayerMolWeight[0] = 16.0f;
     doc.LayerKind[0] = 1;
     doc.LayerComp[0][1] = 1.0f;
@@ -252,7 +252,7 @@ TEST_F(SaveDocumentTest, AsksForATitleUntilOneIsGiven)
         fs::remove(path);
         t.dialogs.inputs.clear();
         t.dialogs.inputAnswers.assign(c.answers.begin(), c.answers.end());
-        t.doc().ParText[0] = "   ";  // blanks only count as no title
+        t.doc().setTitle("   ");  // blanks only count as no title
         t.doc().DocDirty = true;
 
         EXPECT_EQ(SaveDocument(t.session, path.string()), c.title != nullptr);

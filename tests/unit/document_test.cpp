@@ -10,12 +10,12 @@ namespace {
 TEST(Document, ExcitationEnergyBySource)
 {
     test::TestSession t;
-    t.doc().ParNumber[6] = 3000.0f;
-    EXPECT_FLOAT_EQ(ExcitationEnergy(t.doc(), kSourceMg), 1253.6f);
-    EXPECT_FLOAT_EQ(ExcitationEnergy(t.doc(), kSourceAl), 1486.6f);
-    EXPECT_FLOAT_EQ(ExcitationEnergy(t.doc(), kSourceOther), 3000.0f);
-    EXPECT_EQ(ExcitationEnergy(t.doc(), 3), 0.0f);
-    EXPECT_EQ(ExcitationEnergy(t.doc(), -1), 0.0f);
+    t.doc().setOtherSourceEnergy(3000.0f);
+    EXPECT_FLOAT_EQ(ExcitationEnergy(t.doc(), ExcitationSource::MgKAlpha), 1253.6f);
+    EXPECT_FLOAT_EQ(ExcitationEnergy(t.doc(), ExcitationSource::AlKAlpha), 1486.6f);
+    EXPECT_FLOAT_EQ(ExcitationEnergy(t.doc(), ExcitationSource::Other), 3000.0f);
+    EXPECT_EQ(ExcitationEnergy(t.doc(), static_cast<ExcitationSource>(3)), 0.0f);
+    EXPECT_EQ(ExcitationEnergy(t.doc(), static_cast<ExcitationSource>(-1)), 0.0f);
 }
 
 TEST(NewDocument, EmptiesEveryTableButKeepsHydrogenAndBindingEnergies)
@@ -38,7 +38,7 @@ TEST(NewDocument, EmptiesEveryTableButKeepsHydrogenAndBindingEnergies)
     doc.PolyPar[9] = 0.3f;
     doc.MultiLayers = 4;
     doc.LenUnitA = 1;
-    doc.ParText[0] = "old title";
+    doc.setTitle("old title");
     doc.DocFileName = "/tmp/old.lvd";
     doc.DocDirty = true;
     doc.IsTemplate = true;
@@ -110,11 +110,12 @@ TEST(Settings, SavedDefaultsReachTheNextNewDocumentExceptTheOverriddenOnes)
     test::TestSession t;
     Document& doc = t.doc();
     doc.ParText[1] = "/data/trans.ltr";
-    doc.ParNumber[4] = 54.7356f;
-    doc.ParNumber[6] = 2984.3f;
-    doc.ParIndex[1] = kSourceOther;
-    doc.ParIndex[3] = 0x0503;
-    doc.ParLibrary[0] = 1;
+    doc.setSourceAnalyserAngle(54.7356f);
+    doc.setOtherSourceEnergy(2984.3f);
+    doc.setSource(ExcitationSource::Other);
+    doc.setHomogeneousImfpMethod(ImfpMethod::SeahDench);
+    doc.setModelImfpMethod(ImfpMethod::Tpp2m);
+    doc.setLibraryLookupEnabled(true);
     doc.LabelSelect[3] = 1;
     doc.UnitIndex[2] = 0;
     doc.AxisIndex = 5;
@@ -131,8 +132,9 @@ TEST(Settings, SavedDefaultsReachTheNextNewDocumentExceptTheOverriddenOnes)
     EXPECT_EQ(doc.ParText[1], "/data/trans.ltr");
     EXPECT_FLOAT_EQ(doc.ParNumber[4], 54.7356f);
     EXPECT_FLOAT_EQ(doc.ExcEnergy, 2984.3f);
-    EXPECT_EQ(doc.ParIndex[3], 0x0503);
-    EXPECT_EQ(doc.ParLibrary[0], 1);
+    EXPECT_EQ(doc.homogeneousImfpMethod(), ImfpMethod::SeahDench);
+    EXPECT_EQ(doc.modelImfpMethod(), ImfpMethod::Tpp2m);
+    EXPECT_TRUE(doc.libraryLookupEnabled());
     EXPECT_EQ(doc.LabelSelect[3], 1);
     EXPECT_EQ(doc.UnitText[2].trimmedText(), "K");
     EXPECT_EQ(doc.AxisIndex, 1);  // a new document always starts on the first label
@@ -156,9 +158,9 @@ TEST(Settings, OutOfRangeAndUnconvertibleValuesAreReplacedOrSkipped)
     // A value that does not convert leaves the field as it was.
     t.settings.write("SLV", "Defaults", "Index2", "two");
     t.settings.write("SLV", "Defaults", "Number7", "x");
-    t.doc().ParNumber[6] = 42.0f;
+    t.doc().setOtherSourceEnergy(42.0f);
     ReadDefaults(t.session);
-    EXPECT_EQ(t.doc().ParIndex[1], 2);
+    EXPECT_EQ(t.doc().source(), ExcitationSource::Other);
     EXPECT_FLOAT_EQ(t.doc().ParNumber[6], 42.0f);
 }
 

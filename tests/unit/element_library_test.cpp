@@ -107,11 +107,11 @@ TEST_F(GeneratedLibrary, AsymmetryAndGeometryWeights)
     LibraryFile& library = *opened.library;
     // The fitted points of data/beta_lines.csv: Au 4f 1.0435 (Al), Fe 2p 1.4452 (Mg);
     // the polynomials meet them within 0.001 for f and about 0.2 for p.
-    EXPECT_NEAR(*LibraryAsymmetry(library, 79, "4f7", kSourceAl), 1.0435f, 0.002f);
-    EXPECT_NEAR(*LibraryAsymmetry(library, 26, "2p3", kSourceMg), 1.4452f, 0.2f);
-    EXPECT_EQ(LibraryAsymmetry(library, 79, "4s", kSourceAl), kSLineAsymmetry);
-    EXPECT_FALSE(LibraryAsymmetry(library, 20, "4f", kSourceAl).has_value());  // f starts at Z 72
-    EXPECT_FALSE(LibraryAsymmetry(library, 26, "2p", kSourceOther).has_value());
+    EXPECT_NEAR(*LibraryAsymmetry(library, 79, "4f7", ExcitationSource::AlKAlpha), 1.0435f, 0.002f);
+    EXPECT_NEAR(*LibraryAsymmetry(library, 26, "2p3", ExcitationSource::MgKAlpha), 1.4452f, 0.2f);
+    EXPECT_EQ(LibraryAsymmetry(library, 79, "4s", ExcitationSource::AlKAlpha), kSLineAsymmetry);
+    EXPECT_FALSE(LibraryAsymmetry(library, 20, "4f", ExcitationSource::AlKAlpha).has_value());  // f starts at Z 72
+    EXPECT_FALSE(LibraryAsymmetry(library, 26, "2p", ExcitationSource::Other).has_value());
 
     // Sphere and cylinder weights are projected-area fractions that sum to 1.
     for (int section : {kSphereWeightSection, kCylinderWeightSection, kAltSphereWeightSection}) {

@@ -155,7 +155,7 @@ TEST_F(ExchangeImport, OptionValuesAfterTheCodeAreStored)
                                        "LABE;TIME;TEMP"})), "");
     EXPECT_FLOAT_EQ(t.doc().ParNumber[6], 2984.3f);
     EXPECT_FLOAT_EQ(t.doc().ExcEnergy, 2984.3f);
-    EXPECT_EQ(t.doc().ExpMatClass[1], kClassPolymer);
+    EXPECT_EQ(t.doc().matrixClass(1), MaterialClass::Polymer);
     EXPECT_EQ(t.doc().ParText[1], "C:\\t.ltr");  // the transmission file itself is not read
     EXPECT_EQ(t.doc().ParText[0], "Sample A");
     EXPECT_EQ((std::vector<Integer>(t.doc().LabelSelect.begin(), t.doc().LabelSelect.end())),

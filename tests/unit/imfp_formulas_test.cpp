@@ -50,13 +50,13 @@ TEST(ImfpFormulas, SeahDenchAndCumpsonSeahReferenceValues)
 {
     struct Case {
         const char* line;
-        int materialClass;
+        MaterialClass materialClass;
         double weightPerAtom, density, meanZ, energy, seahDench, cumpsonSeah;
     };
     const Case cases[] = {
-        {"Au 4f7/2 in Au", kClassElement, 196.97, 19.32, 79, 1402.6, 1.998, 1.326},
-        {"Si 2p in Si", kClassElement, 28.09, 2.33, 14, 1387.3, 2.161, 2.905},
-        {"Si 2p in SiO2", kClassInorganic, 60.08 / 3, 2.19, 10, 1383.1, 3.300, 2.911},
+        {"Au 4f7/2 in Au", MaterialClass::Element, 196.97, 19.32, 79, 1402.6, 1.998, 1.326},
+        {"Si 2p in Si", MaterialClass::Element, 28.09, 2.33, 14, 1387.3, 2.161, 2.905},
+        {"Si 2p in SiO2", MaterialClass::Inorganic, 60.08 / 3, 2.19, 10, 1383.1, 3.300, 2.911},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -66,31 +66,32 @@ TEST(ImfpFormulas, SeahDenchAndCumpsonSeahReferenceValues)
         EXPECT_TRUE(nearRelative(CumpsonSeahImfpNm(a.value_or(0.0), c.meanZ, c.energy), c.cumpsonSeah, 1e-3));
     }
     EXPECT_TRUE(nearRelative(MonolayerThicknessNm(63.55, 8.96), 0.2275, 5e-4));
-    EXPECT_TRUE(nearRelative(SeahDenchImfpNm(kClassElement, 63.55, 8.96, 1000.0), 1.41, 3e-3));
+    EXPECT_TRUE(nearRelative(SeahDenchImfpNm(MaterialClass::Element, 63.55, 8.96, 1000.0), 1.41, 3e-3));
     // Polymers: λ in mg/m² over ρ, the atomic weight plays no part (organic C 1s: 3.814 nm at ρ 1).
-    EXPECT_TRUE(nearRelative(SeahDenchImfpNm(kClassPolymer, 0.0, 1.0, 1202.0), 3.814, 1e-3));
-    EXPECT_TRUE(nearRelative(SeahDenchImfpNm(kClassPolymer, 99.0, 2.0, 1202.0), 3.814 / 2, 1e-3));
-    EXPECT_FALSE(SeahDenchImfpNm(kClassNone, 63.55, 8.96, 1000.0));
+    EXPECT_TRUE(nearRelative(SeahDenchImfpNm(MaterialClass::Polymer, 0.0, 1.0, 1202.0), 3.814, 1e-3));
+    EXPECT_TRUE(nearRelative(SeahDenchImfpNm(MaterialClass::Polymer, 99.0, 2.0, 1202.0), 3.814 / 2, 1e-3));
+    EXPECT_FALSE(SeahDenchImfpNm(MaterialClass::None, 63.55, 8.96, 1000.0));
 }
 
 TEST(ImfpFormulas, GriesCoefficientsAndCopper)
 {
     struct Case {
-        int materialClass, atomicNumber;
+        MaterialClass materialClass;
+        int atomicNumber;
         double k1, k2;
     };
     const Case cases[] = {
-        {kClassElement, 21, 0.0014, 1.1},  {kClassElement, 22, 0.002, 1.3},    {kClassElement, 29, 0.002, 1.3},
-        {kClassElement, 30, 0.0014, 1.1},  {kClassElement, 47, 0.0019, 1.35},  {kClassElement, 72, 0.0019, 1.45},
-        {kClassElement, 80, 0.0014, 1.1},  {kClassInorganic, 29, 0.0019, 1.3}, {kClassPolymer, 6, 0.0018, 1.0},
+        {MaterialClass::Element, 21, 0.0014, 1.1},  {MaterialClass::Element, 22, 0.002, 1.3},    {MaterialClass::Element, 29, 0.002, 1.3},
+        {MaterialClass::Element, 30, 0.0014, 1.1},  {MaterialClass::Element, 47, 0.0019, 1.35},  {MaterialClass::Element, 72, 0.0019, 1.45},
+        {MaterialClass::Element, 80, 0.0014, 1.1},  {MaterialClass::Inorganic, 29, 0.0019, 1.3}, {MaterialClass::Polymer, 6, 0.0018, 1.0},
     };
     for (const auto& c : cases) {
         const auto k = GriesCoefficientsOf(c.materialClass, c.atomicNumber).value_or(GriesCoefficients{0, 0});
-        EXPECT_EQ(k.k1, c.k1) << "class " << c.materialClass << " Z " << c.atomicNumber;
-        EXPECT_EQ(k.k2, c.k2) << "class " << c.materialClass << " Z " << c.atomicNumber;
+        EXPECT_EQ(k.k1, c.k1) << "class " << CodeOf(c.materialClass) << " Z " << c.atomicNumber;
+        EXPECT_EQ(k.k2, c.k2) << "class " << CodeOf(c.materialClass) << " Z " << c.atomicNumber;
     }
-    EXPECT_FALSE(GriesCoefficientsOf(kClassNone, 29));
-    EXPECT_FALSE(GriesCoefficientsOf(4, 29));
+    EXPECT_FALSE(GriesCoefficientsOf(MaterialClass::None, 29));
+    EXPECT_FALSE(GriesCoefficientsOf(static_cast<MaterialClass>(4), 29));
     // Cu: V = 63.55 / 8.96 cm³/mol, Z* = √29: 15.495 Å (TPP-2M gives 15.45 Å).
     EXPECT_TRUE(nearRelative(GriesImfpAngstrom({0.002, 1.3}, 63.55 / 8.96, std::sqrt(29.0), 1000.0), 15.4949, 1e-4));
 }
@@ -99,10 +100,10 @@ TEST(ImfpFormulas, PowerLaws)
 {
     EXPECT_NEAR(PowerLawImfp(1000.0, 0.75).value_or(0.0), 177.8, 0.05);
     EXPECT_NEAR(PowerLawImfp(500.0, 0.75).value_or(0.0), 105.7, 0.05);
-    EXPECT_EQ(JablonskiExponent(kClassElement), 0.7283);
-    EXPECT_EQ(JablonskiExponent(kClassInorganic), 0.7234);
-    EXPECT_EQ(JablonskiExponent(kClassPolymer), 0.7665);
-    EXPECT_EQ(PowerLawImfp(1234.0, JablonskiExponent(kClassNone)), 1.0);
+    EXPECT_EQ(JablonskiExponent(MaterialClass::Element), 0.7283);
+    EXPECT_EQ(JablonskiExponent(MaterialClass::Inorganic), 0.7234);
+    EXPECT_EQ(JablonskiExponent(MaterialClass::Polymer), 0.7665);
+    EXPECT_EQ(PowerLawImfp(1234.0, JablonskiExponent(MaterialClass::None)), 1.0);
 }
 
 // Where a formula has no positive finite value it says so instead of
@@ -113,8 +114,8 @@ TEST(ImfpFormulas, NoValueWhereTheFormulaIsUndefined)
     const GriesCoefficients polymer{0.0018, 1.0};
     for (const double e : {0.0, -5.0}) {
         EXPECT_FALSE(Tpp2mImfpAngstrom(gold, e)) << e;
-        EXPECT_FALSE(SeahDenchImfpNm(kClassElement, 63.55, 8.96, e)) << e;
-        EXPECT_FALSE(SeahDenchImfpNm(kClassPolymer, 0.0, 1.0, e)) << e;
+        EXPECT_FALSE(SeahDenchImfpNm(MaterialClass::Element, 63.55, 8.96, e)) << e;
+        EXPECT_FALSE(SeahDenchImfpNm(MaterialClass::Polymer, 0.0, 1.0, e)) << e;
         EXPECT_FALSE(GriesImfpAngstrom(polymer, 10.0, 2.5, e)) << e;
         EXPECT_FALSE(CumpsonSeahImfpNm(0.25, 10.0, e)) << e;
         EXPECT_FALSE(PowerLawImfp(e, 0.75)) << e;
@@ -125,7 +126,7 @@ TEST(ImfpFormulas, NoValueWhereTheFormulaIsUndefined)
     EXPECT_FALSE(GriesImfpAngstrom(polymer, 10.0, 0.0, 1000.0));
     EXPECT_FALSE(Tpp2mImfpAngstrom({0, 19.32, 196.97, 0.0}, 1000.0));  // Ep = 0
     EXPECT_FALSE(Tpp2mImfpAngstrom({11, -2.0, 196.97, 0.0}, 1000.0));
-    EXPECT_FALSE(SeahDenchImfpNm(kClassElement, 63.55, -8.96, 1000.0));
+    EXPECT_FALSE(SeahDenchImfpNm(MaterialClass::Element, 63.55, -8.96, 1000.0));
 }
 
 }  // namespace

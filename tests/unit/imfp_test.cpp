@@ -28,7 +28,7 @@ protected:
     {
         Document& doc = t.doc();
         doc.ExcEnergy = kAlKAlpha;
-        doc.ParIndex[1] = kSourceAl;
+        doc.setSource(ExcitationSource::AlKAlpha);
         doc.ExpCount = static_cast<Integer>(experiments);
         for (const Line& l : lines) {
             const int row = ++doc.ElemCount;
@@ -42,20 +42,22 @@ protected:
                 doc.Intensity[exp][row] = 1.0f;
         }
     }
-    void setMethods(int homogeneous, int model)
+    void setMethods(ImfpMethod homogeneous, ImfpMethod model)
     {
-        t.doc().ParIndex[3] = static_cast<Integer>(homogeneous | model << 8);
+        t.doc().setHomogeneousImfpMethod(homogeneous);
+        t.doc().setModelImfpMethod(model);
     }
-    void setMatrix(int exp, int materialClass, float density, float atomicWeight)
+    void setMatrix(int exp, MaterialClass materialClass, float density, float atomicWeight)
     {
-        t.doc().ExpMatClass[exp] = static_cast<Integer>(materialClass);
+        t.doc().setMatrixClass(exp, materialClass);
         t.doc().ExpDensity[exp] = density;
         t.doc().ExpAtWeight[exp] = atomicWeight;
     }
-    void setLayer(int layer, int materialClass, float density, float molWeight, std::initializer_list<float> atoms)
+    void setLayer(int layer, MaterialClass materialClass, float density, float molWeight,
+                  std::initializer_list<float> atoms)
     {
         Document& doc = t.doc();
-        doc.LayerMatClass[layer] = static_cast<Integer>(materialClass);
+        doc.setLayerClass(layer, materialClass);
         doc.LayerDensity[layer] = density;
         doc.LayerMolWeight[layer] = molWeight;
         doc.LayerValElec[layer] = 0;
@@ -80,26 +82,26 @@ protected:
 TEST_F(ImfpTest, SeparateValuesChooseWhoseMatrixCounts)
 {
     setUpLines({{"Cu", "2p", 29, 63.55f, 1000.0f}, {"O", "1s", 8, 16.0f, 500.0f}}, 2);
-    t.doc().ParNumber[0] = 0.75f;
-    LineIMFPs(t.session, kImfpExponential);
+    t.doc().setImfpExponent(0.75f);
+    LineIMFPs(t.session, ImfpMethod::Exponential);
     EXPECT_NEAR(lambda(2, 1), 177.8f, 0.05f);
     EXPECT_NEAR(lambda(2, 2), 105.7f, 0.05f);
 
-    setMatrix(1, kClassInorganic, 1.0f, 1.0f);
-    setMatrix(2, kClassNone, 1.0f, 1.0f);
+    setMatrix(1, MaterialClass::Inorganic, 1.0f, 1.0f);
+    setMatrix(2, MaterialClass::None, 1.0f, 1.0f);
     t.doc().IMFPval[1][1] = 2.5f;
     t.doc().IMFPval[2][1] = 4.0f;
-    t.doc().ParIndex[10] = 1;
-    LineIMFPs(t.session, kImfpJablonski);
+    t.doc().setSeparateMatrixValues(1);
+    LineIMFPs(t.session, ImfpMethod::Jablonski);
     EXPECT_NEAR(lambda(1, 1), std::pow(1000.0f, 0.7234f), 1e-3f);
     EXPECT_EQ(lambda(2, 1), 1.0f);  // class none: exponent 0
-    LineIMFPs(t.session, kImfpExplicit);
+    LineIMFPs(t.session, ImfpMethod::Explicit);
     EXPECT_EQ(lambda(2, 1), 4.0f);
 
-    t.doc().ParIndex[10] = 0;
-    LineIMFPs(t.session, kImfpJablonski);
+    t.doc().setSeparateMatrixValues(0);
+    LineIMFPs(t.session, ImfpMethod::Jablonski);
     EXPECT_NEAR(lambda(2, 1), std::pow(1000.0f, 0.7234f), 1e-3f);
-    LineIMFPs(t.session, kImfpExplicit);
+    LineIMFPs(t.session, ImfpMethod::Explicit);
     EXPECT_EQ(lambda(2, 1), 2.5f);
 }
 
@@ -109,12 +111,12 @@ TEST_F(ImfpTest, EmptyOrUndefinedValuesBecomeOne)
     setUpLines({{"Cu", "2p", 29, 63.55f, 1000.0f}, {"Cu", "3p", 29, 63.55f, 0.0f}});
     t.doc().IMFPval[1][1] = -1.0f;
     t.doc().IMFPval[1][2] = 0.0f;
-    LineIMFPs(t.session, kImfpExplicit);
+    LineIMFPs(t.session, ImfpMethod::Explicit);
     EXPECT_EQ(lambda(1, 1), 1.0f);
     EXPECT_EQ(lambda(1, 2), 1.0f);
 
-    setMatrix(1, kClassElement, 8.96f, 63.55f);
-    LineIMFPs(t.session, kImfpSeahDench);
+    setMatrix(1, MaterialClass::Element, 8.96f, 63.55f);
+    LineIMFPs(t.session, ImfpMethod::SeahDench);
     EXPECT_NEAR(lambda(1, 1), 1.41f, 0.005f);  // a = 0.2275 nm
     EXPECT_EQ(lambda(1, 2), 1.0f);
     EXPECT_TRUE(t.dialogs.messages.empty());
@@ -123,17 +125,17 @@ TEST_F(ImfpTest, EmptyOrUndefinedValuesBecomeOne)
 TEST_F(ImfpTest, SeahDenchReplacesMissingMatrixDataAndRejectsAnUnknownClass)
 {
     setUpLines({{"Cu", "2p", 29, 63.55f, 1000.0f}});
-    setMatrix(1, kClassElement, -1.0f, 0.0f);
-    LineIMFPs(t.session, kImfpSeahDench);
+    setMatrix(1, MaterialClass::Element, -1.0f, 0.0f);
+    LineIMFPs(t.session, ImfpMethod::SeahDench);
     EXPECT_EQ(t.doc().ExpDensity[1], 1.0f);
     EXPECT_EQ(t.doc().ExpAtWeight[1], 1.0f);
     EXPECT_EQ(t.session.corr.MatAtWeight[1], 1.0f);
 
     // An unknown class: the message, and λ 1 rather than the value of the last run.
-    setMatrix(1, kClassElement, 8.96f, 63.55f);
-    LineIMFPs(t.session, kImfpSeahDench);
-    t.doc().ExpMatClass[1] = kClassNone;
-    LineIMFPs(t.session, kImfpSeahDench);
+    setMatrix(1, MaterialClass::Element, 8.96f, 63.55f);
+    LineIMFPs(t.session, ImfpMethod::SeahDench);
+    t.doc().setMatrixClass(1, MaterialClass::None);
+    LineIMFPs(t.session, ImfpMethod::SeahDench);
     expectOneMessage("Invalid material class at IMFP calculation     ", MessageIcon::Exclamation);
     EXPECT_EQ(lambda(1, 1), 1.0f);
 }
@@ -141,12 +143,12 @@ TEST_F(ImfpTest, SeahDenchReplacesMissingMatrixDataAndRejectsAnUnknownClass)
 TEST_F(ImfpTest, CalculatedMeanAtomicWeightCountsTheRowsThatAreNotExcluded)
 {
     setUpLines({{"Cu", "2p", 29, 60.0f, 1000.0f}, {"O", "1s", 8, 20.0f, 950.0f}});
-    setMatrix(1, kClassInorganic, 6.0f, 99.0f);
-    t.doc().ParIndex[9] = 1;
-    LineIMFPs(t.session, kImfpSeahDench);
+    setMatrix(1, MaterialClass::Inorganic, 6.0f, 99.0f);
+    t.doc().setAutoMeanAtomicWeight(1);
+    LineIMFPs(t.session, ImfpMethod::SeahDench);
     EXPECT_NEAR(t.session.corr.MatAtWeight[1], 40.0f, 1e-4f);  // 50 % each
     t.doc().ElOmit[2] = true;
-    LineIMFPs(t.session, kImfpSeahDench);
+    LineIMFPs(t.session, ImfpMethod::SeahDench);
     EXPECT_NEAR(t.session.corr.MatAtWeight[1], 60.0f, 1e-4f);
     EXPECT_EQ(t.doc().ExpAtWeight[1], 99.0f);
 }
@@ -154,16 +156,16 @@ TEST_F(ImfpTest, CalculatedMeanAtomicWeightCountsTheRowsThatAreNotExcluded)
 TEST_F(ImfpTest, GriesFromThePreliminaryComposition)
 {
     setUpLines({{"Cu", "2p", 29, 63.55f, 1000.0f}});
-    setMatrix(1, kClassElement, 0.0f, -1.0f);
-    LineIMFPs(t.session, kImfpGries);
+    setMatrix(1, MaterialClass::Element, 0.0f, -1.0f);
+    LineIMFPs(t.session, ImfpMethod::Gries);
     EXPECT_EQ(t.doc().ExpDensity[1], 1.0f);
     t.doc().ExpDensity[1] = 8.96f;
-    LineIMFPs(t.session, kImfpGries);
+    LineIMFPs(t.session, ImfpMethod::Gries);
     EXPECT_NEAR(lambda(1, 1), 15.495f, 0.002f);  // k1 0.002, k2 1.3 of Ti..Cu, in Å
 
     t.doc().Intensity[1][1] = -1.0f;  // no composition
-    t.doc().ExpMatClass[1] = kClassInorganic;
-    LineIMFPs(t.session, kImfpGries);
+    t.doc().setMatrixClass(1, MaterialClass::Inorganic);
+    LineIMFPs(t.session, ImfpMethod::Gries);
     expectOneMessage(kEnterAtoms, MessageIcon::Exclamation);
     EXPECT_EQ(lambda(1, 1), 1.0f);
 }
@@ -171,7 +173,8 @@ TEST_F(ImfpTest, GriesFromThePreliminaryComposition)
 TEST_F(ImfpTest, ModelMethodsAreImproperForAHomogeneousSample)
 {
     setUpLines({{"Cu", "2p", 29, 63.55f, 1000.0f}});
-    for (const int method : std::initializer_list<int>{kImfpTpp2m, kImfpCumpsonSeah, 8, -1}) {
+    for (const ImfpMethod method : {ImfpMethod::Tpp2m, ImfpMethod::CumpsonSeah, static_cast<ImfpMethod>(8),
+                                    static_cast<ImfpMethod>(-1)}) {
         LineIMFPs(t.session, method);
         expectOneMessage(kImproper, MessageIcon::Critical);
         EXPECT_EQ(lambda(1, 1), 1.0f);
@@ -187,27 +190,27 @@ TEST_F(ImfpTest, LayerMethodsInTheModelsLengthUnit)
 {
     setUpLines({{"Au", "4f7", 79, 196.97f, 1402.6f}, {"Si", "2p", 14, 28.09f, 1383.1f}, {"O", "1s", 8, 16.0f, 900.0f}});
     t.doc().LayerCount = 1;
-    setLayer(0, kClassElement, 19.32f, 196.97f, {1, 0, 0});
-    setLayer(1, kClassInorganic, 2.19f, 60.08f, {0, 1, 2});
+    setLayer(0, MaterialClass::Element, 19.32f, 196.97f, {1, 0, 0});
+    setLayer(1, MaterialClass::Inorganic, 2.19f, 60.08f, {0, 1, 2});
     t.doc().LayerValElec = {11, 16};
     t.doc().LayerBandGap = {0.0f, 9.0f};
     struct Case {
-        int method;
+        ImfpMethod method;
         float bulkAu, layerSi;
     };
-    const Case cases[] = {{kImfpTpp2m, 1.578f, 3.896f},
-                          {kImfpSeahDench, 1.998f, 3.300f},
-                          {kImfpCumpsonSeah, 1.326f, 2.911f},
-                          {kImfpGries, 1.8014f, 4.1676f}};
+    const Case cases[] = {{ImfpMethod::Tpp2m, 1.578f, 3.896f},
+                          {ImfpMethod::SeahDench, 1.998f, 3.300f},
+                          {ImfpMethod::CumpsonSeah, 1.326f, 2.911f},
+                          {ImfpMethod::Gries, 1.8014f, 4.1676f}};
     for (const auto& c : cases) {
         for (const int unit : {0, 1}) {
             t.doc().LenUnitA = static_cast<Integer>(unit);
             t.doc().DocDirty = false;
-            setMethods(kImfpNone, c.method);
+            setMethods(ImfpMethod::None, c.method);
             ModelLayerIMFPs(t.session, std::nullopt);
             const float scale = unit == 1 ? 10.0f : 1.0f;
-            EXPECT_NEAR(layerLambda(0, 1), c.bulkAu * scale, 0.0015f * scale) << c.method;
-            EXPECT_NEAR(layerLambda(1, 2), c.layerSi * scale, 0.004f * scale) << c.method;
+            EXPECT_NEAR(layerLambda(0, 1), c.bulkAu * scale, 0.0015f * scale) << CodeOf(c.method);
+            EXPECT_NEAR(layerLambda(1, 2), c.layerSi * scale, 0.004f * scale) << CodeOf(c.method);
             EXPECT_TRUE(t.doc().DocDirty);
         }
     }
@@ -219,11 +222,11 @@ TEST_F(ImfpTest, OneLayerOrAllOfThem)
     setUpLines({{"Au", "4f7", 79, 196.97f, 1402.6f}});
     t.doc().LayerCount = 2;
     for (int layer = 0; layer <= 2; ++layer) {
-        setLayer(layer, kClassElement, 19.32f, 196.97f, {1});
+        setLayer(layer, MaterialClass::Element, 19.32f, 196.97f, {1});
         t.doc().LayerValElec[layer] = 11;
         t.doc().LayerBandGap[layer] = 0.0f;
     }
-    setMethods(kImfpNone, kImfpTpp2m);
+    setMethods(ImfpMethod::None, ImfpMethod::Tpp2m);
     ModelLayerIMFPs(t.session, 2);
     EXPECT_EQ(layerLambda(0, 1), 0.0f);
     EXPECT_NEAR(layerLambda(2, 1), 1.578f, 0.002f);
@@ -235,23 +238,23 @@ TEST_F(ImfpTest, OneLayerOrAllOfThem)
 TEST_F(ImfpTest, MissingLayerDataLeaveTheLayerAsItWas)
 {
     setUpLines({{"Au", "4f7", 79, 196.97f, 1402.6f}});
-    setLayer(0, kClassElement, 19.32f, 196.97f, {1});
+    setLayer(0, MaterialClass::Element, 19.32f, 196.97f, {1});
     t.doc().LayerIMFP[0][1] = 7.0f;
     t.doc().LayerValElec[0] = 11;
-    setMethods(kImfpNone, kImfpTpp2m);  // band gap -1: not given
+    setMethods(ImfpMethod::None, ImfpMethod::Tpp2m);  // band gap -1: not given
     ModelLayerIMFPs(t.session, std::nullopt);
     EXPECT_EQ(layerLambda(0, 1), 7.0f);
     EXPECT_TRUE(t.dialogs.messages.empty());
 
-    setLayer(0, kClassElement, 19.32f, 196.97f, {0});
-    for (const int method : {kImfpCumpsonSeah, kImfpSeahDench}) {
-        setMethods(kImfpNone, method);
+    setLayer(0, MaterialClass::Element, 19.32f, 196.97f, {0});
+    for (const ImfpMethod method : {ImfpMethod::CumpsonSeah, ImfpMethod::SeahDench}) {
+        setMethods(ImfpMethod::None, method);
         ModelLayerIMFPs(t.session, std::nullopt);
         expectOneMessage(kEnterAtoms, MessageIcon::Exclamation);
         EXPECT_EQ(layerLambda(0, 1), 7.0f);
     }
     t.doc().LayerDensity[0] = 0.0f;
-    setMethods(kImfpNone, kImfpGries);
+    setMethods(ImfpMethod::None, ImfpMethod::Gries);
     ModelLayerIMFPs(t.session, std::nullopt);
     EXPECT_TRUE(t.dialogs.messages.empty());
     EXPECT_EQ(layerLambda(0, 1), 7.0f);
@@ -260,11 +263,11 @@ TEST_F(ImfpTest, MissingLayerDataLeaveTheLayerAsItWas)
 TEST_F(ImfpTest, LayerLineWithoutAValueKeepsItAndIsNamed)
 {
     setUpLines({{"Au", "4f7", 79, 196.97f, 1402.6f}, {"Au", "4d", 79, 196.97f, 0.0f}});
-    setLayer(0, kClassElement, 19.32f, 196.97f, {1});
+    setLayer(0, MaterialClass::Element, 19.32f, 196.97f, {1});
     t.doc().LayerValElec[0] = 11;
     t.doc().LayerBandGap[0] = 0.0f;
     t.doc().LayerIMFP[0][2] = 0.5f;
-    setMethods(kImfpNone, kImfpTpp2m);
+    setMethods(ImfpMethod::None, ImfpMethod::Tpp2m);
     ModelLayerIMFPs(t.session, std::nullopt);
     EXPECT_NEAR(layerLambda(0, 1), 1.578f, 0.002f);
     EXPECT_EQ(layerLambda(0, 2), 0.5f);
@@ -277,14 +280,14 @@ TEST_F(ImfpTest, HomogeneousMethodsAreImproperForAModel)
 {
     setUpLines({{"Au", "4f7", 79, 196.97f, 1402.6f}});
     t.doc().LayerIMFP[0][1] = 3.0f;
-    for (const int method : {kImfpNone, kImfpExponential, kImfpJablonski}) {
+    for (const ImfpMethod method : {ImfpMethod::None, ImfpMethod::Exponential, ImfpMethod::Jablonski}) {
         t.doc().DocDirty = false;
-        setMethods(kImfpSeahDench, method);
+        setMethods(ImfpMethod::SeahDench, method);
         ModelLayerIMFPs(t.session, std::nullopt);
         expectOneMessage(kImproper, MessageIcon::Exclamation);
         EXPECT_FALSE(t.doc().DocDirty);
     }
-    setMethods(kImfpNone, kImfpExplicit);
+    setMethods(ImfpMethod::None, ImfpMethod::Explicit);
     ModelLayerIMFPs(t.session, std::nullopt);
     EXPECT_EQ(layerLambda(0, 1), 3.0f);
     EXPECT_TRUE(t.doc().DocDirty);

@@ -27,7 +27,7 @@ const LayerTable<double> kTruthOfSecond{0.0, 0.9, 1.5};
 /// layer 1, 3 in layer 2), two experiments measured on different structures.
 /// The working thicknesses are the true ones of experiment 1.
 struct MeasuredSample {
-    explicit MeasuredSample(const SampleShape& shape = {kPlane, 2, 4, 2, false})
+    explicit MeasuredSample(const SampleShape& shape = {ModelType::Plane, 2, 4, 2, false})
     {
         test::BuildSample(s, shape);
         if (shape.angleResolved) {
@@ -335,7 +335,7 @@ TEST(LayerCalculation, ChangingTheExperimentStoresTheOneLeftAndLoadsTheNext)
 
 TEST(LayerCalculation, AngleResolvedResultsLiveInExperimentOne)
 {
-    MeasuredSample m({kPlane, 2, 3, 4, true});
+    MeasuredSample m({ModelType::Plane, 2, 3, 4, true});
     m.s.ModelExperiment = 3;
     m.doc.LayerThick = {0.0, 1.4, 2.0};
     LayerCalculation calc(m.s, m.views);
@@ -357,9 +357,9 @@ TEST(LayerCalculation, AngleResolvedResultsLiveInExperimentOne)
 
 TEST(LayerCalculation, ModifiedTubeLayerIsFittedAndRefusedWhenThickerThanTheWall)
 {
-    MeasuredSample m({kNanotube, 2, 3, 1, false});
+    MeasuredSample m({ModelType::Nanotube, 2, 3, 1, false});
     test::SetTubeRadii(m.doc);  // wall from radius 6 to 8
-    m.doc.ParIndex[13] = 1;
+    m.doc.setModifiedTubeLayer(1);
     const LayerTable<double> truth{0.0, 0.4, 0.7};
     ASSERT_TRUE(test::SimulateMeasurement(m.s, truth, 0.0));
     m.doc.LayerThick = {0.0, 0.5, 0.56};

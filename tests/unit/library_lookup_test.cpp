@@ -21,10 +21,10 @@ protected:
         folder = std::make_unique<test::LibraryFolder>(bytes);
         t.session.programFolder = folder->path();
         Document& doc = t.doc();
-        doc.ParLibrary[0] = 1;
-        doc.ParIndex[1] = kSourceAl;
-        doc.ParIndex[2] = kSetScofield;
-        doc.ExcEnergy = ExcitationEnergy(doc, kSourceAl);
+        doc.setLibraryLookupEnabled(1);
+        doc.setSource(ExcitationSource::AlKAlpha);
+        doc.setCrossSectionSet(CrossSectionSet::Scofield);
+        doc.ExcEnergy = ExcitationEnergy(doc, ExcitationSource::AlKAlpha);
     }
     void useLibrary(const LibraryContents& contents) { useLibrary(LibraryBytes(contents)); }
 
@@ -70,24 +70,24 @@ TEST_F(LibraryLookupTest, OptionsChooseSetSourceAndAsymmetryTable)
 {
     struct Case {
         const char* what;
-        Integer source;
-        Integer set;
+        ExcitationSource source;
+        CrossSectionSet set;
         float crossSect;
         float asymmetry;
     };
     const Case cases[] = {
-        {"Scofield, Mg", kSourceMg, kSetScofield, 10.54f, 1.0f + 0.01f * 26},
-        {"Wagner, Al", kSourceAl, kSetWagner, 2.0f, 1.2f + 0.01f * 26},
+        {"Scofield, Mg", ExcitationSource::MgKAlpha, CrossSectionSet::Scofield, 10.54f, 1.0f + 0.01f * 26},
+        {"Wagner, Al", ExcitationSource::AlKAlpha, CrossSectionSet::Wagner, 2.0f, 1.2f + 0.01f * 26},
         // No set: the cross section is left as it was, the rest is filled.
-        {"no set", kSourceAl, kSetNone, 5.0f, 1.2f + 0.01f * 26},
+        {"no set", ExcitationSource::AlKAlpha, CrossSectionSet::None, 5.0f, 1.2f + 0.01f * 26},
         // A source without a table gives no asymmetry parameter: -2, not -1.
-        {"other source", kSourceOther, kSetScofield, 10.82f, kNoAsymmetry},
+        {"other source", ExcitationSource::Other, CrossSectionSet::Scofield, 10.82f, kNoAsymmetry},
     };
     for (const Case& c : cases) {
         t.doc().ElemCount = 0;
         useLibrary(test::SmallLibrary());
-        t.doc().ParIndex[1] = c.source;
-        t.doc().ParIndex[2] = c.set;
+        t.doc().setSource(c.source);
+        t.doc().setCrossSectionSet(c.set);
         const int row = addRow("Fe", "2p3");
         LibraryLookup(t.session, row, row);
         EXPECT_FLOAT_EQ(t.doc().CrossSect[row], c.crossSect) << c.what;
@@ -127,8 +127,8 @@ TEST_F(LibraryLookupTest, SetsWithoutValuesAreSaidPlainlyOnce)
     // must leave them missing, and the analyst is told once, not asked to
     // choose from an empty list.
     useLibrary(test::SmallLibrary());
-    t.doc().ParIndex[2] = kSetEvans;
-    t.doc().ParLibrary[2] = kScalingAverageFactor;
+    t.doc().setCrossSectionSet(CrossSectionSet::Evans);
+    t.doc().setScaling(ScalingOption::AverageFactor);
     const int fe = addRow("Fe", "2p3");
     addRow("O", "1s");
     LibraryLookup(t.session, 1, 2);
@@ -141,12 +141,12 @@ TEST_F(LibraryLookupTest, SetsWithoutValuesAreSaidPlainlyOnce)
 
     // An element without values of a set the library does hold is named.
     t.dialogs.messages.clear();
-    t.doc().ParIndex[2] = kSetWagner;
-    t.doc().ParLibrary[2] = kScalingNone;
+    t.doc().setCrossSectionSet(CrossSectionSet::Wagner);
+    t.doc().setScaling(ScalingOption::None);
     const int au = addRow("Au", "4f7");
     const int xx = addRow("Xx", "1s");
     LibraryLookup(t.session, au, au);
-    t.doc().ParIndex[2] = kSetNone;
+    t.doc().setCrossSectionSet(CrossSectionSet::None);
     LibraryLookup(t.session, xx, xx);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, "The element library holds no lines of Xx    ");
@@ -198,8 +198,8 @@ TEST_F(LibraryLookupTest, UnusableLibrariesAreReportedAndLeaveTheRowsAlone)
         test::LibraryFolder where(c.bytes);
         fresh.session.programFolder = where.path();
         Document& doc = fresh.doc();
-        doc.ParLibrary[0] = c.enabled ? 1 : 0;
-        doc.ParIndex[2] = kSetScofield;
+        doc.setLibraryLookupEnabled(c.enabled ? 1 : 0);
+        doc.setCrossSectionSet(CrossSectionSet::Scofield);
         doc.ElemCount = 1;
         doc.ElSymbol[1] = "Fe";
         doc.ElLine[1] = "2p3";
@@ -221,7 +221,7 @@ TEST_F(LibraryLookupTest, AMissingLibraryIsTheSharedFileError)
 {
     test::LibraryFolder empty({});
     t.session.programFolder = empty.path();
-    t.doc().ParLibrary[0] = 1;
+    t.doc().setLibraryLookupEnabled(1);
     LibraryLookup(t.session, 1, 1);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, FileErrorText(kErrFileNotFound, kContextLibrary, empty.path()) + "    ");
@@ -263,27 +263,27 @@ TEST_F(LibraryLookupTest, GeometryWeightsFollowTheModelType)
         doc.PolyPar[i] = 100.0f + static_cast<float>(i);
     struct Case {
         const char* what;
-        Integer model;
-        Integer sphereOption;
+        ModelType model;
+        bool sphereOption;
         float firstWeight;  // AngleWeight[1] afterwards; the test weights tell the records apart
     };
     const Case cases[] = {
-        {"sphere", kSphere, 0, 0.1f},
-        {"alternative sphere", kSphere, 1, 11.0f},
-        {"cylinder", kCylinder, 0, 1.0f},
-        {"polyhedron", kPolyhedron, 0, 101.0f},
-        {"plane leaves them", kPlane, 0, -7.0f},
+        {"sphere", ModelType::Sphere, 0, 0.1f},
+        {"alternative sphere", ModelType::Sphere, 1, 11.0f},
+        {"cylinder", ModelType::Cylinder, 0, 1.0f},
+        {"polyhedron", ModelType::Polyhedron, 0, 101.0f},
+        {"plane leaves them", ModelType::Plane, 0, -7.0f},
     };
     for (const Case& c : cases) {
         t.session.AngleWeight.fill(-7.0f);
-        doc.ParIndex[0] = c.model;
-        doc.ParIndex[12] = c.sphereOption;
+        doc.setModelType(c.model);
+        doc.setSingleRowOfSpheres(c.sphereOption);
         LoadGeometryWeights(t.session);
         EXPECT_FLOAT_EQ(t.session.AngleWeight[1], c.firstWeight) << c.what;
         EXPECT_FLOAT_EQ(t.session.AngleWeight[0], -7.0f) << c.what;  // index 0 is not a class
     }
     EXPECT_FLOAT_EQ(t.session.AngleWeight[9], -7.0f);
-    doc.ParIndex[0] = kCylinder;
+    doc.setModelType(ModelType::Cylinder);
     LoadGeometryWeights(t.session);
     EXPECT_FLOAT_EQ(t.session.AngleWeight[9], 9.0f);
     EXPECT_TRUE(messages().empty());
@@ -293,15 +293,15 @@ TEST_F(LibraryLookupTest, AsymmetryParameterNeedsNoLibraryForSLines)
 {
     test::LibraryFolder empty({});
     t.session.programFolder = empty.path();
-    EXPECT_EQ(AsymmetryParameter(t.session, 26, "2s", kSourceAl), 2.0f);
+    EXPECT_EQ(AsymmetryParameter(t.session, 26, "2s", ExcitationSource::AlKAlpha), 2.0f);
     EXPECT_TRUE(messages().empty());
 
     useLibrary(test::SmallLibrary());
-    EXPECT_FLOAT_EQ(AsymmetryParameter(t.session, 79, "4f7", kSourceMg), 0.5f);
-    EXPECT_EQ(AsymmetryParameter(t.session, 79, "4d5", kSourceMg), kAsymmetryNotFound);  // no d entry
-    EXPECT_EQ(AsymmetryParameter(t.session, 95, "2p", kSourceAl), kAsymmetryNotFound);   // beyond Zhigh + 3
-    EXPECT_FLOAT_EQ(AsymmetryParameter(t.session, 93, "2p", kSourceAl), 1.2f + 0.01f * 93);
-    EXPECT_EQ(AsymmetryParameter(t.session, 26, "2p", kSourceOther), kAsymmetryNotFound);
+    EXPECT_FLOAT_EQ(AsymmetryParameter(t.session, 79, "4f7", ExcitationSource::MgKAlpha), 0.5f);
+    EXPECT_EQ(AsymmetryParameter(t.session, 79, "4d5", ExcitationSource::MgKAlpha), kAsymmetryNotFound);  // no d entry
+    EXPECT_EQ(AsymmetryParameter(t.session, 95, "2p", ExcitationSource::AlKAlpha), kAsymmetryNotFound);   // beyond Zhigh + 3
+    EXPECT_FLOAT_EQ(AsymmetryParameter(t.session, 93, "2p", ExcitationSource::AlKAlpha), 1.2f + 0.01f * 93);
+    EXPECT_EQ(AsymmetryParameter(t.session, 26, "2p", ExcitationSource::Other), kAsymmetryNotFound);
 }
 
 }  // namespace

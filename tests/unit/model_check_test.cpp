@@ -56,9 +56,9 @@ TEST(TableCheck, FindingsOfTheWafer)
         {"infinite composition", [](Document& d) { d.LayerComp[2][3] = std::numeric_limits<float>::infinity(); }, kRange},
         {"layer 1 empty", [](Document& d) { d.LayerComp[1][4] = 0; }, "- The composition of layer \"Carbon\" not specified   \r\n"},
         {"bulk empty", [](Document& d) { d.LayerComp[0][1] = 0; }, "- The composition of bulk not specified   \r\n"},
-        {"polyhedron without factors", [](Document& d) { d.ParIndex[0] = kPolyhedron; },
+        {"polyhedron without factors", [](Document& d) { d.setModelType(ModelType::Polyhedron); },
          "- Geometry correction factors of the Layers-on-Polyhedron model not specified    \r\n"},
-        {"polyhedron with a factor", [](Document& d) { d.ParIndex[0] = kPolyhedron; d.PolyPar[9] = 0.3f; }, ""},
+        {"polyhedron with a factor", [](Document& d) { d.setModelType(ModelType::Polyhedron); d.PolyPar[9] = 0.3f; }, ""},
         // An element's electrons cross every layer above the region they leave,
         // also where the element is absent, and never a layer below it.
         {"bulk Si through the carbon", [](Document& d) { d.LayerIMFP[1][1] = 0; }, kNoImfp},
@@ -141,7 +141,7 @@ std::string analysis(int layers, int elements, const Change& change, Session* ke
 {
     test::TestSession t;
     Session& s = keep != nullptr ? *keep : t.session;
-    test::BuildSample(s, {kPlane, layers, elements, 2, false});
+    test::BuildSample(s, {ModelType::Plane, layers, elements, 2, false});
     change(s.doc);
     int errors = 0;
     std::string message;

@@ -48,7 +48,7 @@ struct Sample {
 
 TEST(ModelErrorTrap, LayersThickerThanTheSphereRadiusAreAnInvalidCallInTheCurvedRoutine)
 {
-    Sample s({kSphere, 2, 3, 1, false}, 2.0f);
+    Sample s({ModelType::Sphere, 2, 3, 1, false}, 2.0f);
     EXPECT_TRUE(ModelCalculation(s.t.session, {0.0, 0.9, 1.0}, 0.0));
     EXPECT_FALSE(ModelCalculation(s.t.session, {0.0, 0.9, 1.2}, 0.0));
     EXPECT_EQ(s.model().ModelErrFlag, kRoutineCurved);
@@ -67,28 +67,28 @@ TEST(ModelErrorTrap, EachGeometryReportsItsOwnRoutine)
 {
     {
         // exp(2000 / 1.3) overflows.
-        Sample s({kPlane, 1, 2, 1, false});
+        Sample s({ModelType::Plane, 1, 2, 1, false});
         EXPECT_FALSE(ModelCalculation(s.t.session, {0.0, -2000.0}, 0.0));
         EXPECT_EQ(s.model().ModelErrFlag, kRoutinePlane);
         EXPECT_EQ(s.model().ModelErrNo, kErrOverflow);
     }
     {
         // Emission along the surface: the depth scale L cos(theta) is 0.
-        Sample s({kPlane, 1, 2, 1, false});
+        Sample s({ModelType::Plane, 1, 2, 1, false});
         EXPECT_FALSE(PlaneIntensity(s.model().Regions, {0.0, 1.0}, 1, 0.0, s.model()));
         EXPECT_EQ(s.model().ModelErrFlag, kRoutinePlane);
         EXPECT_EQ(s.model().ModelErrNo, kErrDivisionByZero);
     }
     {
-        Sample s({kPlane, 1, 2, 1, false}, 0.0f);
+        Sample s({ModelType::Plane, 1, 2, 1, false}, 0.0f);
         EXPECT_FALSE(ModelCalculation(s.t.session, {0.0, -2000.0}, 0.0));
-        s.t.doc().ParIndex[0] = kCylinder;
+        s.t.doc().setModelType(ModelType::Cylinder);
         EXPECT_FALSE(ModelCalculation(s.t.session, {0.0, -2000.0}, 0.0));
         EXPECT_EQ(s.model().ModelErrFlag, kRoutineCurved);
         EXPECT_EQ(s.model().ModelErrNo, kErrOverflow);
     }
     {
-        Sample s({kNanotube, 1, 2, 1, false}, 5.0f);
+        Sample s({ModelType::Nanotube, 1, 2, 1, false}, 5.0f);
         TubeChords chords;
         chords.P[3][1] = -1e4;
         EXPECT_FALSE(NanotubeIntensity(s.model().Regions, chords, 1, 2, s.model()));
@@ -97,8 +97,8 @@ TEST(ModelErrorTrap, EachGeometryReportsItsOwnRoutine)
     }
     {
         // The Oxide-Layer model has no region geometry to calculate.
-        Sample s({kPlane, 1, 2, 1, false});
-        s.t.doc().ParIndex[0] = kOxideLayer;
+        Sample s({ModelType::Plane, 1, 2, 1, false});
+        s.t.doc().setModelType(ModelType::OxideLayer);
         EXPECT_FALSE(ModelCalculation(s.t.session, {0.0, 1.0}, 0.0));
         EXPECT_EQ(s.model().ModelErrFlag, kRoutineModelCalculation);
         EXPECT_EQ(s.model().ModelErrNo, kErrSubscript);

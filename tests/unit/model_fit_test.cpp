@@ -49,7 +49,7 @@ TEST_P(AutofitRoundTrip, RecoversTheStructure)
     doc.MultiLayers = static_cast<Integer>(c.multiLayers);
     doc.SampleRadius = c.radius;
     doc.InnerRadius = c.innerRadius;
-    doc.ParIndex[13] = c.modifiedTube ? 1 : 0;
+    doc.setModifiedTubeLayer(c.modifiedTube ? 1 : 0);
     if (c.islands)
         MakeIslandOfRowsTwoAndThree(doc);
     ASSERT_TRUE(test::SimulateMeasurement(s, c.thick, c.coverage));
@@ -72,21 +72,21 @@ TEST_P(AutofitRoundTrip, RecoversTheStructure)
 
 INSTANTIATE_TEST_SUITE_P(
     EveryGeometry, AutofitRoundTrip,
-    testing::Values(RoundTrip{"Plane", {kPlane, 2, 3, 1, false}, {0.0, 1.3, 2.1}},
-                    RoundTrip{"PlaneThreeLayers", {kPlane, 3, 6, 1, false}, {0.0, 0.9, 2.4, 1.6}},
-                    RoundTrip{"PlaneMultilayer", {kPlane, 2, 4, 1, false}, {0.0, 0.5, 0.3}, 3},
-                    RoundTrip{"PlaneAngleResolved", {kPlane, 2, 3, 10, true}, {0.0, 1.3, 2.1}},
-                    RoundTrip{"Sphere", {kSphere, 3, 5, 1, false}, {0.0, 0.7, 1.1, 0.9}, 1, 10.0f},
-                    RoundTrip{"SphereFlat", {kSphere, 2, 3, 1, false}, {0.0, 1.3, 2.1}},
-                    RoundTrip{"Cylinder", {kCylinder, 2, 4, 1, false}, {0.0, 0.6, 1.4}, 1, 6.0f},
-                    RoundTrip{"Polyhedron", {kPolyhedron, 2, 4, 1, false}, {0.0, 0.8, 1.2}, 1, 25.0f},
-                    RoundTrip{"Nanotube", {kNanotube, 3, 6, 1, false}, {0.0, 0.4, 0.6, 0.5}, 1, 5.0f, 3.5f},
-                    RoundTrip{"NanotubeModifiedLayer", {kNanotube, 2, 4, 1, false}, {0.0, 0.5, 0.7}, 1, 15.0f, 8.0f,
+    testing::Values(RoundTrip{"Plane", {ModelType::Plane, 2, 3, 1, false}, {0.0, 1.3, 2.1}},
+                    RoundTrip{"PlaneThreeLayers", {ModelType::Plane, 3, 6, 1, false}, {0.0, 0.9, 2.4, 1.6}},
+                    RoundTrip{"PlaneMultilayer", {ModelType::Plane, 2, 4, 1, false}, {0.0, 0.5, 0.3}, 3},
+                    RoundTrip{"PlaneAngleResolved", {ModelType::Plane, 2, 3, 10, true}, {0.0, 1.3, 2.1}},
+                    RoundTrip{"Sphere", {ModelType::Sphere, 3, 5, 1, false}, {0.0, 0.7, 1.1, 0.9}, 1, 10.0f},
+                    RoundTrip{"SphereFlat", {ModelType::Sphere, 2, 3, 1, false}, {0.0, 1.3, 2.1}},
+                    RoundTrip{"Cylinder", {ModelType::Cylinder, 2, 4, 1, false}, {0.0, 0.6, 1.4}, 1, 6.0f},
+                    RoundTrip{"Polyhedron", {ModelType::Polyhedron, 2, 4, 1, false}, {0.0, 0.8, 1.2}, 1, 25.0f},
+                    RoundTrip{"Nanotube", {ModelType::Nanotube, 3, 6, 1, false}, {0.0, 0.4, 0.6, 0.5}, 1, 5.0f, 3.5f},
+                    RoundTrip{"NanotubeModifiedLayer", {ModelType::Nanotube, 2, 4, 1, false}, {0.0, 0.5, 0.7}, 1, 15.0f, 8.0f,
                               true},
                     RoundTrip{"LargeAngleResolvedNanotube", test::LargeNanotube(), test::LargeNanotubeThicknesses(), 1,
                               8.0f, 6.0f},
-                    RoundTrip{"PlaneIslands", {kPlane, 1, 3, 1, false}, {0.0, 1.8}, 1, 0.0f, 0.0f, false, true, 0.6},
-                    RoundTrip{"SphereIslandsAngleResolved", {kSphere, 1, 3, 5, true}, {0.0, 1.8}, 1, 20.0f, 0.0f, false,
+                    RoundTrip{"PlaneIslands", {ModelType::Plane, 1, 3, 1, false}, {0.0, 1.8}, 1, 0.0f, 0.0f, false, true, 0.6},
+                    RoundTrip{"SphereIslandsAngleResolved", {ModelType::Sphere, 1, 3, 5, true}, {0.0, 1.8}, 1, 20.0f, 0.0f, false,
                               true, 0.45}),
     [](const testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.name); });
 
@@ -118,7 +118,7 @@ struct PlaneFit {
 
 TEST(FitDriver, LinkedLayersShareOneParameter)
 {
-    PlaneFit f({kPlane, 3, 4, 1, false}, {0.0, 0.9, 0.9, 1.7});
+    PlaneFit f({ModelType::Plane, 3, 4, 1, false}, {0.0, 0.9, 0.9, 1.7});
     f.doc.LayerLink[2] = 1;
     const FitOutcome outcome = f.fitFrom({0.0, 1.2, 0.4, 1.3});
     EXPECT_FALSE(outcome.failed);
@@ -133,7 +133,7 @@ TEST(FitDriver, LinkedLayersShareOneParameter)
 TEST(FitDriver, RefusesWhenNothingIsFreeOrTooFewElementsRemain)
 {
     {
-        PlaneFit f({kPlane, 2, 3, 1, false}, {0.0, 1.3, 2.1});
+        PlaneFit f({ModelType::Plane, 2, 3, 1, false}, {0.0, 1.3, 2.1});
         f.doc.LayerLink[1] = -1;
         f.doc.LayerLink[2] = -1;
         EXPECT_TRUE(f.fitFrom({0.0, 1.0, 1.0}).failed);
@@ -143,7 +143,7 @@ TEST(FitDriver, RefusesWhenNothingIsFreeOrTooFewElementsRemain)
     }
     {
         // Two free layers, two usable element rows besides the reference: m = n = 2 is enough.
-        PlaneFit f({kPlane, 2, 3, 1, false}, {0.0, 1.3, 2.1});
+        PlaneFit f({ModelType::Plane, 2, 3, 1, false}, {0.0, 1.3, 2.1});
         EXPECT_FALSE(f.fitFrom({0.0, 1.0, 1.0}).failed);
         f.doc.ElModelFlag[3] = 1;
         EXPECT_TRUE(f.fitFrom({0.0, 1.0, 1.0}).failed);
@@ -154,7 +154,7 @@ TEST(FitDriver, RefusesWhenNothingIsFreeOrTooFewElementsRemain)
 TEST(FitDriver, AThicknessBeyondFiveImfpsIsOutOfRange)
 {
     // The largest IMFP of this sample is 1.49 nm, so 7.45 nm is the bound; 8 nm is fitted and flagged.
-    PlaneFit f({kPlane, 1, 2, 1, false}, {0.0, 8.0});
+    PlaneFit f({ModelType::Plane, 1, 2, 1, false}, {0.0, 8.0});
     ASSERT_DOUBLE_EQ(f.s.model.MaxThick, 5.0 * 1.49f);
     EXPECT_TRUE(f.fitFrom({0.0, 6.0}).failed);
     EXPECT_EQ(f.texts(), std::vector<std::string>{"Some of the results are out of the expected range.    \r\n"
@@ -167,7 +167,7 @@ TEST(FitDriver, TrappedErrorsEndTheFitWithTheirMessage)
 {
     {
         // A sphere of radius 2 nm cannot carry 2.5 nm of layers: the chord has no meaning.
-        PlaneFit f({kSphere, 2, 3, 1, false}, {0.0, 0.4, 0.6});
+        PlaneFit f({ModelType::Sphere, 2, 3, 1, false}, {0.0, 0.4, 0.6});
         f.doc.SampleRadius = 2.0f;
         ASSERT_TRUE(test::SimulateMeasurement(f.s, {0.0, 0.4, 0.6}, 0.0));
         EXPECT_TRUE(f.fitFrom({0.0, 1.0, 1.5}).failed);
@@ -180,7 +180,7 @@ TEST(FitDriver, TrappedErrorsEndTheFitWithTheirMessage)
     }
     {
         // The reference element has no measured value: the measured ratios divide by zero.
-        PlaneFit f({kPlane, 2, 3, 1, false}, {0.0, 1.3, 2.1});
+        PlaneFit f({ModelType::Plane, 2, 3, 1, false}, {0.0, 1.3, 2.1});
         f.s.res.ResultValue[1][1] = 0.0f;
         f.s.res.RefElem = 2;
         EXPECT_TRUE(f.fitFrom({0.0, 1.0, 1.0}).failed);
@@ -193,7 +193,7 @@ TEST(FitDriver, TrappedErrorsEndTheFitWithTheirMessage)
 /// from the solution the substrate's signal is flat in the thickness.
 PlaneFit SubstrateAgainstLayer(int tiltDegrees)
 {
-    PlaneFit f({kPlane, 1, 3, 1, false}, {});
+    PlaneFit f({ModelType::Plane, 1, 3, 1, false}, {});
     f.doc.LabelText[1][4] = std::to_string(tiltDegrees);
     EXPECT_TRUE(test::SimulateMeasurement(f.s, {0.0, 0.5}, 0.0));
     f.s.model.ModelRefElem = 2;
@@ -230,10 +230,10 @@ TEST(FitDriver, AFlatStartEndsWithTheGradientMessage)
 TEST(Autofit, ModifiedTubeLayerThickerThanTheWallIsRefused)
 {
     test::TestSession t;
-    test::BuildSample(t.session, {kNanotube, 2, 4, 1, false});
+    test::BuildSample(t.session, {ModelType::Nanotube, 2, 4, 1, false});
     t.doc().SampleRadius = 4.0f;
     t.doc().InnerRadius = 3.0f;
-    t.doc().ParIndex[13] = 1;
+    t.doc().setModifiedTubeLayer(1);
     ASSERT_TRUE(test::SimulateMeasurement(t.session, {0.0, 0.3, 0.4}, 0.0));
     test::PrepareFit(t.session);
     t.doc().LayerThick = {0.0, 0.6, 0.5};

@@ -37,7 +37,7 @@ TEST_P(ProductionMatchesOracle, ToTwelveDigits)
     doc.MultiLayers = static_cast<Integer>(c.multiLayers);
     doc.SampleRadius = c.radius;
     doc.InnerRadius = c.innerRadius;
-    doc.ParIndex[13] = c.modifiedTube ? 1 : 0;
+    doc.setModifiedTubeLayer(c.modifiedTube ? 1 : 0);
     if (c.islands) {
         doc.IslandMode = 1;
         doc.LayerKind[1] = 2;
@@ -58,25 +58,25 @@ TEST_P(ProductionMatchesOracle, ToTwelveDigits)
 
 INSTANTIATE_TEST_SUITE_P(
     EveryGeometry, ProductionMatchesOracle,
-    testing::Values(OracleCase{"Plane", {kPlane, 3, 6, 1, false}, 1, false, 0, 0, false},
-                    OracleCase{"PlaneMultilayer", {kPlane, 2, 5, 1, false}, 4, false, 0, 0, false},
-                    OracleCase{"PlaneAngleResolved", {kPlane, 2, 4, 12, true}, 1, false, 0, 0, false},
-                    OracleCase{"PlaneIslands", {kPlane, 2, 4, 5, true}, 3, true, 0, 0, false},
-                    OracleCase{"Sphere", {kSphere, 3, 6, 1, false}, 1, false, 12.0f, 0, false},
-                    OracleCase{"SphereMultilayer", {kSphere, 2, 5, 1, false}, 3, false, 40.0f, 0, false},
-                    OracleCase{"SphereFlat", {kSphere, 2, 5, 3, true}, 2, false, 0, 0, false},
-                    OracleCase{"Cylinder", {kCylinder, 4, 8, 1, false}, 1, false, 20.0f, 0, false},
-                    OracleCase{"PolyhedronIslands", {kPolyhedron, 3, 7, 1, false}, 1, true, 15.0f, 0, false},
+    testing::Values(OracleCase{"Plane", {ModelType::Plane, 3, 6, 1, false}, 1, false, 0, 0, false},
+                    OracleCase{"PlaneMultilayer", {ModelType::Plane, 2, 5, 1, false}, 4, false, 0, 0, false},
+                    OracleCase{"PlaneAngleResolved", {ModelType::Plane, 2, 4, 12, true}, 1, false, 0, 0, false},
+                    OracleCase{"PlaneIslands", {ModelType::Plane, 2, 4, 5, true}, 3, true, 0, 0, false},
+                    OracleCase{"Sphere", {ModelType::Sphere, 3, 6, 1, false}, 1, false, 12.0f, 0, false},
+                    OracleCase{"SphereMultilayer", {ModelType::Sphere, 2, 5, 1, false}, 3, false, 40.0f, 0, false},
+                    OracleCase{"SphereFlat", {ModelType::Sphere, 2, 5, 3, true}, 2, false, 0, 0, false},
+                    OracleCase{"Cylinder", {ModelType::Cylinder, 4, 8, 1, false}, 1, false, 20.0f, 0, false},
+                    OracleCase{"PolyhedronIslands", {ModelType::Polyhedron, 3, 7, 1, false}, 1, true, 15.0f, 0, false},
                     OracleCase{"Nanotube", test::LargeNanotube(), 1, false, 8.0f, 6.0f, false},
-                    OracleCase{"NanotubeThinWall", {kNanotube, 2, 5, 1, false}, 1, false, 3.0f, 2.8f, false},
-                    OracleCase{"NanotubeModified", {kNanotube, 3, 6, 1, false}, 1, false, 8.0f, 4.0f, true},
-                    OracleCase{"NanotubeIslands", {kNanotube, 2, 5, 3, true}, 1, true, 5.0f, 3.5f, false}),
+                    OracleCase{"NanotubeThinWall", {ModelType::Nanotube, 2, 5, 1, false}, 1, false, 3.0f, 2.8f, false},
+                    OracleCase{"NanotubeModified", {ModelType::Nanotube, 3, 6, 1, false}, 1, false, 8.0f, 4.0f, true},
+                    OracleCase{"NanotubeIslands", {ModelType::Nanotube, 2, 5, 3, true}, 1, true, 5.0f, 3.5f, false}),
     [](const testing::TestParamInfo<OracleCase>& info) { return std::string(info.param.name); });
 
 /// One plane sample, set up.
 struct PlaneSample {
     test::TestSession t;
-    explicit PlaneSample(SampleShape shape = {kPlane, 2, 3, 1, false})
+    explicit PlaneSample(SampleShape shape = {ModelType::Plane, 2, 3, 1, false})
     {
         EXPECT_TRUE(test::BuildAndSetUp(t.session, shape));
     }
@@ -101,7 +101,7 @@ TEST(PlaneIntensity, ZeroThicknessLeavesOnlyTheUnattenuatedBulk)
 TEST(PlaneIntensity, SplittingTheBulkIntoLayersOfItsMaterialKeepsTheIntensity)
 {
     // anchors 3.4: N artificial layers of the substrate material sum to the undivided bulk.
-    PlaneSample s({kPlane, 3, 1, 1, false});
+    PlaneSample s({ModelType::Plane, 3, 1, 1, false});
     Document& doc = s.t.doc();
     for (int row = 1; row <= 3; ++row) {
         doc.LayerComp[row][1] = doc.LayerComp[0][1];
@@ -117,7 +117,7 @@ TEST(PlaneIntensity, SplittingTheBulkIntoLayersOfItsMaterialKeepsTheIntensity)
 TEST(PlaneIntensity, DifferentImfpOverlayerRatioAnchor)
 {
     // anchors 3.4: Lo = 2.0 nm, Ls = 2.5 nm, theta = 0, R_inf = 1, d = 3.0 nm -> Io/Is = 2.579299.
-    PlaneSample s({kPlane, 1, 2, 1, false});
+    PlaneSample s({ModelType::Plane, 1, 2, 1, false});
     Document& doc = s.t.doc();
     doc.LayerIMFP[0][1] = 2.5f;
     doc.LayerIMFP[1][2] = 2.0f;
@@ -135,7 +135,7 @@ TEST(PlaneIntensity, DifferentImfpOverlayerRatioAnchor)
 TEST(CurvedPaths, RadiusZeroIsTheFlatPathAndAHugeRadiusTendsToIt)
 {
     // Polar-angle classes: facet tilts 0..80 degrees, sphere and cylinder bands centred at 5..85.
-    for (const auto& [modelType, firstDegrees] : {std::pair{kSphere, 5}, {kCylinder, 5}, {kPolyhedron, 0}}) {
+    for (const auto& [modelType, firstDegrees] : {std::pair{ModelType::Sphere, 5}, {ModelType::Cylinder, 5}, {ModelType::Polyhedron, 0}}) {
         test::TestSession t;
         ASSERT_TRUE(test::BuildAndSetUp(t.session, {modelType, 3, 6, 1, false}));
         const LayerTable<double> thick = {0.0, 0.5, 1.2, 0.8};
@@ -150,7 +150,7 @@ TEST(CurvedPaths, RadiusZeroIsTheFlatPathAndAHugeRadiusTendsToIt)
         t.doc().SampleRadius = 2.5e6f;  // a million times the 2.5 nm stack
         ASSERT_TRUE(ModelCalculation(t.session, thick, 0.0));
         for (int e = 1; e <= 6; ++e)
-            EXPECT_NEAR(model.CalcIntensity[e], flatIntensities[e], 1e-3 * flatIntensities[e]) << modelType;
+            EXPECT_NEAR(model.CalcIntensity[e], flatIntensities[e], 1e-3 * flatIntensities[e]) << CodeOf(modelType);
     }
 }
 
@@ -171,7 +171,7 @@ TEST(Islands, FullCoverageIsTheLayerModelAndNoCoverageTheBareSubstrate)
     const LayerTable<double> thick = {0.0, 1.1, 0.6};
     auto intensities = [&](bool islands, double coverage, double islandThickness) {
         test::TestSession t;
-        EXPECT_TRUE(test::BuildAndSetUp(t.session, {kSphere, 2, 3, 1, false}, 30.0f));
+        EXPECT_TRUE(test::BuildAndSetUp(t.session, {ModelType::Sphere, 2, 3, 1, false}, 30.0f));
         t.doc().IslandMode = islands ? 1 : 0;
         t.doc().LayerKind[1] = islands ? 2 : 1;
         EXPECT_TRUE(ModelCalculation(t.session, {0.0, islandThickness, thick[2]}, coverage));
@@ -184,7 +184,7 @@ TEST(Islands, FullCoverageIsTheLayerModelAndNoCoverageTheBareSubstrate)
 TEST(AngleResolved, EachExperimentSumsToOneHundred)
 {
     test::TestSession t;
-    ASSERT_TRUE(test::BuildAndSetUp(t.session, {kPlane, 2, 4, 6, true}));
+    ASSERT_TRUE(test::BuildAndSetUp(t.session, {ModelType::Plane, 2, 4, 6, true}));
     ASSERT_TRUE(ModelCalculation(t.session, {0.0, 0.8, 1.5}, 0.0));
     for (int j = 1; j <= 6; ++j) {
         double sum = 0.0;

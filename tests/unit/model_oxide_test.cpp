@@ -31,7 +31,7 @@ TEST(OxideLayerResults, EveryExperimentFromItsPeaksAndTilt)
 {
     test::TestSession t;
     Document& doc = t.doc();
-    doc.ParIndex[0] = kOxideLayer;
+    doc.setModelType(ModelType::OxideLayer);
     doc.ElemCount = 2;
     doc.ExpCount = 4;
     doc.LayerCount = 1;

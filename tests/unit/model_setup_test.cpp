@@ -20,7 +20,7 @@ constexpr const char* kAlwaysZero = "Incorrect dataset. Intensity always 0    ";
 TEST(ModelSetup, ReferenceIsTheFirstRowWithAMeasuredValueFromRefElemOn)
 {
     test::TestSession t;
-    test::BuildSample(t.session, {kPlane, 1, 4, 2, false});
+    test::BuildSample(t.session, {ModelType::Plane, 1, 4, 2, false});
     auto& values = t.session.res.ResultValue[2];
     values = {};
     values[1] = 5.0f;
@@ -62,7 +62,7 @@ TEST(ModelSetup, EmissionCosinesFollowTheTiltLabelAndItsUnit)
                          Case{"60", 0, 0, '.', 1.0}, Case{"41,41", 0, 1, ',', std::cos(41.41 * M_PI / 180.0)},
                          Case{"tilted", 0, 1, '.', 1.0}}) {
         test::TestSession t;
-        test::BuildSample(t.session, {kPlane, 1, 2, 3, false});
+        test::BuildSample(t.session, {ModelType::Plane, 1, 2, 3, false});
         t.session.DecSep = c.decSep;
         t.session.res.ResultValue[3][1] = 1.0f;
         t.doc().LabelText[3][4] = c.tilt;
@@ -76,7 +76,7 @@ TEST(ModelSetup, EmissionCosinesFollowTheTiltLabelAndItsUnit)
 TEST(ModelSetup, AngleResolvedModeTakesEveryExperimentsTiltAndWarnsWhenNoneIsGiven)
 {
     test::TestSession t;
-    test::BuildSample(t.session, {kPlane, 1, 2, 4, true});
+    test::BuildSample(t.session, {ModelType::Plane, 1, 2, 4, true});
     t.session.res.ResultValue[1][1] = 1.0f;
     ASSERT_TRUE(ModelSetup(t.session, 1));
     for (int j = 1; j <= 4; ++j)
@@ -111,7 +111,7 @@ TEST(ImfpNeeded, EveryLayerAboveTheDeepestOccurrence)
                 EXPECT_EQ(ImfpNeeded(doc, row, x.element), x.rows[row]) << what << " element " << x.element
                                                                          << " row " << row;
     };
-    doc.ParIndex[0] = kSphere;
+    doc.setModelType(ModelType::Sphere);
     check({{1, {false, true, true, false}},
            {2, {true, true, true, true}},
            {3, {false, false, false, false}},
@@ -122,7 +122,7 @@ TEST(ImfpNeeded, EveryLayerAboveTheDeepestOccurrence)
           "multilayer");
     doc.IslandMode = 1;
     check({{1, {false, true, true, false}}}, "islands use one stack");
-    doc.ParIndex[0] = kNanotube;
+    doc.setModelType(ModelType::Nanotube);
     check({{1, {true, true, true, true}}, {3, {false, false, false, false}}}, "nanotube");
     EXPECT_FALSE(ImfpNeeded(doc, 4, 1));
 }
@@ -131,7 +131,7 @@ TEST(ModelSetup, AMissingImfpIsRefusedOnlyWhereElectronsCrossIt)
 {
     const LayerTable<double> thick = {0.0, 0.8, 1.1, 0.6};
     auto calculate = [&](int row, int element, float imfp, test::TestSession& t) {
-        test::BuildAndSetUp(t.session, {kPlane, 3, 4, 1, false});
+        test::BuildAndSetUp(t.session, {ModelType::Plane, 3, 4, 1, false});
         t.doc().LayerIMFP[row][element] = imfp;
         return ModelSetup(t.session, 1) && ModelCalculation(t.session, thick, 0.0);
     };
@@ -155,7 +155,7 @@ TEST(ModelSetup, AMissingImfpIsRefusedOnlyWhereElectronsCrossIt)
 TEST(ModelSetup, StaleResultsAreRecomputedWithoutAttenuationCorrection)
 {
     test::TestSession t;
-    test::BuildSample(t.session, {kPlane, 1, 2, 1, false});
+    test::BuildSample(t.session, {ModelType::Plane, 1, 2, 1, false});
     Document& doc = t.doc();
     doc.RecalcNeeded = true;
     doc.ElOmit[2] = true;
@@ -174,7 +174,7 @@ TEST(RelativeIntensities, HistoryQSumAndReferenceChange)
 {
     test::TestSession t;
     Session& s = t.session;
-    test::BuildSample(s, {kPlane, 2, 3, 1, false});
+    test::BuildSample(s, {ModelType::Plane, 2, 3, 1, false});
     ASSERT_TRUE(test::SimulateMeasurement(s, {0.0, 1.0, 2.0}, 0.0));
     const CalcHistory& h = s.model.History;
     auto calculate = [&](const LayerTable<double>& thick) {

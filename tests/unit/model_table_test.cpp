@@ -137,7 +137,7 @@ TEST(TransferModelTable, LayersCountedByNameUnnamedRowsClearedForeignGridsRefuse
     test::BuildOxidisedWafer(doc);
     doc.LayerBandGap = {-1.0f, 5.0f, 9.0f};
     doc.LayerValElec[2] = 16;
-    doc.LayerMatClass[2] = kClassInorganic;
+    doc.setLayerClass(2, MaterialClass::Inorganic);
     TextGrid grid;
     LoadModelTable(t.session, grid);
 

@@ -22,20 +22,21 @@ void FillRandomDocument(Document& d, std::mt19937& rng)
     const char* const lines[] = {"1s", "2p", "3p", "4d"};
     const char* const states[] = {"", "Ox"};
 
-    d.ParIndex[1] = static_cast<Integer>(pick(0, 2));
-    d.ParNumber[6] = real(200, 3000);
-    d.ExcEnergy = ExcitationEnergy(d, d.ParIndex[1]);
-    d.ParIndex[2] = static_cast<Integer>(pick(0, 4));
-    d.ParIndex[3] = static_cast<Integer>(std::array{0, 2, 4}[static_cast<std::size_t>(pick(0, 2))]);
-    d.ParNumber[0] = real(0, 1.5);
-    d.ParIndex[4] = static_cast<Integer>(pick(0, 1));
-    d.ParIndex[5] = static_cast<Integer>(pick(0, 3));
-    d.ParIndex[6] = static_cast<Integer>(pick(0, 2));
-    d.ParNumber[4] = real(0, 180);
-    d.ParIndex[7] = static_cast<Integer>(pick(0, 3));
-    d.ParNumber[5] = real(-3, 13);
-    d.ParIndex[8] = static_cast<Integer>(pick(0, 2));
-    d.ParIndex[10] = static_cast<Integer>(pick(0, 1));
+    d.setSource(static_cast<ExcitationSource>(pick(0, 2)));
+    d.setOtherSourceEnergy(real(200, 3000));
+    d.ExcEnergy = ExcitationEnergy(d, d.source());
+    d.setCrossSectionSet(static_cast<CrossSectionSet>(pick(0, 4)));
+    d.setHomogeneousImfpMethod(std::array{ImfpMethod::None, ImfpMethod::Exponential,
+                                          ImfpMethod::Jablonski}[static_cast<std::size_t>(pick(0, 2))]);
+    d.setImfpExponent(real(0, 1.5));
+    d.setSeparateContamination(static_cast<Integer>(pick(0, 1)));
+    d.setContaminationMethod(static_cast<ContaminationMethod>(pick(0, 3)));
+    d.setAngularMethod(static_cast<AngularMethod>(pick(0, 2)));
+    d.setSourceAnalyserAngle(real(0, 180));
+    d.setTransmissionType(static_cast<TransmissionType>(pick(0, 3)));
+    d.setTransmissionExponent(real(-3, 13));
+    d.setMultilineApproach(static_cast<MultilineApproach>(pick(0, 2)));
+    d.setSeparateMatrixValues(static_cast<Integer>(pick(0, 1)));
 
     d.ExpCount = static_cast<Integer>(pick(1, 4));
     d.ElemCount = static_cast<Integer>(pick(1, 8));

@@ -33,8 +33,8 @@ struct QuantSession : test::TestSession {
     explicit QuantSession(const std::vector<Line>& lines)
     {
         Document& d = doc();
-        d.ParIndex[1] = kSourceAl;
-        d.ExcEnergy = ExcitationEnergy(d, kSourceAl);
+        d.setSource(ExcitationSource::AlKAlpha);
+        d.ExcEnergy = ExcitationEnergy(d, ExcitationSource::AlKAlpha);
         for (const Line& l : lines) {
             const int row = ++d.ElemCount;
             d.ElSymbol[row] = l.symbol;
@@ -173,7 +173,7 @@ TEST(Quantification, AverageCombinesTheLinesOfOneState)
     QuantSession t({{"Fe", "Ox", 3, 3, 55.845f, {10, 10}},
                     {"O", "", 0, 0, kO, {60, 60}},
                     {"Fe", "Ox", 3, 3, 55.845f, {30, kEmptyValue}}});
-    t.doc().ParIndex[8] = kMultilineAverage;
+    t.doc().setMultilineApproach(MultilineApproach::Average);
     Quantify(t.session, kAtomicPercent);
     ASSERT_EQ(t.session.res.ResElemCount, 2);
     EXPECT_EQ(t.session.res.ResSymbol[1].trimmedText(), "Fe");
@@ -189,8 +189,8 @@ TEST(Quantification, EbelWithOneLinePerElementEqualsAverage)
                                      {"O", "", 0, 0, kO, {40, 20, 9}}};
     QuantSession average(lines);
     QuantSession ebel(lines);
-    average.doc().ParIndex[8] = kMultilineAverage;
-    ebel.doc().ParIndex[8] = kMultilineEbel;
+    average.doc().setMultilineApproach(MultilineApproach::Average);
+    ebel.doc().setMultilineApproach(MultilineApproach::Ebel);
     for (int type = 0; type < kResultTypeCount; ++type) {
         Quantify(average.session, type);
         Quantify(ebel.session, type);
@@ -205,7 +205,7 @@ TEST(Quantification, EbelLevelIsTheWeightedGeometricMean)
     QuantSession t({{"Fe", "", 0, 0, 55.845f, {100, 50}, 10.0f},
                     {"Fe", "", 0, 0, 55.845f, {300, 200}, 7.5f},
                     {"O", "", 0, 0, kO, {10, 10}}});
-    t.doc().ParIndex[8] = kMultilineEbel;
+    t.doc().setMultilineApproach(MultilineApproach::Ebel);
     Quantify(t.session, kAtomicPercent);
     ASSERT_EQ(t.session.res.ResElemCount, 2);
     EXPECT_NEAR(t.session.corr.CorrIntensity[1][1], std::exp((100 * std::log(10.0) + 300 * std::log(40.0)) / 400),
@@ -271,8 +271,8 @@ TEST(Quantification, PreliminaryCompositionIgnoresImfpAndExcludedRows)
 {
     QuantSession t({{"Si", "", 4, 2, kSi, {30}}, {"O", "", 0, 0, kO, {70}}, {"C", "", 0, 0, 12.011f, {50}}});
     t.doc().BindEnergy[1] = 1000.0f;
-    t.doc().ParIndex[3] = kImfpExponential;
-    t.doc().ParNumber[0] = 1.0f;
+    t.doc().setHomogeneousImfpMethod(ImfpMethod::Exponential);
+    t.doc().setImfpExponent(1.0f);
     t.doc().ElOmit[3] = true;
     PreliminaryComposition(t.session);
     EXPECT_FLOAT_EQ(t.value(1, 1), 30.0f);

@@ -49,13 +49,13 @@ TEST(ScaleToCounts, BringsTheLargestIntensityToSixDigits)
 struct SimulationSample {
     explicit SimulationSample(bool angleResolved = false)
     {
-        test::BuildSample(s, {kPlane, 2, 3, 1, angleResolved});
-        doc.ParIndex[1] = kSourceAl;
-        doc.ExcEnergy = ExcitationEnergy(doc, kSourceAl);
-        doc.ParIndex[2] = kCrossSectionNone;
-        doc.ParIndex[5] = kContaminationNone;
-        doc.ParIndex[6] = kAngularNone;
-        doc.ParIndex[7] = kTransmissionNone;
+        test::BuildSample(s, {ModelType::Plane, 2, 3, 1, angleResolved});
+        doc.setSource(ExcitationSource::AlKAlpha);
+        doc.ExcEnergy = ExcitationEnergy(doc, ExcitationSource::AlKAlpha);
+        doc.setCrossSectionSet(CrossSectionSet::None);
+        doc.setContaminationMethod(ContaminationMethod::None);
+        doc.setAngularMethod(AngularMethod::None);
+        doc.setTransmissionType(TransmissionType::None);
         const float crossSections[] = {0.0f, 1.0f, 2.0f, 0.5f};
         for (int e = 1; e <= 3; ++e) {
             doc.CrossSect[e] = crossSections[e];
@@ -210,7 +210,7 @@ TEST(Simulation, RefusedInputOrAnInterruptedCalculationWritesNothing)
             m.doc.LayerKind[1] = 2;
         }
         if (c.radius > 0.0f) {
-            m.doc.ParIndex[0] = kSphere;
+            m.doc.setModelType(ModelType::Sphere);
             m.doc.SampleRadius = c.radius;
         }
         const Document before = m.doc;
