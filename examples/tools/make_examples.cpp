@@ -48,7 +48,7 @@ void writeFloatGlass(const std::filesystem::path& programFolder, const std::file
         d.LabelText[e + 1][2] = spots[e];
     }
     w.setComposition(fractions, 11);
-    w.session().res.ResType = kOxideMolarPercent;
+    w.results().ResType = kOxideMolarPercent;
     std::cout << "float glass\n";
     w.report(kOxideMolarPercent);
     w.save(out / "float_glass.lvd");

@@ -16,10 +16,10 @@
 #include "document/data_file_format.h"
 #include "example_writer.h"
 #include "model/emission_angle.h"
-#include "model/layer_calculation.h"
 #include "model/model_check.h"
 #include "model/oxide_layer.h"
-#include "model/simulation.h"
+#include "session/layer_calculation.h"
+#include "session/simulation.h"
 
 namespace slv::examples {
 namespace {
@@ -98,9 +98,9 @@ void setMaterial(Document& d, int row, const Material& m, int kind)
 }
 
 /// The model record of the sample, with the layer IMFPs by TPP-2M.
-void describeModel(Session& s, const StructuredSample& sample)
+void describeModel(ExampleWriter& w, const StructuredSample& sample)
 {
-    Document& d = s.doc;
+    Document& d = w.doc();
     d.ModelOn = 1;
     d.setModelType(sample.modelType);
     d.setIslands(sample.islands);
@@ -114,8 +114,10 @@ void describeModel(Session& s, const StructuredSample& sample)
     setMaterial(d, 0, sample.bulk, kKindLayer);
     for (int k = 1; k <= d.LayerCount; ++k)
         setMaterial(d, k, sample.layers[k - 1], sample.islands ? kKindIsland : kKindLayer);
-    ModelLayerIMFPs(s, std::nullopt);
-    LoadGeometryWeights(s);
+    ModelLayerIMFPs(d, std::nullopt, w.findings());
+    if (const auto weights = GeometryWeightsOf(d, w.session().environment().programFolder, w.findings()))
+        w.model().AngleWeight = *weights;
+    w.findings().presentTo(w.session().dialogs());
 }
 
 std::string numberText(double value)
@@ -126,11 +128,10 @@ std::string numberText(double value)
 }
 
 /// One simulated experiment per spot, appended in order.
-void simulateSpots(Session& s, const StructuredSample& sample)
+void simulateSpots(ExampleWriter& w, const StructuredSample& sample)
 {
-    Document& d = s.doc;
-    ModelViews noWindows;
-    Simulation simulation(s, noWindows);
+    Document& d = w.doc();
+    Simulation simulation(w.session());
     for (const Spot& spot : sample.spots) {
         const int experiment = d.ExpCount + 1;
         d.LabelText[experiment][kTiltLabelColumn] = numberText(spot.tiltDeg);
@@ -154,29 +155,28 @@ void clearResults(Document& d)
     }
 }
 
-void reportOxideThicknesses(Session& s, const StructuredSample& sample)
+void reportOxideThicknesses(ExampleWriter& w, const StructuredSample& sample)
 {
     int errors = 0;
     std::string message;
-    CheckModel(s, errors, message);
-    OxideLayerResults(s);
-    for (int exp = 1; exp <= s.doc.ExpCount; ++exp)
+    CheckModel(w.doc(), w.model(), errors, message);
+    OxideLayerResults(w.doc(), w.model(), w.results(), '.');
+    for (int exp = 1; exp <= w.doc().ExpCount; ++exp)
         std::printf("  %-8s oxide %.3f nm, given back %.3f nm\n", sample.spots[exp - 1].name, sample.thicknessNm[0],
-                    s.res.ResultValue[exp][1]);
+                    w.results().ResultValue[exp][1]);
 }
 
-void reportAutofit(Session& s, const StructuredSample& sample)
+void reportAutofit(ExampleWriter& w, const StructuredSample& sample)
 {
-    Document& d = s.doc;
-    s.ModelExperiment = 1;
+    Document& d = w.doc();
+    w.model().ModelExperiment = 1;
     for (int k = 1; k <= d.LayerCount; ++k)
         d.LayerThick[k] = sample.thicknessNm[k - 1] * kStartOffset;
     d.Coverage = sample.coverage / kStartOffset;
-    ModelViews noWindows;
-    LayerCalculation calculation(s, noWindows);
-    const std::optional<FitOutcome> outcome = calculation.Autofit();
+    LayerCalculation calculation(w.session());
+    const AutofitRun run = calculation.Autofit();
     std::printf("  Autofit from %.1f x the thicknesses: info %d, Q sum %.2e\n", kStartOffset,
-                outcome ? outcome->info : -1, s.model.History.QSum[0]);
+                run.started ? run.summary.lmdifInfo : -1, w.model().History.QSum[0]);
     for (int k = 1; k <= d.LayerCount; ++k)
         std::printf("  %-12s %.3f nm, fitted %.3f nm\n", d.LayerName[k].trimmedText().c_str(),
                     sample.thicknessNm[k - 1], d.LayerThick[k]);
@@ -188,15 +188,14 @@ void writeStructuredSample(const std::filesystem::path& programFolder, const std
                            const StructuredSample& sample)
 {
     ExampleWriter w(programFolder);
-    Session& s = w.session();
     Document& d = w.doc();
     d.setTitle(sample.title);
     setSpectrometer(d);
     w.setLines(sample.lines);
     for (const auto& [row, bindingEnergy] : sample.chemicalShifts)
         d.BindEnergy[row] = bindingEnergy;
-    describeModel(s, sample);
-    simulateSpots(s, sample);
+    describeModel(w, sample);
+    simulateSpots(w, sample);
     w.addCountingNoise(sample.seed);
     clearResults(d);
     // The angles enter one fit only now: each spot was simulated at its own angle.
@@ -206,9 +205,9 @@ void writeStructuredSample(const std::filesystem::path& programFolder, const std
     std::cout << sample.title << "\n";
     w.save(out / sample.file);
     if (d.modelType() == ModelType::OxideLayer)
-        reportOxideThicknesses(s, sample);
+        reportOxideThicknesses(w, sample);
     else
-        reportAutofit(s, sample);
+        reportAutofit(w, sample);
 }
 
 const Material kSilicon{"Si", 2.33f, 28.086f, 4, 1.12f, MaterialClass::Element, {}};

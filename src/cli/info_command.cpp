@@ -41,14 +41,14 @@ public:
     InfoCommand() : FileCommand("info", "Title, parameters, element table and model of a data set") {}
 
 private:
-    int runOpened(CliSession& cli, std::ostream& out, std::ostream&) override
+    int runOpened(CliSession& cli, const OpenedFile&, std::ostream& out, std::ostream&) override
     {
         const Session& session = cli.session;
-        const Document& doc = session.doc;
+        const Document& doc = session.doc();
         out << "Title: " << AnsiToUtf8(doc.title()) << "\n";
         out << "\nParameters:\n";
         std::vector<std::vector<std::string>> rows;
-        for (const auto& entry : ParameterSummary(session)) {
+        for (const auto& entry : ParameterSummary(doc, session.environment().DecSep)) {
             if (entry.details.empty())
                 rows.push_back({entry.label, AnsiToUtf8(entry.value), ""});
             for (std::size_t i = 0; i < entry.details.size(); ++i)

@@ -1,6 +1,5 @@
 #include "document/file_error.h"
 
-#include "core/session.h"
 
 namespace slv {
 
@@ -52,10 +51,11 @@ std::string FileErrorText(int errorNumber, int context, const std::filesystem::p
     }
 }
 
-void ReportFileError(Session& session, int errorNumber, int context, std::string_view systemDescription)
+Finding FileErrorFinding(int errorNumber, int context, const std::filesystem::path& programFolder,
+                         std::string_view systemDescription)
 {
-    session.dialogs.show(FileErrorText(errorNumber, context, session.programFolder, systemDescription) + kMessageTail,
-                         MessageIcon::Critical);
+    return MessageFinding(FindingKind::Error,
+                          FileErrorText(errorNumber, context, programFolder, systemDescription) + kMessageTail);
 }
 
 }  // namespace slv

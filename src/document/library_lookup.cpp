@@ -22,15 +22,14 @@ constexpr std::string_view kMessageEnd = "    ";
 /// Offers the usable lines when the row's line is not among them; the
 /// analyst's choice becomes the row's line. Returns false when the library
 /// turned out to be damaged.
-bool chooseLine(Session& session, LibraryFile& library, int row, const RowLookup& lookup,
-                const LookupOptions& options)
+bool chooseLine(Document& doc, LibraryFile& library, int row, const RowLookup& lookup, const LookupOptions& options,
+                Findings& findings)
 {
-    Document& doc = session.doc;
     LineChoiceRequest request;
     request.prompt = LineNotFoundPrompt(doc.ElSymbol[row].trimmedText(), doc.ElLine[row].trimmedText());
     for (int line : lookup.usable)
         request.lines.push_back(lookup.entry.LibLines[line].notation.trimmedText());
-    const std::optional<int> choice = session.dialogs.chooseLine(request);
+    const std::optional<int> choice = findings.chooseLine(request);
     if (!choice || *choice < 0 || *choice >= static_cast<int>(lookup.usable.size()))
         return true;  // cancelled: the row keeps its cleared values
     const int line = lookup.usable[*choice];
@@ -70,14 +69,14 @@ std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions
     return text + std::string(kMessageEnd);
 }
 
-void LibraryLookup(Session& session, int firstRow, int lastRow)
+void LibraryLookup(Document& doc, const std::filesystem::path& programFolder, int firstRow, int lastRow,
+                   Findings& findings)
 {
-    Document& doc = session.doc;
     if (!doc.libraryLookupEnabled()) {
-        session.dialogs.show(std::string(kLibraryDisabledText), MessageIcon::Exclamation);
+        findings.warning(std::string(kLibraryDisabledText));
         return;
     }
-    std::optional<LibraryFile> library = OpenLibrary(session);
+    std::optional<LibraryFile> library = OpenLibrary(programFolder, findings);
     if (!library)
         return;
     const LookupOptions options = LookupOptionsOf(doc);
@@ -91,20 +90,20 @@ void LibraryLookup(Session& session, int firstRow, int lastRow)
         case RowLookupStatus::Filled: break;
         case RowLookupStatus::Damaged: intact = false; break;
         case RowLookupStatus::ElementNotFound:
-            session.dialogs.show(ElementNotFoundMessage(symbol), MessageIcon::Critical);
+            findings.error(ElementNotFoundMessage(symbol));
             break;
         case RowLookupStatus::NoUsableLines: {
             // A set the library lacks as a whole is said once, not for every row.
             const bool wholeSet = LibraryLacksSet(*library, options);
             if (!wholeSet || !wholeSetReported)
-                session.dialogs.show(NoUsableLinesMessage(*library, options, symbol), MessageIcon::Exclamation);
+                findings.warning(NoUsableLinesMessage(*library, options, symbol));
             wholeSetReported = wholeSetReported || wholeSet;
             break;
         }
-        case RowLookupStatus::LineNotFound: intact = chooseLine(session, *library, row, lookup, options); break;
+        case RowLookupStatus::LineNotFound: intact = chooseLine(doc, *library, row, lookup, options, findings); break;
         }
         if (!intact) {
-            session.dialogs.show(LibraryDamagedMessage(library->damage()), MessageIcon::Critical);
+            findings.error(LibraryDamagedMessage(library->damage()));
             return;
         }
     }

@@ -66,13 +66,13 @@ std::string LibraryDamagedMessage(std::string_view damage)
     return std::string(kDamagedText) + std::string(kLineBreak) + std::string(damage) + std::string(kMessageEnd);
 }
 
-std::optional<LibraryFile> OpenLibrary(Session& session)
+std::optional<LibraryFile> OpenLibrary(const std::filesystem::path& programFolder, Findings& findings)
 {
-    LibraryOpenResult opened = ReadLibrary(session.programFolder);
+    LibraryOpenResult opened = ReadLibrary(programFolder);
     if (opened.status == LibraryOpenStatus::NotFound)
-        ReportFileError(session, kErrFileNotFound, kContextLibrary);
+        findings.add(FileErrorFinding(kErrFileNotFound, kContextLibrary, programFolder));
     else if (opened.status != LibraryOpenStatus::Ok)
-        session.dialogs.show(LibraryOpenMessage(opened), MessageIcon::Critical);
+        findings.error(LibraryOpenMessage(opened));
     return std::move(opened.library);
 }
 

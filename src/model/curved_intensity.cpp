@@ -37,7 +37,7 @@ double AngleClassDegrees(ModelType modelType, int angleClass)
 }
 
 std::optional<CurvedPaths> CurvedPathTable(const RegionTables& regions, const LayerTable<double>& thick,
-                                           double sampleRadius, ModelType modelType, ModelState& trap)
+                                           double sampleRadius, ModelType modelType, ModelTrap& trap)
 {
     const auto cosines = classCosines(modelType);
     CurvedPaths paths;
@@ -71,7 +71,7 @@ std::optional<CurvedPaths> CurvedPathTable(const RegionTables& regions, const La
 
 std::optional<double> CurvedIntensity(const RegionTables& regions, const CurvedPaths& paths,
                                       const std::array<float, kAngleClasses + 1>& weights, int element,
-                                      ModelState& trap)
+                                      ModelTrap& trap)
 {
     const auto& density = regions.density[element];
     const auto& imfp = regions.imfp[element];

@@ -24,7 +24,7 @@ float TiltValue(const Document& doc, int experiment, char decSep)
 
 bool TiltInRadians(const Document& doc)
 {
-    return doc.UnitIndex[1] == kTiltUnitRadians;
+    return doc.tiltUnit() == TiltUnit::Radian;
 }
 
 double TiltCosine(const Document& doc, float tilt)

@@ -26,7 +26,7 @@ namespace slv {
 
 /// Layers on a plane seen at emission cosine `cosine`.
 std::optional<double> PlaneIntensity(const RegionTables& regions, const LayerTable<double>& thick, int element,
-                                     double cosine, ModelState& trap);
+                                     double cosine, ModelTrap& trap);
 
 /// Path lengths s(i, column) of the nine polar-angle classes through the
 /// regions of a sphere, cylinder or polyhedron. In the flat limit (radius 0)
@@ -49,13 +49,13 @@ double AngleClassDegrees(ModelType modelType, int angleClass);
 /// stack thicker than the radius, or a chord whose square is negative, is
 /// error 5 in routine 10.
 std::optional<CurvedPaths> CurvedPathTable(const RegionTables& regions, const LayerTable<double>& thick,
-                                           double sampleRadius, ModelType modelType, ModelState& trap);
+                                           double sampleRadius, ModelType modelType, ModelTrap& trap);
 
 /// Layers on a sphere, cylinder or polyhedron: the nine classes weighted by
 /// `weights` (1..9). The emission angle does not enter.
 std::optional<double> CurvedIntensity(const RegionTables& regions, const CurvedPaths& paths,
                                       const std::array<float, kAngleClasses + 1>& weights, int element,
-                                      ModelState& trap);
+                                      ModelTrap& trap);
 
 /// Half-chords P(i, k) of the nine impact classes through each layer k of a
 /// nanotube (outside the wall), and through the wall k = 0 both ways.
@@ -68,6 +68,6 @@ TubeChords TubeChordTable(const LayerTable<double>& thick, int layerCount, doubl
 /// Layers on a nanotube: the electron crosses `tubeSteps` tubes, impact class
 /// i on odd and j on even crossings, summed over all 81 pairs (i, j).
 std::optional<double> NanotubeIntensity(const RegionTables& regions, const TubeChords& chords, int tubeSteps,
-                                        int element, ModelState& trap);
+                                        int element, ModelTrap& trap);
 
 }  // namespace slv

@@ -63,23 +63,19 @@ void AppendFinding(std::string& errors, std::string_view finding)
     errors += kFindingEnd;
 }
 
-void CheckKineticEnergies(Session& session)
+void CheckKineticEnergies(Document& doc, Findings& findings)
 {
-    Document& doc = session.doc;
     for (int row = 1; row <= doc.ElemCount; ++row) {
         if (KineticEnergy(doc, row) >= 0.0f)
             continue;
-        session.dialogs.show(kCannotExciteStart + doc.ElSymbol[row].trimmedText() + doc.ElLine[row].trimmedText()
-                                 + kCannotExciteEnd,
-                             MessageIcon::Critical);
+        findings.error(kCannotExciteStart + doc.ElSymbol[row].trimmedText() + doc.ElLine[row].trimmedText()
+                       + kCannotExciteEnd);
         doc.BindEnergy[row] = doc.ExcEnergy - kLowestKineticEnergyEv;
     }
 }
 
-void CorrectIntensities(Session& session, int mode)
+void CorrectIntensities(const Document& doc, CorrectionTables& corr, int mode)
 {
-    const Document& doc = session.doc;
-    CorrectionTables& corr = session.corr;
     for (int exp = 1; exp <= doc.ExpCount; ++exp)
         for (int row = 1; row <= doc.ElemCount; ++row)
             corr.CorrIntensity[exp][row] = CorrectedIntensity(doc, corr, exp, row, mode);

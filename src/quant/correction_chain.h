@@ -3,7 +3,7 @@
 // carbon contamination, ending in the corrected intensity of every line in
 // every experiment.
 //
-// The factors live in Session::corr and stay valid while
+// The factors live in CorrectionTables and stay valid while
 // Document::RecalcNeeded is clear; the corrected intensities are rebuilt on
 // every request. -1 marks "no value" in every table, and a step passes it on
 // instead of computing with it.
@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/session.h"
+#include "quant/quant_state.h"
 
 namespace slv {
 
@@ -36,31 +36,34 @@ void AppendFinding(std::string& errors, std::string_view finding);
 inline float KineticEnergy(const Document& doc, int row) { return doc.ExcEnergy - doc.BindEnergy[row]; }
 
 /// Moves the binding energy of every line that the source cannot excite to
-/// ExcEnergy - 1 eV (kinetic energy 1 eV), telling the analyst about each.
-void CheckKineticEnergies(Session& session);
+/// ExcEnergy - 1 eV (kinetic energy 1 eV), with an error finding for each.
+void CheckKineticEnergies(Document& doc, Findings& findings);
 
 /// Fills CrossEff from CrossSect by the document's cross-section set; a
 /// missing or zero cross section gives -1.
-void EffectiveCrossSections(Session& session);
+void EffectiveCrossSections(const Document& doc, CorrectionTables& corr);
 
 /// Transmission factors at the kinetic energies excitationEv - bindingEv[i]
-/// for a transmission type (File: the file at filePath, which a moved-file
-/// search may update). Invalid data give all factors 1, append the error line
-/// to errors and, when showMessage is set, show the message box.
-std::vector<float> TransmissionFactors(Session& session, TransmissionType type, float exponent,
-                                       std::string& filePath, std::span<const float> bindingEv,
-                                       float excitationEv, bool showMessage, std::string& errors);
+/// for a transmission type (File: the file at filePath, which a search for
+/// a moved file may update, with the analyst's consent, in the program
+/// folder of env). Invalid data give all factors 1 and append the error line
+/// to errors, and a warning finding when showMessage is set.
+std::vector<float> TransmissionFactors(TransmissionType type, float exponent, std::string& filePath,
+                                       std::span<const float> bindingEv, float excitationEv, const Environment& env,
+                                       bool showMessage, std::string& errors, Findings& findings);
 
-/// Fills CorrectionTables::TransFactor for the element rows from the document's parameters.
-void ElementTransmissionFactors(Session& session, bool showMessage, std::string& errors);
+/// Fills CorrectionTables::TransFactor for the element rows from the
+/// document's parameters; a transmission file found elsewhere and taken
+/// with its new path makes the document dirty.
+void ElementTransmissionFactors(const QuantContext& q, bool showMessage, std::string& errors);
 
 /// Fills AngularFactor for no correction, Reilman's, or Reilman's with
 /// Ebel's elastic-scattering reduction of the asymmetry parameter.
-void AngularFactors(Session& session, AngularMethod method);
+void AngularFactors(const QuantContext& q, AngularMethod method);
 
 /// Finds CarbonRow and fills ContamThick by the contamination method; a VARN
 /// calculation without a carbon line appends its finding to errors.
-void ContaminationThickness(Session& session, std::string& errors);
+void ContaminationThickness(const QuantContext& q, std::string& errors);
 
 /// Corrected-intensity modes.
 enum CorrectionMode : int {
@@ -69,6 +72,6 @@ enum CorrectionMode : int {
 };
 
 /// Fills CorrIntensity for experiments 1..ExpCount and rows 1..ElemCount.
-void CorrectIntensities(Session& session, int mode);
+void CorrectIntensities(const Document& doc, CorrectionTables& corr, int mode);
 
 }  // namespace slv

@@ -41,10 +41,9 @@ float EvansCrossSection(float crossSection, float asymmetry)
 }
 }  // namespace
 
-void EffectiveCrossSections(Session& session)
+void EffectiveCrossSections(const Document& doc, CorrectionTables& corr)
 {
-    const Document& doc = session.doc;
-    RowTable<float>& crossEff = session.corr.CrossEff;
+    RowTable<float>& crossEff = corr.CrossEff;
     const float wagnerFactor = WagnerSourceFactor(doc.source());
     for (int row = 1; row <= doc.ElemCount; ++row) {
         switch (doc.crossSectionSet()) {

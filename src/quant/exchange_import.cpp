@@ -104,9 +104,12 @@ struct ElementValues {
 
 class ExchangeImport {
 public:
-    explicit ExchangeImport(Session& session) : m_session(session), m_doc(session.doc) {}
+    ExchangeImport(Document& doc, const Environment& env, Findings& findings)
+        : m_doc(doc), m_env(env), m_findings(findings)
+    {
+    }
 
-    /// Tests the header line; shows the message and returns false when the
+    /// Tests the header line; reports the fault and returns false when the
     /// file is not an exchange file of a known version.
     bool acceptHeader(ExchangeLineReader& reader);
     void readBody(ExchangeLineReader& reader);
@@ -122,7 +125,6 @@ private:
     void readImfpMethod(const Fields& fields);
     void readTransmission(const Fields& fields);
     void readLabels(const Fields& fields);
-    /// Sets target to the option's position among codes, or to 0 with an error line.
     /// The option whose keyword (in code order) the field names; the first
     /// option, with an error line, for any other word.
     template<typename Option>
@@ -134,10 +136,11 @@ private:
     void checkExperimentCounts();
     void addError(std::string_view line);
     void appendErrorLine(std::string_view line);
-    float number(std::string_view field) const { return ParseNumberField(field, m_session.DecSep); }
+    float number(std::string_view field) const { return ParseNumberField(field, m_env.DecSep); }
 
-    Session& m_session;
     Document& m_doc;
+    const Environment& m_env;
+    Findings& m_findings;
     Section m_section = kParameters;
     std::array<bool, kSectionCount> m_sectionSeen{};
     std::array<int, kSectionCount> m_lineCount{};
@@ -162,14 +165,14 @@ bool ExchangeImport::acceptHeader(ExchangeLineReader& reader)
     if (magic.size() > kHeaderMagic.size())
         magic.remove_prefix(magic.size() - kHeaderMagic.size());
     if (magic != kHeaderMagic) {
-        m_session.dialogs.show(std::string(kIllegalExchangeHeader), MessageIcon::Critical);
+        m_findings.error(std::string(kIllegalExchangeHeader));
         return false;
     }
     // Versions are given in hundredths; rounding keeps 1.1 (a float a hair
     // above 1.1) inside the accepted range.
     const long version = std::lround(static_cast<double>(number(fieldAt(fields, 1))) * 100.0);
     if (version < kFirstVersion || version > kLastVersion) {
-        m_session.dialogs.show(std::string(kIllegalExchangeVersion), MessageIcon::Critical);
+        m_findings.error(std::string(kIllegalExchangeVersion));
         return false;
     }
     return true;
@@ -341,7 +344,7 @@ void ExchangeImport::readElementLine(const Fields& fields)
     };
     const auto integerOf = [&](std::size_t index) -> std::optional<Integer> {
         const std::string_view field = fieldAt(fields, index);
-        return field.empty() ? std::nullopt : std::optional(ParseIntegerField(field, m_session.DecSep));
+        return field.empty() ? std::nullopt : std::optional(ParseIntegerField(field, m_env.DecSep));
     };
     given = {numberOf(kFieldBindEnergy), numberOf(kFieldCrossSect), numberOf(kFieldAsymmetry),
              numberOf(kFieldAtWeight), integerOf(kFieldValence), integerOf(kFieldOxygens)};
@@ -402,7 +405,7 @@ void ExchangeImport::completeElementRows()
 {
     if (m_doc.ElemCount == 0)
         return;
-    LibraryLookup(m_session, 1, m_doc.ElemCount);
+    LibraryLookup(m_doc, m_env.programFolder, 1, m_doc.ElemCount, m_findings);
     for (int row = 1; row <= m_doc.ElemCount; ++row) {
         const ElementValues& given = m_elementValues[static_cast<std::size_t>(row)];
         m_doc.BindEnergy[row] = given.bindEnergy.value_or(m_doc.BindEnergy[row]);
@@ -449,18 +452,18 @@ void ExchangeImport::appendErrorLine(std::string_view line)
     m_errors.append(line).append(kErrorLineEnd);
 }
 
-void showReadError(Session& session, int errorNumber, std::string_view description)
+void reportReadError(int errorNumber, std::string_view description, Findings& findings)
 {
     std::string text = "Error " + std::to_string(errorNumber);
     text.append("\r\n").append(description).append("    ");
-    session.dialogs.show(std::move(text), MessageIcon::Critical);
+    findings.error(std::move(text));
 }
 
 }  // namespace
 
-std::string ImportExchangeText(Session& session, std::string_view text)
+std::string ImportExchangeText(Document& doc, std::string_view text, const Environment& env, Findings& findings)
 {
-    ExchangeImport import(session);
+    ExchangeImport import(doc, env, findings);
     ExchangeLineReader reader(text);
     if (!import.acceptHeader(reader))
         return kExchangeCritical;
@@ -469,11 +472,11 @@ std::string ImportExchangeText(Session& session, std::string_view text)
     return import.errors();
 }
 
-std::string ImportExchangeFile(Session& session, const std::string& path)
+std::string ImportExchangeFile(Document& doc, const std::string& path, const Environment& env, Findings& findings)
 {
     std::ifstream file(std::filesystem::path(path), std::ios::binary);
     if (!file) {
-        showReadError(session, kErrFileNotFoundNumber, kFileNotFoundDescription);
+        reportReadError(kErrFileNotFoundNumber, kFileNotFoundDescription, findings);
         return kExchangeCritical;
     }
     std::string text;
@@ -481,15 +484,24 @@ std::string ImportExchangeFile(Session& session, const std::string& path)
     while (text.size() <= kMaxExchangeFileBytes && file.read(chunk.data(), chunk.size()).gcount() > 0)
         text.append(chunk.data(), static_cast<std::size_t>(file.gcount()));
     if (file.bad())
-        showReadError(session, kErrDeviceIoNumber, kDeviceIoDescription);
+        reportReadError(kErrDeviceIoNumber, kDeviceIoDescription, findings);
     const bool cut = text.size() > kMaxExchangeFileBytes;
     if (cut)
         text.resize(kMaxExchangeFileBytes);
 
-    std::string errors = ImportExchangeText(session, text);
+    std::string errors = ImportExchangeText(doc, text, env, findings);
     if (cut && errors != kExchangeCritical)
         errors.append(kFileCut).append(kErrorLineEnd);
     return errors;
+}
+
+Finding ExchangeSuspectFinding(std::string_view fileName)
+{
+    Finding finding = MessageFinding(FindingKind::Error, std::string(kExchangeErrorText) + "\r\n" +
+                                                             std::string(fileName) + "  \r\n\r\n" +
+                                                             kExchangeDataSuspectText);
+    finding.beep = true;
+    return finding;
 }
 
 }  // namespace slv

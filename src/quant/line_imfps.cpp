@@ -33,25 +33,25 @@ void replaceMissing(float& value)
         value = kMissingMatrixValue;
 }
 
-void storeLineImfps(Session& session, int experiment, const std::optional<RowImfps>& lambdas)
+void storeLineImfps(const QuantContext& q, int experiment, const std::optional<RowImfps>& lambdas)
 {
     if (lambdas)
-        StoreRowImfps(session.doc, *lambdas, 1.0, session.corr.LineIMFP[experiment]);
+        StoreRowImfps(q.doc, *lambdas, 1.0, q.corr.LineIMFP[experiment]);
 }
 
 /// Mean atomic weight of each experiment's matrix: the entered one, or the
 /// weight average over the preliminary atomic percentages.
-void meanAtomicWeights(Session& session, const MatrixExperiments& matrix)
+void meanAtomicWeights(const QuantContext& q, const MatrixExperiments& matrix)
 {
-    Document& doc = session.doc;
-    auto& mean = session.corr.MatAtWeight;
+    Document& doc = q.doc;
+    auto& mean = q.corr.MatAtWeight;
     if (doc.autoMeanAtomicWeight()) {
-        PreliminaryComposition(session);
+        PreliminaryComposition(q);
         for (int exp = 1; exp <= matrix.experimentCount; ++exp) {
             float sum = 0.0f;
             for (int row = 1; row <= ElementRowCount(doc); ++row)
-                if (HasValue(session.res.ResultValue[exp][row]))
-                    sum += session.res.ResultValue[exp][row] * doc.AtWeight[row];
+                if (HasValue(q.res.ResultValue[exp][row]))
+                    sum += q.res.ResultValue[exp][row] * doc.AtWeight[row];
             mean[exp] = sum / kPercent;
         }
     } else {
@@ -68,10 +68,10 @@ void meanAtomicWeights(Session& session, const MatrixExperiments& matrix)
 
 }  // namespace
 
-void LineIMFPs(Session& session, ImfpMethod method)
+void LineIMFPs(const QuantContext& q, ImfpMethod method)
 {
-    Document& doc = session.doc;
-    auto& lambda = session.corr.LineIMFP;
+    Document& doc = q.doc;
+    auto& lambda = q.corr.LineIMFP;
     const MatrixExperiments matrix = matrixExperimentsOf(doc);
     const int rows = ElementRowCount(doc);
 
@@ -90,35 +90,34 @@ void LineIMFPs(Session& session, ImfpMethod method)
         break;
     case ImfpMethod::Exponential:
         for (int exp = 1; exp <= matrix.last; ++exp)
-            storeLineImfps(session, exp, ImfpsAtLineEnergies(doc, [&](double e) {
+            storeLineImfps(q, exp, ImfpsAtLineEnergies(doc, [&](double e) {
                                return PowerLawImfp(e, doc.imfpExponent());
                            }));
         break;
     case ImfpMethod::SeahDench:
-        meanAtomicWeights(session, matrix);
+        meanAtomicWeights(q, matrix);
         for (int exp = 1; exp <= matrix.last; ++exp)
-            storeLineImfps(session, exp,
-                           SeahDenchIMFP(session, doc.matrixClass(exp), session.corr.MatAtWeight[exp],
-                                         doc.ExpDensity[exp]));
+            storeLineImfps(q, exp,
+                           SeahDenchIMFP(doc, doc.matrixClass(exp), q.corr.MatAtWeight[exp], doc.ExpDensity[exp],
+                                         q.findings));
         break;
     case ImfpMethod::Jablonski:
         for (int exp = 1; exp <= matrix.last; ++exp) {
             const double exponent = JablonskiExponent(doc.matrixClass(exp));
-            storeLineImfps(session, exp,
-                           ImfpsAtLineEnergies(doc, [&](double e) { return PowerLawImfp(e, exponent); }));
+            storeLineImfps(q, exp, ImfpsAtLineEnergies(doc, [&](double e) { return PowerLawImfp(e, exponent); }));
         }
         break;
     case ImfpMethod::Gries:
-        PreliminaryComposition(session);
+        PreliminaryComposition(q);
         for (int exp = 1; exp <= matrix.last; ++exp) {
             replaceMissing(doc.ExpDensity[exp]);
-            storeLineImfps(session, exp,
-                           GriesIMFP(session, doc.matrixClass(exp), session.res.ResultValue[exp], 1,
-                                     doc.ExpDensity[exp]));
+            storeLineImfps(q, exp,
+                           GriesIMFP(doc, doc.matrixClass(exp), q.res.ResultValue[exp], 1, doc.ExpDensity[exp],
+                                     q.findings));
         }
         break;
     default:
-        session.dialogs.show(kImproperImfpMethodText, MessageIcon::Critical);
+        q.findings.error(kImproperImfpMethodText);
         break;
     }
 

@@ -26,21 +26,23 @@ ImfpRowSet StoreRowImfps(const Document& doc, const RowImfps& lambdas, double un
     return unchanged;
 }
 
-std::optional<RowImfps> SeahDenchIMFP(Session& session, MaterialClass materialClass, float meanAtomicWeight, float density)
+std::optional<RowImfps> SeahDenchIMFP(const Document& doc, MaterialClass materialClass, float meanAtomicWeight,
+                                      float density, Findings& findings)
 {
-    if (materialClass != MaterialClass::Element && materialClass != MaterialClass::Inorganic && materialClass != MaterialClass::Polymer) {
-        session.dialogs.show(kInvalidMaterialClassText, MessageIcon::Exclamation);
+    if (materialClass != MaterialClass::Element && materialClass != MaterialClass::Inorganic &&
+        materialClass != MaterialClass::Polymer) {
+        findings.warning(kInvalidMaterialClassText);
         return std::nullopt;
     }
-    return ImfpsAtLineEnergies(session.doc, [&](double e) {
+    return ImfpsAtLineEnergies(doc, [&](double e) {
         return SeahDenchImfpNm(materialClass, meanAtomicWeight, density, e);
     });
 }
 
-std::optional<RowImfps> GriesIMFP(Session& session, MaterialClass materialClass, std::span<const float> composition,
-                                  int firstRow, float density)
+std::optional<RowImfps> GriesIMFP(const Document& doc, MaterialClass materialClass,
+                                  std::span<const float> composition, int firstRow, float density,
+                                  Findings& findings)
 {
-    const Document& doc = session.doc;
     if (materialClass == MaterialClass::None || density == 0.0f)
         return std::nullopt;
     const int lastRow = ElementRowCount(doc);
@@ -61,7 +63,7 @@ std::optional<RowImfps> GriesIMFP(Session& session, MaterialClass materialClass,
     } else {
         k = GriesCoefficientsOf(materialClass, 0);
         if (!k) {
-            session.dialogs.show(kInvalidMaterialClassText, MessageIcon::Exclamation);
+            findings.warning(kInvalidMaterialClassText);
             return std::nullopt;
         }
         double atoms = 0.0;
@@ -76,7 +78,7 @@ std::optional<RowImfps> GriesIMFP(Session& session, MaterialClass materialClass,
             }
         }
         if (atoms <= 0.0) {
-            session.dialogs.show(kEnterAtomLocationsText, MessageIcon::Exclamation);
+            findings.warning(kEnterAtomLocationsText);
             return std::nullopt;
         }
         molarVolume = weight / (atoms * density);

@@ -2,11 +2,9 @@
 
 #include <charconv>
 
-#include "core/option_names.h"
+#include "document/option_names.h"
 #include "model/model_name.h"
 #include "platform/format_mask.h"
-#include "quant/correction_chain.h"
-#include "quant/imfp.h"
 
 namespace slv {
 
@@ -28,10 +26,9 @@ std::string fileNamePart(const std::string& path)
 
 }  // namespace
 
-std::vector<ParameterEntry> ParameterSummary(const Session& session)
+std::vector<ParameterEntry> ParameterSummary(const Document& doc, char decSep)
 {
-    const Document& doc = session.doc;
-    const char dec = session.DecSep;
+    const char dec = decSep;
     const bool modelMode = doc.modelMode();
     std::vector<ParameterEntry> entries;
 

@@ -5,7 +5,8 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
-#include "core/open_file.h"
+#include "session/open_file.h"
+#include "support/test_session.h"
 #include "support/sample_documents.h"
 
 namespace slv {

@@ -12,8 +12,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/open_file.h"
+#include "session/open_file.h"
 #include "support/run_cli_binary.h"
+#include "session/save_file.h"
 #include "support/test_session.h"
 
 namespace slv {

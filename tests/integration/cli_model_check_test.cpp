@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "cli/cli_app.h"
+#include "support/test_session.h"
 #include "support/layer_models.h"
 #include "support/run_cli_binary.h"
 #include "support/sample_documents.h"

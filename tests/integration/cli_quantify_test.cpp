@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_app.h"
+#include "support/test_session.h"
 #include "support/sample_documents.h"
 
 namespace slv {

@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "document/data_file.h"
-#include "support/test_session.h"
 
 namespace slv::test {
 
