@@ -49,6 +49,7 @@ struct CellRange {
     int rowCount() const { return bottom - top + 1; }
     int colCount() const { return right - left + 1; }
     bool contains(int row, int col) const { return row >= top && row <= bottom && col >= left && col <= right; }
+    friend bool operator==(const CellRange&, const CellRange&) = default;
 };
 
 /// What changed in a grid since the last notice.

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cfloat>
 #include <cmath>
+#include <limits>
 
 #include "platform/fixed_text.h"
 #include "platform/number_text.h"
@@ -61,6 +62,17 @@ std::optional<Integer> ReadSetting(const SettingsStore& store, const SettingKey<
     return checked(key, ConvertInteger(*stored, kStoredDecimalPoint));
 }
 
+std::optional<int> ReadSetting(const SettingsStore& store, const SettingKey<int>& key, int index)
+{
+    const auto stored = storedText(store, key, index);
+    if (!stored)
+        return checked(key, std::optional(key.fallback));
+    const auto value = ConvertNumber(*stored, kStoredDecimalPoint);
+    if (!value || std::fabs(*value) > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return checked(key, std::optional(static_cast<int>(std::nearbyint(*value))));
+}
+
 std::optional<bool> ReadSetting(const SettingsStore& store, const SettingKey<bool>& key, int index)
 {
     const auto stored = storedText(store, key, index);
@@ -88,6 +100,11 @@ void WriteSetting(SettingsStore& store, const SettingKey<float>& key, float valu
 }
 
 void WriteSetting(SettingsStore& store, const SettingKey<Integer>& key, Integer value, int index)
+{
+    write(store, key, index, std::to_string(value));
+}
+
+void WriteSetting(SettingsStore& store, const SettingKey<int>& key, int value, int index)
 {
     write(store, key, index, std::to_string(value));
 }

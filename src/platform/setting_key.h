@@ -3,7 +3,7 @@
 // it is missing, and the check that replaces a value out of range. Indexed
 // keys ("Index1" to "Index14") are declared once for all their indices.
 //
-// Values are stored as text: texts as they are, numbers in the
+// Values are stored as text: texts as they are, numbers (float) in the
 // locale-independent form (" 1.5", a leading blank before a value that is not
 // negative), whole numbers as digits, Booleans as the words True and False.
 // A value that is missing gives the default; one that does not convert is
@@ -35,6 +35,13 @@ struct SettingKey {
     {
         return count == 0 ? std::string(name) : std::string(name) + std::to_string(index);
     }
+    /// The same key with a default that depends on other settings.
+    SettingKey withFallback(T value) const
+    {
+        SettingKey key = *this;
+        key.fallback = std::move(value);
+        return key;
+    }
 };
 
 /// The value of the key (at index, for an indexed key): the default when the
@@ -42,11 +49,13 @@ struct SettingKey {
 std::optional<std::string> ReadSetting(const SettingsStore& store, const SettingKey<std::string>& key, int index = 0);
 std::optional<float> ReadSetting(const SettingsStore& store, const SettingKey<float>& key, int index = 0);
 std::optional<Integer> ReadSetting(const SettingsStore& store, const SettingKey<Integer>& key, int index = 0);
+std::optional<int> ReadSetting(const SettingsStore& store, const SettingKey<int>& key, int index = 0);
 std::optional<bool> ReadSetting(const SettingsStore& store, const SettingKey<bool>& key, int index = 0);
 
 void WriteSetting(SettingsStore& store, const SettingKey<std::string>& key, std::string_view value, int index = 0);
 void WriteSetting(SettingsStore& store, const SettingKey<float>& key, float value, int index = 0);
 void WriteSetting(SettingsStore& store, const SettingKey<Integer>& key, Integer value, int index = 0);
+void WriteSetting(SettingsStore& store, const SettingKey<int>& key, int value, int index = 0);
 void WriteSetting(SettingsStore& store, const SettingKey<bool>& key, bool value, int index = 0);
 
 /// Reads the key into field when it converts; a missing key gives the

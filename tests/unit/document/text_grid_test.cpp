@@ -100,6 +100,7 @@ TEST(TextGrid, PastedBlockTextFillsOnlyTheSelectionItReaches)
         {"a\tb\rc\td\r\n", all},
         {"a\tb\tEXTRA\nc\td\nEXTRA", all},  // text beyond the selection is dropped
         {"a", {"1,1=a"}},                   // cells the text does not reach keep theirs
+        {"a\tb", {"1,1=a", "1,2=b"}},       // one row into two: the second keeps its text
         {"\tb\n\n", {"1,1=", "1,2=b", "2,1="}},
     };
     for (const auto& [block, changed] : cases) {
@@ -133,6 +134,59 @@ TEST(TextGrid, ResizingKeepsWhatRemainsAndIndicesOutsideTheGridAreIgnored)
     grid.SetRows(0);
     EXPECT_EQ(grid.FixedRows(), 0);
     EXPECT_EQ(grid.Clip(), "");
+}
+
+TEST(TextGrid, ItsViewIsToldWhatChangedOncePerUpdate)
+{
+    TextGrid grid = numberedGrid();
+    std::vector<GridChange> told;
+    grid.setListener([&](const GridChange& change) { told.push_back(change); });
+    const auto cells = [](int top, int left, int bottom, int right) {
+        GridChange change;
+        change.cells = CellRange{top, left, bottom, right};
+        return change;
+    };
+    GridChange size;
+    size.size = true;
+    GridChange layout;
+    layout.layout = true;
+    GridChange selection;
+    selection.selection = true;
+
+    grid.SetTextMatrix(2, 3, "x");
+    grid.SetTextMatrix(2, 3, "x");  // the same text: nothing changed
+    grid.SetTextMatrix(9, 9, "y");  // outside: nothing changed
+    grid.SetColWidth(1, 500);
+    grid.SetRow(1);
+    grid.SetColSel(3);
+    EXPECT_EQ(told, (std::vector<GridChange>{cells(2, 3, 2, 3), layout, selection, selection}));
+
+    told.clear();
+    grid.SetFillStyle(FillStyle::Repeat);
+    grid.SetText("z");  // one notice for the block 1,1..1,3
+    grid.SetClip("p\tq");
+    EXPECT_EQ(told, (std::vector<GridChange>{cells(1, 1, 1, 3), cells(1, 1, 1, 2)}));
+
+    told.clear();
+    {
+        TextGrid::Update update(grid);
+        grid.SetTextMatrix(0, 4, "a");
+        grid.SetTextMatrix(3, 0, "b");
+        grid.SetRows(6);
+        EXPECT_TRUE(told.empty());
+    }
+    GridChange refill = cells(0, 0, 3, 4);
+    refill.size = true;
+    EXPECT_EQ(told, std::vector<GridChange>{refill});
+
+    // A copy shows the same cells but tells nobody.
+    TextGrid copy = grid;
+    told.clear();
+    copy.SetTextMatrix(1, 1, "copy");
+    grid.SetRows(6);  // unchanged size
+    EXPECT_TRUE(told.empty());
+    EXPECT_EQ(copy.TextMatrix(0, 4), "a");
+    (void)size;
 }
 
 }  // namespace

@@ -94,5 +94,11 @@ TEST(NeutralNumbers, WrittenWithPointAndLeadingBlankAndReadBackWhateverFollows)
     EXPECT_FALSE(NeutralNumberValue("abc").has_value());
 }
 
+TEST(NeutralNumbers, TheLocalesSeparatorIsJudgedFromItsTextOfOnePointOne)
+{
+    EXPECT_EQ(DecimalSeparatorOf("1.1"), '.');
+    EXPECT_EQ(DecimalSeparatorOf("1,1"), ',');
+}
+
 }  // namespace
 }  // namespace slv

@@ -224,11 +224,12 @@ TEST(CorrectionChain, ReilmanEbelReducesTheAsymmetryByTheMatrixWeight)
     t.doc.Intensity[2][2] = kEmptyValue;
     AngularFactors(t.quant(), AngularMethod::ReilmanEbel);
 
-    const double g = 1.0205 * std::exp(-0.0093356 * 63.55);  // pure copper matrix
-    EXPECT_NEAR(t.corr.AngularFactor[1][1], (1 + g * 1.0 * 0.25) / kFourPi, 1e-6);
-    EXPECT_NEAR(t.corr.AngularFactor[1][2], (1 + g * 1.5 * 0.25) / kFourPi, 1e-6);
-    EXPECT_NEAR(t.corr.AngularFactor[2][1], (1 + 1.0 * 0.25) / kFourPi, 1e-6);
-    EXPECT_NEAR(t.corr.AngularFactor[2][2], (1 + 1.5 * 0.25) / kFourPi, 1e-6);
+    // Pure copper: g = 1.0205 exp(-0.0093356 x 63.55) = 0.563840, worked out by
+    // hand; (1 + g beta / 4) / 4 pi to single precision.
+    EXPECT_NEAR(t.corr.AngularFactor[1][1], 0.0907947128, 2e-8);
+    EXPECT_NEAR(t.corr.AngularFactor[1][2], 0.0964033335, 2e-8);
+    EXPECT_NEAR(t.corr.AngularFactor[2][1], 0.0994718394, 2e-8);
+    EXPECT_NEAR(t.corr.AngularFactor[2][2], 0.1094190234, 2e-8);
 }
 
 TEST(CorrectionChain, ContaminationCarbonIsTheFirstC1sWithoutState)

@@ -171,20 +171,21 @@ TEST(Quantification, AverageCombinesTheLinesOfOneState)
     EXPECT_NEAR(t.value(2, 1), 100.0 * 10 / 70, 1e-4);  // the empty line does not lower the mean
 }
 
-TEST(Quantification, EbelWithOneLinePerElementEqualsAverage)
+TEST(Quantification, EbelLevelIgnoresALineWithoutIntensityAndIsNoArithmeticMean)
 {
-    const std::vector<Line> lines = {{"Fe", "Me", 0, 0, 55.845f, {12, 7, 0}},
-                                     {"Fe", "Ox", 3, 3, 55.845f, {5, kEmptyValue, 3}},
-                                     {"O", "", 0, 0, kO, {40, 20, 9}}};
-    QuantSession average(lines);
-    QuantSession ebel(lines);
-    average.doc.setMultilineApproach(MultilineApproach::Average);
-    ebel.doc.setMultilineApproach(MultilineApproach::Ebel);
-    for (int type = 0; type < kResultTypeCount; ++type) {
-        Quantify(average.quant(), type);
-        Quantify(ebel.quant(), type);
-        EXPECT_EQ(average.res.ResultValue, ebel.res.ResultValue) << "type " << type;
-    }
+    // Two lines of metallic Fe: in experiment 1 both measured (corrected 12
+    // and 48), in experiment 2 only the first (corrected 7).
+    QuantSession t({{"Fe", "Me", 0, 0, 55.845f, {12, 7}},
+                    {"Fe", "Me", 0, 0, 55.845f, {48, kEmptyValue}},
+                    {"O", "", 0, 0, kO, {40, 20}}});
+    t.doc.ElLine[2] = "3p";
+    t.doc.setMultilineApproach(MultilineApproach::Ebel);
+    Quantify(t.quant(), kAtomicPercent);
+    ASSERT_EQ(t.res.ResElemCount, 2);
+    // Weighted by the square roots of the measured 12 and 48: exp((12 ln 12 +
+    // 48 ln 48) / 60) = 36.377, where the average would give 30.
+    EXPECT_NEAR(t.corr.CorrIntensity[1][1], 36.3772, 1e-3);
+    EXPECT_NEAR(t.corr.CorrIntensity[2][1], 7.0, 1e-4);
 }
 
 TEST(Quantification, EbelLevelIsTheWeightedGeometricMean)

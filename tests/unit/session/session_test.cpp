@@ -12,6 +12,7 @@
 #include "session/open_file.h"
 #include "session/results_view.h"
 #include "session/save_file.h"
+#include "session/window_settings.h"
 #include "support/sample_documents.h"
 #include "support/test_session.h"
 
@@ -193,6 +194,28 @@ TEST(Session, SaveAsksForATitleUntilOneIsGiven)
         EXPECT_TRUE(t.dialogs.messages.empty());
     }
     fs::remove_all(folder);
+}
+
+TEST(Session, WindowSettingsFollowTheMainWindowUntilStored)
+{
+    MemorySettingsStore store;
+    WindowSettings w = ReadWindowSettings(store);
+    EXPECT_EQ(w, (WindowSettings{1500, 1500, 9000, 7500, 4500, 3214, 1500, 200, "Courier New", 10, 1, true}));
+    store.write("SLV", "Ini", "Width", "12000");
+    store.write("SLV", "Ini", "Top", "300");
+    store.write("SLV", "Ini", "Nsize", "large");  // does not convert: the default
+    w = ReadWindowSettings(store);
+    EXPECT_EQ(w.notesWidth, 6000);
+    EXPECT_EQ(w.notesHeight, 4285);
+    EXPECT_EQ(w.notesTop, 300);
+    EXPECT_EQ(w.notesSize, 10);
+
+    w.notesFont = "Liberation Mono";
+    w.wizard = false;
+    w.width = 40000;  // beyond an Integer: a 4K screen in twips
+    SaveWindowSettings(w, store);
+    EXPECT_EQ(store.read("SLV", "Ini", "Wizard"), "False");
+    EXPECT_EQ(ReadWindowSettings(store), w);
 }
 
 }  // namespace
