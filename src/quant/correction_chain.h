@@ -59,10 +59,27 @@ void ElementTransmissionFactors(const QuantContext& q, bool showMessage, std::st
 
 /// Fills AngularFactor for no correction, Reilman's, or Reilman's with
 /// Ebel's elastic-scattering reduction of the asymmetry parameter.
+///
+/// Unpolarised X-rays at the angle gamma between source and analyser give the
+/// differential cross section (sigma / 4 pi) (1 + beta P), P = (3/2 sin^2 gamma
+/// - 1) / 2 (Reilman, Msezane & Manson, J. Electron Spectrosc. 8 (1976) 389);
+/// P vanishes at the magic angle 54.74 degrees. Elastic scattering in the
+/// solid smears the anisotropy out: Ebel's reduction multiplies beta by
+/// g = 1.0205 exp(-0.0093356 A), A the matrix mean atomic weight from a
+/// preliminary composition.
 void AngularFactors(const QuantContext& q, AngularMethod method);
 
 /// Finds CarbonRow and fills ContamThick by the contamination method; a VARN
 /// calculation without a carbon line appends its finding to errors.
+///
+/// The adventitious carbon is a uniform overlayer of thickness t that
+/// attenuates a line of kinetic energy E by exp(-t / L(E)). With L taken as
+/// proportional to sqrt(E), Evans' correction divides by exp(-14.3 / sqrt(E)),
+/// the attenuation of a typical contamination layer. VARN (Tavik) takes the
+/// thickness from the carbon line itself: 0.0215 IMFPs of the C 1s line per
+/// atomic percent of carbon, so the attenuation of a line is
+/// exp(-t L(C 1s) / L(line)). The explicit method takes t as the entered
+/// contamination value over 30, in IMFPs of the C 1s line as well.
 void ContaminationThickness(const QuantContext& q, std::string& errors);
 
 /// Corrected-intensity modes.

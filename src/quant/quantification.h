@@ -42,7 +42,12 @@ void AverageMultiline(const Document& doc, const CorrectionTables& corr, QuantRe
 
 /// Like AverageMultiline, but the level of a group of several lines is the
 /// one that fits the logarithms of their corrected intensities best, each
-/// weighted by the square root of its measured intensity.
+/// weighted by the square root of its measured intensity (Ebel's approach).
+/// Derivation: the counts n_k of a line are Poisson distributed, so the
+/// relative error of its corrected intensity I_k is 1/sqrt(n_k), the error of
+/// ln I_k as well; minimising sum (sqrt(n_k) (ln I_k - ln x))^2 over x gives
+/// the weighted geometric mean ln x = sum n_k ln I_k / sum n_k, which a line
+/// measured with few counts hardly moves.
 void EbelMultiline(const Document& doc, CorrectionTables& corr, QuantResults& res);
 
 /// The level x > 0 that minimises sum (w_k (ln I_k - ln x))^2 for the
