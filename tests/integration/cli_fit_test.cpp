@@ -1,20 +1,14 @@
 // selvaro-cli fit and simulate, run as the installed program: the structured
-// example data sets (examples/README.md) are fitted back to the structures
-// they were simulated from, within their counting noise; a simulated
-// experiment is fitted back exactly; the JSON output, the saved results and
-// the exit codes.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
-#include <unistd.h>
-#include <vector>
-
+// example data sets (examples/README.md) are fitted back from a start to the
+// structures they were simulated from, within their counting noise; a
+// simulated experiment is fitted back exactly; the saved results and the exit
+// codes.
 #include <nlohmann/json.hpp>
 
 #include "session/open_file.h"
-#include "support/run_cli_binary.h"
 #include "session/save_file.h"
+#include "support/cli_fixture.h"
+#include "support/run_cli_binary.h"
 #include "support/test_session.h"
 
 namespace slv {
@@ -24,25 +18,14 @@ namespace fs = std::filesystem;
 
 const std::string kExamples = std::string(SLV_SOURCE_DIR) + "/examples/";
 
-class CliFit : public testing::Test {
+class CliFit : public test::CliFixture {
 protected:
-    void SetUp() override
-    {
-        m_folder = fs::temp_directory_path() / ("slv_cli_fit_" + std::to_string(::getpid()));
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    std::string temp(const std::string& name) const { return (m_folder / name).string(); }
-
     static nlohmann::json fitJson(const std::string& arguments)
     {
         const auto run = test::RunCliBinary("fit " + arguments + " --format json");
         EXPECT_EQ(run.exitCode, 0) << arguments << "\n" << run.output;
         return nlohmann::json::parse(run.output);
     }
-
-    fs::path m_folder;
 };
 
 TEST_F(CliFit, EveryStructuredExampleGivesBackItsLayers)
@@ -82,17 +65,8 @@ TEST_F(CliFit, EveryStructuredExampleGivesBackItsLayers)
     }
 }
 
-TEST_F(CliFit, OxideLayerGivesTheClosedFormThicknessOfEveryExperiment)
+TEST_F(CliFit, OxideLayerLeavesAnExperimentWithoutItsMetalPeakBlank)
 {
-    const auto result = fitJson("'" + kExamples + "sio2_on_si.lvd'");
-    EXPECT_EQ(result["model"], "Oxide-Layer");
-    ASSERT_EQ(result["experiments"].size(), 5u);
-    for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(result["experiments"][i]["number"], i + 1);
-        // 2.40 nm of SiO2; the scatter is at most 0.028 nm per emission angle.
-        EXPECT_NEAR(result["experiments"][i]["thickness"].get<double>(), 2.4, 0.11) << "experiment " << i + 1;
-    }
-
     // An experiment without its metal peak has no thickness.
     test::TestSession t;
     ASSERT_TRUE(OpenDocumentFile(t.session, kExamples + "sio2_on_si.lvd").ok);
@@ -136,9 +110,6 @@ TEST_F(CliFit, SaveStoresTheAcceptedResultsAndAFailedFitWritesNothing)
     const auto failed = test::RunCliBinary("fit '" + kExamples + "hfo2_gate_stack.lvd' --format json --save '" +
                                            notWritten + "'");
     EXPECT_EQ(failed.exitCode, 1);
-    const auto result = nlohmann::json::parse(failed.output);
-    EXPECT_TRUE(result["info"].is_null());
-    EXPECT_EQ(result["message"], "Estimate initial layer thickness values before Autofit");
     EXPECT_FALSE(fs::exists(notWritten));
 }
 

@@ -77,14 +77,6 @@ TEST(CliImfp, ExitCodes)
     }
 }
 
-TEST(CliImfp, InstalledProgramPrintsTheTpp2mImfpOfGold)
-{
-    const auto run = test::RunCliBinary("imfp --method tpp2m --class element --density 19.32 --molweight 196.97"
-                                        " --valence-electrons 11 --bandgap 0 --energy 1000");
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.output, "1000\t1.2303\n");  // 12.30 Å
-}
-
 TEST(CliImfp, GriesAndCumpsonSeahTakeAtomicNumbersAndWeightsFromTheLibrary)
 {
     // Cumpson-Seah line anchors (anchors.md 3.2): Au 4f7/2 in Au 1.326 nm; Si 2p in SiO2 2.911 nm.

@@ -56,20 +56,6 @@ struct ChainSession : test::QuantWorkspace {
     }
 };
 
-TEST(CorrectionChain, ImfpMethodIsTakenFromTheByteOfTheModelKind)
-{
-    test::QuantWorkspace t;
-    t.doc.ParIndex[3] = static_cast<Integer>((5 << 8) | 3);  // model TPP-2M, homogeneous Seah-Dench
-    EXPECT_EQ(t.doc.homogeneousImfpMethod(), ImfpMethod::SeahDench);
-    EXPECT_EQ(t.doc.modelImfpMethod(), ImfpMethod::Tpp2m);
-    EXPECT_EQ(t.doc.imfpMethod(), ImfpMethod::SeahDench);
-    t.doc.setModelType(ModelType::Sphere);
-    EXPECT_EQ(t.doc.imfpMethod(), ImfpMethod::Tpp2m);
-    t.doc.ParIndex[3] = static_cast<Integer>((9 << 8) | 8);
-    EXPECT_EQ(t.doc.homogeneousImfpMethod(), ImfpMethod::None);
-    EXPECT_EQ(t.doc.modelImfpMethod(), ImfpMethod::None);
-}
-
 TEST(CorrectionChain, LineBeyondTheSourceMovesToOneElectronVolt)
 {
     ChainSession t({{"Fe", "2p"}, {"Au", "4f"}});
