@@ -10,8 +10,9 @@ constexpr std::uint16_t kByteMask = 0xFF;
 constexpr int kBitsPerByte = 8;
 
 const char* const kTimeUnits[] = {"s", "min", "h", "d"};
-const char* const kTiltUnits[] = {"\xB0", "rad"};  // degree sign in the files' ANSI text
-const char* const kTemperatureUnits[] = {"K", "\xB0" "C", "\xB0" "F"};
+// \260 is the degree sign in the files' ANSI text.
+const char* const kTiltUnits[] = {"\260", "rad"};
+const char* const kTemperatureUnits[] = {"K", "\260C", "\260F"};
 
 template<std::size_t N>
 const char* unitOf(const char* const (&units)[N], int index)

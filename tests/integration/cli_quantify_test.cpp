@@ -16,12 +16,13 @@ protected:
     void SetUp() override
     {
         CliFixture::SetUp();
+        file = temp("silica.lvd");
         test::FillSiliconOxide(m_source.doc());
         test::WriteDataFile(m_source.doc(), file);
     }
 
     test::TestSession m_source;
-    const std::string file = temp("silica.lvd");
+    std::string file;
 };
 
 TEST_F(CliQuantify, TextAndCsvShowTheWindowsMasksAndRatiosUseTheReference)
