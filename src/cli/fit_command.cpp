@@ -24,7 +24,7 @@ constexpr const char* kOxideThicknessMask = "####0.00;\\ ";
 constexpr const char* kThicknessMask = "#0.000";
 constexpr const char* kCoverageMask = "#0.000";
 
-nlohmann::ordered_json valueOrNull(float value)
+nlohmann::ordered_json thicknessOrNull(float value)
 {
     return value < 0.0f ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(ShortestDecimal(value));
 }
@@ -132,7 +132,7 @@ private:
                 {"model", ModelName(doc)}, {"unit", unit}, {"experiments", nlohmann::ordered_json::array()}};
             for (int exp = 1; exp <= doc.ExpCount; ++exp)
                 result["experiments"].push_back(
-                    {{"number", exp}, {"thickness", valueOrNull(res.ResultValue[exp][1])}});
+                    {{"number", exp}, {"thickness", thicknessOrNull(res.ResultValue[exp][1])}});
             out << result.dump(2) << "\n";
             return kExitOk;
         }

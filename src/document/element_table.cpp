@@ -10,7 +10,6 @@ namespace slv {
 
 namespace {
 
-constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kFindingEnd = "    \r\n";
 constexpr std::string_view kInvalidLineNotation = "- Invalid line notation at element ";
 constexpr std::string_view kDuplicatedLine = "- Photoelectron line ";
@@ -254,10 +253,10 @@ std::string ShortenFindings(std::string findings)
         return findings;
     while (findings.size() >= kShortenedFindings) {
         std::string_view withoutLastBreak = findings;
-        if (withoutLastBreak.ends_with(kLineBreak))
-            withoutLastBreak.remove_suffix(kLineBreak.size());
-        const std::size_t previousBreak = withoutLastBreak.rfind(kLineBreak);
-        findings.resize(previousBreak == std::string_view::npos ? 0 : previousBreak + kLineBreak.size());
+        if (withoutLastBreak.ends_with(kFindingLineBreak))
+            withoutLastBreak.remove_suffix(kFindingLineBreak.size());
+        const std::size_t previousBreak = withoutLastBreak.rfind(kFindingLineBreak);
+        findings.resize(previousBreak == std::string_view::npos ? 0 : previousBreak + kFindingLineBreak.size());
     }
     return findings.append(kMoreSimilarErrors);
 }
@@ -278,7 +277,7 @@ ElementValidation ValidateElements(const Document& doc, bool dataWizardDocked)
     finding.kind = FindingKind::Warning;
     finding.heading = kElementErrorsHeading;
     finding.items = ItemsOf(shown);
-    finding.text = std::string(kElementErrorsHeading).append(kLineBreak).append(kLineBreak).append(shown);
+    finding.text = std::string(kElementErrorsHeading).append(kFindingLineBreak).append(kFindingLineBreak).append(shown);
     finding.buttons = dataWizardDocked ? MessageButtons::Ok : MessageButtons::OkCancel;
     verdict.finding = std::move(finding);
     return verdict;

@@ -17,7 +17,6 @@ constexpr std::string_view kHoldsNoText = "The element library holds no ";
 constexpr std::string_view kCrossSectionsText = " cross sections";
 constexpr std::string_view kLinesOfText = "lines of ";
 constexpr std::string_view kOfText = " of ";
-constexpr std::string_view kMessageEnd = "    ";
 
 /// Offers the usable lines when the row's line is not among them; the
 /// analyst's choice becomes the row's line. Returns false when the library
@@ -62,11 +61,11 @@ std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions
 {
     std::string text(kHoldsNoText);
     if (options.crossSectionSet == CrossSectionSet::None)
-        return text + std::string(kLinesOfText) + std::string(symbol) + std::string(kMessageEnd);
+        return text + std::string(kLinesOfText) + std::string(symbol) + std::string(kFindingTail);
     text += std::string(CrossSectionChoiceName(options.crossSectionSet)) + std::string(kCrossSectionsText);
     if (!LibraryLacksSet(library, options))
         text += std::string(kOfText) + std::string(symbol);
-    return text + std::string(kMessageEnd);
+    return text + std::string(kFindingTail);
 }
 
 void LibraryLookup(Document& doc, const std::filesystem::path& programFolder, int firstRow, int lastRow,

@@ -2,13 +2,13 @@
 #include <cmath>
 
 #include "document/file_error.h"
+#include "model/emission_angle.h"
 #include "model/geometry_intensity.h"
 #include "model/model_errors.h"
 
 namespace slv {
 
 namespace {
-constexpr double kRadiansPerDegree = 0.017453292519943278;
 constexpr double kClassWidthDegrees = 10.0;
 /// Sphere and cylinder classes sit in the middle of their 10-degree bands.
 constexpr double kBandMiddleDegrees = 5.0;

@@ -6,10 +6,6 @@
 
 namespace slv {
 
-namespace {
-constexpr double kRadiansPerDegree = 0.017453292519943278;
-}  // namespace
-
 bool TiltInUse(const Document& doc)
 {
     return doc.LabelSelect[kTiltLabelName] == 1;

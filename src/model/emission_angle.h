@@ -7,6 +7,9 @@
 
 namespace slv {
 
+/// The double-precision degree of the emission angles.
+inline constexpr double kRadiansPerDegree = 0.017453292519943278;
+
 /// The Tilt label is label name 3 and label text column 4 of an experiment.
 inline constexpr int kTiltLabelName = 3;
 inline constexpr int kTiltLabelColumn = 4;

@@ -16,7 +16,7 @@ constexpr const char* kOneOxideLayerText = "- Only one layer allowed for the Oxi
 constexpr const char* kOxideRowsNotMarkedText = "- Bulk or layer element not marked   ";
 constexpr const char* kOxideRowsDifferText =
     "- The same element and line must be selected in two different chemical states   ";
-constexpr const char* kOutOfRangeText = "- Some parameters out of the expected range   ";
+constexpr const char* kParameterRangeText = "- Some parameters out of the expected range   ";
 constexpr const char* kBulkCompositionText = "- The composition of bulk not specified   ";
 constexpr const char* kLayerCompositionText = "- The composition of layer ";
 constexpr const char* kNotSpecifiedText = " not specified   ";
@@ -187,7 +187,7 @@ void CheckModel(Document& doc, ModelState& model, int& errors, std::string& mess
     for (int k = 0; k <= doc.LayerCount; ++k)
         violations += rangeViolations(doc, k);
     if (violations > 0) {
-        AppendModelLine(message, kOutOfRangeText);
+        AppendModelLine(message, kParameterRangeText);
         SetBit(errors, kBitTableError);
     }
     for (int k = 0; k <= doc.LayerCount; ++k) {

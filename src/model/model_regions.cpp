@@ -12,7 +12,7 @@ namespace slv {
 
 namespace {
 constexpr const char* kAnglesNotEnteredText = "Angles of emission not entered    ";
-constexpr const char* kMissingImfpText = "Model error(s):\r\n- Missing IMFP data   \r\n";
+constexpr const char* kMissingImfpModelError = "Model error(s):\r\n- Missing IMFP data   \r\n";
 /// The fit may not push a layer beyond this many times the largest IMFP.
 constexpr double kMaxThickInImfps = 5.0;
 /// An IMFP that no attenuation of the element uses; it keeps the tables finite.
@@ -174,7 +174,7 @@ bool ModelSetup(const QuantContext& q, ModelState& model, int experiment)
     model.MaxThick = kMaxThickInImfps * largestImfp(doc, doc.LayerCount);
     setRegionOrder(doc, model.Regions, model.TubeSteps);
     if (!fillMaterialTables(doc, model.Regions)) {
-        q.findings.error(kMissingImfpText);
+        q.findings.error(kMissingImfpModelError);
         return false;
     }
     return !nanotube || UpdateTubeRadius(doc, model, q.findings);

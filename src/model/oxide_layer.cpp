@@ -10,7 +10,7 @@ namespace {
 /// The single-precision degree factor with which oxide thicknesses are given.
 constexpr float kRadiansPerDegreeSingle = 0.017453292f;
 
-float atomDensity(const Document& doc, int row, int element)
+float rowAtomDensity(const Document& doc, int row, int element)
 {
     if (doc.LayerMolWeight[row] <= 0.0f)
         return 0.0f;
@@ -44,8 +44,8 @@ void OxideLayerResults(const Document& doc, const ModelState& model, QuantResult
     if (rowsKnown) {
         metalImfp = doc.LayerIMFP[0][metal];
         oxideImfp = doc.LayerIMFP[1][oxide];
-        metalTerm = atomDensity(doc, 0, metal) * metalImfp;
-        oxideTerm = atomDensity(doc, 1, oxide) * oxideImfp;
+        metalTerm = rowAtomDensity(doc, 0, metal) * metalImfp;
+        oxideTerm = rowAtomDensity(doc, 1, oxide) * oxideImfp;
     }
     const bool ratioKnown = metalImfp > 0.0f && oxideImfp > 0.0f && metalTerm > 0.0f && oxideTerm > 0.0f;
     const float densityImfpRatio = ratioKnown ? metalTerm / oxideTerm : 0.0f;

@@ -17,7 +17,7 @@ constexpr const char* kIllDefinedText = "- The model system is ill-defined.   ";
 constexpr const char* kSpecifyAtLeastText = "  Specify at least";
 constexpr const char* kIndependentElementsText = " independent elements   ";
 constexpr const char* kDefinedButText = "- The model system is defined but   ";
-constexpr const char* kTooManyOmittedText = "  too many or necessary elements omitted   ";
+constexpr const char* kOmittedElementsLine = "  too many or necessary elements omitted   ";
 constexpr const char* kSupplyCoverageText = "  Supply coverage data from independent measurements   ";
 constexpr const char* kOneMoreIslandElementText = "  or specify one more element in the islands   ";
 
@@ -155,7 +155,7 @@ void AnalyseStructure(Document& doc, ModelState& model, std::string& message, in
         return;
     case Solvability::TooManyOmitted:
         AppendModelLine(message, kDefinedButText);
-        AppendModelLine(message, kTooManyOmittedText);
+        AppendModelLine(message, kOmittedElementsLine);
         SetBit(errors, kBitStructureError);
         return;
     case Solvability::Defined: break;

@@ -22,6 +22,10 @@
 
 namespace slv {
 
+/// Finding texts break their lines with CR LF and most end in four blanks.
+inline constexpr std::string_view kFindingLineBreak = "\r\n";
+inline constexpr std::string_view kFindingTail = "    ";
+
 /// The icon a message box shows: error (critical), warning (exclamation),
 /// note (information), question.
 enum class FindingKind { Error, Warning, Note, Question };

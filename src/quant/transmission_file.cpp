@@ -50,14 +50,14 @@ bool isCommentOrBlank(std::string_view line)
 }
 
 /// The fields of a data line, split at ";" and ","; nullopt for more than eight.
-struct Fields {
+struct LineFields {
     std::array<std::string_view, kMaxFieldsPerLine> text{};
     std::size_t count = 0;
 };
 
-std::optional<Fields> splitFields(std::string_view line)
+std::optional<LineFields> splitFields(std::string_view line)
 {
-    Fields fields;
+    LineFields fields;
     std::size_t start = 0;
     while (true) {
         const std::size_t end = line.find_first_of(";,", start);

@@ -19,7 +19,7 @@ constexpr const char* kLayersHeader = "Layers";
 constexpr const char* kLinkHeader = "Link to";
 constexpr const char* kThicknessHeaderStart = "Thickness (";
 constexpr const char* kThicknessHeaderEnd = ")";
-constexpr const char* kCoverageCaption = "Coverage";
+constexpr const char* kSimulationCoverageCaption = "Coverage";
 constexpr const char* kFixedLink = "Fixed";
 constexpr const char* kLinkedPrefix = "Layer ";
 /// The largest simulated intensity is raised by powers of ten to at least
@@ -143,7 +143,7 @@ void Simulation::fillGrid()
         m_grid.SetTextMatrix(k, kSimColLink, linkText(doc.LayerLink[k]));
     }
     if (CoverageRow() > 0)
-        m_grid.SetTextMatrix(CoverageRow(), kSimColLayer, kCoverageCaption);
+        m_grid.SetTextMatrix(CoverageRow(), kSimColLayer, kSimulationCoverageCaption);
 }
 
 bool Simulation::readStructure(LayerTable<double>& thick, double& coverage, Findings& findings)

@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kExamples = std::string(SLV_SOURCE_DIR) + "/examples/";
+const std::string kExampleFolder = std::string(SLV_SOURCE_DIR) + "/examples/";
 
 class CliFit : public test::CliFixture {
 protected:
@@ -48,7 +48,7 @@ TEST_F(CliFit, EveryStructuredExampleGivesBackItsLayers)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        const auto result = fitJson("'" + kExamples + c.file + "' " + c.start);
+        const auto result = fitJson("'" + kExampleFolder + c.file + "' " + c.start);
         EXPECT_EQ(result["experiment"], 1);
         EXPECT_EQ(result["message"], "");
         EXPECT_GE(result["info"].get<int>(), 1);
@@ -69,14 +69,14 @@ TEST_F(CliFit, OxideLayerLeavesAnExperimentWithoutItsMetalPeakBlank)
 {
     // An experiment without its metal peak has no thickness.
     test::TestSession t;
-    ASSERT_TRUE(OpenDocumentFile(t.session, kExamples + "sio2_on_si.lvd").ok);
+    ASSERT_TRUE(OpenDocumentFile(t.session, kExampleFolder + "sio2_on_si.lvd").ok);
     t.doc().Intensity[3][1] = kEmptyValue;
     ASSERT_TRUE(SaveDocument(t.session, temp("no_metal.lvd")));
     const auto gap = fitJson("'" + temp("no_metal.lvd") + "'");
     EXPECT_TRUE(gap["experiments"][2]["thickness"].is_null());
     EXPECT_FALSE(gap["experiments"][1]["thickness"].is_null());
 
-    const auto text = test::RunCliBinary("fit '" + kExamples + "sio2_on_si.lvd'");
+    const auto text = test::RunCliBinary("fit '" + kExampleFolder + "sio2_on_si.lvd'");
     EXPECT_EQ(text.exitCode, 0);
     EXPECT_NE(text.output.find("Thickness (nm)"), std::string::npos) << text.output;
 }
@@ -84,7 +84,7 @@ TEST_F(CliFit, OxideLayerLeavesAnExperimentWithoutItsMetalPeakBlank)
 TEST_F(CliFit, ASimulatedExperimentIsFittedBackExactly)
 {
     const std::string copy = temp("qd.lvd");
-    const auto simulated = test::RunCliBinary("simulate '" + kExamples + "cdse_zns_quantum_dots.lvd' --thickness 1.1 "
+    const auto simulated = test::RunCliBinary("simulate '" + kExampleFolder + "cdse_zns_quantum_dots.lvd' --thickness 1.1 "
                                               "--name 'thick shell' --save '" + copy + "'");
     ASSERT_EQ(simulated.exitCode, 0) << simulated.output;
     EXPECT_NE(simulated.output.find("Experiment 2 \"thick shell\""), std::string::npos) << simulated.output;
@@ -98,7 +98,7 @@ TEST_F(CliFit, ASimulatedExperimentIsFittedBackExactly)
 TEST_F(CliFit, SaveStoresTheAcceptedResultsAndAFailedFitWritesNothing)
 {
     const std::string saved = temp("cu.lvd");
-    const auto fitted = fitJson("'" + kExamples + "cu_islands_on_graphite.lvd' --start 2.5 --coverage 0.3 --save '" +
+    const auto fitted = fitJson("'" + kExampleFolder + "cu_islands_on_graphite.lvd' --start 2.5 --coverage 0.3 --save '" +
                                 saved + "'");
     // Without --start the fit starts from the stored results and stays there.
     const auto again = fitJson("'" + saved + "'");
@@ -107,7 +107,7 @@ TEST_F(CliFit, SaveStoresTheAcceptedResultsAndAFailedFitWritesNothing)
 
     // The examples hold no results: without a start there is nothing to fit from.
     const std::string notWritten = temp("none.lvd");
-    const auto failed = test::RunCliBinary("fit '" + kExamples + "hfo2_gate_stack.lvd' --format json --save '" +
+    const auto failed = test::RunCliBinary("fit '" + kExampleFolder + "hfo2_gate_stack.lvd' --format json --save '" +
                                            notWritten + "'");
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_FALSE(fs::exists(notWritten));
@@ -115,14 +115,14 @@ TEST_F(CliFit, SaveStoresTheAcceptedResultsAndAFailedFitWritesNothing)
 
 TEST_F(CliFit, ExitCodesTellUnusableInputFromBadUsage)
 {
-    const std::string qd = "'" + kExamples + "cdse_zns_quantum_dots.lvd'";
+    const std::string qd = "'" + kExampleFolder + "cdse_zns_quantum_dots.lvd'";
     const std::string out = " --save '" + temp("out.lvd") + "'";
     const struct {
         std::string arguments;
         int exitCode;
     } cases[] = {
         {"fit '" + temp("missing.lvd") + "'", 1},
-        {"fit '" + kExamples + "float_glass.lvd'", 1},  // homogeneous: no layers
+        {"fit '" + kExampleFolder + "float_glass.lvd'", 1},  // homogeneous: no layers
         {"fit " + qd + " --start 1,2", 2},
         {"fit " + qd + " --start -1", 2},
         {"fit " + qd + " --coverage 0.5", 2},
@@ -134,7 +134,7 @@ TEST_F(CliFit, ExitCodesTellUnusableInputFromBadUsage)
         {"simulate " + qd + " --thickness 1 --experiment 3" + out, 2},
         {"simulate " + qd + " --thickness 1", 2},
         {"simulate " + qd + " --thickness 4" + out, 1},  // a shell thicker than the particle
-        {"simulate '" + kExamples + "sio2_on_si.lvd' --thickness 1" + out, 1},
+        {"simulate '" + kExampleFolder + "sio2_on_si.lvd' --thickness 1" + out, 1},
         {"simulate " + qd + " --thickness 1 --experiment 1" + out, 0},
     };
     for (const auto& c : cases)

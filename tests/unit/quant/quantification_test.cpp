@@ -17,7 +17,7 @@ constexpr float kAl = 26.982f;
 constexpr float kSi = 28.085f;
 constexpr float kO = 15.999f;
 
-struct Line {
+struct QuantLine {
     const char* symbol;
     const char* state;
     Integer valence;
@@ -30,12 +30,12 @@ struct Line {
 /// A document whose corrections are all switched off (every factor 1), so
 /// that the corrected intensity of a line is its intensity / cross section.
 struct QuantSession : test::QuantWorkspace {
-    explicit QuantSession(const std::vector<Line>& lines)
+    explicit QuantSession(const std::vector<QuantLine>& lines)
     {
         Document& d = doc;
         d.setSource(ExcitationSource::AlKAlpha);
         d.ExcEnergy = ExcitationEnergy(d, ExcitationSource::AlKAlpha);
-        for (const Line& l : lines) {
+        for (const QuantLine& l : lines) {
             const int row = ++d.ElemCount;
             d.ElSymbol[row] = l.symbol;
             d.ElLine[row] = "1s";
