@@ -10,14 +10,15 @@
 #include <random>
 #include <vector>
 
-#include "core/session.h"
-#include "document/data_file.h"
 #include "document/element_library.h"
-#include "document/new_document.h"
 #include "platform/format_mask.h"
 #include "quant/correction_chain.h"
 #include "quant/imfp.h"
 #include "quant/results_table.h"
+#include "session/new_document.h"
+#include "session/results_view.h"
+#include "session/save_file.h"
+#include "session/session.h"
 
 namespace slv::examples {
 
@@ -50,18 +51,23 @@ public:
         : m_session(m_dialogs, m_settings, m_shell)
     {
         StartSession(m_session, '.');
-        m_session.programFolder = programFolder;
+        m_session.setEnvironment({'.', programFolder});
         NewDocument(m_session);
     }
 
-    Document& doc() { return m_session.doc; }
+    /// The writer changes the session freely: no window watches it.
+    Document& doc() { return m_session.edit({}).doc; }
+    ModelState& model() { return m_session.edit({}).model; }
+    QuantResults& results() { return m_session.edit({}).res; }
+    QuantContext quant() { return m_session.edit({}).quant(m_findings); }
+    Findings& findings() { return m_findings; }
     Session& session() { return m_session; }
 
     /// Element rows completed from the library, then given valence and oxygens.
     void setLines(const std::vector<Line>& lines)
     {
         Document& d = doc();
-        d.ParLibrary[0] = 1;
+        d.setLibraryLookupEnabled(true);
         d.ElemCount = static_cast<Integer>(lines.size());
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const int r = static_cast<int>(i) + 1;
@@ -69,7 +75,8 @@ public:
             d.ElLine[r] = lines[i].line;
             d.ElState[r] = lines[i].state;
         }
-        LibraryLookup(m_session, 1, d.ElemCount);
+        LibraryLookup(d, m_session.environment().programFolder, 1, d.ElemCount, m_findings);
+        m_findings.presentTo(m_dialogs);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             d.Valence[i + 1] = static_cast<Integer>(lines[i].valence);
             d.Oxygens[i + 1] = static_cast<Integer>(lines[i].oxygens);
@@ -81,27 +88,29 @@ public:
     {
         Document& d = doc();
         d.ExpCount = static_cast<Integer>(fractions.size());
-        d.ExcEnergy = ExcitationEnergy(d, d.ParIndex[1]);
+        d.ExcEnergy = ExcitationEnergy(d, d.source());
         for (int e = 1; e <= d.ExpCount; ++e)
             for (int r = 1; r <= d.ElemCount; ++r)
                 d.Intensity[e][r] = 1.0f;
         std::string errors;
-        CheckKineticEnergies(m_session);
-        EffectiveCrossSections(m_session);
-        ElementTransmissionFactors(m_session, false, errors);
-        LineIMFPs(m_session, IMFPMethodOf(d, 0));
-        AngularFactors(m_session, d.ParIndex[6]);
-        ContaminationThickness(m_session, errors);
-        CorrectIntensities(m_session, 1);
+        const QuantContext q = quant();
+        CheckKineticEnergies(d, m_findings);
+        EffectiveCrossSections(d, q.corr);
+        ElementTransmissionFactors(q, false, errors);
+        LineIMFPs(q, d.imfpMethod());
+        AngularFactors(q, d.angularMethod());
+        ContaminationThickness(q, errors);
+        CorrectIntensities(d, q.corr, kCorrectAll);
+        m_findings.presentTo(m_dialogs);
         std::mt19937 random(seed);
         std::normal_distribution<double> noise(1.0, kNoiseRelative);
         double largest = 0.0;
         for (int e = 1; e <= d.ExpCount; ++e)
             for (int r = 1; r <= d.ElemCount; ++r)
-                largest = std::max(largest, fractions[e - 1][r - 1] / m_session.corr.CorrIntensity[e][r]);
+                largest = std::max(largest, fractions[e - 1][r - 1] / q.corr.CorrIntensity[e][r]);
         for (int e = 1; e <= d.ExpCount; ++e)
             for (int r = 1; r <= d.ElemCount; ++r) {
-                const double counts = kCountsScale * fractions[e - 1][r - 1] / m_session.corr.CorrIntensity[e][r] / largest;
+                const double counts = kCountsScale * fractions[e - 1][r - 1] / q.corr.CorrIntensity[e][r] / largest;
                 d.Intensity[e][r] = static_cast<float>(std::round(counts * noise(random)));
             }
         d.RecalcNeeded = true;
@@ -124,8 +133,8 @@ public:
     /// The composition the program gives back, for the record.
     void report(int resultType)
     {
-        m_session.res.ResType = resultType;
-        const ResultsTable table = FillResults(m_session);
+        results().ResType = resultType;
+        const ResultsTable table = ShowResults(m_session).table;
         std::cout << "  " << ResultTypeName(resultType) << ":";
         for (const auto& h : table.valueHeaders)
             std::cout << "  " << h;
@@ -152,6 +161,7 @@ private:
     MemorySettingsStore m_settings;
     NoWindowsShell m_shell;
     Session m_session;
+    Findings m_findings{m_dialogs};
 };
 
 }  // namespace slv::examples

@@ -25,16 +25,16 @@ void writeFloatGlass(const std::filesystem::path& programFolder, const std::file
 {
     ExampleWriter w(programFolder);
     Document& d = w.doc();
-    d.ParText[0] = "Soda-lime-silica float glass, three spots";
-    d.ParIndex[1] = kSourceAl;
-    d.ParIndex[2] = 1;           // Scofield cross sections
-    d.ParIndex[3] = kImfpSeahDench;
-    d.ExpMatClass[1] = kClassInorganic;
+    d.setTitle("Soda-lime-silica float glass, three spots");
+    d.setSource(ExcitationSource::AlKAlpha);
+    d.setCrossSectionSet(CrossSectionSet::Scofield);
+    d.setHomogeneousImfpMethod(ImfpMethod::SeahDench);
+    d.setMatrixClass(1, MaterialClass::Inorganic);
     d.ExpDensity[1] = 2.5f;      // g/cm3
     d.ExpAtWeight[1] = 20.4f;    // mean atomic weight of the glass
-    d.ParIndex[6] = 1;           // Reilman angular correction
-    d.ParNumber[4] = 45.0f;      // analyser - excitation angle
-    d.ParIndex[7] = 1;           // FAT transmission
+    d.setAngularMethod(AngularMethod::Reilman);
+    d.setSourceAnalyserAngle(45.0f);
+    d.setTransmissionType(TransmissionType::Fat);
     w.setLines({{"O", "1s", "", 0, 0}, {"Si", "2p", "", 4, 2}, {"Na", "1s", "", 1, 1},
                 {"Ca", "2p", "", 2, 1}, {"Mg", "2p", "", 2, 1}, {"Al", "2p", "", 3, 3}});
     d.LabelSelect[1] = 1;
@@ -48,7 +48,7 @@ void writeFloatGlass(const std::filesystem::path& programFolder, const std::file
         d.LabelText[e + 1][2] = spots[e];
     }
     w.setComposition(fractions, 11);
-    w.session().res.ResType = kOxideMolarPercent;
+    w.results().ResType = kOxideMolarPercent;
     std::cout << "float glass\n";
     w.report(kOxideMolarPercent);
     w.save(out / "float_glass.lvd");
@@ -61,18 +61,18 @@ void writeSteelProfile(const std::filesystem::path& programFolder, const std::fi
 {
     ExampleWriter w(programFolder);
     Document& d = w.doc();
-    d.ParText[0] = "Passive film on stainless steel, Ar+ depth profile";
-    d.ParIndex[1] = kSourceAl;
-    d.ParIndex[2] = 1;
-    d.ParIndex[3] = kImfpExponential;
-    d.ParNumber[0] = 0.75f;
-    d.ParIndex[7] = 1;
-    d.ParNumber[1] = 0.5f;  // sputter rate, nm/min
+    d.setTitle("Passive film on stainless steel, Ar+ depth profile");
+    d.setSource(ExcitationSource::AlKAlpha);
+    d.setCrossSectionSet(CrossSectionSet::Scofield);
+    d.setHomogeneousImfpMethod(ImfpMethod::Exponential);
+    d.setImfpExponent(0.75f);
+    d.setTransmissionType(TransmissionType::Fat);
+    d.setSputterRate(0.5f);
     w.setLines({{"C", "1s", "", 4, 2}, {"O", "1s", "", 0, 0}, {"Cr", "2p3", "Ox", 3, 3},
                 {"Cr", "2p3", "Me", 0, 0}, {"Fe", "2p3", "Ox", 3, 3}, {"Fe", "2p3", "Me", 0, 0},
                 {"Ni", "2p3", "Me", 0, 0}});
     d.LabelSelect[2] = 1;
-    d.UnitIndex[0] = 1;  // minutes
+    d.setTimeUnit(TimeUnit::Minute);
     RecomputeUnits(d);
     const double times[] = {0, 0.25, 0.5, 1, 1.5, 2, 3, 4, 5, 6, 8, 12};
     std::vector<std::vector<double>> fractions;
@@ -100,11 +100,11 @@ void writeAluminaExchange(const std::filesystem::path& programFolder, const std:
 {
     ExampleWriter w(programFolder);
     Document& d = w.doc();
-    d.ParIndex[1] = kSourceAl;
-    d.ParIndex[2] = 1;
-    d.ParIndex[3] = kImfpExponential;
-    d.ParNumber[0] = 0.75f;
-    d.ParIndex[7] = 1;
+    d.setSource(ExcitationSource::AlKAlpha);
+    d.setCrossSectionSet(CrossSectionSet::Scofield);
+    d.setHomogeneousImfpMethod(ImfpMethod::Exponential);
+    d.setImfpExponent(0.75f);
+    d.setTransmissionType(TransmissionType::Fat);
     w.setLines({{"C", "1s", "", 4, 2}, {"O", "1s", "", 0, 0}, {"Al", "2p", "Ox", 3, 3}, {"Al", "2p", "Me", 0, 0}});
     const double tilts[] = {0, 30, 45, 60};
     std::vector<std::vector<double>> fractions;

@@ -16,10 +16,10 @@
 #include "document/data_file_format.h"
 #include "example_writer.h"
 #include "model/emission_angle.h"
-#include "model/layer_calculation.h"
 #include "model/model_check.h"
 #include "model/oxide_layer.h"
-#include "model/simulation.h"
+#include "session/layer_calculation.h"
+#include "session/simulation.h"
 
 namespace slv::examples {
 namespace {
@@ -31,7 +31,7 @@ struct Material {
     float molWeight;       // g/mol of the formula unit
     int valenceElectrons;  // per formula unit
     float bandGapEv;
-    int materialClass;
+    MaterialClass materialClass;
     std::vector<std::pair<int, float>> atoms;  // element row, atoms per formula unit
 };
 
@@ -43,7 +43,7 @@ struct Spot {
 struct StructuredSample {
     const char* file = "";
     const char* title = "";
-    int modelType = kPlane;  // the model the intensities are simulated with
+    ModelType modelType = ModelType::Plane;  // the model the intensities are simulated with
     std::vector<Line> lines{};
     std::vector<std::pair<int, float>> chemicalShifts{};  // element row, binding energy in eV
     Material bulk{};
@@ -57,7 +57,7 @@ struct StructuredSample {
     double coverage = 0.0;
     bool angleResolved = false;
     /// The model saved in the file when it differs from the simulated one.
-    std::optional<int> savedModelType{};
+    std::optional<ModelType> savedModelType{};
 };
 
 /// Autofit starts from every true thickness times this, the coverage times its inverse.
@@ -67,18 +67,19 @@ constexpr int kNameLabel = 1;
 
 void setSpectrometer(Document& d)
 {
-    d.ParIndex[1] = kSourceAl;
-    d.ExcEnergy = ExcitationEnergy(d, kSourceAl);
-    d.ParIndex[2] = 1;  // Scofield cross sections
-    // Homogeneous IMFP E^0.75 in the low byte, the model layers' TPP-2M in the high byte.
-    d.ParIndex[3] = static_cast<Integer>(kImfpExponential + (kImfpTpp2m << 8));
-    d.ParNumber[0] = 0.75f;
-    d.ParIndex[6] = 1;       // Reilman angular correction
-    d.ParNumber[4] = 45.0f;  // analyser - excitation angle
-    d.ParIndex[7] = 1;       // FAT transmission
+    d.setSource(ExcitationSource::AlKAlpha);
+    d.ExcEnergy = ExcitationEnergy(d, ExcitationSource::AlKAlpha);
+    d.setCrossSectionSet(CrossSectionSet::Scofield);
+    // Homogeneous IMFP E^0.75, the model layers' TPP-2M.
+    d.setHomogeneousImfpMethod(ImfpMethod::Exponential);
+    d.setModelImfpMethod(ImfpMethod::Tpp2m);
+    d.setImfpExponent(0.75f);
+    d.setAngularMethod(AngularMethod::Reilman);
+    d.setSourceAnalyserAngle(45.0f);
+    d.setTransmissionType(TransmissionType::Fat);
     d.LabelSelect[kNameLabel] = 1;
     d.LabelSelect[kTiltLabelName] = 1;
-    d.UnitIndex[1] = 0;  // tilt in degrees
+    d.setTiltUnit(TiltUnit::Degree);
     RecomputeUnits(d);
 }
 
@@ -89,7 +90,7 @@ void setMaterial(Document& d, int row, const Material& m, int kind)
     d.LayerMolWeight[row] = m.molWeight;
     d.LayerValElec[row] = static_cast<Integer>(m.valenceElectrons);
     d.LayerBandGap[row] = m.bandGapEv;
-    d.LayerMatClass[row] = static_cast<Integer>(m.materialClass);
+    d.setLayerClass(row, m.materialClass);
     d.LayerKind[row] = static_cast<Integer>(kind);
     d.LayerLink[row] = 0;
     for (const auto& [element, count] : m.atoms)
@@ -97,15 +98,15 @@ void setMaterial(Document& d, int row, const Material& m, int kind)
 }
 
 /// The model record of the sample, with the layer IMFPs by TPP-2M.
-void describeModel(Session& s, const StructuredSample& sample)
+void describeModel(ExampleWriter& w, const StructuredSample& sample)
 {
-    Document& d = s.doc;
+    Document& d = w.doc();
     d.ModelOn = 1;
-    d.ParIndex[0] = static_cast<Integer>(sample.modelType);
-    d.ParIndex[kIslandsParIndex] = sample.islands ? 1 : 0;
-    d.IslandMode = d.ParIndex[kIslandsParIndex];
+    d.setModelType(sample.modelType);
+    d.setIslands(sample.islands);
+    d.IslandMode = sample.islands ? 1 : 0;
     d.AutoCov = sample.islands;
-    d.LenUnitA = 0;
+    d.setLengthUnit(LengthUnit::Nanometre);
     RecomputeUnits(d);
     d.SampleRadius = sample.radiusNm;
     d.InnerRadius = sample.innerRadiusNm;
@@ -113,8 +114,10 @@ void describeModel(Session& s, const StructuredSample& sample)
     setMaterial(d, 0, sample.bulk, kKindLayer);
     for (int k = 1; k <= d.LayerCount; ++k)
         setMaterial(d, k, sample.layers[k - 1], sample.islands ? kKindIsland : kKindLayer);
-    ModelLayerIMFPs(s, std::nullopt);
-    LoadGeometryWeights(s);
+    ModelLayerIMFPs(d, std::nullopt, w.findings());
+    if (const auto weights = GeometryWeightsOf(d, w.session().environment().programFolder, w.findings()))
+        w.model().AngleWeight = *weights;
+    w.findings().presentTo(w.session().dialogs());
 }
 
 std::string numberText(double value)
@@ -125,11 +128,10 @@ std::string numberText(double value)
 }
 
 /// One simulated experiment per spot, appended in order.
-void simulateSpots(Session& s, const StructuredSample& sample)
+void simulateSpots(ExampleWriter& w, const StructuredSample& sample)
 {
-    Document& d = s.doc;
-    ModelViews noWindows;
-    Simulation simulation(s, noWindows);
+    Document& d = w.doc();
+    Simulation simulation(w.session());
     for (const Spot& spot : sample.spots) {
         const int experiment = d.ExpCount + 1;
         d.LabelText[experiment][kTiltLabelColumn] = numberText(spot.tiltDeg);
@@ -153,29 +155,28 @@ void clearResults(Document& d)
     }
 }
 
-void reportOxideThicknesses(Session& s, const StructuredSample& sample)
+void reportOxideThicknesses(ExampleWriter& w, const StructuredSample& sample)
 {
     int errors = 0;
     std::string message;
-    CheckModel(s, errors, message);
-    OxideLayerResults(s);
-    for (int exp = 1; exp <= s.doc.ExpCount; ++exp)
+    CheckModel(w.doc(), w.model(), errors, message);
+    OxideLayerResults(w.doc(), w.model(), w.results(), '.');
+    for (int exp = 1; exp <= w.doc().ExpCount; ++exp)
         std::printf("  %-8s oxide %.3f nm, given back %.3f nm\n", sample.spots[exp - 1].name, sample.thicknessNm[0],
-                    s.res.ResultValue[exp][1]);
+                    w.results().ResultValue[exp][1]);
 }
 
-void reportAutofit(Session& s, const StructuredSample& sample)
+void reportAutofit(ExampleWriter& w, const StructuredSample& sample)
 {
-    Document& d = s.doc;
-    s.ModelExperiment = 1;
+    Document& d = w.doc();
+    w.model().ModelExperiment = 1;
     for (int k = 1; k <= d.LayerCount; ++k)
         d.LayerThick[k] = sample.thicknessNm[k - 1] * kStartOffset;
     d.Coverage = sample.coverage / kStartOffset;
-    ModelViews noWindows;
-    LayerCalculation calculation(s, noWindows);
-    const std::optional<FitOutcome> outcome = calculation.Autofit();
+    LayerCalculation calculation(w.session());
+    const AutofitRun run = calculation.Autofit();
     std::printf("  Autofit from %.1f x the thicknesses: info %d, Q sum %.2e\n", kStartOffset,
-                outcome ? outcome->info : -1, s.model.History.QSum[0]);
+                run.started ? run.summary.lmdifInfo : -1, w.model().History.QSum[0]);
     for (int k = 1; k <= d.LayerCount; ++k)
         std::printf("  %-12s %.3f nm, fitted %.3f nm\n", d.LayerName[k].trimmedText().c_str(),
                     sample.thicknessNm[k - 1], d.LayerThick[k]);
@@ -187,31 +188,30 @@ void writeStructuredSample(const std::filesystem::path& programFolder, const std
                            const StructuredSample& sample)
 {
     ExampleWriter w(programFolder);
-    Session& s = w.session();
     Document& d = w.doc();
-    d.ParText[0] = sample.title;
+    d.setTitle(sample.title);
     setSpectrometer(d);
     w.setLines(sample.lines);
     for (const auto& [row, bindingEnergy] : sample.chemicalShifts)
         d.BindEnergy[row] = bindingEnergy;
-    describeModel(s, sample);
-    simulateSpots(s, sample);
+    describeModel(w, sample);
+    simulateSpots(w, sample);
     w.addCountingNoise(sample.seed);
     clearResults(d);
     // The angles enter one fit only now: each spot was simulated at its own angle.
     d.ARXPS = sample.angleResolved;
     if (sample.savedModelType)
-        d.ParIndex[0] = static_cast<Integer>(*sample.savedModelType);
+        d.setModelType(*sample.savedModelType);
     std::cout << sample.title << "\n";
     w.save(out / sample.file);
-    if (d.ParIndex[0] == kOxideLayer)
-        reportOxideThicknesses(s, sample);
+    if (d.modelType() == ModelType::OxideLayer)
+        reportOxideThicknesses(w, sample);
     else
-        reportAutofit(s, sample);
+        reportAutofit(w, sample);
 }
 
-const Material kSilicon{"Si", 2.33f, 28.086f, 4, 1.12f, kClassElement, {}};
-const Material kSilica{"SiO2", 2.20f, 60.084f, 16, 9.0f, kClassInorganic, {}};
+const Material kSilicon{"Si", 2.33f, 28.086f, 4, 1.12f, MaterialClass::Element, {}};
+const Material kSilica{"SiO2", 2.20f, 60.084f, 16, 9.0f, MaterialClass::Inorganic, {}};
 
 Material withAtoms(Material m, std::vector<std::pair<int, float>> atoms)
 {
@@ -225,7 +225,7 @@ StructuredSample oxideOnSilicon()
 {
     return {.file = "sio2_on_si.lvd",
             .title = "Thermal oxide on Si(100), emission angles 0 to 70 degrees",
-            .modelType = kPlane,
+            .modelType = ModelType::Plane,
             .lines = {{"Si", "2p", "Me", 0, 0}, {"Si", "2p", "Ox", 4, 2}, {"O", "1s", "", 0, 0}},
             .chemicalShifts = {{2, 103.4f}},
             .bulk = withAtoms(kSilicon, {{1, 1.0f}}),
@@ -233,7 +233,7 @@ StructuredSample oxideOnSilicon()
             .thicknessNm = {2.4},
             .spots = {{"0 deg", 0}, {"30 deg", 30}, {"45 deg", 45}, {"60 deg", 60}, {"70 deg", 70}},
             .seed = 41,
-            .savedModelType = kOxideLayer};
+            .savedModelType = ModelType::OxideLayer};
 }
 
 /// A high-k gate stack, HfO2 over an SiO2 interlayer on silicon, measured at
@@ -242,14 +242,14 @@ StructuredSample hafniaGateStack()
 {
     return {.file = "hfo2_gate_stack.lvd",
             .title = "HfO2 / SiO2 gate stack on Si, angle-resolved",
-            .modelType = kPlane,
+            .modelType = ModelType::Plane,
             .lines = {{"Hf", "4f", "", 4, 2},
                       {"O", "1s", "", 0, 0},
                       {"Si", "2p", "Ox", 4, 2},
                       {"Si", "2p", "Me", 0, 0}},
             .chemicalShifts = {{3, 103.4f}},
             .bulk = withAtoms(kSilicon, {{4, 1.0f}}),
-            .layers = {{"HfO2", 9.68f, 210.49f, 16, 5.7f, kClassInorganic, {{1, 1.0f}, {2, 2.0f}}},
+            .layers = {{"HfO2", 9.68f, 210.49f, 16, 5.7f, MaterialClass::Inorganic, {{1, 1.0f}, {2, 2.0f}}},
                        withAtoms(kSilica, {{3, 1.0f}, {2, 2.0f}})},
             .thicknessNm = {2.5, 0.8},
             .spots = {{"0 deg", 0}, {"20 deg", 20}, {"35 deg", 35}, {"50 deg", 50}, {"60 deg", 60}, {"70 deg", 70}},
@@ -262,10 +262,10 @@ StructuredSample coreShellQuantumDots()
 {
     return {.file = "cdse_zns_quantum_dots.lvd",
             .title = "CdSe/ZnS core-shell quantum dots, particle radius 3.2 nm",
-            .modelType = kSphere,
+            .modelType = ModelType::Sphere,
             .lines = {{"Cd", "3d5", "", 2, 1}, {"Se", "3d", "", 0, 0}, {"Zn", "2p3", "", 2, 1}, {"S", "2p", "", 0, 0}},
-            .bulk = {"CdSe", 5.82f, 191.37f, 8, 1.74f, kClassInorganic, {{1, 1.0f}, {2, 1.0f}}},
-            .layers = {{"ZnS", 4.09f, 97.47f, 8, 3.6f, kClassInorganic, {{3, 1.0f}, {4, 1.0f}}}},
+            .bulk = {"CdSe", 5.82f, 191.37f, 8, 1.74f, MaterialClass::Inorganic, {{1, 1.0f}, {2, 1.0f}}},
+            .layers = {{"ZnS", 4.09f, 97.47f, 8, 3.6f, MaterialClass::Inorganic, {{3, 1.0f}, {4, 1.0f}}}},
             .thicknessNm = {0.7},
             .spots = {{"QD film", 0}},
             .seed = 47,
@@ -277,10 +277,10 @@ StructuredSample coatedNanotubes()
 {
     return {.file = "tio2_coated_nanotubes.lvd",
             .title = "TiO2-coated multi-wall carbon nanotubes",
-            .modelType = kNanotube,
+            .modelType = ModelType::Nanotube,
             .lines = {{"C", "1s", "", 0, 0}, {"Ti", "2p", "", 4, 2}, {"O", "1s", "", 0, 0}},
-            .bulk = {"MWCNT", 2.1f, 12.011f, 4, 0.0f, kClassElement, {{1, 1.0f}}},
-            .layers = {{"TiO2", 3.9f, 79.87f, 16, 3.2f, kClassInorganic, {{2, 1.0f}, {3, 2.0f}}}},
+            .bulk = {"MWCNT", 2.1f, 12.011f, 4, 0.0f, MaterialClass::Element, {{1, 1.0f}}},
+            .layers = {{"TiO2", 3.9f, 79.87f, 16, 3.2f, MaterialClass::Inorganic, {{2, 1.0f}, {3, 2.0f}}}},
             .thicknessNm = {1.2},
             .spots = {{"CNT mat", 0}},
             .seed = 53,
@@ -295,10 +295,10 @@ StructuredSample copperIslands()
 {
     return {.file = "cu_islands_on_graphite.lvd",
             .title = "Copper islands on graphite (HOPG), three emission angles",
-            .modelType = kPlane,
+            .modelType = ModelType::Plane,
             .lines = {{"C", "1s", "", 0, 0}, {"Cu", "2p3", "", 0, 0}, {"Cu", "3p", "", 0, 0}},
-            .bulk = {"HOPG", 2.26f, 12.011f, 4, 0.0f, kClassElement, {{1, 1.0f}}},
-            .layers = {{"Cu", 8.96f, 63.546f, 11, 0.0f, kClassElement, {{2, 1.0f}, {3, 1.0f}}}},
+            .bulk = {"HOPG", 2.26f, 12.011f, 4, 0.0f, MaterialClass::Element, {{1, 1.0f}}},
+            .layers = {{"Cu", 8.96f, 63.546f, 11, 0.0f, MaterialClass::Element, {{2, 1.0f}, {3, 1.0f}}}},
             .thicknessNm = {1.8},
             .spots = {{"0 deg", 0}, {"45 deg", 45}, {"65 deg", 65}},
             .seed = 59,

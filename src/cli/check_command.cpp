@@ -3,8 +3,8 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
-#include "model/model_check.h"
-#include "model/model_table.h"
+#include "session/model_checks.h"
+#include "session/open_file.h"
 
 namespace slv::cli {
 namespace {
@@ -19,19 +19,17 @@ public:
     CheckCommand() : FileCommand("check", "Validate the element table (and the model) of a data set", true) {}
 
 private:
-    int runOpened(CliSession& cli, std::ostream& out, std::ostream&) override
+    int runOpened(CliSession& cli, const OpenedFile& opened, std::ostream& out, std::ostream&) override
     {
         Session& session = cli.session;
         // Opening validated the element table, as File Open does; its findings
         // were shown like every message of the program.
-        const bool elementFindings = !cli.dialogs.shown().empty();
+        const bool elementFindings = !opened.findings.empty();
         int modelErrors = 0;
-        if (session.doc.ParIndex[0] != kHomogeneous) {
+        if (session.doc().modelMode()) {
             // The checks every use of a model runs, on the record as the model window hands it back.
             PassModelThroughGrid(session);
-            const ModelFindings model = RunModelChecks(session);
-            ShowModelErrors(session, model.errors, model.message, MessageButtons::Ok);
-            modelErrors = model.errors;
+            modelErrors = ValidateModel(session).errors;
         }
         if (elementFindings || !ModelUsable(modelErrors)) {
             out << kFindingsText;

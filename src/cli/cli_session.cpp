@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "document/new_document.h"
+#include "session/new_document.h"
 
 namespace slv::cli {
 
@@ -17,7 +17,9 @@ CliSession::CliSession(std::ostream& err) : dialogs(err), session(dialogs, setti
 {
     // Numbers on the command line and in its output always use the decimal point.
     StartSession(session, '.');
-    session.programFolder = ExecutableFolder();
+    Environment environment = session.environment();
+    environment.programFolder = ExecutableFolder();
+    session.setEnvironment(std::move(environment));
     NewDocument(session);
 }
 

@@ -7,7 +7,7 @@
 #include <iosfwd>
 
 #include "cli/console_dialogs.h"
-#include "core/session.h"
+#include "session/session.h"
 #include "platform_qt/qsettings_store.h"
 
 namespace slv::cli {

@@ -25,6 +25,13 @@ protected:
 };
 
 struct CliSession;
+}  // namespace slv::cli
+
+namespace slv {
+struct OpenedFile;
+}  // namespace slv
+
+namespace slv::cli {
 
 /// A subcommand that works on one data, template or exchange file, opened the
 /// way File Open does (reset, load, validate the element table). The
@@ -41,7 +48,7 @@ protected:
     {
     }
     /// Runs on the opened document; returns the exit code.
-    virtual int runOpened(CliSession& cli, std::ostream& out, std::ostream& err) = 0;
+    virtual int runOpened(CliSession& cli, const OpenedFile& opened, std::ostream& out, std::ostream& err) = 0;
 
 private:
     const char* m_name;

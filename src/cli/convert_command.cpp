@@ -4,8 +4,8 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
-#include "core/open_file.h"
-#include "document/data_file.h"
+#include "session/open_file.h"
+#include "session/save_file.h"
 
 namespace slv::cli {
 namespace {
@@ -30,7 +30,7 @@ public:
         Session& session = cli.session;
         if (!OpenDocumentFile(session, m_in).ok)
             return kExitUnusableInput;
-        session.doc.IsTemplate = extension == ".lvt";
+        session.edit({}).doc.IsTemplate = extension == ".lvt";
         if (!SaveDocument(session, m_out))
             return kExitUnusableInput;
         out << "wrote " << m_out << "\n";

@@ -3,7 +3,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
-#include "core/open_file.h"
+#include "session/open_file.h"
 
 namespace slv::cli {
 
@@ -16,9 +16,10 @@ void FileCommand::attach(CLI::App& app)
 int FileCommand::run(std::ostream& out, std::ostream& err)
 {
     CliSession cli(m_messagesAreOutput ? out : err);
-    if (!OpenDocumentFile(cli.session, m_file).ok)
+    const OpenedFile opened = OpenDocumentFile(cli.session, m_file);
+    if (!opened.ok)
         return kExitUnusableInput;
-    return runOpened(cli, out, err);
+    return runOpened(cli, opened, out, err);
 }
 
 }  // namespace slv::cli

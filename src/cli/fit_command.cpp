@@ -7,12 +7,13 @@
 #include "cli/commands.h"
 #include "cli/results_output.h"
 #include "cli/structure_options.h"
-#include "core/open_file.h"
-#include "document/data_file.h"
-#include "model/layer_calculation.h"
 #include "model/model_check.h"
 #include "model/model_name.h"
 #include "model/oxide_layer.h"
+#include "session/layer_calculation.h"
+#include "session/model_checks.h"
+#include "session/open_file.h"
+#include "session/save_file.h"
 #include "platform/format_mask.h"
 #include "platform/text_encoding.h"
 
@@ -23,7 +24,7 @@ constexpr const char* kOxideThicknessMask = "####0.00;\\ ";
 constexpr const char* kThicknessMask = "#0.000";
 constexpr const char* kCoverageMask = "#0.000";
 
-nlohmann::ordered_json valueOrNull(float value)
+nlohmann::ordered_json thicknessOrNull(float value)
 {
     return value < 0.0f ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(ShortestDecimal(value));
 }
@@ -33,13 +34,28 @@ std::string linkName(Integer link)
     return link == kLinkFixed ? "Fixed" : link > 0 ? "Layer " + std::to_string(link) : "free";
 }
 
-/// The messages shown since `from`, as terminal text, one per line.
-std::string messagesSince(const ConsoleDialogs& dialogs, std::size_t from)
+/// The messages of the findings, as terminal text, one paragraph each.
+std::string messagesOf(const Findings& findings)
 {
     std::string text;
-    for (std::size_t i = from; i < dialogs.shown().size(); ++i)
-        text += (text.empty() ? "" : "\n") + ConsoleText(dialogs.shown()[i]);
+    for (const Finding& finding : findings.all())
+        text += (text.empty() ? "" : "\n") + ConsoleText(finding.text);
     return text;
+}
+
+nlohmann::ordered_json summaryJson(const FitSummary& summary)
+{
+    nlohmann::ordered_json fitted = nlohmann::ordered_json::array();
+    for (double value : summary.fittedValues)
+        fitted.push_back(value);
+    return {{"termination", std::string(TerminationMeaning(summary.termination))},
+            {"function_evaluations", summary.functionEvaluations},
+            {"lmdif_calls", summary.lmdifCalls},
+            {"initial_q_sum", summary.initialQSum},
+            {"final_q_sum", summary.finalQSum},
+            {"ftol", summary.ftol},
+            {"xtol", summary.xtol},
+            {"fitted_values", fitted}};
 }
 
 class FitCommand final : public Command {
@@ -69,12 +85,12 @@ public:
         Session& session = cli.session;
         if (!OpenDocumentFile(session, m_file).ok)
             return kExitUnusableInput;
-        const Document& doc = session.doc;
+        const Document& doc = session.doc();
         if (doc.ElemCount == 0 || doc.ExpCount == 0) {
             err << "error: the file holds no " << (doc.ElemCount == 0 ? "element rows" : "intensities") << " to fit\n";
             return kExitUnusableInput;
         }
-        if (doc.ParIndex[0] == kHomogeneous) {
+        if (!doc.modelMode()) {
             err << "error: the data set describes a homogeneous sample; it has no layers to fit\n";
             return kExitUnusableInput;
         }
@@ -82,7 +98,7 @@ public:
             err << "error: --experiment " << m_experiment << " is beyond the " << doc.ExpCount << " experiments\n";
             return kExitUsage;
         }
-        if (doc.ParIndex[0] == kOxideLayer)
+        if (doc.modelType() == ModelType::OxideLayer)
             return runOxideLayer(cli, out, err);
         return runLayerFit(cli, out, err);
     }
@@ -101,25 +117,29 @@ private:
         }
         if (!ModelTablePasses(session))
             return kExitUnusableInput;
-        OxideLayerResults(session);
+        {
+            auto edit = session.edit(Change::Results);
+            OxideLayerResults(edit.doc, edit.model, edit.res, session.environment().DecSep);
+        }
         if (!m_save.empty() && !SaveDocument(session, m_save))
             return kExitUnusableInput;
 
-        const Document& doc = session.doc;
+        const Document& doc = session.doc();
+        const QuantResults& res = session.results();
         const std::string unit = doc.UnitText[3].trimmedText();
         if (json()) {
             nlohmann::ordered_json result{
                 {"model", ModelName(doc)}, {"unit", unit}, {"experiments", nlohmann::ordered_json::array()}};
             for (int exp = 1; exp <= doc.ExpCount; ++exp)
                 result["experiments"].push_back(
-                    {{"number", exp}, {"thickness", valueOrNull(session.res.ResultValue[exp][1])}});
+                    {{"number", exp}, {"thickness", thicknessOrNull(res.ResultValue[exp][1])}});
             out << result.dump(2) << "\n";
             return kExitOk;
         }
         out << ModelName(doc) << " model: oxide thickness of every experiment\n";
         std::vector<std::vector<std::string>> rows{{"Experiment", "Thickness (" + unit + ")"}};
         for (int exp = 1; exp <= doc.ExpCount; ++exp)
-            rows.push_back({std::to_string(exp), FormatNumber(session.res.ResultValue[exp][1], kOxideThicknessMask)});
+            rows.push_back({std::to_string(exp), FormatNumber(res.ResultValue[exp][1], kOxideThicknessMask)});
         WriteAlignedTable(out, rows, {false});
         return kExitOk;
     }
@@ -127,20 +147,22 @@ private:
     int runLayerFit(CliSession& cli, std::ostream& out, std::ostream& err)
     {
         Session& session = cli.session;
-        Document& doc = session.doc;
         if (const int usage = CheckStructureOptions(session, m_start, m_coverage, "--start", err); usage != kExitOk)
             return usage;
-        // As a click in the model results window: the experiment's stored
-        // results become the working values (experiment 1 holds them in
-        // angle-resolved mode).
-        session.ModelExperiment = m_experiment;
-        const int slot = doc.ARXPS ? 1 : m_experiment;
-        for (int k = 1; k <= doc.LayerCount; ++k)
-            doc.LayerThick[k] = std::max(doc.ThickRes[slot][k], 0.0f);
-        doc.Coverage = std::max(doc.CoverRes[slot], 0.0f);
+        {
+            // As a click in the model results window: the experiment's stored
+            // results become the working values (experiment 1 holds them in
+            // angle-resolved mode).
+            auto edit = session.edit(Change::Model);
+            Document& doc = edit.doc;
+            edit.model.ModelExperiment = m_experiment;
+            const int slot = doc.ARXPS ? 1 : m_experiment;
+            for (int k = 1; k <= doc.LayerCount; ++k)
+                doc.LayerThick[k] = std::max(doc.ThickRes[slot][k], 0.0f);
+            doc.Coverage = std::max(doc.CoverRes[slot], 0.0f);
+        }
 
-        ModelViews noWindows;
-        LayerCalculation calculation(session, noWindows);
+        LayerCalculation calculation(session);
         if (!calculation.AutofitEnabled())
             return kExitUnusableInput;
         for (std::size_t k = 0; k < m_start.size(); ++k)
@@ -149,26 +171,24 @@ private:
         if (m_coverage && !calculation.SetCoverage(*m_coverage))
             return kExitUnusableInput;
 
-        const std::size_t before = cli.dialogs.shown().size();
-        const std::optional<FitOutcome> outcome = calculation.Autofit();
-        const std::string message = messagesSince(cli.dialogs, before);
-        const bool failed = !outcome || outcome->failed;
+        const AutofitRun run = calculation.Autofit();
+        const bool failed = !run.started || !run.summary.succeeded();
         if (!failed) {
             calculation.Accept();
             if (!m_save.empty() && !SaveDocument(session, m_save))
                 return kExitUnusableInput;
         }
-        writeFit(out, session, outcome, message);
+        writeFit(out, session, run);
         return failed ? kExitUnusableInput : kExitOk;
     }
 
-    void writeFit(std::ostream& out, const Session& session, const std::optional<FitOutcome>& outcome,
-                  const std::string& message) const
+    void writeFit(std::ostream& out, const Session& session, const AutofitRun& run) const
     {
-        const Document& doc = session.doc;
+        const Document& doc = session.doc();
         const std::string unit = doc.UnitText[3].trimmedText();
         const bool islands = doc.IslandMode == 1;
-        const double qSum = session.model.History.QSum[0];
+        const double qSum = session.model().History.QSum[0];
+        const std::string message = messagesOf(run.findings);
         if (json()) {
             nlohmann::ordered_json result{{"experiment", m_experiment}, {"model", ModelName(doc)}, {"unit", unit}};
             result["layers"] = nlohmann::ordered_json::array();
@@ -178,8 +198,9 @@ private:
             result["coverage"] = islands ? nlohmann::ordered_json(ShortestDecimal(static_cast<float>(doc.Coverage)))
                                          : nlohmann::ordered_json(nullptr);
             result["q_sum"] = qSum;
-            result["info"] = outcome ? nlohmann::ordered_json(outcome->info) : nlohmann::ordered_json(nullptr);
+            result["info"] = run.started ? nlohmann::ordered_json(run.summary.lmdifInfo) : nlohmann::ordered_json(nullptr);
             result["message"] = message;
+            result["summary"] = run.started ? summaryJson(run.summary) : nlohmann::ordered_json(nullptr);
             out << result.dump(2) << "\n";
             return;
         }
@@ -192,7 +213,7 @@ private:
         if (islands)
             out << "Coverage: " << FormatNumber(doc.Coverage, kCoverageMask) << "\n";
         out << "Q sum: " << qSum << "\n";
-        out << "Info: " << (outcome ? std::to_string(outcome->info) : "Autofit did not start") << "\n";
+        out << "Info: " << (run.started ? std::to_string(run.summary.lmdifInfo) : "Autofit did not start") << "\n";
         if (!message.empty())
             out << "Message: " << message << "\n";
     }

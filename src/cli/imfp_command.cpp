@@ -67,10 +67,10 @@ std::vector<Constituent> parseComposition(const std::string& text)
     return parts;
 }
 
-const std::map<std::string, int> kMaterialClasses{
-    {"element", kClassElement},
-    {"inorganic", kClassInorganic},
-    {"polymer", kClassPolymer},
+const std::map<std::string, MaterialClass> kMaterialClasses{
+    {"element", MaterialClass::Element},
+    {"inorganic", MaterialClass::Inorganic},
+    {"polymer", MaterialClass::Polymer},
 };
 
 class ImfpCommand final : public Command {
@@ -194,7 +194,7 @@ private:
     /// atom-weighted molar volume and mean √Z.
     std::optional<double> griesNm(double kineticEv) const
     {
-        const int materialClass = kMaterialClasses.at(m_class);
+        const MaterialClass materialClass = kMaterialClasses.at(m_class);
         double atoms = 0.0, weight = 0.0, rootZ = 0.0;
         for (const auto& part : m_constituents) {
             atoms += part.atoms;
@@ -205,7 +205,7 @@ private:
         const auto k = GriesCoefficientsOf(materialClass, element.atomicNumber);
         if (!k)
             return std::nullopt;
-        const bool oneElement = materialClass == kClassElement;
+        const bool oneElement = materialClass == MaterialClass::Element;
         const double molarVolume = oneElement ? element.atomicWeight / m_density : weight / (atoms * m_density);
         const double effectiveZ = oneElement ? std::sqrt(static_cast<double>(element.atomicNumber)) : rootZ / atoms;
         const auto lambda = GriesImfpAngstrom(*k, molarVolume, effectiveZ, kineticEv);

@@ -28,7 +28,7 @@ void writeModel(std::ostream& out, const Document& doc)
                         layerKindName(doc.LayerKind[k]), layerLinkName(doc.LayerLink[k]),
                         FormatNumber(doc.LayerMolWeight[k], "###0.00;;\\ "), FormatNumber(doc.LayerDensity[k], "##0.000;;\\ "),
                         FormatNumber(doc.LayerThick[k], "##0.000;\\ ")});
-    rows.push_back({doc.ParIndex[0] == kNanotube ? "Tube" : "Bulk", AnsiToUtf8(doc.LayerName[0].trimmedText()), "", "",
+    rows.push_back({doc.modelType() == ModelType::Nanotube ? "Tube" : "Bulk", AnsiToUtf8(doc.LayerName[0].trimmedText()), "", "",
                     FormatNumber(doc.LayerMolWeight[0], "###0.00;;\\ "), FormatNumber(doc.LayerDensity[0], "##0.000;;\\ "),
                     ""});
     WriteAlignedTable(out, rows, {true, true, true, true});
@@ -41,14 +41,14 @@ public:
     InfoCommand() : FileCommand("info", "Title, parameters, element table and model of a data set") {}
 
 private:
-    int runOpened(CliSession& cli, std::ostream& out, std::ostream&) override
+    int runOpened(CliSession& cli, const OpenedFile&, std::ostream& out, std::ostream&) override
     {
         const Session& session = cli.session;
-        const Document& doc = session.doc;
-        out << "Title: " << AnsiToUtf8(doc.ParText[0]) << "\n";
+        const Document& doc = session.doc();
+        out << "Title: " << AnsiToUtf8(doc.title()) << "\n";
         out << "\nParameters:\n";
         std::vector<std::vector<std::string>> rows;
-        for (const auto& entry : ParameterSummary(session)) {
+        for (const auto& entry : ParameterSummary(doc, session.environment().DecSep)) {
             if (entry.details.empty())
                 rows.push_back({entry.label, AnsiToUtf8(entry.value), ""});
             for (std::size_t i = 0; i < entry.details.size(); ++i)

@@ -21,18 +21,19 @@
 namespace slv::cli {
 namespace {
 
-const std::map<std::string, int> kSources{{"mg", kSourceMg}, {"al", kSourceAl}};
-const std::map<std::string, int> kSets{{"none", kSetNone},
-                                       {"scofield", kSetScofield},
-                                       {"evans", kSetEvans},
-                                       {"wagner", kSetWagner},
-                                       {"nefedov", kSetNefedov}};
-const std::map<std::string, int> kSplittings{
-    {"none", kSplittingNone}, {"theoretical", kSplittingTheoretical}, {"nominal", kSplittingNominal}};
-const std::map<std::string, int> kScalings{
-    {"none", kScalingNone}, {"closest", kScalingClosestLine}, {"average", kScalingAverageFactor}};
+const std::map<std::string, ExcitationSource> kSources{{"mg", ExcitationSource::MgKAlpha}, {"al", ExcitationSource::AlKAlpha}};
+const std::map<std::string, CrossSectionSet> kSets{{"none", CrossSectionSet::None},
+                                       {"scofield", CrossSectionSet::Scofield},
+                                       {"evans", CrossSectionSet::Evans},
+                                       {"wagner", CrossSectionSet::Wagner},
+                                       {"nefedov", CrossSectionSet::Nefedov}};
+const std::map<std::string, SplittingOption> kSplittings{
+    {"none", SplittingOption::None}, {"theoretical", SplittingOption::Theoretical}, {"nominal", SplittingOption::Nominal}};
+const std::map<std::string, ScalingOption> kScalings{
+    {"none", ScalingOption::None}, {"closest", ScalingOption::ClosestLine}, {"average", ScalingOption::AverageFactor}};
 
-std::vector<std::string> namesOf(const std::map<std::string, int>& choices)
+template<typename Option>
+std::vector<std::string> namesOf(const std::map<std::string, Option>& choices)
 {
     std::vector<std::string> names;
     for (const auto& [name, value] : choices)
@@ -107,11 +108,11 @@ public:
         LibraryFile& library = *opened.library;
 
         auto doc = std::make_unique<Document>();
-        doc->ParIndex[1] = static_cast<Integer>(kSources.at(m_source));
-        doc->ParIndex[2] = static_cast<Integer>(kSets.at(m_set));
-        doc->ParLibrary[1] = static_cast<Integer>(kSplittings.at(m_splitting));
-        doc->ParLibrary[2] = static_cast<Integer>(kScalings.at(m_scaling));
-        doc->ExcEnergy = ExcitationEnergy(*doc, doc->ParIndex[1]);
+        doc->setSource(kSources.at(m_source));
+        doc->setCrossSectionSet(kSets.at(m_set));
+        doc->setSplitting(kSplittings.at(m_splitting));
+        doc->setScaling(kScalings.at(m_scaling));
+        doc->ExcEnergy = ExcitationEnergy(*doc, doc->source());
         const LookupOptions options = LookupOptionsOf(*doc);
         constexpr int kRow = 1;
         doc->ElSymbol[kRow] = symbolSpelling(m_symbol);
@@ -155,7 +156,7 @@ private:
             << "ValElectrons\t" << numberText(doc.ValElectrons[row]) << "\n"
             << "BindEnergy\t" << numberText(doc.BindEnergy[row]) << "\n";
         // With no set chosen the lookup leaves the cross section alone.
-        if (options.crossSectionSet != kSetNone) {
+        if (options.crossSectionSet != CrossSectionSet::None) {
             const Integer origin = lookup.entry.LibOrigin[lookup.line][LibrarySetOf(options)];
             out << "CrossSect\t" << numberText(doc.CrossSect[row]) << "\n"
                 << "CrossSectOrigin\t" << originText(origin) << "\n";

@@ -10,8 +10,7 @@
 #include "cli/commands.h"
 #include "cli/console_dialogs.h"
 #include "cli/results_output.h"
-#include "model/model_table.h"
-#include "model/model_test.h"
+#include "session/model_checks.h"
 
 namespace slv::cli {
 namespace {
@@ -36,15 +35,14 @@ public:
     ModelCheckCommand() : FileCommand("model-check", "Summarise and check the structure model of a data set") {}
 
 private:
-    int runOpened(CliSession& cli, std::ostream& out, std::ostream& err) override
+    int runOpened(CliSession& cli, const OpenedFile&, std::ostream& out, std::ostream& err) override
     {
         Session& session = cli.session;
-        if (session.doc.ParIndex[0] == kHomogeneous) {
+        if (!session.doc().modelMode()) {
             err << kNoStructureModelText;
             return kExitUnusableInput;
         }
-        PassModelThroughGrid(session);
-        const ModelSummary summary = TestModel(session);
+        const ModelSummary summary = TestSessionModel(session);
 
         std::vector<std::vector<std::string>> rows;
         for (const auto& [caption, value] : SummaryRows(summary))

@@ -4,36 +4,30 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/results_output.h"
-#include "core/open_file.h"
+#include "session/open_file.h"
 #include "quant/quantification.h"
 #include "quant/results_table.h"
+#include "session/results_view.h"
 
 namespace slv::cli {
 namespace {
 
 constexpr int kResultTypeBits = 0x0F;
 
-/// The findings of the results error box, one per line without the "- " and
-/// the trailing blanks; any other message as its terminal text.
-std::vector<std::string> reportedErrors(const std::vector<std::string>& shown, std::size_t from)
+/// The items of the results error report; any other message shown as its
+/// terminal text.
+std::vector<std::string> reportedErrors(const Findings& findings)
 {
     std::vector<std::string> errors;
-    for (std::size_t i = from; i < shown.size(); ++i) {
-        const std::string text = ConsoleText(shown[i]);
-        if (text.rfind(kResultsErrorsHeading, 0) != 0) {
-            errors.push_back(text);
+    for (const Finding& finding : findings.all()) {
+        if (finding.suppressed)
+            continue;
+        if (finding.heading != kResultsErrorsHeading) {
+            errors.push_back(ConsoleText(finding.text));
             continue;
         }
-        std::size_t start = 0;
-        while (start < text.size()) {
-            std::size_t end = text.find('\n', start);
-            if (end == std::string::npos)
-                end = text.size();
-            const std::string line = text.substr(start, end - start);
-            if (line.rfind("- ", 0) == 0)
-                errors.push_back(line.substr(2));
-            start = end + 1;
-        }
+        for (const std::string& item : finding.items)
+            errors.push_back(ConsoleText(item));
     }
     return errors;
 }
@@ -68,27 +62,29 @@ public:
         const OpenedFile opened = OpenDocumentFile(session, m_file);
         if (!opened.ok)
             return kExitUnusableInput;
-        if (session.doc.ElemCount == 0 || session.doc.ExpCount == 0) {
-            err << "error: the file holds no " << (session.doc.ElemCount == 0 ? "element rows" : "intensities")
+        const Document& doc = session.doc();
+        if (doc.ElemCount == 0 || doc.ExpCount == 0) {
+            err << "error: the file holds no " << (doc.ElemCount == 0 ? "element rows" : "intensities")
                 << " to quantify\n";
             return kExitUnusableInput;
         }
-        session.res.ResType = type >= 0 ? type : opened.exampleLayout & kResultTypeBits;
-        if (session.res.ResType >= kResultTypeCount)
-            session.res.ResType = kAtomicPercent;
-        if (m_refRow > 0) {
-            if (m_refRow > session.doc.ElemCount) {
-                err << "error: --ref " << m_refRow << " is beyond the " << session.doc.ElemCount << " element rows\n";
-                return kExitUsage;
-            }
-            session.res.RefElem = m_refRow;
+        if (m_refRow > doc.ElemCount) {
+            err << "error: --ref " << m_refRow << " is beyond the " << doc.ElemCount << " element rows\n";
+            return kExitUsage;
         }
-        session.res.RefValue = static_cast<float>(m_refValue);
-        session.res.MergeStates = m_mergeStates;
-
-        const std::size_t before = cli.dialogs.shown().size();
-        const ResultsTable table = FillResults(session);
-        WriteResults(out, table, format, reportedErrors(cli.dialogs.shown(), before));
+        {
+            auto edit = session.edit(Change::Results);
+            QuantResults& res = edit.res;
+            res.ResType = type >= 0 ? type : opened.exampleLayout & kResultTypeBits;
+            if (res.ResType >= kResultTypeCount)
+                res.ResType = kAtomicPercent;
+            if (m_refRow > 0)
+                res.RefElem = m_refRow;
+            res.RefValue = static_cast<float>(m_refValue);
+            res.MergeStates = m_mergeStates;
+        }
+        const ShownResults shown = ShowResults(session);
+        WriteResults(out, shown.table, format, reportedErrors(shown.findings));
         return kExitOk;
     }
 

@@ -6,11 +6,12 @@
 #include "cli/commands.h"
 #include "cli/results_output.h"
 #include "cli/structure_options.h"
-#include "core/open_file.h"
-#include "document/data_file.h"
 #include "document/element_table.h"
 #include "model/model_name.h"
-#include "model/simulation.h"
+#include "session/model_checks.h"
+#include "session/open_file.h"
+#include "session/save_file.h"
+#include "session/simulation.h"
 #include "platform/format_mask.h"
 #include "platform/text_encoding.h"
 #include "quant/results_table.h"
@@ -29,9 +30,18 @@ std::string cellText(double value)
     return buffer;
 }
 
-bool layerModel(int modelType)
+bool layerModel(ModelType modelType)
 {
-    return modelType >= kPlane && modelType <= kNanotube;
+    switch (modelType) {
+    case ModelType::Plane:
+    case ModelType::Sphere:
+    case ModelType::Cylinder:
+    case ModelType::Polyhedron:
+    case ModelType::Nanotube: return true;
+    case ModelType::Homogeneous:
+    case ModelType::OxideLayer: break;
+    }
+    return false;
 }
 
 class SimulateCommand final : public Command {
@@ -58,18 +68,18 @@ public:
         Session& session = cli.session;
         if (!OpenDocumentFile(session, m_file).ok)
             return kExitUnusableInput;
-        Document& doc = session.doc;
+        const Document& doc = session.doc();
         if (doc.ElemCount == 0) {
             err << "error: the file holds no element rows\n";
             return kExitUnusableInput;
         }
-        if (!layerModel(doc.ParIndex[0])) {
+        if (!layerModel(doc.modelType())) {
             err << "error: simulation needs layers on a plane, sphere, cylinder, polyhedron or nanotube; the model is "
                 << ModelName(doc) << "\n";
             return kExitUnusableInput;
         }
         if (doc.LayerCount == 0) {
-            session.dialogs.show(kModelNotDefinedText, MessageIcon::Critical);
+            session.dialogs().show(kModelNotDefinedText, MessageIcon::Critical);
             return kExitUnusableInput;
         }
         if (const int usage = CheckStructureOptions(session, m_thickness, m_coverage, "--thickness", err);
@@ -80,8 +90,7 @@ public:
         if (!ModelTablePasses(session))
             return kExitUnusableInput;
 
-        ModelViews noWindows;
-        Simulation simulation(session, noWindows);
+        Simulation simulation(session);
         simulation.ChangeExperiment(m_experiment > 0 ? m_experiment : simulation.LastExperiment());
         for (int k = 1; k <= doc.LayerCount; ++k)
             simulation.Grid().SetTextMatrix(k, kSimColThickness, cellText(m_thickness[k - 1]));

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/session.h"
+#include "session/session.h"
 
 namespace slv::cli {
 
@@ -20,9 +20,6 @@ namespace slv::cli {
 int CheckStructureOptions(Session& session, const std::vector<double>& thicknesses,
                           const std::optional<double>& coverage, const std::string& option, std::ostream& err);
 
-/// The table check of the model (without the structure analysis, which only
-/// a fit needs), its findings shown; true when nothing worse than a nanotube
-/// warning was found.
-bool ModelTablePasses(Session& session);
+
 
 }  // namespace slv::cli

@@ -35,13 +35,13 @@ std::optional<float> EvaluateAsymmetry(const AsymmetryTable& table, int Z, std::
     return std::nullopt;
 }
 
-std::optional<float> LibraryAsymmetry(LibraryFile& library, int Z, std::string_view line, int source)
+std::optional<float> LibraryAsymmetry(LibraryFile& library, int Z, std::string_view line, ExcitationSource source)
 {
     if (SubshellLetter(line) == 's')
         return kSLineAsymmetry;  // without reading the file
-    if (source != kSourceMg && source != kSourceAl)
+    if (source != ExcitationSource::MgKAlpha && source != ExcitationSource::AlKAlpha)
         return std::nullopt;
-    const int section = source == kSourceMg ? kAsymmetrySectionMg : kAsymmetrySectionAl;
+    const int section = source == ExcitationSource::MgKAlpha ? kAsymmetrySectionMg : kAsymmetrySectionAl;
     const AsymmetryTable table = library.asymmetryTable(section);
     if (library.damaged())
         return std::nullopt;

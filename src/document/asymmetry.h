@@ -25,10 +25,10 @@ char SubshellLetter(std::string_view line);
 /// polynomial is not a finite number there.
 std::optional<float> EvaluateAsymmetry(const AsymmetryTable& table, int Z, std::string_view line);
 
-/// beta for an excitation source (0 Mg, 1 Al K-alpha; other sources have no
+/// beta for an excitation source (Mg or Al K-alpha; other sources have no
 /// table): 2 for s lines without reading the file, else from the source's
 /// table section. nullopt when nothing was found or the table is damaged
 /// (library.damaged() then tells which).
-std::optional<float> LibraryAsymmetry(LibraryFile& library, int Z, std::string_view line, int source);
+std::optional<float> LibraryAsymmetry(LibraryFile& library, int Z, std::string_view line, ExcitationSource source);
 
 }  // namespace slv

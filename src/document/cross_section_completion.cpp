@@ -43,7 +43,7 @@ bool isSplitSubshell(const LineRecord& first, const LineRecord& second, const Li
     return second.notation.padded().substr(0, 2) == subshell && trimmed(whole.notation.padded()) == subshell;
 }
 
-void splitSubshell(LibraryEntry& entry, int first, int splitting, int set)
+void splitSubshell(LibraryEntry& entry, int first, SplittingOption splitting, int set)
 {
     LineRecord& lower = entry.LibLines[first];
     LineRecord& upper = entry.LibLines[first + 1];
@@ -52,7 +52,7 @@ void splitSubshell(LibraryEntry& entry, int first, int splitting, int set)
     float unit = 0.0f;
     float lowerUnits = 0.0f;
     float upperUnits = 0.0f;
-    if (splitting == kSplittingTheoretical) {
+    if (splitting == SplittingOption::Theoretical) {
         // In the ratio of the theoretical (Scofield Mg) cross sections.
         const float wholeMg = whole.crossSect[kLibScofieldMg];
         lowerUnits = lower.crossSect[kLibScofieldMg];
@@ -94,9 +94,9 @@ std::optional<int> closestFileLine(const LibraryEntry& entry, int line, int set,
 
 }  // namespace
 
-void CompleteSpinOrbit(LibraryEntry& entry, int splitting)
+void CompleteSpinOrbit(LibraryEntry& entry, SplittingOption splitting)
 {
-    if (splitting != kSplittingTheoretical && splitting != kSplittingNominal)
+    if (splitting != SplittingOption::Theoretical && splitting != SplittingOption::Nominal)
         return;
     for (int i = 2; i < static_cast<int>(entry.LibLines.size()); ++i) {
         if (!isSplitSubshell(entry.LibLines[i - 2], entry.LibLines[i - 1], entry.LibLines[i]))
@@ -107,11 +107,11 @@ void CompleteSpinOrbit(LibraryEntry& entry, int splitting)
     }
 }
 
-void CompleteFromOtherLines(LibraryEntry& entry, int scaling, float excEnergy,
+void CompleteFromOtherLines(LibraryEntry& entry, ScalingOption scaling, float excEnergy,
                             const std::array<float, kCrossSectionSets + 1>& averageFactor,
                             const AsymmetryTable& alAsymmetry)
 {
-    if (scaling != kScalingClosestLine && scaling != kScalingAverageFactor)
+    if (scaling != ScalingOption::ClosestLine && scaling != ScalingOption::AverageFactor)
         return;
     for (int set = kLibEvans; set <= kLibNefedov; ++set) {
         for (int i = 0; i < static_cast<int>(entry.LibLines.size()); ++i) {
@@ -119,7 +119,7 @@ void CompleteFromOtherLines(LibraryEntry& entry, int scaling, float excEnergy,
             const float mgValue = line.crossSect[kLibScofieldMg];
             if (!hasValue(entry.LibOrigin[i][kLibScofieldMg]) || hasValue(entry.LibOrigin[i][set]))
                 continue;
-            if (scaling == kScalingClosestLine) {
+            if (scaling == ScalingOption::ClosestLine) {
                 const auto j = closestFileLine(entry, i, set, excEnergy);
                 if (!j)
                     continue;

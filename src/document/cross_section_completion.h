@@ -25,12 +25,12 @@
 namespace slv {
 
 /// Stage 1 for sets 3..5; components get OriginMark kFromSpinOrbit.
-void CompleteSpinOrbit(LibraryEntry& entry, int splitting);
+void CompleteSpinOrbit(LibraryEntry& entry, SplittingOption splitting);
 
 /// Stage 2 for sets 3..5; lines get OriginMark kFromOtherLines. averageFactor
 /// is indexed by set (3..5); alAsymmetry is the Al K-alpha asymmetry table,
 /// used for the Evans angular term.
-void CompleteFromOtherLines(LibraryEntry& entry, int scaling, float excEnergy,
+void CompleteFromOtherLines(LibraryEntry& entry, ScalingOption scaling, float excEnergy,
                             const std::array<float, kCrossSectionSets + 1>& averageFactor,
                             const AsymmetryTable& alAsymmetry);
 

@@ -18,7 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "core/session.h"
+#include "document/document.h"
+#include "platform/findings.h"
 
 namespace slv {
 
@@ -26,9 +27,6 @@ inline constexpr const char* kIncompatibleVersionText = "Incompatible data file 
 inline constexpr const char* kCorruptedCountText =
     "Number of parameters greater than expected.\r\nFile may be corrupted    ";
 inline constexpr const char* kMissingEndMarkerText = "File shorter than expected    ";
-inline constexpr const char* kExchangeErrorText = "Error in XPS Reduced Data Exchange file:    ";
-inline constexpr const char* kExchangeDataSuspectText = "Loaded data may be incorrect   ";
-inline constexpr const char* kTitlePromptText = "Title must be entered\r\n\r\nCancel abort saving";
 
 /// How reading a data or template file held in memory ended.
 enum class DataFileStatus {
@@ -38,6 +36,7 @@ enum class DataFileStatus {
     IncompatibleVersion,  ///< reported; document unchanged
     CorruptedCount,       ///< a count outside its limit; reported, document unchanged
     Truncated,            ///< the file ends inside the body; reported, document unchanged
+    Unreadable,           ///< the file could not be read at all; reported, document unchanged
 };
 
 /// True when the status left the file's content in the document.
@@ -46,11 +45,11 @@ inline bool DocumentWasRead(DataFileStatus status)
     return status == DataFileStatus::Loaded || status == DataFileStatus::MissingEndMarker;
 }
 
-/// Reads a data or template file held in memory into session.doc: header,
+/// Reads a data or template file held in memory into the document: header,
 /// body of the file's format version, end marker, and the conversions older
-/// versions need (combined model code, library options). Failures are shown
-/// through session.dialogs. Touches no file.
-DataFileStatus ReadDataFile(Session& session, std::span<const std::byte> bytes);
+/// versions need (combined model code, library options). Failures are added
+/// to findings. Touches no file.
+DataFileStatus ReadDataFile(Document& doc, std::span<const std::byte> bytes, Findings& findings);
 
 /// The document as a current-version file: a template when doc.IsTemplate
 /// (experiment count IMFPRowCount, no intensities, labels or fit results),
@@ -59,20 +58,16 @@ DataFileStatus ReadDataFile(Session& session, std::span<const std::byte> bytes);
 /// text longer than an Integer can count.
 std::optional<std::vector<std::byte>> DataFileBytes(const Document& doc);
 
-/// What LoadDocument found at the path.
-enum class LoadedFileKind { None, DataFile, TemplateFile, ExchangeFile };
+/// Opens the data or template file at path into the document, which the
+/// caller has just reset, and prepares what a loaded document needs before a
+/// window shows it (island mode, units, excitation energy). A file without
+/// the data magic comes back as NotADataFile, untouched, for the exchange
+/// import; one that cannot be read as Unreadable, reported.
+DataFileStatus LoadDataFile(Document& doc, const std::string& path, Findings& findings);
 
-/// Opens a data, template or exchange file into the document, which the
-/// caller has just reset with NewDocument. ok is false when nothing usable
-/// was loaded. After an exchange file, path is emptied (the document has no
-/// file of its own yet) and the result tells the caller to treat it as one.
-LoadedFileKind LoadDocument(Session& session, std::string& path, bool& ok);
-
-/// Saves the document to path, as a template when doc.IsTemplate. The caller
-/// first transfers the open grid windows into the document. Asks for a title
-/// while there is none; returns false when the analyst gave none or the file
-/// could not be written (reported; DocDirty stays set and the file on disk
-/// keeps its previous content).
-bool SaveDocument(Session& session, const std::string& path);
+/// Writes the document to path, as a template when doc.IsTemplate, with the
+/// parameter texts trimmed. A file that could not be written is reported;
+/// DocDirty then stays set and the file on disk keeps its previous content.
+bool WriteDocumentFile(Document& doc, const std::string& path, Findings& findings);
 
 }  // namespace slv

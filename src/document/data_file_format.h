@@ -34,9 +34,6 @@ inline constexpr Integer kCurrentFormatVersion = 230;
 /// about 110 KB; whatever lies further out is past any end marker.
 inline constexpr std::size_t kMaxDataFileBytes = 1 << 20;
 
-/// ParIndex slot of the islands switch, which older versions folded into the model code.
-inline constexpr int kIslandsParIndex = 11;
-
 // Fixed text widths.
 inline constexpr std::size_t kSymbolWidth = 2;
 inline constexpr std::size_t kLineWidth = 3;

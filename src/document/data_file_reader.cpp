@@ -234,7 +234,7 @@ private:
         m_doc.MultiLayers = m_in.integer();
         m_doc.AutoCov = m_in.integer() != 0;
         m_doc.ARXPS = m_in.integer() != 0;
-        if (m_doc.ParIndex[0] == kPolyhedron) {
+        if (m_doc.modelType() == ModelType::Polyhedron) {
             for (int i = 1; i <= kPolyhedronParameters; ++i)
                 m_doc.PolyPar[i] = m_in.single();
         }
@@ -274,35 +274,28 @@ private:
     int m_experiments = 0;
 };
 
-void ReportReadFailure(Session& session, DataFileStatus status)
+void ReportReadFailure(DataFileStatus status, Findings& findings)
 {
     switch (status) {
-    case DataFileStatus::IncompatibleVersion:
-        session.dialogs.show(kIncompatibleVersionText, MessageIcon::Critical);
-        break;
-    case DataFileStatus::CorruptedCount:
-        session.dialogs.show(kCorruptedCountText, MessageIcon::Critical);
-        break;
-    case DataFileStatus::Truncated:
-        ReportFileError(session, kErrReadPastEnd, kContextDataFile);
-        break;
-    case DataFileStatus::MissingEndMarker:
-        session.dialogs.show(kMissingEndMarkerText, MessageIcon::Critical);
-        break;
+    case DataFileStatus::IncompatibleVersion: findings.error(kIncompatibleVersionText); break;
+    case DataFileStatus::CorruptedCount: findings.error(kCorruptedCountText); break;
+    case DataFileStatus::Truncated: findings.add(FileErrorFinding(kErrReadPastEnd, kContextDataFile, {})); break;
+    case DataFileStatus::MissingEndMarker: findings.error(kMissingEndMarkerText); break;
     case DataFileStatus::Loaded:
     case DataFileStatus::NotADataFile:
+    case DataFileStatus::Unreadable:
         break;
     }
 }
 
 }  // namespace
 
-DataFileStatus ReadDataFile(Session& session, std::span<const std::byte> bytes)
+DataFileStatus ReadDataFile(Document& doc, std::span<const std::byte> bytes, Findings& findings)
 {
-    auto loaded = std::make_unique<Document>(session.doc);
+    auto loaded = std::make_unique<Document>(doc);
     DataFileParser parser(bytes, *loaded);
     const DataFileStatus status = parser.parse();
-    ReportReadFailure(session, status);
+    ReportReadFailure(status, findings);
     if (!DocumentWasRead(status))
         return status;
 
@@ -311,7 +304,7 @@ DataFileStatus ReadDataFile(Session& session, std::span<const std::byte> bytes)
     // table; saving it again must write them all.
     if (loaded->IsTemplate)
         loaded->IMFPRowCount = static_cast<Integer>(parser.experimentCount());
-    session.doc = std::move(*loaded);
+    doc = std::move(*loaded);
     return status;
 }
 

@@ -6,18 +6,18 @@ namespace {
 /// Before the model types were separated from the islands switch, ParIndex[0]
 /// held one code for both.
 struct CombinedModelCode {
-    Integer modelType;
-    Integer islands;
+    ModelType modelType;
+    bool islands;
 };
 constexpr std::array<CombinedModelCode, 8> kCombinedModelCodes = {{
-    {kHomogeneous, 0},
-    {kPlane, 0},
-    {kSphere, 0},
-    {kCylinder, 0},
-    {kPlane, 1},
-    {kSphere, 1},
-    {kCylinder, 1},
-    {kOxideLayer, 0},
+    {ModelType::Homogeneous, false},
+    {ModelType::Plane, false},
+    {ModelType::Sphere, false},
+    {ModelType::Cylinder, false},
+    {ModelType::Plane, true},
+    {ModelType::Sphere, true},
+    {ModelType::Cylinder, true},
+    {ModelType::OxideLayer, false},
 }};
 
 void SplitCombinedModelCode(Document& doc)
@@ -25,8 +25,8 @@ void SplitCombinedModelCode(Document& doc)
     const int code = doc.ParIndex[0];
     if (code < 0 || code >= static_cast<int>(kCombinedModelCodes.size()))
         return;  // no code of the older versions: kept as stored
-    doc.ParIndex[0] = kCombinedModelCodes[code].modelType;
-    doc.ParIndex[kIslandsParIndex] = kCombinedModelCodes[code].islands;
+    doc.setModelType(kCombinedModelCodes[code].modelType);
+    doc.setIslands(kCombinedModelCodes[code].islands);
 }
 
 /// The completion options were renumbered when a choice was dropped, and the

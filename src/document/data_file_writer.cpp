@@ -132,7 +132,7 @@ private:
         m_out.integer(m_doc.MultiLayers);
         m_out.integer(booleanOf(m_doc.AutoCov));
         m_out.integer(booleanOf(m_doc.ARXPS));
-        if (m_doc.ParIndex[0] == kPolyhedron) {
+        if (m_doc.modelType() == ModelType::Polyhedron) {
             for (int i = 1; i <= kPolyhedronParameters; ++i)
                 m_out.single(m_doc.PolyPar[i]);
         }
@@ -171,21 +171,6 @@ private:
     ByteWriter m_out;
 };
 
-/// Asks for a title while the document has none; false when the analyst
-/// cancelled or left the answer empty.
-bool EnsureTitle(Session& session)
-{
-    std::string& title = session.doc.ParText[0];
-    while (trimmed(title).empty()) {
-        const auto answer = session.dialogs.inputBox({kTitlePromptText, {}, {}});
-        if (!answer || answer->empty())
-            return false;
-        title = trimmed(*answer);
-        session.doc.DocDirty = true;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::optional<std::vector<std::byte>> DataFileBytes(const Document& doc)
@@ -196,23 +181,20 @@ std::optional<std::vector<std::byte>> DataFileBytes(const Document& doc)
     return writer.bytes();
 }
 
-bool SaveDocument(Session& session, const std::string& path)
+bool WriteDocumentFile(Document& doc, const std::string& path, Findings& findings)
 {
-    if (!EnsureTitle(session))
-        return false;
-    for (std::string& text : session.doc.ParText)
+    for (std::string& text : doc.ParText)
         text = trimmed(text);
-
-    const auto bytes = DataFileBytes(session.doc);
+    const auto bytes = DataFileBytes(doc);
     if (!bytes) {
-        ReportFileError(session, kErrOverflow, kContextGeneral);
+        findings.add(FileErrorFinding(kErrOverflow, kContextGeneral, {}));
         return false;
     }
     if (const std::error_code error = ReplaceFileContents(path, *bytes)) {
-        ReportFileError(session, FileErrorNumberOf(error, FileAccess::Write), kContextGeneral, error.message());
+        findings.add(FileErrorFinding(FileErrorNumberOf(error, FileAccess::Write), kContextGeneral, {}, error.message()));
         return false;
     }
-    session.doc.DocDirty = false;
+    doc.DocDirty = false;
     return true;
 }
 

@@ -6,10 +6,13 @@ namespace {
 constexpr float kMgKAlphaEv = 1253.6f;
 constexpr float kAlKAlphaEv = 1486.6f;
 constexpr float kHydrogenAtomicWeight = 1.008f;
+constexpr std::uint16_t kByteMask = 0xFF;
+constexpr int kBitsPerByte = 8;
 
 const char* const kTimeUnits[] = {"s", "min", "h", "d"};
-const char* const kTiltUnits[] = {"\xB0", "rad"};  // degree sign in the files' ANSI text
-const char* const kTemperatureUnits[] = {"K", "\xB0" "C", "\xB0" "F"};
+// \260 is the degree sign in the files' ANSI text.
+const char* const kTiltUnits[] = {"\260", "rad"};
+const char* const kTemperatureUnits[] = {"K", "\260C", "\260F"};
 
 template<std::size_t N>
 const char* unitOf(const char* const (&units)[N], int index)
@@ -18,14 +21,30 @@ const char* unitOf(const char* const (&units)[N], int index)
 }
 }  // namespace
 
-float ExcitationEnergy(const Document& doc, int sourceCode)
+float ExcitationEnergy(const Document& doc, ExcitationSource source)
 {
-    switch (sourceCode) {
-    case kSourceMg: return kMgKAlphaEv;
-    case kSourceAl: return kAlKAlphaEv;
-    case kSourceOther: return doc.ParNumber[6];
-    default: return 0.0f;
+    switch (source) {
+    case ExcitationSource::MgKAlpha: return kMgKAlphaEv;
+    case ExcitationSource::AlKAlpha: return kAlKAlphaEv;
+    case ExcitationSource::Other: return doc.otherSourceEnergy();
     }
+    return 0.0f;
+}
+
+ImfpMethod Document::imfpMethodIn(ImfpByte byte) const
+{
+    const auto packed = static_cast<std::uint16_t>(ParIndex[kImfpSlot]);
+    const int code = byte == ImfpByte::Low ? (packed & kByteMask) : (packed >> kBitsPerByte);
+    return code <= CodeOf(ImfpMethod::CumpsonSeah) ? static_cast<ImfpMethod>(code) : ImfpMethod::None;
+}
+
+void Document::setImfpMethodIn(ImfpByte byte, ImfpMethod method)
+{
+    const auto packed = static_cast<std::uint16_t>(ParIndex[kImfpSlot]);
+    const auto code = static_cast<std::uint16_t>(CodeOf(method));
+    const std::uint16_t updated = byte == ImfpByte::Low ? (packed & ~kByteMask) | code
+                                                        : (packed & kByteMask) | (code << kBitsPerByte);
+    ParIndex[kImfpSlot] = static_cast<Integer>(updated);
 }
 
 void RecomputeUnits(Document& doc)
@@ -33,7 +52,7 @@ void RecomputeUnits(Document& doc)
     doc.UnitText[0] = unitOf(kTimeUnits, doc.UnitIndex[0]);
     doc.UnitText[1] = unitOf(kTiltUnits, doc.UnitIndex[1]);
     doc.UnitText[2] = unitOf(kTemperatureUnits, doc.UnitIndex[2]);
-    doc.UnitText[3] = doc.LenUnitA == 0 ? "nm" : doc.LenUnitA == 1 ? "A" : "";
+    doc.UnitText[3] = doc.lengthUnit() == LengthUnit::Nanometre ? "nm" : doc.lengthUnit() == LengthUnit::Angstrom ? "A" : "";
 }
 
 int SingleElementOfLayer(const Document& doc, int layer)

@@ -3,10 +3,9 @@
 // geometry weights) that complete the element table.
 //
 // The library lives in the program folder and is read whole for every
-// operation (nothing is kept between operations). The functions here talk to
-// the analyst through the session's dialogs; the reading and completion
-// underneath (library_file.h, library_entry.h) show nothing and serve the
-// command line as well.
+// operation (nothing is kept between operations). The functions here report
+// what went wrong as findings; the reading and completion underneath
+// (library_file.h, library_entry.h) serve the command line as well.
 #pragma once
 
 #include <filesystem>
@@ -14,7 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/session.h"
+#include <array>
+
+#include "platform/findings.h"
 #include "document/library_entry.h"
 #include "document/library_file.h"
 
@@ -47,10 +48,10 @@ std::string LibraryOpenMessage(const LibraryOpenResult& result);
 /// The message for a damaged library: what is wrong and where.
 std::string LibraryDamagedMessage(std::string_view damage);
 
-/// Reads the library from the program folder; on failure shows the missing-
-/// file error, "Illegal or damaged library file header", "Incompatible
-/// library." or what is damaged, and returns nullopt.
-std::optional<LibraryFile> OpenLibrary(Session& session);
+/// Reads the library from the program folder; on failure reports the
+/// missing-file error, "Illegal or damaged library file header",
+/// "Incompatible library." or what is damaged, and returns nullopt.
+std::optional<LibraryFile> OpenLibrary(const std::filesystem::path& programFolder, Findings& findings);
 
 /// "Element Fe not found", as the lookup shows it.
 std::string ElementNotFoundMessage(std::string_view symbol);
@@ -67,18 +68,29 @@ bool LibraryLacksSet(const LibraryFile& library, const LookupOptions& options);
 std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions& options,
                                  std::string_view symbol);
 
-/// Fills element rows firstRow..lastRow of the document from the library.
-void LibraryLookup(Session& session, int firstRow, int lastRow);
+/// Fills element rows firstRow..lastRow of the document from the library. A
+/// row whose line the library lacks offers the usable lines to choose from
+/// (findings.chooseLine).
+void LibraryLookup(Document& doc, const std::filesystem::path& programFolder, int firstRow, int lastRow,
+                   Findings& findings);
 
 /// Re-reads Z, density and valence electrons of rows 1..ElemCount.
-void RefreshElementConstants(Session& session);
+void RefreshElementConstants(Document& doc, const std::filesystem::path& programFolder, Findings& findings);
 
-/// Reads the geometry weights that the document's model type needs into Session::AngleWeight.
-void LoadGeometryWeights(Session& session);
+/// The weights of the nine polar-angle classes (1..9) of a curved geometry.
+using GeometryWeights = std::array<float, kGeometryWeights + 1>;
 
-/// The asymmetry parameter beta of a line for a source (0 Mg, 1 Al K-alpha):
+/// The geometry weights the document's model type needs: the library's
+/// record for the sphere (or the single row of spheres) and the cylinder,
+/// the polyhedron's own factors; nullopt for a model that needs none or
+/// when the library could not be read (reported).
+std::optional<GeometryWeights> GeometryWeightsOf(const Document& doc, const std::filesystem::path& programFolder,
+                                                 Findings& findings);
+
+/// The asymmetry parameter beta of a line for a source (Mg or Al K-alpha):
 /// 2 for s lines without reading the library, kAsymmetryNotFound (-1) when
 /// the library has no parameter for it or cannot be read.
-float AsymmetryParameter(Session& session, int Z, std::string_view line, int source);
+float AsymmetryParameter(const std::filesystem::path& programFolder, int Z, std::string_view line,
+                         ExcitationSource source, Findings& findings);
 
 }  // namespace slv

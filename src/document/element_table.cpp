@@ -10,7 +10,6 @@ namespace slv {
 
 namespace {
 
-constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kFindingEnd = "    \r\n";
 constexpr std::string_view kInvalidLineNotation = "- Invalid line notation at element ";
 constexpr std::string_view kDuplicatedLine = "- Photoelectron line ";
@@ -198,10 +197,8 @@ std::string NormalizedLine(std::string_view typed)
     return line;
 }
 
-bool TransferElementTable(Session& session, TextGrid& grid)
+bool TransferElementTable(Document& doc, TextGrid& grid, char decSep)
 {
-    Document& doc = session.doc;
-    const char decSep = session.DecSep;
     const Integer oldCount = doc.ElemCount;
     int lastRead = 0;
     int emptyRun = 0;
@@ -226,7 +223,6 @@ bool TransferElementTable(Session& session, TextGrid& grid)
     }
     doc.ElemCount = static_cast<Integer>(lastRead - emptyRun);
     doc.RecalcNeeded = true;
-    session.shell.setDataCommandsEnabled(doc.ElemCount > 0);
     return doc.ElemCount != oldCount;
 }
 
@@ -257,26 +253,18 @@ std::string ShortenFindings(std::string findings)
         return findings;
     while (findings.size() >= kShortenedFindings) {
         std::string_view withoutLastBreak = findings;
-        if (withoutLastBreak.ends_with(kLineBreak))
-            withoutLastBreak.remove_suffix(kLineBreak.size());
-        const std::size_t previousBreak = withoutLastBreak.rfind(kLineBreak);
-        findings.resize(previousBreak == std::string_view::npos ? 0 : previousBreak + kLineBreak.size());
+        if (withoutLastBreak.ends_with(kFindingLineBreak))
+            withoutLastBreak.remove_suffix(kFindingLineBreak.size());
+        const std::size_t previousBreak = withoutLastBreak.rfind(kFindingLineBreak);
+        findings.resize(previousBreak == std::string_view::npos ? 0 : previousBreak + kFindingLineBreak.size());
     }
     return findings.append(kMoreSimilarErrors);
 }
 
-ElementValidation ValidateElements(Session& session, bool dataWizardDocked)
+ElementValidation ValidateElements(const Document& doc, bool dataWizardDocked)
 {
-    const Document& doc = session.doc;
     ElementValidation verdict;
     verdict.multiLine = FindMultiLineRows(doc);
-    session.res.MultiLineMark = verdict.multiLine.MultiLineMark;
-    session.res.MultiLineFound = verdict.multiLine.MultiLineFound;
-    if (session.Closing) {
-        session.Closing = false;
-        return verdict;
-    }
-
     std::string findings = lineNotationFindings(doc);
     findings += duplicateFindings(doc);
     findings += rangeFindings(doc);
@@ -284,13 +272,14 @@ ElementValidation ValidateElements(Session& session, bool dataWizardDocked)
     if (findings.empty())
         return verdict;
 
-    std::string text(kElementErrorsHeading);
-    text.append(kLineBreak).append(kLineBreak).append(ShortenFindings(std::move(findings)));
-    const auto buttons = dataWizardDocked ? MessageButtons::Ok : MessageButtons::OkCancel;
-    const DialogAnswer answer = session.dialogs.show(std::move(text), MessageIcon::Exclamation, buttons);
-    verdict.ok = false;
-    verdict.cancelled = answer == DialogAnswer::Cancel;
-    session.Closing = true;
+    const std::string shown = ShortenFindings(std::move(findings));
+    Finding finding;
+    finding.kind = FindingKind::Warning;
+    finding.heading = kElementErrorsHeading;
+    finding.items = ItemsOf(shown);
+    finding.text = std::string(kElementErrorsHeading).append(kFindingLineBreak).append(kFindingLineBreak).append(shown);
+    finding.buttons = dataWizardDocked ? MessageButtons::Ok : MessageButtons::OkCancel;
+    verdict.finding = std::move(finding);
     return verdict;
 }
 

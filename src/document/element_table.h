@@ -7,11 +7,13 @@
 // all given in every chemical state.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "core/session.h"
+#include "document/document.h"
 #include "document/text_grid.h"
+#include "platform/findings.h"
 
 namespace slv {
 
@@ -40,11 +42,12 @@ struct MultiLineRows {
     bool MultiLineFound = false;
 };
 
-/// The verdict of ValidateElements.
+/// The verdict of ValidateElements: the multiline marks and, when something
+/// is wrong, the one message that lists every finding.
 struct ElementValidation {
-    bool ok = true;          // false when a message was shown
-    bool cancelled = false;  // the analyst pressed Cancel in it
     MultiLineRows multiLine;
+    std::optional<Finding> finding;
+    bool ok() const { return !finding; }
 };
 
 /// An element symbol as typed, in its stored form: one letter upper case,
@@ -56,13 +59,13 @@ std::string NormalizedSymbol(std::string_view typed);
 std::string NormalizedLine(std::string_view typed);
 
 /// Reads the element grid (rows 1..20, columns as in ElementColumn) into the
-/// document, writes the normalised symbol and line back into the grid, sets
-/// ElemCount and RecalcNeeded and enables or disables the commands that need
-/// element rows. Reading stops after the second consecutive row without
-/// symbol and line; a single blank row inside the table stays a row.
-/// Returns true when ElemCount changed, so that the caller rebuilds the grids
-/// laid out by element rows.
-bool TransferElementTable(Session& session, TextGrid& grid);
+/// document with the locale's decimal separator, writes the normalised
+/// symbol and line back into the grid, and sets ElemCount and RecalcNeeded.
+/// Reading stops after the second consecutive row without symbol and line;
+/// a single blank row inside the table stays a row. Returns true when
+/// ElemCount changed, so that the caller rebuilds the grids laid out by
+/// element rows.
+bool TransferElementTable(Document& doc, TextGrid& grid, char decSep);
 
 /// 0 when ch is exactly one character and that character is in set, else 1.
 int CharNotIn(std::string_view ch, std::string_view set);
@@ -79,11 +82,8 @@ std::string ShortenFindings(std::string findings);
 /// Checks rows 1..ElemCount: line notation grammar, duplicated lines with
 /// identical chemical state, values outside their ranges, and the lines x
 /// states consistency of elements measured with several lines. All findings
-/// are shown in one exclamation message with OK and Cancel (OK only while
-/// the data wizard is docked), after which session.Closing is set so that
-/// the next call only clears it. The table itself is never changed; the
-/// multiline marks are kept in session.res for the quantification, even
-/// when a set Closing skips the checks.
-ElementValidation ValidateElements(Session& session, bool dataWizardDocked = false);
+/// make one warning under "Element error(s):" with OK and Cancel (OK only
+/// while the data wizard is docked). The table itself is never changed.
+ElementValidation ValidateElements(const Document& doc, bool dataWizardDocked = false);
 
 }  // namespace slv

@@ -1,13 +1,13 @@
 #include "document/file_error.h"
 
-#include "core/session.h"
+#include "document/library_file.h"
+
 
 namespace slv {
 
 namespace {
-constexpr const char* kLineBreak = "\r\n";
-constexpr const char* kMessageTail = "    ";
-constexpr const char* kLibraryFileName = "SLV.lib";
+constexpr const char* kErrorLineBreak = "\r\n";
+constexpr const char* kErrorTail = "    ";
 
 constexpr const char* kOverflowTransmissionText = "Overflow\r\nToo large number in transmission file";
 constexpr const char* kOverflowText = "Overflow during file operation";
@@ -22,8 +22,8 @@ constexpr const char* kPathNotFoundText = "Path not found or incorrect";
 
 std::string libraryNotFoundText(const std::filesystem::path& programFolder)
 {
-    return std::string(kLibraryNotFoundText) + kLineBreak + kLineBreak + "File  " + kLibraryFileName +
-           "  must be in folder " + kLineBreak + programFolder.string();
+    return std::string(kLibraryNotFoundText) + kErrorLineBreak + kErrorLineBreak + "File  " + std::string(kLibraryFileName) +
+           "  must be in folder " + kErrorLineBreak + programFolder.string();
 }
 }  // namespace
 
@@ -48,14 +48,15 @@ std::string FileErrorText(int errorNumber, int context, const std::filesystem::p
     case kErrPathNotFound:
         return kPathNotFoundText;
     default:
-        return "Error " + std::to_string(errorNumber) + kLineBreak + std::string(systemDescription);
+        return "Error " + std::to_string(errorNumber) + kErrorLineBreak + std::string(systemDescription);
     }
 }
 
-void ReportFileError(Session& session, int errorNumber, int context, std::string_view systemDescription)
+Finding FileErrorFinding(int errorNumber, int context, const std::filesystem::path& programFolder,
+                         std::string_view systemDescription)
 {
-    session.dialogs.show(FileErrorText(errorNumber, context, session.programFolder, systemDescription) + kMessageTail,
-                         MessageIcon::Critical);
+    return MessageFinding(FindingKind::Error,
+                          FileErrorText(errorNumber, context, programFolder, systemDescription) + kErrorTail);
 }
 
 }  // namespace slv

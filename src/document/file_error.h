@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-namespace slv {
+#include "platform/findings.h"
 
-struct Session;
+namespace slv {
 
 /// Error numbers of file operations (and of the arithmetic run on file data).
 enum FileErrorNumber : int {
@@ -38,7 +38,8 @@ enum FileErrorContext : int {
 std::string FileErrorText(int errorNumber, int context, const std::filesystem::path& programFolder,
                           std::string_view systemDescription = {});
 
-/// Shows FileErrorText followed by four blanks in a critical message box.
-void ReportFileError(Session& session, int errorNumber, int context, std::string_view systemDescription = {});
+/// The error message of FileErrorText followed by four blanks.
+Finding FileErrorFinding(int errorNumber, int context, const std::filesystem::path& programFolder,
+                         std::string_view systemDescription = {});
 
 }  // namespace slv

@@ -9,36 +9,34 @@ namespace slv {
 namespace {
 
 constexpr std::string_view kLibraryAccessErrorText = "Library access error    ";
-constexpr Integer kAltSphereOption = 1;  // ParIndex(12): the alternative sphere weight record
 
-std::optional<LibraryFile> openForConstants(Session& session)
+std::optional<LibraryFile> openForConstants(const std::filesystem::path& programFolder, Findings& findings)
 {
-    std::optional<LibraryFile> library = OpenLibrary(session);
+    std::optional<LibraryFile> library = OpenLibrary(programFolder, findings);
     if (!library)
-        session.dialogs.show(std::string(kLibraryAccessErrorText), MessageIcon::Critical);
+        findings.error(std::string(kLibraryAccessErrorText));
     return library;
 }
 
-void reportDamage(Session& session, const LibraryFile& library)
+void reportDamage(const LibraryFile& library, Findings& findings)
 {
-    session.dialogs.show(LibraryDamagedMessage(library.damage()), MessageIcon::Critical);
+    findings.error(LibraryDamagedMessage(library.damage()));
 }
 
 }  // namespace
 
-void RefreshElementConstants(Session& session)
+void RefreshElementConstants(Document& doc, const std::filesystem::path& programFolder, Findings& findings)
 {
-    std::optional<LibraryFile> library = openForConstants(session);
+    std::optional<LibraryFile> library = openForConstants(programFolder, findings);
     if (!library)
         return;
-    Document& doc = session.doc;
     for (int row = 1; row <= std::min<int>(doc.ElemCount, kMaxElements); ++row) {
         const std::int32_t position = library->directoryPosition(doc.ElSymbol[row].padded());
         if (position == 0 && !library->damaged())
             continue;  // not a library element: the row keeps its values
         const ElementRecord record = library->elementRecord(position);
         if (library->damaged()) {
-            reportDamage(session, *library);
+            reportDamage(*library, findings);
             return;
         }
         doc.AtomicNo[row] = record.Z;
@@ -47,38 +45,41 @@ void RefreshElementConstants(Session& session)
     }
 }
 
-void LoadGeometryWeights(Session& session)
+std::optional<GeometryWeights> GeometryWeightsOf(const Document& doc, const std::filesystem::path& programFolder,
+                                                 Findings& findings)
 {
-    const Document& doc = session.doc;
+    GeometryWeights weights{};
     int section = 0;
-    switch (doc.ParIndex[0]) {
-    case kSphere:
-        section = doc.ParIndex[12] == kAltSphereOption ? kAltSphereWeightSection : kSphereWeightSection;
+    switch (doc.modelType()) {
+    case ModelType::Sphere:
+        section = doc.singleRowOfSpheres() ? kAltSphereWeightSection : kSphereWeightSection;
         break;
-    case kCylinder: section = kCylinderWeightSection; break;
-    case kPolyhedron:
+    case ModelType::Cylinder: section = kCylinderWeightSection; break;
+    case ModelType::Polyhedron:
         for (int i = 1; i <= kGeometryWeights; ++i)
-            session.AngleWeight[i] = doc.PolyPar[i];
-        return;
-    default: return;
+            weights[i] = doc.PolyPar[i];
+        return weights;
+    default: return std::nullopt;
     }
-    std::optional<LibraryFile> library = openForConstants(session);
+    std::optional<LibraryFile> library = openForConstants(programFolder, findings);
     if (!library)
-        return;
+        return std::nullopt;
     const GeometryWeightRecord record = library->geometryRecord(section);
     if (library->damaged()) {
-        reportDamage(session, *library);
-        return;
+        reportDamage(*library, findings);
+        return std::nullopt;
     }
     for (int i = 1; i <= kGeometryWeights; ++i)
-        session.AngleWeight[i] = record.weights[i - 1];
+        weights[i] = record.weights[i - 1];
+    return weights;
 }
 
-float AsymmetryParameter(Session& session, int Z, std::string_view line, int source)
+float AsymmetryParameter(const std::filesystem::path& programFolder, int Z, std::string_view line,
+                         ExcitationSource source, Findings& findings)
 {
     if (SubshellLetter(line) == 's')
         return kSLineAsymmetry;  // without reading the file
-    std::optional<LibraryFile> library = OpenLibrary(session);
+    std::optional<LibraryFile> library = OpenLibrary(programFolder, findings);
     if (!library)
         return kAsymmetryNotFound;
     return LibraryAsymmetry(*library, Z, line, source).value_or(kAsymmetryNotFound);

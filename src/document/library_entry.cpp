@@ -9,7 +9,14 @@ namespace {
 
 bool setChosen(const LookupOptions& options)
 {
-    return options.crossSectionSet >= kSetScofield && options.crossSectionSet <= kSetNefedov;
+    switch (options.crossSectionSet) {
+    case CrossSectionSet::Scofield:
+    case CrossSectionSet::Evans:
+    case CrossSectionSet::Wagner:
+    case CrossSectionSet::Nefedov: return true;
+    case CrossSectionSet::None: break;
+    }
+    return false;
 }
 
 OriginMarks fileOrigins(const LineRecord& line)
@@ -24,23 +31,29 @@ OriginMarks fileOrigins(const LineRecord& line)
 
 LookupOptions LookupOptionsOf(const Document& doc)
 {
-    return {doc.ParIndex[1], doc.ParIndex[2], doc.ParLibrary[1], doc.ParLibrary[2], doc.ExcEnergy};
+    return {doc.source(), doc.crossSectionSet(), doc.splitting(), doc.scaling(), doc.ExcEnergy};
 }
 
 int LibrarySetOf(const LookupOptions& options)
 {
     switch (options.crossSectionSet) {
-    case kSetEvans: return kLibEvans;
-    case kSetWagner: return kLibWagner;
-    case kSetNefedov: return kLibNefedov;
-    default: return options.source == kSourceMg ? kLibScofieldMg : kLibScofieldAl;
+    case CrossSectionSet::Evans: return kLibEvans;
+    case CrossSectionSet::Wagner: return kLibWagner;
+    case CrossSectionSet::Nefedov: return kLibNefedov;
+    default: return options.source == ExcitationSource::MgKAlpha ? kLibScofieldMg : kLibScofieldAl;
     }
 }
 
-std::string_view CrossSectionChoiceName(int crossSectionSet)
+std::string_view CrossSectionChoiceName(CrossSectionSet set)
 {
-    static constexpr std::string_view kNames[] = {"None", "Scofield", "Evans", "Wagner", "Nefedov"};
-    return crossSectionSet >= kSetNone && crossSectionSet <= kSetNefedov ? kNames[crossSectionSet] : kNames[0];
+    switch (set) {
+    case CrossSectionSet::Scofield: return "Scofield";
+    case CrossSectionSet::Evans: return "Evans";
+    case CrossSectionSet::Wagner: return "Wagner";
+    case CrossSectionSet::Nefedov: return "Nefedov";
+    case CrossSectionSet::None: break;
+    }
+    return "None";
 }
 
 LibraryEntry FindElement(LibraryFile& library, std::string_view symbol, const LookupOptions& options)
@@ -59,7 +72,7 @@ LibraryEntry FindElement(LibraryFile& library, std::string_view symbol, const Lo
         entry.LibOrigin.push_back(fileOrigins(line));
 
     CompleteSpinOrbit(entry, options.splitting);
-    const AsymmetryTable alAsymmetry = options.scaling == kScalingAverageFactor
+    const AsymmetryTable alAsymmetry = options.scaling == ScalingOption::AverageFactor
                                            ? library.asymmetryTable(kAsymmetrySectionAl)
                                            : AsymmetryTable{};
     if (library.damaged())
@@ -72,8 +85,8 @@ LibraryEntry FindElement(LibraryFile& library, std::string_view symbol, const Lo
 std::vector<int> UsableLines(const LibraryEntry& entry, const LookupOptions& options)
 {
     const int set = LibrarySetOf(options);
-    const bool scaled = options.scaling == kScalingClosestLine || options.scaling == kScalingAverageFactor;
-    const bool split = options.splitting == kSplittingTheoretical || options.splitting == kSplittingNominal;
+    const bool scaled = options.scaling == ScalingOption::ClosestLine || options.scaling == ScalingOption::AverageFactor;
+    const bool split = options.splitting == SplittingOption::Theoretical || options.splitting == SplittingOption::Nominal;
     std::vector<int> usable;
     for (int i = 0; i < static_cast<int>(entry.LibLines.size()); ++i) {
         const Integer origin = entry.LibOrigin[i][set];

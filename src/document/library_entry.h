@@ -15,13 +15,6 @@
 
 namespace slv {
 
-/// Choices of ParIndex(2): the cross-section set the element rows take.
-enum CrossSectionChoice : int { kSetNone = 0, kSetScofield = 1, kSetEvans = 2, kSetWagner = 3, kSetNefedov = 4 };
-/// Choices of ParLibrary(1): completion of spin-orbit components from their whole subshell.
-enum SplittingChoice : int { kSplittingNone = 0, kSplittingTheoretical = 1, kSplittingNominal = 2 };
-/// Choices of ParLibrary(2): completion of sets 3..5 from the Scofield Mg set.
-enum ScalingChoice : int { kScalingNone = 0, kScalingClosestLine = 1, kScalingAverageFactor = 2 };
-
 /// Library sets (1..5) of the line records.
 enum LibrarySet : int { kLibScofieldMg = 1, kLibScofieldAl = 2, kLibEvans = 3, kLibWagner = 4, kLibNefedov = 5 };
 
@@ -30,11 +23,11 @@ enum OriginMark : Integer { kNoValue = 0, kFromFile = 1, kFromSpinOrbit = 2, kFr
 
 /// The document settings a lookup depends on.
 struct LookupOptions {
-    int source = kSourceAl;                // ParIndex(1)
-    int crossSectionSet = kSetScofield;    // ParIndex(2)
-    int splitting = kSplittingNone;        // ParLibrary(1)
-    int scaling = kScalingNone;            // ParLibrary(2)
-    float excEnergy = 0.0f;                // ExcEnergy, eV
+    ExcitationSource source = ExcitationSource::AlKAlpha;
+    CrossSectionSet crossSectionSet = CrossSectionSet::Scofield;
+    SplittingOption splitting = SplittingOption::None;
+    ScalingOption scaling = ScalingOption::None;
+    float excEnergy = 0.0f;  // ExcEnergy, eV
 };
 
 LookupOptions LookupOptionsOf(const Document& doc);
@@ -44,7 +37,7 @@ LookupOptions LookupOptionsOf(const Document& doc);
 int LibrarySetOf(const LookupOptions& options);
 
 /// The name of a cross-section choice as the parameters dialog lists it.
-std::string_view CrossSectionChoiceName(int crossSectionSet);
+std::string_view CrossSectionChoiceName(CrossSectionSet set);
 
 struct LibElementValues {
     Integer Z = 0;  // 0: the element is not in the library

@@ -17,20 +17,18 @@ constexpr std::string_view kHoldsNoText = "The element library holds no ";
 constexpr std::string_view kCrossSectionsText = " cross sections";
 constexpr std::string_view kLinesOfText = "lines of ";
 constexpr std::string_view kOfText = " of ";
-constexpr std::string_view kMessageEnd = "    ";
 
 /// Offers the usable lines when the row's line is not among them; the
 /// analyst's choice becomes the row's line. Returns false when the library
 /// turned out to be damaged.
-bool chooseLine(Session& session, LibraryFile& library, int row, const RowLookup& lookup,
-                const LookupOptions& options)
+bool chooseLine(Document& doc, LibraryFile& library, int row, const RowLookup& lookup, const LookupOptions& options,
+                Findings& findings)
 {
-    Document& doc = session.doc;
     LineChoiceRequest request;
     request.prompt = LineNotFoundPrompt(doc.ElSymbol[row].trimmedText(), doc.ElLine[row].trimmedText());
     for (int line : lookup.usable)
         request.lines.push_back(lookup.entry.LibLines[line].notation.trimmedText());
-    const std::optional<int> choice = session.dialogs.chooseLine(request);
+    const std::optional<int> choice = findings.chooseLine(request);
     if (!choice || *choice < 0 || *choice >= static_cast<int>(lookup.usable.size()))
         return true;  // cancelled: the row keeps its cleared values
     const int line = lookup.usable[*choice];
@@ -54,7 +52,7 @@ std::string LineNotFoundPrompt(std::string_view symbol, std::string_view line)
 bool LibraryLacksSet(const LibraryFile& library, const LookupOptions& options)
 {
     const int set = LibrarySetOf(options);
-    return options.crossSectionSet != kSetNone && set >= kFirstFactorSet &&
+    return options.crossSectionSet != CrossSectionSet::None && set >= kFirstFactorSet &&
            !(library.header().averageFactor[set] > 0.0f);
 }
 
@@ -62,22 +60,22 @@ std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions
                                  std::string_view symbol)
 {
     std::string text(kHoldsNoText);
-    if (options.crossSectionSet == kSetNone)
-        return text + std::string(kLinesOfText) + std::string(symbol) + std::string(kMessageEnd);
+    if (options.crossSectionSet == CrossSectionSet::None)
+        return text + std::string(kLinesOfText) + std::string(symbol) + std::string(kFindingTail);
     text += std::string(CrossSectionChoiceName(options.crossSectionSet)) + std::string(kCrossSectionsText);
     if (!LibraryLacksSet(library, options))
         text += std::string(kOfText) + std::string(symbol);
-    return text + std::string(kMessageEnd);
+    return text + std::string(kFindingTail);
 }
 
-void LibraryLookup(Session& session, int firstRow, int lastRow)
+void LibraryLookup(Document& doc, const std::filesystem::path& programFolder, int firstRow, int lastRow,
+                   Findings& findings)
 {
-    Document& doc = session.doc;
-    if (doc.ParLibrary[0] == 0) {
-        session.dialogs.show(std::string(kLibraryDisabledText), MessageIcon::Exclamation);
+    if (!doc.libraryLookupEnabled()) {
+        findings.warning(std::string(kLibraryDisabledText));
         return;
     }
-    std::optional<LibraryFile> library = OpenLibrary(session);
+    std::optional<LibraryFile> library = OpenLibrary(programFolder, findings);
     if (!library)
         return;
     const LookupOptions options = LookupOptionsOf(doc);
@@ -91,20 +89,20 @@ void LibraryLookup(Session& session, int firstRow, int lastRow)
         case RowLookupStatus::Filled: break;
         case RowLookupStatus::Damaged: intact = false; break;
         case RowLookupStatus::ElementNotFound:
-            session.dialogs.show(ElementNotFoundMessage(symbol), MessageIcon::Critical);
+            findings.error(ElementNotFoundMessage(symbol));
             break;
         case RowLookupStatus::NoUsableLines: {
             // A set the library lacks as a whole is said once, not for every row.
             const bool wholeSet = LibraryLacksSet(*library, options);
             if (!wholeSet || !wholeSetReported)
-                session.dialogs.show(NoUsableLinesMessage(*library, options, symbol), MessageIcon::Exclamation);
+                findings.warning(NoUsableLinesMessage(*library, options, symbol));
             wholeSetReported = wholeSetReported || wholeSet;
             break;
         }
-        case RowLookupStatus::LineNotFound: intact = chooseLine(session, *library, row, lookup, options); break;
+        case RowLookupStatus::LineNotFound: intact = chooseLine(doc, *library, row, lookup, options, findings); break;
         }
         if (!intact) {
-            session.dialogs.show(LibraryDamagedMessage(library->damage()), MessageIcon::Critical);
+            findings.error(LibraryDamagedMessage(library->damage()));
             return;
         }
     }

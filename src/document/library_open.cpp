@@ -9,14 +9,12 @@ namespace slv {
 
 namespace {
 
-constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kIllegalHeaderText = "Illegal or damaged library file header   ";
 constexpr std::string_view kIncompatibleText = "Incompatible library.";
 constexpr std::string_view kVersionShouldBeText = "Library version should be  ";
 constexpr std::string_view kVersionMask = "#0\\.00";
 constexpr std::string_view kUnreadableText = "the file cannot be read or is larger than any element library";
 constexpr std::string_view kDamagedText = "Library file damaged:";
-constexpr std::string_view kMessageEnd = "    ";
 
 }  // namespace
 
@@ -53,7 +51,7 @@ std::string LibraryOpenMessage(const LibraryOpenResult& result)
     switch (result.status) {
     case LibraryOpenStatus::IllegalHeader: return std::string(kIllegalHeaderText);
     case LibraryOpenStatus::IncompatibleVersion:
-        return std::string(kIncompatibleText) + std::string(kLineBreak) + std::string(kLineBreak) +
+        return std::string(kIncompatibleText) + std::string(kFindingLineBreak) + std::string(kFindingLineBreak) +
                std::string(kVersionShouldBeText) + FormatNumber(kLibraryVersion, kVersionMask) + "   ";
     case LibraryOpenStatus::Unreadable: return LibraryDamagedMessage(kUnreadableText);
     case LibraryOpenStatus::Damaged: return LibraryDamagedMessage(result.damage);
@@ -63,16 +61,16 @@ std::string LibraryOpenMessage(const LibraryOpenResult& result)
 
 std::string LibraryDamagedMessage(std::string_view damage)
 {
-    return std::string(kDamagedText) + std::string(kLineBreak) + std::string(damage) + std::string(kMessageEnd);
+    return std::string(kDamagedText) + std::string(kFindingLineBreak) + std::string(damage) + std::string(kFindingTail);
 }
 
-std::optional<LibraryFile> OpenLibrary(Session& session)
+std::optional<LibraryFile> OpenLibrary(const std::filesystem::path& programFolder, Findings& findings)
 {
-    LibraryOpenResult opened = ReadLibrary(session.programFolder);
+    LibraryOpenResult opened = ReadLibrary(programFolder);
     if (opened.status == LibraryOpenStatus::NotFound)
-        ReportFileError(session, kErrFileNotFound, kContextLibrary);
+        findings.add(FileErrorFinding(kErrFileNotFound, kContextLibrary, programFolder));
     else if (opened.status != LibraryOpenStatus::Ok)
-        session.dialogs.show(LibraryOpenMessage(opened), MessageIcon::Critical);
+        findings.error(LibraryOpenMessage(opened));
     return std::move(opened.library);
 }
 

@@ -4,18 +4,6 @@
 
 namespace slv {
 
-char DecimalSeparatorOf(std::string_view textOfOnePointOne)
-{
-    return textOfOnePointOne.find('.') != std::string_view::npos ? '.' : ',';
-}
-
-void StartSession(Session& session, char localeDecimalSeparator)
-{
-    SetFixedLabelNames(session.doc);
-    SetHydrogenRow(session.doc);
-    session.DecSep = localeDecimalSeparator;
-}
-
 namespace {
 
 void clearExperiments(Document& doc)
@@ -32,15 +20,14 @@ void clearExperiments(Document& doc)
         doc.ExpContam[e] = kEmptyValue;
         doc.ExpAtWeight[e] = kEmptyValue;
         doc.ExpDensity[e] = kEmptyValue;
-        doc.ExpMatClass[e] = kClassNone;
+        doc.setMatrixClass(e, MaterialClass::None);
         doc.CoverRes[e] = kEmptyValue;
         doc.ExpOmit[e] = false;
     }
 }
 
-void clearElementRows(Session& session)
+void clearElementRows(Document& doc)
 {
-    Document& doc = session.doc;
     for (int row = 1; row <= kMaxElements; ++row) {
         doc.ElSymbol[row] = "";
         doc.ElLine[row] = "";
@@ -59,9 +46,8 @@ void clearElementRows(Session& session)
     }
 }
 
-void clearModel(Session& session)
+void clearModel(Document& doc)
 {
-    Document& doc = session.doc;
     for (int layer = 0; layer <= kMaxLayers; ++layer) {
         doc.LayerName[layer] = "";
         doc.LayerKind[layer] = 0;
@@ -70,7 +56,7 @@ void clearModel(Session& session)
         doc.LayerDensity[layer] = 0.0f;
         doc.LayerBandGap[layer] = kEmptyValue;
         doc.LayerValElec[layer] = 0;
-        doc.LayerMatClass[layer] = kClassNone;
+        doc.setLayerClass(layer, MaterialClass::None);
         doc.LayerThick[layer] = 0.0;
         doc.LayerComp[layer].fill(0.0f);
         doc.LayerIMFP[layer].fill(0.0f);
@@ -79,27 +65,21 @@ void clearModel(Session& session)
     doc.Coverage = 0.0;
     doc.PolyPar.fill(0.0f);
     doc.MultiLayers = 1;
-    session.ModelExperiment = 1;
     doc.ModelOn = 0;
 }
 
 }  // namespace
 
-void NewDocument(Session& session)
+void ResetDocument(Document& doc, PrintOptions& print, const SettingsStore& settings)
 {
-    Document& doc = session.doc;
-    session.shell.closeChildWindows();
-    session.shell.unloadNotesWindow();
-    session.shell.setDataCommandsEnabled(false);
-
-    ReadDefaults(session);
+    ReadDefaults(doc, print, settings);
     doc.AxisIndex = 1;
     doc.LabelSelect[0] = 2;
     doc.LabelName[6] = "TextLabel";
     doc.LabelName[7] = "NumLabel";
 
     clearExperiments(doc);
-    clearElementRows(session);
+    clearElementRows(doc);
 
     doc.ElemCount = 0;
     doc.ExpCount = 0;
@@ -110,22 +90,17 @@ void NewDocument(Session& session)
     doc.LenUnitA = 0;
     doc.SampleRadius = 0.0f;
     doc.InnerRadius = 0.0f;
-    session.res.RefElem = 1;
     RecomputeUnits(doc);
 
-    clearModel(session);
-    doc.ParText[0].clear();
-    doc.ExcEnergy = ExcitationEnergy(doc, doc.ParIndex[1]);
-
-    session.shell.abandonPrintJob();
+    clearModel(doc);
+    doc.setTitle({});
+    doc.ExcEnergy = ExcitationEnergy(doc, doc.source());
 
     doc.RecalcNeeded = true;
     doc.DocDirty = false;
     doc.IsTemplate = false;
     doc.DepthScale = 0;
-    session.shell.resetWindowSwitches();
     doc.DocFileName.clear();
-    session.shell.clearFileDialogName();
 }
 
 }  // namespace slv

@@ -1,21 +1,16 @@
-// Starting the program's session and resetting the document to an empty
-// data set (File New, start-up, before a dropped file is opened).
+// Resetting the document to an empty data set (File New, start-up, before a
+// file is opened): every table emptied, the analysis defaults read.
 #pragma once
 
-#include <string_view>
-
-#include "core/session.h"
+#include "document/document.h"
+#include "document/print_options.h"
+#include "platform/settings_store.h"
 
 namespace slv {
 
-/// The decimal separator of a locale, judged from how it writes the number 1.1.
-char DecimalSeparatorOf(std::string_view textOfOnePointOne);
-
-/// The start-up settings of the session: fixed label names, the hydrogen row
-/// and the locale's decimal separator.
-void StartSession(Session& session, char localeDecimalSeparator);
-
-/// Resets the document to empty and reads the analysis defaults.
-void NewDocument(Session& session);
+/// Empties the document (the hydrogen row, the fixed label names and the
+/// binding energies stay) and reads the analysis defaults of the settings
+/// store into it and into the print options.
+void ResetDocument(Document& doc, PrintOptions& print, const SettingsStore& settings);
 
 }  // namespace slv

@@ -44,6 +44,26 @@ std::vector<std::string_view> splitCells(std::string_view row)
     return cells;
 }
 
+GridChange layoutChange()
+{
+    GridChange change;
+    change.layout = true;
+    return change;
+}
+
+GridChange selectionChange()
+{
+    GridChange change;
+    change.selection = true;
+    return change;
+}
+
+/// The smallest block holding both.
+CellRange spanning(const CellRange& a, const CellRange& b)
+{
+    return {std::min(a.top, b.top), std::min(a.left, b.left), std::max(a.bottom, b.bottom), std::max(a.right, b.right)};
+}
+
 }  // namespace
 
 TextGrid::TextGrid(int rows, int cols)
@@ -51,8 +71,56 @@ TextGrid::TextGrid(int rows, int cols)
     resize(rows, cols);
 }
 
+TextGrid::Update::~Update()
+{
+    Notifier& notifier = m_grid.m_notifier;
+    if (--notifier.depth > 0)
+        return;
+    const GridChange gathered = notifier.gathered;
+    notifier.gathered = {};
+    if (!gathered.empty() && notifier.listener)
+        notifier.listener(gathered);
+}
+
+void TextGrid::changed(const GridChange& change)
+{
+    Notifier& notifier = m_notifier;
+    if (notifier.depth == 0) {
+        if (notifier.listener)
+            notifier.listener(change);
+        return;
+    }
+    GridChange& gathered = notifier.gathered;
+    gathered.size = gathered.size || change.size;
+    gathered.layout = gathered.layout || change.layout;
+    gathered.selection = gathered.selection || change.selection;
+    if (change.cells)
+        gathered.cells = gathered.cells ? spanning(*gathered.cells, *change.cells) : *change.cells;
+}
+
+void TextGrid::cellsChanged(const CellRange& range)
+{
+    GridChange change;
+    change.cells = range;
+    changed(change);
+}
+
+bool TextGrid::store(int row, int col, std::string_view text)
+{
+    if (!validRow(row) || !validCol(col))
+        return false;
+    std::string& cell = m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    if (cell == text)
+        return false;
+    cell = text;
+    return true;
+}
+
 void TextGrid::resize(int rows, int cols)
 {
+    const int oldRows = m_rows;
+    const int oldCols = m_cols;
+    const CellRange oldSelection = Selection();
     m_rows = std::max(rows, 0);
     m_cols = std::max(cols, 0);
     m_cells.resize(static_cast<std::size_t>(m_rows));
@@ -67,6 +135,13 @@ void TextGrid::resize(int rows, int cols)
     m_col = clampIndex(m_col, m_cols);
     m_rowSel = clampIndex(m_rowSel, m_rows);
     m_colSel = clampIndex(m_colSel, m_cols);
+    GridChange change;
+    change.size = m_rows != oldRows || m_cols != oldCols;
+    change.selection = change.size && !(Selection().top == oldSelection.top && Selection().left == oldSelection.left &&
+                                        Selection().bottom == oldSelection.bottom &&
+                                        Selection().right == oldSelection.right);
+    if (!change.empty())
+        changed(change);
 }
 
 void TextGrid::SetRows(int rows)
@@ -81,12 +156,20 @@ void TextGrid::SetCols(int cols)
 
 void TextGrid::SetFixedRows(int fixedRows)
 {
-    m_fixedRows = std::clamp(fixedRows, 0, m_rows);
+    const int fixed = std::clamp(fixedRows, 0, m_rows);
+    if (fixed == m_fixedRows)
+        return;
+    m_fixedRows = fixed;
+    changed(layoutChange());
 }
 
 void TextGrid::SetFixedCols(int fixedCols)
 {
-    m_fixedCols = std::clamp(fixedCols, 0, m_cols);
+    const int fixed = std::clamp(fixedCols, 0, m_cols);
+    if (fixed == m_fixedCols)
+        return;
+    m_fixedCols = fixed;
+    changed(layoutChange());
 }
 
 const std::string& TextGrid::TextMatrix(int row, int col) const
@@ -98,8 +181,8 @@ const std::string& TextGrid::TextMatrix(int row, int col) const
 
 void TextGrid::SetTextMatrix(int row, int col, std::string_view text)
 {
-    if (validRow(row) && validCol(col))
-        m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = text;
+    if (store(row, col, text))
+        cellsChanged({row, col, row, col});
 }
 
 void TextGrid::SetRow(int row)
@@ -109,6 +192,7 @@ void TextGrid::SetRow(int row)
     m_row = row;
     m_rowSel = m_row;
     m_colSel = m_col;
+    changed(selectionChange());
 }
 
 void TextGrid::SetCol(int col)
@@ -118,18 +202,23 @@ void TextGrid::SetCol(int col)
     m_col = col;
     m_rowSel = m_row;
     m_colSel = m_col;
+    changed(selectionChange());
 }
 
 void TextGrid::SetRowSel(int row)
 {
-    if (validRow(row))
-        m_rowSel = row;
+    if (!validRow(row))
+        return;
+    m_rowSel = row;
+    changed(selectionChange());
 }
 
 void TextGrid::SetColSel(int col)
 {
-    if (validCol(col))
-        m_colSel = col;
+    if (!validCol(col))
+        return;
+    m_colSel = col;
+    changed(selectionChange());
 }
 
 CellRange TextGrid::Selection() const
@@ -144,6 +233,7 @@ void TextGrid::SetText(std::string_view text)
         SetTextMatrix(m_row, m_col, text);
         return;
     }
+    Update update(*this);
     const CellRange sel = Selection();
     for (int r = sel.top; r <= sel.bottom; ++r)
         for (int c = sel.left; c <= sel.right; ++c)
@@ -168,6 +258,7 @@ std::string TextGrid::Clip() const
 
 void TextGrid::SetClip(std::string_view block)
 {
+    Update update(*this);
     const CellRange sel = Selection();
     const auto rows = splitRows(block);
     const int rowCount = std::min(sel.rowCount(), static_cast<int>(rows.size()));
@@ -186,8 +277,10 @@ int TextGrid::ColWidth(int col) const
 
 void TextGrid::SetColWidth(int col, int twips)
 {
-    if (validCol(col))
-        m_columns[static_cast<std::size_t>(col)].widthTwips = std::max(twips, 0);
+    if (!validCol(col) || m_columns[static_cast<std::size_t>(col)].widthTwips == std::max(twips, 0))
+        return;
+    m_columns[static_cast<std::size_t>(col)].widthTwips = std::max(twips, 0);
+    changed(layoutChange());
 }
 
 int TextGrid::RowHeight(int row) const
@@ -197,8 +290,10 @@ int TextGrid::RowHeight(int row) const
 
 void TextGrid::SetRowHeight(int row, int twips)
 {
-    if (validRow(row))
-        m_rowHeights[static_cast<std::size_t>(row)] = std::max(twips, 0);
+    if (!validRow(row) || m_rowHeights[static_cast<std::size_t>(row)] == std::max(twips, 0))
+        return;
+    m_rowHeights[static_cast<std::size_t>(row)] = std::max(twips, 0);
+    changed(layoutChange());
 }
 
 CellAlignment TextGrid::ColAlignment(int col) const
@@ -208,8 +303,10 @@ CellAlignment TextGrid::ColAlignment(int col) const
 
 void TextGrid::SetColAlignment(int col, CellAlignment alignment)
 {
-    if (validCol(col))
-        m_columns[static_cast<std::size_t>(col)].alignment = alignment;
+    if (!validCol(col) || m_columns[static_cast<std::size_t>(col)].alignment == alignment)
+        return;
+    m_columns[static_cast<std::size_t>(col)].alignment = alignment;
+    changed(layoutChange());
 }
 
 CellAlignment TextGrid::FixedAlignment(int col) const
@@ -219,8 +316,10 @@ CellAlignment TextGrid::FixedAlignment(int col) const
 
 void TextGrid::SetFixedAlignment(int col, CellAlignment alignment)
 {
-    if (validCol(col))
-        m_columns[static_cast<std::size_t>(col)].fixedAlignment = alignment;
+    if (!validCol(col) || m_columns[static_cast<std::size_t>(col)].fixedAlignment == alignment)
+        return;
+    m_columns[static_cast<std::size_t>(col)].fixedAlignment = alignment;
+    changed(layoutChange());
 }
 
 }  // namespace slv

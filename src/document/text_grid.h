@@ -14,8 +14,15 @@
 // Indices outside the table are ignored by every setter and read as an empty
 // cell, so a caller holding a smaller grid than it expects never reads or
 // writes outside it.
+//
+// The view that shows a grid learns of every change through the grid's
+// listener: which cells got another text, or that the size, the layout or
+// the selection changed. A TextGrid::Update gathers the changes of a whole
+// refill into one notice.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +49,22 @@ struct CellRange {
     int rowCount() const { return bottom - top + 1; }
     int colCount() const { return right - left + 1; }
     bool contains(int row, int col) const { return row >= top && row <= bottom && col >= left && col <= right; }
+    friend bool operator==(const CellRange&, const CellRange&) = default;
+};
+
+/// What changed in a grid since the last notice.
+struct GridChange {
+    /// Rows or columns came or went: the view shows everything anew.
+    bool size = false;
+    /// Column widths, row heights, alignments or the fixed rows and columns.
+    bool layout = false;
+    /// The current cell or the selection.
+    bool selection = false;
+    /// The block spanning every cell whose text changed.
+    std::optional<CellRange> cells;
+
+    bool empty() const { return !size && !layout && !selection && !cells; }
+    friend bool operator==(const GridChange&, const GridChange&) = default;
 };
 
 class TextGrid {
@@ -51,6 +74,24 @@ public:
 
     /// An empty grid of rows x cols cells with one fixed row and column.
     explicit TextGrid(int rows = 2, int cols = 2);
+    using Listener = std::function<void(const GridChange&)>;
+    /// The one view told of every change; an empty listener tells nobody. A
+    /// copy of the grid has the cells, the selection and the layout, but no
+    /// listener.
+    void setListener(Listener listener) { m_notifier.listener = std::move(listener); }
+
+    /// While an Update lives, the grid's changes are gathered and told once
+    /// when the outermost one ends.
+    class Update {
+    public:
+        explicit Update(TextGrid& grid) : m_grid(grid) { ++m_grid.m_notifier.depth; }
+        ~Update();
+        Update(const Update&) = delete;
+        Update& operator=(const Update&) = delete;
+
+    private:
+        TextGrid& m_grid;
+    };
 
     int Rows() const { return m_rows; }
     int Cols() const { return m_cols; }
@@ -120,6 +161,11 @@ private:
     bool validRow(int row) const { return row >= 0 && row < m_rows; }
     bool validCol(int col) const { return col >= 0 && col < m_cols; }
     void resize(int rows, int cols);
+    /// Writes a cell without telling; true when its text changed.
+    bool store(int row, int col, std::string_view text);
+    /// Tells the listener now, or at the end of the current Update.
+    void changed(const GridChange& change);
+    void cellsChanged(const CellRange& range);
 
     int m_rows = 0;
     int m_cols = 0;
@@ -133,6 +179,17 @@ private:
     std::vector<std::vector<std::string>> m_cells;  // [row][col]
     std::vector<int> m_rowHeights;
     std::vector<Column> m_columns;
+
+    /// The listener and the changes gathered for it; not copied with the grid.
+    struct Notifier {
+        Notifier() = default;
+        Notifier(const Notifier&) {}
+        Notifier& operator=(const Notifier&) { return *this; }
+        Listener listener;
+        int depth = 0;
+        GridChange gathered;
+    };
+    Notifier m_notifier;
 };
 
 }  // namespace slv

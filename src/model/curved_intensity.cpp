@@ -2,18 +2,18 @@
 #include <cmath>
 
 #include "document/file_error.h"
+#include "model/emission_angle.h"
 #include "model/geometry_intensity.h"
 #include "model/model_errors.h"
 
 namespace slv {
 
 namespace {
-constexpr double kRadiansPerDegree = 0.017453292519943278;
 constexpr double kClassWidthDegrees = 10.0;
 /// Sphere and cylinder classes sit in the middle of their 10-degree bands.
 constexpr double kBandMiddleDegrees = 5.0;
 
-std::array<double, kAngleClasses + 1> classCosines(int modelType)
+std::array<double, kAngleClasses + 1> classCosines(ModelType modelType)
 {
     std::array<double, kAngleClasses + 1> cosines{};
     for (int i = 1; i <= kAngleClasses; ++i)
@@ -30,14 +30,14 @@ double stackThickness(const RegionTables& regions, const LayerTable<double>& thi
 }
 }  // namespace
 
-double AngleClassDegrees(int modelType, int angleClass)
+double AngleClassDegrees(ModelType modelType, int angleClass)
 {
     const double band = (angleClass - 1) * kClassWidthDegrees;
-    return modelType == kPolyhedron ? band : band + kBandMiddleDegrees;
+    return modelType == ModelType::Polyhedron ? band : band + kBandMiddleDegrees;
 }
 
 std::optional<CurvedPaths> CurvedPathTable(const RegionTables& regions, const LayerTable<double>& thick,
-                                           double sampleRadius, int modelType, ModelState& trap)
+                                           double sampleRadius, ModelType modelType, ModelTrap& trap)
 {
     const auto cosines = classCosines(modelType);
     CurvedPaths paths;
@@ -71,7 +71,7 @@ std::optional<CurvedPaths> CurvedPathTable(const RegionTables& regions, const La
 
 std::optional<double> CurvedIntensity(const RegionTables& regions, const CurvedPaths& paths,
                                       const std::array<float, kAngleClasses + 1>& weights, int element,
-                                      ModelState& trap)
+                                      ModelTrap& trap)
 {
     const auto& density = regions.density[element];
     const auto& imfp = regions.imfp[element];

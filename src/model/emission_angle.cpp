@@ -6,10 +6,6 @@
 
 namespace slv {
 
-namespace {
-constexpr double kRadiansPerDegree = 0.017453292519943278;
-}  // namespace
-
 bool TiltInUse(const Document& doc)
 {
     return doc.LabelSelect[kTiltLabelName] == 1;
@@ -24,7 +20,7 @@ float TiltValue(const Document& doc, int experiment, char decSep)
 
 bool TiltInRadians(const Document& doc)
 {
-    return doc.UnitIndex[1] == kTiltUnitRadians;
+    return doc.tiltUnit() == TiltUnit::Radian;
 }
 
 double TiltCosine(const Document& doc, float tilt)

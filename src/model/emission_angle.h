@@ -7,12 +7,12 @@
 
 namespace slv {
 
+/// The double-precision degree of the emission angles.
+inline constexpr double kRadiansPerDegree = 0.017453292519943278;
+
 /// The Tilt label is label name 3 and label text column 4 of an experiment.
 inline constexpr int kTiltLabelName = 3;
 inline constexpr int kTiltLabelColumn = 4;
-/// Tilt unit choice (UnitIndex[1]) that means radians; any other means degrees.
-inline constexpr int kTiltUnitRadians = 1;
-
 /// Whether the Tilt label is in use.
 bool TiltInUse(const Document& doc);
 
@@ -20,7 +20,7 @@ bool TiltInUse(const Document& doc);
 /// its text is not a number.
 float TiltValue(const Document& doc, int experiment, char decSep);
 
-/// Whether tilt values are radians.
+/// Whether tilt values are radians; any other tilt unit means degrees.
 bool TiltInRadians(const Document& doc);
 
 /// cos of a tilt value in the document's tilt unit.

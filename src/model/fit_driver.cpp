@@ -5,9 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/session.h"
 #include "document/file_error.h"
-#include "model/fit_problem.h"
 #include "model/model_errors.h"
 #include "model/model_regions.h"
 
@@ -30,18 +28,10 @@ constexpr const char* kMessageTail = "    ";
 constexpr const char* kOutOfRangeText =
     "Some of the results are out of the expected range.    \r\nRefine initial data or modify the model";
 
-constexpr double kStartFtol = 1e-4;
-constexpr double kStartXtol = 1e-3;
-constexpr double kFinalFtol = 1e-10;
-constexpr double kToleranceStep = 10.0;
-constexpr double kStartFactor = 100.0;
-constexpr double kSmallestRetriedFactor = 0.1;
 constexpr double kGtol = 0.0;
 constexpr double kEpsfcn = 0.0;
 constexpr int kScaleByJacobian = 1;
 constexpr int kNoPrinting = 0;
-constexpr int kEvaluationsPerParameter = 500;
-constexpr int kCallsAtEvaluationLimit = 10;
 constexpr int kTubeRounds = 101;
 constexpr double kTubeSettled = 1e-3;
 
@@ -53,7 +43,7 @@ enum LmdifInfo : int {
 
 int residualCallback(void* problem, int, int, const double* x, double* f, int)
 {
-    return ComputeResiduals(*static_cast<const FitProblem*>(problem), x, f) ? 0 : -1;
+    return ComputeResiduals(*static_cast<FitProblem*>(problem), x, f) ? 0 : -1;
 }
 
 /// lmdif's vectors for one Autofit.
@@ -66,152 +56,189 @@ struct LmdifWork {
     std::vector<int> ipvt;
 };
 
-struct LmdifSettings {
-    double ftol = kStartFtol;
-    double xtol = kStartXtol;
-    double factor = kStartFactor;
+/// The state of the schedule: the tolerances and step bound of the next
+/// call, and the counts so far.
+struct Schedule {
+    double ftol = 0.0;
+    double xtol = 0.0;
+    double factor = 0.0;
     int maxfev = 0;
+    int evaluations = 0;
+    int calls = 0;
 };
 
-int callLmdif(FitProblem& problem, const LmdifSettings& settings, LmdifWork& work)
+int callLmdif(FitProblem& problem, Schedule& schedule, LmdifWork& work)
 {
     const int m = static_cast<int>(work.f.size());
     const int n = static_cast<int>(problem.x.size());
     int evaluations = 0;
-    const int info = lmdif(residualCallback, &problem, m, n, problem.x.data(), work.f.data(), settings.ftol,
-                           settings.xtol, kGtol, settings.maxfev, kEpsfcn, work.diag.data(), kScaleByJacobian,
-                           settings.factor, kNoPrinting, &evaluations, work.jacobian.data(), m, work.ipvt.data(),
+    const int info = lmdif(residualCallback, &problem, m, n, problem.x.data(), work.f.data(), schedule.ftol,
+                           schedule.xtol, kGtol, schedule.maxfev, kEpsfcn, work.diag.data(), kScaleByJacobian,
+                           schedule.factor, kNoPrinting, &evaluations, work.jacobian.data(), m, work.ipvt.data(),
                            work.qtf.data(), work.wa1.data(), work.wa2.data(), work.wa3.data(), work.wa4.data());
-    ModelState& model = problem.session->model;
+    schedule.evaluations += evaluations;
+    ++schedule.calls;
     for (double value : problem.x)
         if (!std::isfinite(value))
-            TrapModelError(model, kRoutineLmdif, kErrOverflow);
+            TrapModelError(problem.trap, kRoutineLmdif, kErrOverflow);
     return info;
 }
 
 /// The refinement passes from the current tolerances on; returns the last info.
-int runSchedule(FitProblem& problem, LmdifSettings& settings, LmdifWork& work)
+int runSchedule(FitProblem& problem, const FitOptions& options, Schedule& schedule, LmdifWork& work)
 {
-    const ModelState& model = problem.session->model;
     int info = kImproperInput;
-    while (settings.ftol > kFinalFtol) {
-        for (int call = 0; call < kCallsAtEvaluationLimit; ++call) {
-            info = callLmdif(problem, settings, work);
-            if (ModelErrorTrapped(model) || info != kEvaluationLimit)
+    while (schedule.ftol > options.finalFtol) {
+        for (int call = 0; call < options.callsAtEvaluationLimit; ++call) {
+            info = callLmdif(problem, schedule, work);
+            if (ModelErrorTrapped(problem.trap) || info != kEvaluationLimit)
                 break;
         }
-        if (ModelErrorTrapped(model) || info >= kFtolTooSmall)
+        if (ModelErrorTrapped(problem.trap) || info >= kFtolTooSmall)
             break;
-        settings.ftol /= kToleranceStep;
-        settings.xtol /= kToleranceStep;
+        schedule.ftol /= options.toleranceStep;
+        schedule.xtol /= options.toleranceStep;
     }
     return info;
 }
 
-/// Shows what lmdif's info code means; true when it means success.
-bool reportInfo(Session& session, int info)
+/// The message of lmdif's info code; none when it means success.
+void reportInfo(int info, Findings& findings)
 {
     switch (info) {
-    case 0: session.dialogs.show(kImproperInputText, MessageIcon::Critical); return false;
+    case 0: findings.error(kImproperInputText); break;
     case 1:
     case 2:
-    case 3: return true;
-    case 4: session.dialogs.show(kCosineAtToleranceText, MessageIcon::Exclamation); return false;
-    case 5: session.dialogs.show(kMaxIterationsText, MessageIcon::Exclamation); return false;
-    case 6: session.dialogs.show(kNoFurtherReductionText, MessageIcon::Exclamation); return false;
-    case 7: session.dialogs.show(kNoFurtherImprovementText, MessageIcon::Exclamation); return false;
-    case 8: session.dialogs.show(kOrthogonalText, MessageIcon::Critical); return false;
-    default:
-        session.dialogs.show(kUnexpectedFlagText + std::to_string(info) + kMessageTail, MessageIcon::Critical);
-        return false;
+    case 3: break;
+    case 4: findings.warning(kCosineAtToleranceText); break;
+    case 5: findings.warning(kMaxIterationsText); break;
+    case 6: findings.warning(kNoFurtherReductionText); break;
+    case 7: findings.warning(kNoFurtherImprovementText); break;
+    case 8: findings.error(kOrthogonalText); break;
+    default: findings.error(kUnexpectedFlagText + std::to_string(info) + kMessageTail); break;
     }
 }
 
-/// Fixed layers, and layers linked to one that is not free, have no parameter.
-bool isFreeLayer(const Session& session, int layer)
+double squaredSum(const std::vector<double>& f)
 {
-    return session.model.ParamOfLayer[layer] > 0;
+    double sum = 0.0;
+    for (double r : f)
+        sum += r * r;
+    return sum;
 }
 
-void writeBack(Session& session, const FitProblem& problem)
+/// The fitted values in the summary's order: free thicknesses, then the coverage.
+std::vector<double> fittedValues(const FitProblem& problem)
 {
-    Document& doc = session.doc;
+    std::vector<double> values = problem.x;
+    if (problem.coverageFitted)
+        values.back() /= kCoverageScale;
+    return values;
+}
+
+/// Fixed layers, and layers linked to one that is not free, have no parameter.
+bool isFreeLayer(const FitProblem& problem, int layer)
+{
+    return problem.ParamOfLayer[layer] > 0;
+}
+
+void writeBack(Document& doc, const FitProblem& problem)
+{
     for (int k = 1; k <= doc.LayerCount; ++k)
-        if (isFreeLayer(session, k))
-            doc.LayerThick[k] = static_cast<float>(problem.x[session.model.ParamOfLayer[k] - 1]);
+        if (isFreeLayer(problem, k))
+            doc.LayerThick[k] = static_cast<float>(problem.x[problem.ParamOfLayer[k] - 1]);
     if (problem.coverageFitted)
         doc.Coverage = static_cast<float>(problem.x.back()) / kCoverageScale;
 }
 
-bool resultsInRange(const Session& session, const FitProblem& problem)
+bool resultsInRange(const Document& doc, const FitProblem& problem)
 {
-    const Document& doc = session.doc;
     for (int k = 1; k <= doc.LayerCount; ++k)
-        if (isFreeLayer(session, k) && (doc.LayerThick[k] < 0.0 || doc.LayerThick[k] >= session.model.MaxThick))
+        if (isFreeLayer(problem, k) && (doc.LayerThick[k] < 0.0 || doc.LayerThick[k] >= problem.maxThick))
             return false;
     return !problem.coverageFitted || (doc.Coverage >= 0.0 && doc.Coverage < 1.0);
 }
 }  // namespace
 
-FitOutcome FitDriver(Session& session)
+FitSummary FitLayers(FitProblem& problem, const FitOptions& options)
 {
-    FitOutcome outcome;
-    FitProblem problem = BuildFitProblem(session);
+    FitSummary summary;
     const int n = static_cast<int>(problem.x.size());
     const int m = static_cast<int>(problem.residualCells.size());
     if (n == 0) {
-        session.dialogs.show(kNoParameterText, MessageIcon::Critical);
-        return outcome;
+        summary.findings.error(kNoParameterText);
+        return summary;
     }
     if (m < n) {
-        session.dialogs.show(kTooManyOmittedText, MessageIcon::Critical);
-        return outcome;
+        summary.findings.error(kTooManyOmittedText);
+        return summary;
     }
 
-    ModelState& model = session.model;
-    ClearModelError(model);
-    LmdifSettings settings;
-    settings.maxfev = kEvaluationsPerParameter * (n + 1);
+    // The start's Q sum; a fault there is met again, and handled, by lmdif's first evaluation.
+    summary.initialQSum = SquaredResidualSum(problem, problem.x).value_or(NAN);
+    ClearModelError(problem.trap);
+    Schedule schedule{options.startFtol, options.startXtol, options.stepBound,
+                      options.evaluationsPerParameter * (n + 1)};
     LmdifWork work(m, n);
     for (;;) {
-        outcome.info = runSchedule(problem, settings, work);
-        if (!ModelErrorTrapped(model))
+        summary.lmdifInfo = runSchedule(problem, options, schedule, work);
+        if (!ModelErrorTrapped(problem.trap))
             break;
-        if (model.ModelErrNo != kErrOverflow || settings.factor < kSmallestRetriedFactor) {
-            ReportModelError(session, ModelErrorOrigin::Fitting);
-            return outcome;
+        if (problem.trap.errorNumber != kErrOverflow || schedule.factor < options.smallestRetriedStepBound) {
+            summary.termination = FitTermination::RunTimeError;
+            summary.findings.add(TakeModelError(problem.trap, ModelErrorOrigin::Fitting));
+            break;
         }
         // A smaller step bound keeps the trial thicknesses where the exponentials stay finite.
-        settings.factor /= kToleranceStep;
-        ClearModelError(model);
+        schedule.factor /= options.toleranceStep;
+        ClearModelError(problem.trap);
     }
-
-    outcome.failed = !reportInfo(session, outcome.info);
-    writeBack(session, problem);
-    if (!resultsInRange(session, problem)) {
-        session.dialogs.show(kOutOfRangeText, MessageIcon::Information);
-        outcome.failed = true;
-    }
-    return outcome;
+    summary.functionEvaluations = schedule.evaluations;
+    summary.lmdifCalls = schedule.calls;
+    summary.ftol = schedule.ftol;
+    summary.xtol = schedule.xtol;
+    if (summary.termination == FitTermination::RunTimeError)
+        return summary;
+    summary.termination = TerminationOfInfo(summary.lmdifInfo);
+    summary.finalQSum = squaredSum(work.f);
+    summary.fittedValues = fittedValues(problem);
+    reportInfo(summary.lmdifInfo, summary.findings);
+    return summary;
 }
 
-FitOutcome RunAutofit(Session& session)
+FitSummary FitDriver(Document& doc, const ModelState& model, const QuantResults& res)
 {
-    const Document& doc = session.doc;
-    if (doc.ParIndex[0] != kNanotube || doc.ParIndex[13] != 1)
-        return FitDriver(session);
-    for (int round = 0; round < kTubeRounds; ++round) {
-        if (!UpdateTubeRadius(session))
-            return {};
-        const double before = doc.LayerThick[1];
-        const FitOutcome outcome = FitDriver(session);
-        if (outcome.failed)
-            return outcome;
-        if (std::abs(doc.LayerThick[1] - before) <= kTubeSettled * std::abs(doc.LayerThick[1]))
-            return outcome;
+    FitProblem problem = BuildFitProblem(doc, model, res);
+    FitSummary summary = FitLayers(problem);
+    if (summary.termination == FitTermination::NotStarted || summary.termination == FitTermination::RunTimeError)
+        return summary;
+    writeBack(doc, problem);
+    if (!resultsInRange(doc, problem)) {
+        summary.findings.note(kOutOfRangeText);
+        summary.outOfRange = true;
     }
-    session.dialogs.show(kMaxIterationsText, MessageIcon::Exclamation);
-    return {};
+    return summary;
+}
+
+FitSummary RunAutofit(Document& doc, ModelState& model, const QuantResults& res)
+{
+    if (doc.modelType() != ModelType::Nanotube || !doc.modifiedTubeLayer())
+        return FitDriver(doc, model, res);
+    for (int round = 0; round < kTubeRounds; ++round) {
+        FitSummary refused;
+        if (!UpdateTubeRadius(doc, model, refused.findings))
+            return refused;
+        const double before = doc.LayerThick[1];
+        FitSummary summary = FitDriver(doc, model, res);
+        if (!summary.succeeded())
+            return summary;
+        if (std::abs(doc.LayerThick[1] - before) <= kTubeSettled * std::abs(doc.LayerThick[1]))
+            return summary;
+    }
+    FitSummary exhausted;
+    exhausted.termination = FitTermination::RoundsExhausted;
+    exhausted.findings.warning(kMaxIterationsText);
+    return exhausted;
 }
 
 }  // namespace slv

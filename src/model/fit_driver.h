@@ -13,29 +13,50 @@
 // Results are written back rounded to single precision and range-checked.
 #pragma once
 
-namespace slv {
+#include "document/document.h"
+#include "model/fit_problem.h"
+#include "model/fit_summary.h"
+#include "model/model_state.h"
+#include "quant/quant_state.h"
 
-struct Session;
+namespace slv {
 
 /// Shown by the driver; also when the nanotube's outer iteration does not settle.
 inline constexpr const char* kMaxIterationsText = "Maximum number of iterations reached    ";
 
-struct FitOutcome {
-    bool failed = true;
-    /// lmdif's last info code (1, 2, 3 success; see the messages in fit_driver.cpp).
-    int info = 0;
+/// The tolerance schedule of the fit; the defaults are the program's.
+struct FitOptions {
+    double startFtol = 1e-4;
+    double startXtol = 1e-3;
+    /// Passes run while ftol is above this.
+    double finalFtol = 1e-10;
+    /// ftol and xtol are divided by this after each pass, the step bound after an overflow.
+    double toleranceStep = 10.0;
+    /// lmdif's initial step bound factor; an overflow is retried down to 0.01.
+    double stepBound = 100.0;
+    double smallestRetriedStepBound = 0.1;
+    /// lmdif's evaluation limit is this times (n + 1) ...
+    int evaluationsPerParameter = 500;
+    /// ... and a pass calls lmdif again, up to this often, while it stops at the limit.
+    int callsAtEvaluationLimit = 10;
 };
 
-/// One fit of the current experiment (or of all, in angle-resolved mode). The
-/// structure analysis must have set SystemDefined, ModelRefElem, FitExpCount
-/// and CoverageFitted, and ModelSetup must have run. Messages go through
-/// session.dialogs; the thicknesses are written back even when a warning follows.
-FitOutcome FitDriver(Session& session);
+/// Fits the problem on its own data: afterwards problem.x holds the fitted
+/// parameters. The summary says how the fit ended, with its messages; no
+/// range check is made here.
+FitSummary FitLayers(FitProblem& problem, const FitOptions& options = {});
+
+/// One fit of the current experiment (or of all, in angle-resolved mode) on
+/// a copy of what it needs. The structure analysis must have set
+/// SystemDefined, ModelRefElem, FitExpCount and CoverageFitted, and ModelSetup
+/// must have run. The fitted thicknesses (and coverage) are written back to
+/// the document, also when a warning follows, and range-checked.
+FitSummary FitDriver(Document& doc, const ModelState& model, const QuantResults& res);
 
 /// The fit of the Autofit command: FitDriver, or for the Nanotube with the
 /// modified tube layer an outer iteration that recomputes the tube radius
 /// from the fitted thicknesses and fits again (at most 101 rounds) until the
 /// first layer changes by no more than 1/1000.
-FitOutcome RunAutofit(Session& session);
+FitSummary RunAutofit(Document& doc, ModelState& model, const QuantResults& res);
 
 }  // namespace slv

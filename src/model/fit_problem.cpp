@@ -2,9 +2,7 @@
 
 #include <cmath>
 
-#include "core/session.h"
 #include "document/file_error.h"
-#include "model/model_calculation.h"
 #include "model/model_errors.h"
 
 namespace slv {
@@ -18,24 +16,26 @@ double measuredRatio(float value, float reference)
 }
 }  // namespace
 
-FitProblem BuildFitProblem(Session& session)
+FitProblem BuildFitProblem(const Document& doc, const ModelState& model, const QuantResults& res)
 {
-    const Document& doc = session.doc;
-    ModelState& model = session.model;
     FitProblem problem;
-    problem.session = &session;
-    problem.selectedExperiment = session.ModelExperiment;
-    model.ParamOfLayer.fill(0);
+    problem.calculation = CalculationInputOf(doc, model);
+    problem.thick = doc.LayerThick;
+    problem.coverage = doc.Coverage;
+    problem.selectedExperiment = model.ModelExperiment;
+    problem.referenceElement = model.ModelRefElem;
+    problem.measured = res.ResultValue;
+    problem.maxThick = model.MaxThick;
     for (int k = 1; k <= doc.LayerCount; ++k) {
         if (doc.LayerLink[k] == 0) {
             problem.x.push_back(doc.LayerThick[k]);
-            model.ParamOfLayer[k] = static_cast<int>(problem.x.size());
+            problem.ParamOfLayer[k] = static_cast<int>(problem.x.size());
         }
     }
     for (int k = 1; k <= doc.LayerCount; ++k) {
         const int target = doc.LayerLink[k];
         if (target > 0 && target <= doc.LayerCount)
-            model.ParamOfLayer[k] = model.ParamOfLayer[target];
+            problem.ParamOfLayer[k] = problem.ParamOfLayer[target];
     }
     problem.coverageFitted = model.CoverageFitted && doc.AutoCov;
     if (problem.coverageFitted)
@@ -48,54 +48,66 @@ FitProblem BuildFitProblem(Session& session)
     return problem;
 }
 
-void UnpackParameters(const Session& session, const FitProblem& problem, const double* x,
-                      LayerTable<double>& thick, double& coverage)
+void UnpackParameters(const FitProblem& problem, const double* x, LayerTable<double>& thick, double& coverage)
 {
-    const Document& doc = session.doc;
-    thick = doc.LayerThick;
-    for (int k = 1; k <= doc.LayerCount; ++k) {
-        const int parameter = session.model.ParamOfLayer[k];
+    thick = problem.thick;
+    for (int k = 1; k <= problem.calculation.layers; ++k) {
+        const int parameter = problem.ParamOfLayer[k];
         if (parameter > 0)
             thick[k] = x[parameter - 1];
     }
-    coverage = problem.coverageFitted ? x[problem.x.size() - 1] / kCoverageScale : doc.Coverage;
+    coverage = problem.coverageFitted ? x[problem.x.size() - 1] / kCoverageScale : problem.coverage;
 }
 
-bool ComputeResiduals(const FitProblem& problem, const double* x, double* f)
+bool ComputeResiduals(FitProblem& problem, const double* x, double* f)
 {
-    Session& session = *problem.session;
-    ModelState& model = session.model;
+    ModelTrap& trap = problem.trap;
     for (std::size_t i = 0; i < problem.x.size(); ++i)
         if (!std::isfinite(x[i]))
-            return TrapModelError(model, kRoutineLmdif, kErrOverflow);
+            return TrapModelError(trap, kRoutineLmdif, kErrOverflow);
 
     LayerTable<double> thick{};
     double coverage = 0.0;
-    UnpackParameters(session, problem, x, thick, coverage);
-    if (!ModelCalculation(session, thick, coverage))
+    UnpackParameters(problem, x, thick, coverage);
+    if (!ModelCalculation(problem.calculation, thick, coverage, problem.intensities, trap))
         return false;
 
-    const auto& measured = session.res.ResultValue;
-    const int ref = model.ModelRefElem;
-    const bool angleResolved = session.doc.ARXPS;
-    const double calcReference = CalculatedIntensity(session, 1, ref);
+    const int elements = problem.calculation.elements;
+    const auto calculated = [&](int exp, int e) {
+        return CalculatedIntensity(problem.intensities, elements, exp, e);
+    };
+    const auto& measured = problem.measured;
+    const int ref = problem.referenceElement;
+    const bool angleResolved = problem.calculation.angleResolved;
+    const double calcReference = calculated(1, ref);
     if (calcReference == 0.0)
-        return TrapModelError(model, kRoutineResidual, kErrDivisionByZero);
+        return TrapModelError(trap, kRoutineResidual, kErrDivisionByZero);
     std::size_t i = 0;
     for (const auto& [exp, e] : problem.residualCells) {
         const int measuredExp = angleResolved ? exp : problem.selectedExperiment;
         const int referenceExp = angleResolved ? 1 : problem.selectedExperiment;
-        const double calcRatio = CalculatedIntensity(session, exp, e) / calcReference;
+        const double calcRatio = calculated(exp, e) / calcReference;
         if (measured[measuredExp][e] <= 0.0f) {
             f[i++] = -calcRatio;
             continue;
         }
         const float measuredReference = measured[referenceExp][ref];
         if (measuredReference == 0.0f)
-            return TrapModelError(model, kRoutineResidual, kErrDivisionByZero);
+            return TrapModelError(trap, kRoutineResidual, kErrDivisionByZero);
         f[i++] = measuredRatio(measured[measuredExp][e], measuredReference) - calcRatio;
     }
     return true;
+}
+
+std::optional<double> SquaredResidualSum(FitProblem& problem, const std::vector<double>& x)
+{
+    std::vector<double> f(problem.residualCells.size());
+    if (!ComputeResiduals(problem, x.data(), f.data()))
+        return std::nullopt;
+    double sum = 0.0;
+    for (double r : f)
+        sum += r * r;
+    return sum;
 }
 
 }  // namespace slv

@@ -2,23 +2,35 @@
 // layer thicknesses, and the island coverage when the system can determine
 // it) and the residuals, one per experiment and element row used, each the
 // measured minus the calculated intensity ratio to the reference element.
+//
+// The problem holds copies of everything it reads (the calculation input,
+// the measured values, the start thicknesses), so that the fit works on its
+// own data and could run beside, or on a copy of, the session.
 #pragma once
 
+#include <array>
 #include <utility>
 #include <vector>
 
 #include "document/document.h"
+#include "model/model_calculation.h"
+#include "model/model_state.h"
+#include "quant/quant_state.h"
 
 namespace slv {
-
-struct Session;
 
 /// The coverage enters the parameter vector multiplied by this, so that its
 /// steps are of the size of typical thicknesses.
 inline constexpr double kCoverageScale = 15.0;
 
 struct FitProblem {
-    Session* session = nullptr;
+    CalculationInput calculation;
+    /// The thicknesses and coverage the fit starts from; fixed layers keep theirs.
+    LayerTable<double> thick{};
+    double coverage = 0.0;
+    /// The parameter number (1-based) of every layer, 0 for a layer without
+    /// one; a linked layer shares the number of the layer it follows.
+    std::array<int, kMaxLayers + 1> ParamOfLayer{};
     /// Parameters x(1..n), stored from index 0.
     std::vector<double> x;
     /// Whether x(n) is the scaled coverage.
@@ -27,20 +39,32 @@ struct FitProblem {
     std::vector<std::pair<int, int>> residualCells;
     /// The experiment whose measurement is fitted without angle-resolved mode.
     int selectedExperiment = 1;
+    int referenceElement = 0;
+    /// The measured values (ResultValue) the residuals compare with.
+    ExpRowTable<float> measured{};
+    /// The fit's upper thickness bound.
+    double maxThick = 0.0;
+
+    /// Work of the residual function: the calculated intensities and the trap.
+    std::vector<double> intensities;
+    ModelTrap trap;
 };
 
-/// Numbers the free layers (ParamOfLayer), gives linked layers the number of
-/// the layer they follow, collects the start values and the residual cells.
-FitProblem BuildFitProblem(Session& session);
+/// Numbers the free layers, gives linked layers the number of the layer they
+/// follow, and copies the start values, the residual cells and what the
+/// calculation needs from the document, the set-up and the measured values.
+FitProblem BuildFitProblem(const Document& doc, const ModelState& model, const QuantResults& res);
 
 /// The thicknesses and the coverage that the parameters `x` stand for.
-void UnpackParameters(const Session& session, const FitProblem& problem, const double* x,
-                      LayerTable<double>& thick, double& coverage);
+void UnpackParameters(const FitProblem& problem, const double* x, LayerTable<double>& thick, double& coverage);
 
 /// Runs the model calculation for `x` and fills the residuals f. False when a
 /// run-time error was trapped (a parameter that is not a finite number comes
 /// from the minimiser itself, routine 1; a reference intensity of 0 is a
 /// division by zero in the residual routine, 2).
-bool ComputeResiduals(const FitProblem& problem, const double* x, double* f);
+bool ComputeResiduals(FitProblem& problem, const double* x, double* f);
+
+/// The sum of the squared residuals at x, nullopt when the calculation trapped an error.
+std::optional<double> SquaredResidualSum(FitProblem& problem, const std::vector<double>& x);
 
 }  // namespace slv

@@ -36,7 +36,7 @@ bool ImfpNeeded(const Document& doc, int layerRow, int elementRow)
     }
     if (deepest == 0)
         return false;
-    if (doc.ParIndex[0] == kNanotube)
+    if (doc.modelType() == ModelType::Nanotube)
         return true;
     if (layerRow > 0 && inLayers && StackRepetitions(doc) > 1)
         return true;

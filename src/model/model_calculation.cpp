@@ -3,7 +3,6 @@
 #include <cmath>
 #include <vector>
 
-#include "core/session.h"
 #include "document/file_error.h"
 #include "model/geometry_intensity.h"
 #include "model/model_errors.h"
@@ -28,42 +27,41 @@ void copyToEveryExperiment(std::vector<double>& out, int elementCount, int exper
         out[cell(elementCount, exp, element)] = value;
 }
 
-bool evaluateGeometry(Session& session, const LayerTable<double>& thick, std::vector<double>& out)
+bool evaluateGeometry(const CalculationInput& input, const LayerTable<double>& thick, std::vector<double>& out,
+                      ModelTrap& trap)
 {
-    const Document& doc = session.doc;
-    ModelState& model = session.model;
-    const RegionTables& regions = model.Regions;
-    const int n = doc.ElemCount;
-    const int experiments = model.FitExpCount;
-    switch (doc.ParIndex[0]) {
-    case kPlane:
+    const RegionTables& regions = input.regions;
+    const int n = input.elements;
+    const int experiments = input.experiments;
+    switch (input.modelType) {
+    case ModelType::Plane:
         for (int exp = 1; exp <= experiments; ++exp) {
             for (int e = 1; e <= n; ++e) {
-                const auto value = PlaneIntensity(regions, thick, e, model.EmissionCos[exp], model);
+                const auto value = PlaneIntensity(regions, thick, e, input.emissionCos[exp], trap);
                 if (!value)
                     return false;
                 out[cell(n, exp, e)] = *value;
             }
         }
         return true;
-    case kSphere:
-    case kCylinder:
-    case kPolyhedron: {
-        const auto paths = CurvedPathTable(regions, thick, doc.SampleRadius, doc.ParIndex[0], model);
+    case ModelType::Sphere:
+    case ModelType::Cylinder:
+    case ModelType::Polyhedron: {
+        const auto paths = CurvedPathTable(regions, thick, input.sampleRadius, input.modelType, trap);
         if (!paths)
             return false;
         for (int e = 1; e <= n; ++e) {
-            const auto value = CurvedIntensity(regions, *paths, session.AngleWeight, e, model);
+            const auto value = CurvedIntensity(regions, *paths, input.angleWeight, e, trap);
             if (!value)
                 return false;
             copyToEveryExperiment(out, n, experiments, e, *value);
         }
         return true;
     }
-    case kNanotube: {
-        const TubeChords chords = TubeChordTable(thick, doc.LayerCount, model.TubeRadius, doc.InnerRadius);
+    case ModelType::Nanotube: {
+        const TubeChords chords = TubeChordTable(thick, input.layers, input.tubeRadius, input.innerRadius);
         for (int e = 1; e <= n; ++e) {
-            const auto value = NanotubeIntensity(regions, chords, model.TubeSteps, e, model);
+            const auto value = NanotubeIntensity(regions, chords, input.tubeSteps, e, trap);
             if (!value)
                 return false;
             copyToEveryExperiment(out, n, experiments, e, *value);
@@ -72,7 +70,7 @@ bool evaluateGeometry(Session& session, const LayerTable<double>& thick, std::ve
     }
     default:
         // Homogeneous and Oxide-Layer samples have no region geometry.
-        return TrapModelError(model, kRoutineModelCalculation, kErrSubscript);
+        return TrapModelError(trap, kRoutineModelCalculation, kErrSubscript);
     }
 }
 
@@ -90,39 +88,68 @@ void scaleEachExperiment(std::vector<double>& intensities, int elementCount, int
 }
 }  // namespace
 
-bool ModelCalculation(Session& session, const LayerTable<double>& thick, double coverage)
+CalculationInput CalculationInputOf(const Document& doc, const ModelState& model)
 {
-    const Document& doc = session.doc;
-    ModelState& model = session.model;
-    ClearModelError(model);
-    const int n = doc.ElemCount;
-    const int experiments = model.FitExpCount;
-    model.CalcIntensity.assign(cell(n, experiments, n) + 1, 0.0);
-    if (!evaluateGeometry(session, thick, model.CalcIntensity))
+    CalculationInput input;
+    input.modelType = doc.modelType();
+    input.elements = doc.ElemCount;
+    input.layers = doc.LayerCount;
+    input.islands = doc.IslandMode == 1;
+    input.layerKind = doc.LayerKind;
+    input.angleResolved = doc.ARXPS;
+    input.experiments = model.FitExpCount;
+    input.sampleRadius = doc.SampleRadius;
+    input.innerRadius = doc.InnerRadius;
+    input.emissionCos = model.EmissionCos;
+    input.angleWeight = model.AngleWeight;
+    input.tubeRadius = model.TubeRadius;
+    input.tubeSteps = model.TubeSteps;
+    input.regions = model.Regions;
+    return input;
+}
+
+bool ModelCalculation(const CalculationInput& input, const LayerTable<double>& thick, double coverage,
+                      std::vector<double>& intensities, ModelTrap& trap)
+{
+    ClearModelError(trap);
+    const int n = input.elements;
+    const int experiments = input.experiments;
+    intensities.assign(cell(n, experiments, n) + 1, 0.0);
+    if (!evaluateGeometry(input, thick, intensities, trap))
         return false;
 
-    if (doc.IslandMode == 1) {
+    if (input.islands) {
         LayerTable<double> bare = thick;
-        for (int k = 1; k <= doc.LayerCount; ++k)
-            if (doc.LayerKind[k] == kIslandKind)
+        for (int k = 1; k <= input.layers; ++k)
+            if (input.layerKind[k] == kIslandKind)
                 bare[k] = 0.0;
-        std::vector<double> uncovered(model.CalcIntensity.size(), 0.0);
-        if (!evaluateGeometry(session, bare, uncovered))
+        std::vector<double> uncovered(intensities.size(), 0.0);
+        if (!evaluateGeometry(input, bare, uncovered, trap))
             return false;
         for (std::size_t i = 1; i < uncovered.size(); ++i)
-            model.CalcIntensity[i] = coverage * model.CalcIntensity[i] + (1.0 - coverage) * uncovered[i];
+            intensities[i] = coverage * intensities[i] + (1.0 - coverage) * uncovered[i];
     }
-    if (doc.ARXPS)
-        scaleEachExperiment(model.CalcIntensity, n, experiments);
-    for (std::size_t i = 1; i < model.CalcIntensity.size(); ++i)
-        if (!std::isfinite(model.CalcIntensity[i]))
-            return TrapModelError(model, kRoutineModelCalculation, kErrOverflow);
+    if (input.angleResolved)
+        scaleEachExperiment(intensities, n, experiments);
+    for (std::size_t i = 1; i < intensities.size(); ++i)
+        if (!std::isfinite(intensities[i]))
+            return TrapModelError(trap, kRoutineModelCalculation, kErrOverflow);
     return true;
 }
 
-double CalculatedIntensity(const Session& session, int experiment, int element)
+bool ModelCalculation(const Document& doc, ModelState& model, const LayerTable<double>& thick, double coverage)
 {
-    return session.model.CalcIntensity[cell(session.doc.ElemCount, experiment, element)];
+    return ModelCalculation(CalculationInputOf(doc, model), thick, coverage, model.CalcIntensity, model.trap);
+}
+
+double CalculatedIntensity(const std::vector<double>& intensities, int elements, int experiment, int element)
+{
+    return intensities[cell(elements, experiment, element)];
+}
+
+double CalculatedIntensity(const Document& doc, const ModelState& model, int experiment, int element)
+{
+    return CalculatedIntensity(model.CalcIntensity, doc.ElemCount, experiment, element);
 }
 
 }  // namespace slv

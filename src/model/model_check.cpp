@@ -16,7 +16,7 @@ constexpr const char* kOneOxideLayerText = "- Only one layer allowed for the Oxi
 constexpr const char* kOxideRowsNotMarkedText = "- Bulk or layer element not marked   ";
 constexpr const char* kOxideRowsDifferText =
     "- The same element and line must be selected in two different chemical states   ";
-constexpr const char* kOutOfRangeText = "- Some parameters out of the expected range   ";
+constexpr const char* kParameterRangeText = "- Some parameters out of the expected range   ";
 constexpr const char* kBulkCompositionText = "- The composition of bulk not specified   ";
 constexpr const char* kLayerCompositionText = "- The composition of layer ";
 constexpr const char* kNotSpecifiedText = " not specified   ";
@@ -65,10 +65,8 @@ int lastRowInState(const Document& doc, std::string_view prefix)
 
 /// The Oxide-Layer part of the table check: one layer, and a metal and an
 /// oxide row of the same element and line. False when the check must end.
-bool checkOxideRows(Session& session, int& errors, std::string& message)
+bool checkOxideRows(Document& doc, ModelState& model, int& errors, std::string& message)
 {
-    Document& doc = session.doc;
-    ModelState& model = session.model;
     if (doc.LayerCount > 1) {
         doc.LayerCount = 1;
         AppendModelLine(message, kOneOxideLayerText);
@@ -114,13 +112,12 @@ int rangeViolations(const Document& doc, int k)
 
 /// Sum of the positive composition coefficients of layer row k; for the
 /// Oxide-Layer model 0 unless the bulk holds the metal and layer 1 the oxide.
-double compositionSum(const Session& session, int k)
+double compositionSum(const Document& doc, const ModelState& model, int k)
 {
-    const Document& doc = session.doc;
-    if (doc.ParIndex[0] == kOxideLayer) {
-        if (k == 0 && doc.LayerComp[0][session.model.MetalElem] <= 0.0f)
+    if (doc.modelType() == ModelType::OxideLayer) {
+        if (k == 0 && doc.LayerComp[0][model.MetalElem] <= 0.0f)
             return 0.0;
-        if (k == 1 && doc.LayerComp[1][session.model.OxideElem] <= 0.0f)
+        if (k == 1 && doc.LayerComp[1][model.OxideElem] <= 0.0f)
             return 0.0;
     }
     double sum = 0.0;
@@ -142,11 +139,10 @@ std::string missingCompositionText(const Document& doc, int k)
 /// uses the metal line in the bulk and the oxide line in the layer; the
 /// other models attenuate an element's electrons in every row above its
 /// deepest occurrence, also where the element itself is absent.
-bool imfpMissing(const Session& session)
+bool imfpMissing(const Document& doc, const ModelState& model)
 {
-    const Document& doc = session.doc;
-    if (doc.ParIndex[0] == kOxideLayer)
-        return doc.LayerIMFP[0][session.model.MetalElem] <= 0.0f || doc.LayerIMFP[1][session.model.OxideElem] <= 0.0f;
+    if (doc.modelType() == ModelType::OxideLayer)
+        return doc.LayerIMFP[0][model.MetalElem] <= 0.0f || doc.LayerIMFP[1][model.OxideElem] <= 0.0f;
     for (int k = 0; k <= doc.LayerCount; ++k)
         for (int e = 1; e <= doc.ElemCount; ++e)
             if (ImfpNeeded(doc, k, e) && doc.LayerIMFP[k][e] <= 0.0f)
@@ -161,14 +157,13 @@ void AppendModelLine(std::string& message, std::string_view line)
     message += kModelLineEnd;
 }
 
-void CheckModel(Session& session, int& errors, std::string& message)
+void CheckModel(Document& doc, ModelState& model, int& errors, std::string& message)
 {
-    Document& doc = session.doc;
     errors = 0;
     message.clear();
     // A system found defined earlier must not outlive a new check.
-    session.model.SystemDefined = false;
-    session.model.CoverageFitted = false;
+    model.SystemDefined = false;
+    model.CoverageFitted = false;
     if (doc.LayerCount == 0) {
         SetBit(errors, kBitTableError);
         return;
@@ -183,34 +178,33 @@ void CheckModel(Session& session, int& errors, std::string& message)
             SetBit(errors, kBitTableError);
         }
     }
-    if (doc.ParIndex[0] == kOxideLayer && !checkOxideRows(session, errors, message))
+    if (doc.modelType() == ModelType::OxideLayer && !checkOxideRows(doc, model, errors, message))
         return;
-    CheckNanotube(session, errors, message);
-    CheckPolyhedron(session, errors, message);
+    CheckNanotube(doc, errors, message);
+    CheckPolyhedron(doc, errors, message);
 
     int violations = 0;
     for (int k = 0; k <= doc.LayerCount; ++k)
         violations += rangeViolations(doc, k);
     if (violations > 0) {
-        AppendModelLine(message, kOutOfRangeText);
+        AppendModelLine(message, kParameterRangeText);
         SetBit(errors, kBitTableError);
     }
     for (int k = 0; k <= doc.LayerCount; ++k) {
-        if (compositionSum(session, k) == 0.0) {
+        if (compositionSum(doc, model, k) == 0.0) {
             AppendModelLine(message, missingCompositionText(doc, k));
             SetBit(errors, kBitTableError);
         }
     }
-    if (imfpMissing(session)) {
+    if (imfpMissing(doc, model)) {
         AppendModelLine(message, kMissingImfpText);
         SetBit(errors, kBitTableError);
     }
 }
 
-void CheckNanotube(Session& session, int& errors, std::string& message)
+void CheckNanotube(const Document& doc, int& errors, std::string& message)
 {
-    const Document& doc = session.doc;
-    if (doc.ParIndex[0] != kNanotube)
+    if (doc.modelType() != ModelType::Nanotube)
         return;
     const int tubeElement = SingleElementOfLayer(doc, 0);
     const bool carbonTube = tubeElement > 0 && doc.ElSymbol[tubeElement].trimmedText() == "C";
@@ -234,10 +228,9 @@ void CheckNanotube(Session& session, int& errors, std::string& message)
     }
 }
 
-void CheckPolyhedron(Session& session, int& errors, std::string& message)
+void CheckPolyhedron(const Document& doc, int& errors, std::string& message)
 {
-    const Document& doc = session.doc;
-    if (doc.ParIndex[0] != kPolyhedron)
+    if (doc.modelType() != ModelType::Polyhedron)
         return;
     const auto first = doc.PolyPar.begin() + 1;
     if (std::none_of(first, first + kPolyhedronParameters, [](float factor) { return factor > 0.0f; })) {
@@ -246,20 +239,19 @@ void CheckPolyhedron(Session& session, int& errors, std::string& message)
     }
 }
 
-ModelFindings RunModelChecks(Session& session)
+ModelFindings RunModelChecks(Document& doc, ModelState& model)
 {
     ModelFindings findings;
-    CheckModel(session, findings.errors, findings.message);
+    CheckModel(doc, model, findings.errors, findings.message);
     if (findings.errors < (1 << kBitTableError)) {
-        AnalyseStructure(session, findings.message, findings.errors);
+        AnalyseStructure(doc, model, findings.message, findings.errors);
         findings.analysed = true;
     }
-    session.model.ModelErrors = findings.errors;
+    model.ModelErrors = findings.errors;
     return findings;
 }
 
-std::optional<DialogAnswer> ShowModelErrors(Session& session, int errors, const std::string& message,
-                                            MessageButtons buttons)
+std::optional<Finding> ModelErrorsFinding(int errors, const std::string& message, MessageButtons buttons)
 {
     std::string heading = kModelErrorsHeading;
     if (TestBit(errors, kBitParameterError)) {
@@ -268,17 +260,18 @@ std::optional<DialogAnswer> ShowModelErrors(Session& session, int errors, const 
     }
     if (errors == 0)
         return std::nullopt;
-    if (errors == 1 << kBitNanotubeWarning)
-        return session.dialogs.show(kNanotubeWarningsHeading + std::string(kModelLineEnd) + message,
-                                    MessageIcon::Information, MessageButtons::Ok);
-    return session.dialogs.show(heading + kModelLineEnd + message, MessageIcon::Critical, buttons);
-}
-
-bool ValidateModel(Session& session, MessageButtons buttons)
-{
-    const ModelFindings findings = RunModelChecks(session);
-    ShowModelErrors(session, findings.errors, findings.message, buttons);
-    return ModelUsable(findings.errors);
+    Finding finding;
+    finding.items = ItemsOf(message);
+    if (errors == 1 << kBitNanotubeWarning) {
+        finding.kind = FindingKind::Note;
+        finding.heading = kNanotubeWarningsHeading;
+    } else {
+        finding.kind = FindingKind::Error;
+        finding.heading = heading;
+        finding.buttons = buttons;
+    }
+    finding.text = finding.heading + kModelLineEnd + message;
+    return finding;
 }
 
 }  // namespace slv

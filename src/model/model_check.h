@@ -2,13 +2,14 @@
 // table check (names, ranges, compositions, IMFP presence, the nanotube and
 // polyhedron geometry) and the structure analysis (links, and whether enough
 // independent elements make the layer system solvable). Findings are lines
-// of one message and bits of ModelErrors; ShowModelErrors displays them.
+// of one message and bits of ModelErrors; ModelErrorsFinding makes the
+// message the analyst sees of them.
 //
 // Every caller that is about to use a model (closing the model window, the
 // layer calculation, the wizard, printing, the model test) first transfers
 // the model grid (model_table.h), then runs the table check, the structure
-// analysis when the table is sound, and shows the findings; it goes on only
-// when no bit above the nanotube warning is set.
+// analysis when the table is sound, and reports the findings; it goes on
+// only when no bit above the nanotube warning is set.
 #pragma once
 
 #include <array>
@@ -16,7 +17,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/session.h"
+#include "document/document.h"
+#include "model/model_state.h"
+#include "platform/findings.h"
 #include "platform/number_text.h"
 
 namespace slv {
@@ -56,26 +59,22 @@ inline constexpr const char* kModelLineEnd = "\r\n";
 /// Appends one finding line (its text, then kModelLineEnd) to message.
 void AppendModelLine(std::string& message, std::string_view line);
 
-/// A whole number as the classic number printing shows it: a leading blank
-/// for a value that is not negative (" 3", "-1").
-
-
 /// The table check: errors starts at 0 and message empty. Non-finite values
 /// count as out of range. SystemDefined and CoverageFitted are cleared.
-void CheckModel(Session& session, int& errors, std::string& message);
-void CheckNanotube(Session& session, int& errors, std::string& message);
-void CheckPolyhedron(Session& session, int& errors, std::string& message);
+void CheckModel(Document& doc, ModelState& model, int& errors, std::string& message);
+void CheckNanotube(const Document& doc, int& errors, std::string& message);
+void CheckPolyhedron(const Document& doc, int& errors, std::string& message);
 
 /// The structure analysis: adds to message and errors. On success it sets
 /// SystemDefined, ModelRefElem (marked 2 in ElModelFlag), FitExpCount and,
 /// for islands whose coverage is to be fitted, CoverageFitted.
-void AnalyseStructure(Session& session, std::string& message, int& errors);
+void AnalyseStructure(Document& doc, ModelState& model, std::string& message, int& errors);
 
 /// The representative element row of every layer row 0..LayerCount (0 = none);
 /// index 6 is unused. Rows that are linked or fixed get none. With applyOmit
 /// the omitted elements take no part and earlier reference marks (2) are
 /// reset to 0. The element rows are visited cyclically from row offset + 1.
-std::array<int, 7> SelectLayerElements(Session& session, bool applyOmit, int offset);
+std::array<int, 7> SelectLayerElements(Document& doc, bool applyOmit, int offset);
 
 /// What the two validation stages found.
 struct ModelFindings {
@@ -86,16 +85,13 @@ struct ModelFindings {
 };
 
 /// CheckModel, then AnalyseStructure when the table check left errors below 2;
-/// the bits are kept in session.model.ModelErrors. Nothing is shown.
-ModelFindings RunModelChecks(Session& session);
+/// the bits are kept in model.ModelErrors.
+ModelFindings RunModelChecks(Document& doc, ModelState& model);
 
-/// Shows the findings under "Model error(s):", "Parameter error(s):" or
-/// "Nanotube warning(s):" and returns the button pressed (nullopt: nothing shown).
-std::optional<DialogAnswer> ShowModelErrors(Session& session, int errors, const std::string& message,
-                                            MessageButtons buttons);
-
-/// Check, analyse and show, in the order every caller uses before a model is
-/// used; true when the model may be used (no bit above the nanotube warning).
-bool ValidateModel(Session& session, MessageButtons buttons = MessageButtons::Ok);
+/// The message of the findings under "Model error(s):", "Parameter
+/// error(s):" or "Nanotube warning(s):" (information, OK only), offering the
+/// buttons; nullopt when there is nothing to say.
+std::optional<Finding> ModelErrorsFinding(int errors, const std::string& message,
+                                          MessageButtons buttons = MessageButtons::Ok);
 
 }  // namespace slv

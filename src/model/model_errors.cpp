@@ -1,6 +1,5 @@
 #include "model/model_errors.h"
 
-#include "core/session.h"
 #include "document/file_error.h"
 #include "platform/number_text.h"
 
@@ -18,19 +17,16 @@ constexpr const char* kAtFitting = " occurred at fitting of parameters (";
 constexpr const char* kAtFittingEnd = ").\r\nCheck model and refine initial data    ";
 }  // namespace
 
-bool TrapModelError(ModelState& model, int routine, int errorNumber)
+bool TrapModelError(ModelTrap& trap, int routine, int errorNumber)
 {
-    if (!ModelErrorTrapped(model)) {
-        model.ModelErrFlag = routine;
-        model.ModelErrNo = errorNumber;
-    }
+    if (!ModelErrorTrapped(trap))
+        trap = {routine, errorNumber};
     return false;
 }
 
-void ClearModelError(ModelState& model)
+void ClearModelError(ModelTrap& trap)
 {
-    model.ModelErrFlag = 0;
-    model.ModelErrNo = 0;
+    trap = {};
 }
 
 std::string ModelErrorText(int errorNumber)
@@ -52,11 +48,11 @@ std::string ModelErrorMessage(int routine, int errorNumber, ModelErrorOrigin ori
     return ModelErrorText(errorNumber) + kAtCalculation + code + kAtCalculationEnd;
 }
 
-void ReportModelError(Session& session, ModelErrorOrigin origin)
+Finding TakeModelError(ModelTrap& trap, ModelErrorOrigin origin)
 {
-    ModelState& model = session.model;
-    session.dialogs.show(ModelErrorMessage(model.ModelErrFlag, model.ModelErrNo, origin), MessageIcon::Critical);
-    ClearModelError(model);
+    Finding finding = MessageFinding(FindingKind::Error, ModelErrorMessage(trap.routine, trap.errorNumber, origin));
+    ClearModelError(trap);
+    return finding;
 }
 
 }  // namespace slv

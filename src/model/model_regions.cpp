@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/session.h"
 #include "model/emission_angle.h"
 #include "model/imfp_needs.h"
 #include "model/reference_element.h"
@@ -13,7 +12,7 @@ namespace slv {
 
 namespace {
 constexpr const char* kAnglesNotEnteredText = "Angles of emission not entered    ";
-constexpr const char* kMissingImfpText = "Model error(s):\r\n- Missing IMFP data   \r\n";
+constexpr const char* kMissingImfpModelError = "Model error(s):\r\n- Missing IMFP data   \r\n";
 /// The fit may not push a layer beyond this many times the largest IMFP.
 constexpr double kMaxThickInImfps = 5.0;
 /// An IMFP that no attenuation of the element uses; it keeps the tables finite.
@@ -21,48 +20,46 @@ constexpr double kUnusedImfp = 1.0;
 
 /// The model compares intensities without IMFP and contamination correction,
 /// since its formulas contain the attenuation themselves.
-void refreshMeasuredValues(Session& session)
+void refreshMeasuredValues(const QuantContext& q, ModelState& model)
 {
-    Document& doc = session.doc;
+    Document& doc = q.doc;
     if (!doc.RecalcNeeded)
         return;
-    session.model.SystemDefined = false;
+    model.SystemDefined = false;
     std::fill(doc.ElOmit.begin(), doc.ElOmit.end(), false);
-    PreliminaryComposition(session);
+    PreliminaryComposition(q);
     doc.RecalcNeeded = false;
 }
 
-bool chooseReferenceElement(Session& session, int experiment)
+bool chooseReferenceElement(const QuantContext& q, const ModelState& model, int experiment)
 {
-    if (session.model.SimulActive)
+    if (model.SimulActive)
         return true;
-    const auto& values = session.res.ResultValue[experiment];
-    const int ref = NextUsableRow(session.res.RefElem, session.doc.ElemCount,
-                                  [&](int row) { return values[row] > 0.0f; });
+    const auto& values = q.res.ResultValue[experiment];
+    const int ref = NextUsableRow(q.res.RefElem, q.doc.ElemCount, [&](int row) { return values[row] > 0.0f; });
     if (ref == 0) {
-        session.dialogs.show(kIntensityAlwaysZeroText, MessageIcon::Exclamation);
+        q.findings.warning(kIntensityAlwaysZeroText);
         return false;
     }
-    session.res.RefElem = ref;
+    q.res.RefElem = ref;
     return true;
 }
 
-void setEmissionCosines(Session& session, int experiment)
+void setEmissionCosines(const Document& doc, ModelState& model, int experiment, char decSep, Findings& findings)
 {
-    const Document& doc = session.doc;
-    ExpTable<double>& cosines = session.model.EmissionCos;
+    ExpTable<double>& cosines = model.EmissionCos;
     if (!doc.ARXPS) {
-        cosines[1] = TiltCosine(doc, TiltValue(doc, experiment, session.DecSep));
+        cosines[1] = TiltCosine(doc, TiltValue(doc, experiment, decSep));
         return;
     }
     double angleSum = 0.0;
     for (int exp = 1; exp <= doc.ExpCount; ++exp) {
-        const float tilt = TiltValue(doc, exp, session.DecSep);
+        const float tilt = TiltValue(doc, exp, decSep);
         cosines[exp] = TiltCosine(doc, tilt);
         angleSum += tilt;
     }
     if (angleSum == 0.0)
-        session.dialogs.show(kAnglesNotEnteredText, MessageIcon::Exclamation);
+        findings.warning(kAnglesNotEnteredText);
 }
 
 float largestImfp(const Document& doc, int lastLayerRow)
@@ -79,7 +76,7 @@ void setRegionOrder(const Document& doc, RegionTables& tables, int tubeSteps)
     const int layers = doc.LayerCount;
     tables.layers = layers;
     tables.repetitions = StackRepetitions(doc);
-    if (doc.ParIndex[0] == kNanotube) {
+    if (doc.modelType() == ModelType::Nanotube) {
         tables.crossingLength = 2 * layers + 1;
         for (int k = 1; k <= layers; ++k) {
             tables.TubeRegionOrder[k] = k;
@@ -147,30 +144,27 @@ int TubeStepsFor(float sampleRadius, float innerRadius, float largestBulkImfp)
     return std::clamp(static_cast<int>(std::min(steps, float{kMaxTubeSteps})), 1, kMaxTubeSteps);
 }
 
-bool UpdateTubeRadius(Session& session)
+bool UpdateTubeRadius(const Document& doc, ModelState& model, Findings& findings)
 {
-    const Document& doc = session.doc;
-    ModelState& model = session.model;
     model.TubeRadius = doc.SampleRadius;
-    if (doc.ParIndex[13] != 1)
+    if (!doc.modifiedTubeLayer())
         return true;
     for (int k = 1; k <= doc.LayerCount; ++k)
         model.TubeRadius -= doc.LayerThick[k];
     if (model.TubeRadius > doc.InnerRadius)
         return true;
-    session.dialogs.show(kModifiedLayerTooThickText, MessageIcon::Exclamation);
+    findings.warning(kModifiedLayerTooThickText);
     return false;
 }
 
-bool ModelSetup(Session& session, int experiment)
+bool ModelSetup(const QuantContext& q, ModelState& model, int experiment)
 {
-    const Document& doc = session.doc;
-    ModelState& model = session.model;
-    refreshMeasuredValues(session);
-    if (!chooseReferenceElement(session, experiment))
+    const Document& doc = q.doc;
+    refreshMeasuredValues(q, model);
+    if (!chooseReferenceElement(q, model, experiment))
         return false;
-    setEmissionCosines(session, experiment);
-    const bool nanotube = doc.ParIndex[0] == kNanotube;
+    setEmissionCosines(doc, model, experiment, q.env.DecSep, q.findings);
+    const bool nanotube = doc.modelType() == ModelType::Nanotube;
     if (nanotube) {
         float largestBulk = 0.0f;
         for (int e = 1; e <= doc.ElemCount; ++e)
@@ -180,10 +174,10 @@ bool ModelSetup(Session& session, int experiment)
     model.MaxThick = kMaxThickInImfps * largestImfp(doc, doc.LayerCount);
     setRegionOrder(doc, model.Regions, model.TubeSteps);
     if (!fillMaterialTables(doc, model.Regions)) {
-        session.dialogs.show(kMissingImfpText, MessageIcon::Critical);
+        q.findings.error(kMissingImfpModelError);
         return false;
     }
-    return !nanotube || UpdateTubeRadius(session);
+    return !nanotube || UpdateTubeRadius(doc, model, q.findings);
 }
 
 }  // namespace slv

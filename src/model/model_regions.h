@@ -8,26 +8,26 @@
 #pragma once
 
 #include "document/document.h"
+#include "model/model_state.h"
+#include "quant/quant_state.h"
 
 namespace slv {
-
-struct Session;
 
 /// Shown when a layer is thicker than the nanotube wall it replaces.
 inline constexpr const char* kModifiedLayerTooThickText =
     "The thickness of the modified layer is higher    \r\nthan the thickness of the nanotube wall    ";
 
-/// Prepares the model calculation for experiment `experiment`. False, after
-/// a message, when the calculation must be abandoned: no element has a
+/// Prepares the model calculation for experiment `experiment`. False, with
+/// a finding, when the calculation must be abandoned: no element has a
 /// measured value, an IMFP that attenuates an element's electrons is missing,
 /// or the modified tube layer is thicker than the tube wall.
-bool ModelSetup(Session& session, int experiment);
+bool ModelSetup(const QuantContext& q, ModelState& model, int experiment);
 
 /// The Nanotube's effective outer radius of the wall, TubeRadius: the sample
-/// radius, or with the modified tube layer (ParIndex[13] = 1) the sample
-/// radius less the layer thicknesses. False, after a warning, when the
+/// radius, or with the modified tube layer the sample
+/// radius less the layer thicknesses. False, with a warning, when the
 /// modified layers leave no wall above the inner radius.
-bool UpdateTubeRadius(Session& session);
+bool UpdateTubeRadius(const Document& doc, ModelState& model, Findings& findings);
 
 /// How many tube crossings an electron is followed through: more for walls
 /// thin against the largest bulk IMFP, limited to 1..6 (single-precision

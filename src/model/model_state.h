@@ -1,8 +1,9 @@
 // Working values of the structure model: what the calculation set-up derives
-// from the model record (emission cosines, the fit's upper thickness bound,
-// the reference element), what the structure analysis decides (whether the
-// system is defined and the coverage can be fitted), and the run-time error
-// trap of the model calculation and the fit.
+// from the model record (emission cosines, geometry weights, the fit's upper
+// thickness bound, the reference element, the region tables), what the
+// structure analysis decides (whether the system is defined and the coverage
+// can be fitted), the run-time error trap of the model calculation, the
+// calculated intensities and the history of the layer calculation.
 #pragma once
 
 #include <array>
@@ -34,12 +35,26 @@ enum ModelRoutine : int {
 /// kErrDivisionByZero 11) and this one.
 inline constexpr int kErrSubscript = 9;
 
+/// A numeric fault met in the model calculation or the fit: the routine code
+/// (0 = none) and the error number. The first fault is the one kept.
+struct ModelTrap {
+    int routine = 0;
+    int errorNumber = 0;
+};
+
+/// Weights of the nine polar-angle classes of a curved geometry (1..9).
+using AngleWeights = std::array<float, kAngleClasses + 1>;
+
 struct ModelState {
+    /// The experiment of the model calculation (CurExp).
+    int ModelExperiment = 1;
     ExpTable<double> EmissionCos{};
+    /// Weights of the nine polar-angle classes of the current geometry,
+    /// filled from the element library's geometry-weight records.
+    AngleWeights AngleWeight{};
     double MaxThick = 0.0;
     int ModelRefElem = 0;
     int FitExpCount = 1;
-    std::array<int, kMaxLayers + 1> ParamOfLayer{};
     double TubeRadius = 0.0;
     int TubeSteps = 1;
     /// Bits of the last model validation (model_check.h).
@@ -48,9 +63,7 @@ struct ModelState {
     bool CoverageFitted = false;
     int MetalElem = 0;
     int OxideElem = 0;
-    /// Trapped run-time error: routine code (0 = none) and error number.
-    int ModelErrFlag = 0;
-    int ModelErrNo = 0;
+    ModelTrap trap;
     /// Calculated intensities, index (experiment - 1) x ElemCount + row.
     std::vector<double> CalcIntensity;
     /// Set while the simulation window is open: the set-up then keeps RefElem.

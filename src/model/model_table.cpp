@@ -76,7 +76,7 @@ void clearLayerRow(Document& doc, int k)
     doc.LayerComp[k].fill(0.0f);
     doc.LayerIMFP[k].fill(0.0f);
     doc.LayerValElec[k] = 0;
-    doc.LayerMatClass[k] = kClassNone;
+    doc.setLayerClass(k, MaterialClass::None);
     doc.LayerBandGap[k] = kEmptyValue;
 }
 
@@ -84,7 +84,7 @@ void writeHeaders(const Document& doc, const ModelTableLayout& layout, TextGrid&
 {
     for (int k = 1; k <= kMaxLayers; ++k)
         grid.SetTextMatrix(0, ModelTableColumn(k), kLayerHeaderPrefix + std::to_string(k));
-    grid.SetTextMatrix(0, kModelColBulk, doc.ParIndex[0] == kNanotube ? kTubeHeader : kBulkHeader);
+    grid.SetTextMatrix(0, kModelColBulk, doc.modelType() == ModelType::Nanotube ? kTubeHeader : kBulkHeader);
     grid.SetTextMatrix(0, kModelColOmit, kOmitHeader);
 
     grid.SetTextMatrix(layout.nameRow(), kModelColCaption, kNameCaption);
@@ -138,9 +138,8 @@ ModelTableLayout ModelTableLayoutOf(const Document& doc)
     return {doc.IslandMode == 1 ? 1 : 0, doc.ElemCount};
 }
 
-void LoadModelTable(const Session& session, TextGrid& grid)
+void LoadModelTable(const Document& doc, char decSep, TextGrid& grid)
 {
-    const Document& doc = session.doc;
     const ModelTableLayout layout = ModelTableLayoutOf(doc);
     grid.SetCols(kModelTableCols);
     grid.SetRows(layout.rowCount());
@@ -151,15 +150,14 @@ void LoadModelTable(const Session& session, TextGrid& grid)
             grid.SetTextMatrix(row, col, "");
     writeHeaders(doc, layout, grid);
     for (int k = 0; k <= kMaxLayers; ++k)
-        writeLayerColumn(doc, layout, k, session.DecSep, grid);
+        writeLayerColumn(doc, layout, k, decSep, grid);
     for (int e = 1; e <= layout.elements; ++e)
         grid.SetTextMatrix(layout.compositionRow(e), kModelColOmit, doc.ElModelFlag[e] == kElementOmitted ? kOmitMark : "");
     MarkUnusedImfps(doc, grid);
 }
 
-bool TransferModelTable(Session& session, const TextGrid& grid)
+bool TransferModelTable(Document& doc, char decSep, const TextGrid& grid)
 {
-    Document& doc = session.doc;
     const ModelTableLayout layout = ModelTableLayoutOf(doc);
     if (grid.Rows() != layout.rowCount() || grid.Cols() != kModelTableCols)
         return false;
@@ -169,7 +167,7 @@ bool TransferModelTable(Session& session, const TextGrid& grid)
             clearLayerRow(doc, k);
             continue;
         }
-        readLayerColumn(doc, layout, k, session.DecSep, grid);
+        readLayerColumn(doc, layout, k, decSep, grid);
         if (k > 0)
             ++namedLayers;
     }
@@ -188,11 +186,11 @@ void MarkUnusedImfps(const Document& doc, TextGrid& grid)
                 grid.SetTextMatrix(layout.imfpRow(e), ModelTableColumn(k), kUnusedImfpMark);
 }
 
-void PassModelThroughGrid(Session& session)
+void PassModelThroughGrid(Document& doc, char decSep)
 {
     TextGrid grid;
-    LoadModelTable(session, grid);
-    TransferModelTable(session, grid);
+    LoadModelTable(doc, decSep, grid);
+    TransferModelTable(doc, decSep, grid);
 }
 
 }  // namespace slv

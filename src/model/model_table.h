@@ -16,7 +16,7 @@
 // showing and closing the window does not round the data.
 #pragma once
 
-#include "core/session.h"
+#include "document/document.h"
 #include "document/text_grid.h"
 
 namespace slv {
@@ -62,13 +62,13 @@ inline int ModelTableColumn(int layerRow) { return layerRow == 0 ? kModelColBulk
 
 /// Record to grid: sizes the grid, writes headers, captions, every layer
 /// column and the Omit marks, and marks the IMFP cells no layer needs.
-void LoadModelTable(const Session& session, TextGrid& grid);
+void LoadModelTable(const Document& doc, char decSep, TextGrid& grid);
 
 /// Grid to record: names, kinds, links, material data, compositions, IMFPs
 /// and Omit marks; LayerCount becomes the number of named layers. A row whose
 /// name is blank is cleared. A grid not laid out for the current element
 /// rows and island mode is not read (false); the record stays as it was.
-bool TransferModelTable(Session& session, const TextGrid& grid);
+bool TransferModelTable(Document& doc, char decSep, const TextGrid& grid);
 
 /// Writes the mark "---" into the IMFP cells of rows 0..LayerCount that no
 /// layer needs (see ImfpNeeded).
@@ -76,6 +76,6 @@ void MarkUnusedImfps(const Document& doc, TextGrid& grid);
 
 /// The record as the model window hands it back after showing it: loaded
 /// into a grid and transferred, as every use of the model starts.
-void PassModelThroughGrid(Session& session);
+void PassModelThroughGrid(Document& doc, char decSep);
 
 }  // namespace slv

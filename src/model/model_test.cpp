@@ -49,9 +49,8 @@ std::string countText(const std::optional<int>& count)
 }
 }  // namespace
 
-ModelSummary TestModel(Session& session)
+ModelSummary TestModel(Document& doc, ModelState& model)
 {
-    const Document& doc = session.doc;
     ModelSummary summary;
     summary.modelType = ModelName(doc);
     summary.elements = doc.ElemCount;
@@ -59,13 +58,13 @@ ModelSummary TestModel(Session& session)
     countUnknowns(doc, summary);
 
     ModelFindings& findings = summary.findings;
-    findings = RunModelChecks(session);
+    findings = RunModelChecks(doc, model);
     summary.statusTip = findings.analysed ? kLevel2Tip : kLevel1Tip;
     if (summary.equations < 1) {
         AppendModelLine(findings.message, kNoIndependentParameterText);
         SetBit(findings.errors, kBitTableError);
     }
-    session.model.ModelErrors = findings.errors;
+    model.ModelErrors = findings.errors;
 
     summary.errorList = findings.message;
     if (findings.errors == 0) {

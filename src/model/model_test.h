@@ -12,8 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/session.h"
+#include "document/document.h"
 #include "model/model_check.h"
+#include "model/model_state.h"
 
 namespace slv {
 
@@ -55,8 +56,8 @@ struct ModelSummary {
 };
 
 /// Runs the model test on the record as the last transfer of the model grid
-/// left it; session.model.ModelErrors keeps the bits found.
-ModelSummary TestModel(Session& session);
+/// left it; model.ModelErrors keeps the bits found.
+ModelSummary TestModel(Document& doc, ModelState& model);
 
 /// The caption and value texts in the order the summary shows them.
 std::vector<std::pair<std::string, std::string>> SummaryRows(const ModelSummary& summary);

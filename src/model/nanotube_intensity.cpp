@@ -43,7 +43,7 @@ TubeChords TubeChordTable(const LayerTable<double>& thick, int layerCount, doubl
 }
 
 std::optional<double> NanotubeIntensity(const RegionTables& regions, const TubeChords& chords, int tubeSteps,
-                                        int element, ModelState& trap)
+                                        int element, ModelTrap& trap)
 {
     if (!regions.inBulk[element] && regions.lastRegion[element] == 0)
         return 0.0;

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/session.h"
 #include "model/emission_angle.h"
 
 namespace slv {
@@ -11,19 +10,18 @@ namespace {
 /// The single-precision degree factor with which oxide thicknesses are given.
 constexpr float kRadiansPerDegreeSingle = 0.017453292f;
 
-float atomDensity(const Document& doc, int row, int element)
+float rowAtomDensity(const Document& doc, int row, int element)
 {
     if (doc.LayerMolWeight[row] <= 0.0f)
         return 0.0f;
     return doc.LayerComp[row][element] * doc.LayerDensity[row] / doc.LayerMolWeight[row];
 }
 
-double emissionCosine(const Session& session, int experiment)
+double emissionCosine(const Document& doc, int experiment, char decSep)
 {
-    const Document& doc = session.doc;
     if (!TiltInUse(doc))
         return 1.0;
-    const float tilt = TiltValue(doc, experiment, session.DecSep);
+    const float tilt = TiltValue(doc, experiment, decSep);
     return std::cos(TiltInRadians(doc) ? tilt : tilt * kRadiansPerDegreeSingle);
 }
 }  // namespace
@@ -33,12 +31,11 @@ double OxideThickness(double oxideImfp, double cosine, double densityImfpRatio, 
     return cosine * oxideImfp * std::log(densityImfpRatio * intensityRatio + 1.0);
 }
 
-void OxideLayerResults(Session& session)
+void OxideLayerResults(const Document& doc, const ModelState& model, QuantResults& res, char decSep)
 {
-    const Document& doc = session.doc;
-    const int metal = session.model.MetalElem;
-    const int oxide = session.model.OxideElem;
-    auto& results = session.res.ResultValue;
+    const int metal = model.MetalElem;
+    const int oxide = model.OxideElem;
+    auto& results = res.ResultValue;
     const bool rowsKnown = metal >= 1 && metal <= doc.ElemCount && oxide >= 1 && oxide <= doc.ElemCount;
     float metalImfp = 0.0f;
     float oxideImfp = 0.0f;
@@ -47,8 +44,8 @@ void OxideLayerResults(Session& session)
     if (rowsKnown) {
         metalImfp = doc.LayerIMFP[0][metal];
         oxideImfp = doc.LayerIMFP[1][oxide];
-        metalTerm = atomDensity(doc, 0, metal) * metalImfp;
-        oxideTerm = atomDensity(doc, 1, oxide) * oxideImfp;
+        metalTerm = rowAtomDensity(doc, 0, metal) * metalImfp;
+        oxideTerm = rowAtomDensity(doc, 1, oxide) * oxideImfp;
     }
     const bool ratioKnown = metalImfp > 0.0f && oxideImfp > 0.0f && metalTerm > 0.0f && oxideTerm > 0.0f;
     const float densityImfpRatio = ratioKnown ? metalTerm / oxideTerm : 0.0f;
@@ -60,7 +57,7 @@ void OxideLayerResults(Session& session)
             continue;
         }
         results[exp][1] = static_cast<float>(
-            OxideThickness(oxideImfp, emissionCosine(session, exp), densityImfpRatio, double{oxidePeak} / metalPeak));
+            OxideThickness(oxideImfp, emissionCosine(doc, exp, decSep), densityImfpRatio, double{oxidePeak} / metalPeak));
     }
 }
 

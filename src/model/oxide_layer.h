@@ -10,9 +10,11 @@
 // because both peaks belong to the same element and line.
 #pragma once
 
-namespace slv {
+#include "document/document.h"
+#include "model/model_state.h"
+#include "quant/quant_state.h"
 
-struct Session;
+namespace slv {
 
 /// d from the oxide IMFP, the emission cosine, Q and the intensity ratio I_ox / I_me.
 double OxideThickness(double oxideImfp, double cosine, double densityImfpRatio, double intensityRatio);
@@ -21,6 +23,6 @@ double OxideThickness(double oxideImfp, double cosine, double densityImfpRatio, 
 /// -1 (no value) where either peak intensity is missing or not positive, or
 /// when the densities, molecular weights or IMFPs of the metal and the oxide
 /// give no positive Q.
-void OxideLayerResults(Session& session);
+void OxideLayerResults(const Document& doc, const ModelState& model, QuantResults& res, char decSep);
 
 }  // namespace slv

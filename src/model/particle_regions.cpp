@@ -30,12 +30,12 @@ double shortestImfp(const RegionTables& regions)
 }
 }  // namespace
 
-std::optional<ParticleShape> ParticleShapeOf(int modelType)
+std::optional<ParticleShape> ParticleShapeOf(ModelType modelType)
 {
     switch (modelType) {
-    case kSphere:
+    case ModelType::Sphere:
         return ParticleShape::Sphere;
-    case kCylinder:
+    case ModelType::Cylinder:
         return ParticleShape::Wire;
     default:
         return std::nullopt;
@@ -43,7 +43,7 @@ std::optional<ParticleShape> ParticleShapeOf(int modelType)
 }
 
 std::optional<ParticleChords> ParticleChordTable(const RegionTables& regions, const LayerTable<double>& thick,
-                                                 double sampleRadius, int modelType)
+                                                 double sampleRadius, ModelType modelType)
 {
     const auto shape = ParticleShapeOf(modelType);
     if (!shape)

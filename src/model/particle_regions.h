@@ -18,6 +18,7 @@
 
 #include <optional>
 
+#include "document/parameter_options.h"
 #include "model/particle_intensity.h"
 #include "model/region_tables.h"
 
@@ -25,14 +26,14 @@ namespace slv {
 
 /// The particle the model type describes: Sphere a sphere, Cylinder a wire
 /// seen perpendicular to its axis; nullopt for every other model type.
-std::optional<ParticleShape> ParticleShapeOf(int modelType);
+std::optional<ParticleShape> ParticleShapeOf(ModelType modelType);
 
 /// The chord table of the particle of outer radius `sampleRadius` whose
 /// shells are the regions 1..R of `regions` with the thickness of their layer
 /// row in `thick`. Radius 0 is the flat, angle-averaged limit. The rim is
 /// resolved for the shortest IMFP of the element rows present in any region.
 std::optional<ParticleChords> ParticleChordTable(const RegionTables& regions, const LayerTable<double>& thick,
-                                                 double sampleRadius, int modelType);
+                                                 double sampleRadius, ModelType modelType);
 
 /// The intensity of element row `element` from the chord table.
 std::optional<double> ParticleIntensity(const RegionTables& regions, const ParticleChords& chords, int element);

@@ -8,7 +8,7 @@
 namespace slv {
 
 std::optional<double> PlaneIntensity(const RegionTables& regions, const LayerTable<double>& thick, int element,
-                                     double cosine, ModelState& trap)
+                                     double cosine, ModelTrap& trap)
 {
     const auto& density = regions.density[element];
     const auto& imfp = regions.imfp[element];

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/session.h"
 #include "model/model_calculation.h"
 #include "model/reference_element.h"
 
@@ -16,31 +15,29 @@ void shiftHistory(std::array<T, kHistoryDepth>& history)
 }
 }  // namespace
 
-float MeasuredRelativeIntensity(const Session& session, int experiment, int element)
+float MeasuredRelativeIntensity(const QuantResults& res, int experiment, int element)
 {
-    const auto& values = session.res.ResultValue[experiment];
-    const float reference = values[session.res.RefElem];
+    const auto& values = res.ResultValue[experiment];
+    const float reference = values[res.RefElem];
     if (values[element] <= 0.0f || reference <= 0.0f)
         return 0.0f;
     return values[element] / reference;
 }
 
-bool UpdateRelativeIntensities(Session& session)
+bool UpdateRelativeIntensities(const Document& doc, ModelState& model, QuantResults& res, Findings& findings)
 {
-    const Document& doc = session.doc;
-    ModelState& model = session.model;
     const int n = doc.ElemCount;
-    const int selected = session.ModelExperiment;
+    const int selected = model.ModelExperiment;
     const int calcExperiment = doc.ARXPS ? std::clamp(selected, 1, std::max(model.FitExpCount, 1)) : 1;
     const bool calculated = model.CalcIntensity.size() > static_cast<std::size_t>(calcExperiment * n);
-    const auto calc = [&](int row) { return calculated ? CalculatedIntensity(session, calcExperiment, row) : 0.0; };
+    const auto calc = [&](int row) { return calculated ? CalculatedIntensity(doc, model, calcExperiment, row) : 0.0; };
 
-    const int ref = NextUsableRow(session.res.RefElem, n, [&](int row) { return calc(row) != 0.0; });
+    const int ref = NextUsableRow(res.RefElem, n, [&](int row) { return calc(row) != 0.0; });
     if (ref == 0) {
-        session.dialogs.show(kIntensityAlwaysZeroText, MessageIcon::Exclamation);
+        findings.warning(kIntensityAlwaysZeroText);
         return false;
     }
-    session.res.RefElem = ref;
+    res.RefElem = ref;
 
     CalcHistory& history = model.History;
     shiftHistory(history.RelIntensity);
@@ -51,7 +48,7 @@ bool UpdateRelativeIntensities(Session& session)
     for (int e = 1; e <= n; ++e) {
         const double relative = calc(e) / calc(ref);
         history.RelIntensity[0][e] = relative;
-        history.MeasuredRel[e] = MeasuredRelativeIntensity(session, selected, e);
+        history.MeasuredRel[e] = MeasuredRelativeIntensity(res, selected, e);
         qSum += (relative - history.MeasuredRel[e]) * (relative - history.MeasuredRel[e]);
     }
     history.Thick[0] = doc.LayerThick;

@@ -17,7 +17,7 @@ constexpr const char* kIllDefinedText = "- The model system is ill-defined.   ";
 constexpr const char* kSpecifyAtLeastText = "  Specify at least";
 constexpr const char* kIndependentElementsText = " independent elements   ";
 constexpr const char* kDefinedButText = "- The model system is defined but   ";
-constexpr const char* kTooManyOmittedText = "  too many or necessary elements omitted   ";
+constexpr const char* kOmittedElementsLine = "  too many or necessary elements omitted   ";
 constexpr const char* kSupplyCoverageText = "  Supply coverage data from independent measurements   ";
 constexpr const char* kOneMoreIslandElementText = "  or specify one more element in the islands   ";
 
@@ -56,21 +56,21 @@ bool everyFreeRowRepresented(const Document& doc, const std::array<int, 7>& repr
 
 /// One pass of the search: the first cyclic order of the element rows that
 /// defines the system; false when none does.
-bool someOrderDefinesSystem(Session& session, bool applyOmit, std::array<int, 7>& representatives)
+bool someOrderDefinesSystem(Document& doc, bool applyOmit, std::array<int, 7>& representatives)
 {
-    for (int offset = 0; offset < session.doc.ElemCount; ++offset) {
-        representatives = SelectLayerElements(session, applyOmit, offset);
-        if (everyFreeRowRepresented(session.doc, representatives))
+    for (int offset = 0; offset < doc.ElemCount; ++offset) {
+        representatives = SelectLayerElements(doc, applyOmit, offset);
+        if (everyFreeRowRepresented(doc, representatives))
             return true;
     }
     return false;
 }
 
-Solvability searchRepresentatives(Session& session, std::array<int, 7>& representatives)
+Solvability searchRepresentatives(Document& doc, std::array<int, 7>& representatives)
 {
-    if (!someOrderDefinesSystem(session, false, representatives))
+    if (!someOrderDefinesSystem(doc, false, representatives))
         return Solvability::IllDefined;
-    if (!someOrderDefinesSystem(session, true, representatives))
+    if (!someOrderDefinesSystem(doc, true, representatives))
         return Solvability::TooManyOmitted;
     return Solvability::Defined;
 }
@@ -97,9 +97,8 @@ bool coverageDetermined(const Document& doc)
 }
 }  // namespace
 
-std::array<int, 7> SelectLayerElements(Session& session, bool applyOmit, int offset)
+std::array<int, 7> SelectLayerElements(Document& doc, bool applyOmit, int offset)
 {
-    Document& doc = session.doc;
     const int elements = std::clamp<int>(doc.ElemCount, 0, kMaxElements);
     const int layers = std::clamp<int>(doc.LayerCount, 0, kMaxLayers);
     std::array<int, 7> representatives{};
@@ -139,10 +138,8 @@ std::array<int, 7> SelectLayerElements(Session& session, bool applyOmit, int off
     return representatives;
 }
 
-void AnalyseStructure(Session& session, std::string& message, int& errors)
+void AnalyseStructure(Document& doc, ModelState& model, std::string& message, int& errors)
 {
-    Document& doc = session.doc;
-    ModelState& model = session.model;
     model.FitExpCount = doc.ARXPS ? doc.ExpCount : 1;
     model.SystemDefined = false;
     if (!linksResolvable(doc, message, errors))
@@ -150,7 +147,7 @@ void AnalyseStructure(Session& session, std::string& message, int& errors)
     doc.LayerLink[0] = 0;
 
     std::array<int, 7> representatives{};
-    switch (searchRepresentatives(session, representatives)) {
+    switch (searchRepresentatives(doc, representatives)) {
     case Solvability::IllDefined:
         AppendModelLine(message, kIllDefinedText);
         AppendModelLine(message, kSpecifyAtLeastText + PrintedNumber(doc.LayerCount + 1) + kIndependentElementsText);
@@ -158,7 +155,7 @@ void AnalyseStructure(Session& session, std::string& message, int& errors)
         return;
     case Solvability::TooManyOmitted:
         AppendModelLine(message, kDefinedButText);
-        AppendModelLine(message, kTooManyOmittedText);
+        AppendModelLine(message, kOmittedElementsLine);
         SetBit(errors, kBitStructureError);
         return;
     case Solvability::Defined: break;

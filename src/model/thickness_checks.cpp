@@ -2,25 +2,23 @@
 
 #include <cmath>
 
-#include "core/session.h"
-
 namespace slv {
 
-bool AcceptThickness(Session& session, double thickness)
+bool AcceptThickness(double thickness, Findings& findings)
 {
     // An infinite or undefined length is refused with the same words: no
     // electron crosses it, so no calculation could use it.
     if (std::isfinite(thickness) && thickness >= 0.0)
         return true;
-    session.dialogs.show(kNegativeThicknessText, MessageIcon::Exclamation);
+    findings.warning(kNegativeThicknessText);
     return false;
 }
 
-bool AcceptCoverage(Session& session, double coverage)
+bool AcceptCoverage(double coverage, Findings& findings)
 {
     if (coverage >= 0.0 && coverage <= 1.0)
         return true;
-    session.dialogs.show(kCoverageRangeText, MessageIcon::Exclamation);
+    findings.warning(kCoverageRangeText);
     return false;
 }
 

@@ -3,17 +3,17 @@
 // length of at least 0, a coverage a fraction of the surface from 0 to 1.
 #pragma once
 
-namespace slv {
+#include "platform/findings.h"
 
-struct Session;
+namespace slv {
 
 inline constexpr const char* kNegativeThicknessText = "Layer thickness must be non negative    ";
 inline constexpr const char* kCoverageRangeText = "Coverage must be between 0 and 1    ";
 
-/// True when the thickness may be used; otherwise the warning is shown.
-bool AcceptThickness(Session& session, double thickness);
+/// True when the thickness may be used; otherwise a warning is added.
+bool AcceptThickness(double thickness, Findings& findings);
 
-/// True when the coverage may be used; otherwise the warning is shown.
-bool AcceptCoverage(Session& session, double coverage);
+/// True when the coverage may be used; otherwise a warning is added.
+bool AcceptCoverage(double coverage, Findings& findings);
 
 }  // namespace slv

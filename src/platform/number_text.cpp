@@ -105,6 +105,11 @@ Integer ParseInteger(std::string_view text, char decSep)
     return ConvertInteger(text, decSep).value_or(0);
 }
 
+char DecimalSeparatorOf(std::string_view textOfOnePointOne)
+{
+    return textOfOnePointOne.find('.') != std::string_view::npos ? '.' : ',';
+}
+
 std::string PrintedNumber(int value) { return value >= 0 ? " " + std::to_string(value) : std::to_string(value); }
 
 std::string NeutralNumberText(float value)

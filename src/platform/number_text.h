@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/document.h"
+#include "platform/integer.h"
 
 namespace slv {
 
@@ -26,6 +26,9 @@ float ParseSingle(std::string_view text, char decSep);
 /// A grid cell's text as an Integer, rounded to the nearest whole number with
 /// halves to the even neighbour; blank, unconvertible or out-of-range text gives 0.
 Integer ParseInteger(std::string_view text, char decSep);
+
+/// The decimal separator of a locale, judged from how it writes the number 1.1.
+char DecimalSeparatorOf(std::string_view textOfOnePointOne);
 
 /// A whole number as the classic number printing shows it in messages: a
 /// leading blank for a value that is not negative (" 3", "-1").

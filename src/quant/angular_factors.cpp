@@ -31,10 +31,9 @@ float AngularFactorOf(float beta, double g, double asymmetryTerm)
     return CellValue((1.0 + g * beta * asymmetryTerm) / kFourPi);
 }
 
-void ReilmanFactors(Session& session, double asymmetryTerm)
+void ReilmanFactors(const Document& doc, CorrectionTables& corr, double asymmetryTerm)
 {
-    const Document& doc = session.doc;
-    ExpRowTable<float>& factors = session.corr.AngularFactor;
+    ExpRowTable<float>& factors = corr.AngularFactor;
     for (int row = 1; row <= doc.ElemCount; ++row)
         factors[1][row] = AngularFactorOf(doc.Asymmetry[row], 1.0, asymmetryTerm);
     for (int exp = 2; exp <= doc.ExpCount; ++exp)
@@ -43,13 +42,12 @@ void ReilmanFactors(Session& session, double asymmetryTerm)
 
 /// The composition-weighted mean atomic weight of an experiment from its
 /// corrected intensities; none when no line has a positive intensity.
-std::optional<double> MeanAtomicWeight(const Session& session, int exp)
+std::optional<double> MeanAtomicWeight(const Document& doc, const CorrectionTables& corr, int exp)
 {
-    const Document& doc = session.doc;
     double weighted = 0.0;
     double total = 0.0;
     for (int row = 1; row <= doc.ElemCount; ++row) {
-        const float intensity = session.corr.CorrIntensity[exp][row];
+        const float intensity = corr.CorrIntensity[exp][row];
         if (!HasValue(intensity))
             continue;
         weighted += static_cast<double>(intensity) * doc.AtWeight[row];
@@ -60,41 +58,41 @@ std::optional<double> MeanAtomicWeight(const Session& session, int exp)
     return weighted / total;
 }
 
-void ReilmanEbelFactors(Session& session, double asymmetryTerm)
+void ReilmanEbelFactors(const QuantContext& q, double asymmetryTerm)
 {
-    ReilmanFactors(session, asymmetryTerm);
+    ReilmanFactors(q.doc, q.corr, asymmetryTerm);
     // The weights of the composition come from intensities corrected with the plain Reilman factors.
-    CheckKineticEnergies(session);
-    EffectiveCrossSections(session);
+    CheckKineticEnergies(q.doc, q.findings);
+    EffectiveCrossSections(q.doc, q.corr);
     std::string shownAlready;
-    ElementTransmissionFactors(session, true, shownAlready);
-    CorrectIntensities(session, kCorrectWithoutAttenuation);
+    ElementTransmissionFactors(q, true, shownAlready);
+    CorrectIntensities(q.doc, q.corr, kCorrectWithoutAttenuation);
 
-    const Document& doc = session.doc;
+    const Document& doc = q.doc;
     for (int exp = 1; exp <= doc.ExpCount; ++exp) {
         // Without any intensity the matrix is unknown: the experiment keeps the Reilman factors.
-        const std::optional<double> meanAtomicWeight = MeanAtomicWeight(session, exp);
+        const std::optional<double> meanAtomicWeight = MeanAtomicWeight(doc, q.corr, exp);
         if (!meanAtomicWeight)
             continue;
         const double g = kEbelAmplitude * std::exp(-kEbelDecayPerAtomicWeight * *meanAtomicWeight);
         for (int row = 1; row <= doc.ElemCount; ++row)
-            session.corr.AngularFactor[exp][row] = AngularFactorOf(doc.Asymmetry[row], g, asymmetryTerm);
+            q.corr.AngularFactor[exp][row] = AngularFactorOf(doc.Asymmetry[row], g, asymmetryTerm);
     }
 }
 }  // namespace
 
-void AngularFactors(Session& session, int mode)
+void AngularFactors(const QuantContext& q, AngularMethod method)
 {
-    const double asymmetryTerm = AsymmetryTerm(session.doc.ParNumber[4]);
-    switch (mode) {
-    case kAngularReilman:
-        ReilmanFactors(session, asymmetryTerm);
+    const double asymmetryTerm = AsymmetryTerm(q.doc.sourceAnalyserAngle());
+    switch (method) {
+    case AngularMethod::Reilman:
+        ReilmanFactors(q.doc, q.corr, asymmetryTerm);
         break;
-    case kAngularReilmanEbel:
-        ReilmanEbelFactors(session, asymmetryTerm);
+    case AngularMethod::ReilmanEbel:
+        ReilmanEbelFactors(q, asymmetryTerm);
         break;
     default:  // None, and any unknown code: no angular correction
-        for (auto& experiment : session.corr.AngularFactor)
+        for (auto& experiment : q.corr.AngularFactor)
             experiment.fill(1.0f);
         break;
     }

@@ -29,28 +29,25 @@ float NonNegative(float reducedThickness) { return reducedThickness > 0.0f ? red
 
 /// The thickness follows from the carbon's atomic percentage, counted with
 /// the carbon line even when the analyst excluded it from the composition.
-void VarnThickness(Session& session)
+void VarnThickness(Document& doc, CorrectionTables& corr, QuantResults& res)
 {
-    Document& doc = session.doc;
-    CorrectionTables& corr = session.corr;
     if (doc.ElOmit[corr.CarbonRow]) {
         doc.ElOmit[corr.CarbonRow] = false;
         corr.ExcludeCarbon = true;
     }
-    CorrectIntensities(session, kCorrectAll);
-    session.res.ResElemCount = doc.ElemCount;
-    NormalizeResults(session, 0, 1.0f);
+    CorrectIntensities(doc, corr, kCorrectAll);
+    res.ResElemCount = doc.ElemCount;
+    NormalizeResults(doc, corr, res, 0, 1.0f);
     for (int exp = 1; exp <= doc.ExpCount; ++exp) {
-        const double carbonPercent = session.res.ResultValue[exp][corr.CarbonRow];
+        const double carbonPercent = res.ResultValue[exp][corr.CarbonRow];
         corr.ContamThick[exp] = NonNegative(CellValue(kVarnThicknessPerCarbonPercent * carbonPercent));
     }
 }
 
-void ExplicitThickness(Session& session)
+void ExplicitThickness(const Document& doc, CorrectionTables& corr)
 {
-    const Document& doc = session.doc;
-    ExpTable<float>& thickness = session.corr.ContamThick;
-    if (doc.ParIndex[4] == 1) {
+    ExpTable<float>& thickness = corr.ContamThick;
+    if (doc.separateContamination()) {
         for (int exp = 1; exp <= doc.ExpCount; ++exp)
             thickness[exp] = NonNegative(doc.ExpContam[exp] / kExplicitContaminationScale);
         return;
@@ -60,32 +57,32 @@ void ExplicitThickness(Session& session)
 }
 }  // namespace
 
-void ContaminationThickness(Session& session, std::string& errors)
+void ContaminationThickness(const QuantContext& q, std::string& errors)
 {
-    Document& doc = session.doc;
-    CorrectionTables& corr = session.corr;
+    Document& doc = q.doc;
+    CorrectionTables& corr = q.corr;
     corr.ContamThick.fill(0.0f);
     corr.CarbonRow = FindCarbonRow(doc);
-    const int method = doc.ParIndex[5];
+    const ContaminationMethod method = doc.contaminationMethod();
     switch (method) {
-    case kContaminationEvans:
+    case ContaminationMethod::Evans:
         std::fill(corr.ContamThick.begin() + 1, corr.ContamThick.begin() + 1 + doc.ExpCount, kEvansContamination);
         break;
-    case kContaminationVarn:
+    case ContaminationMethod::Varn:
         if (corr.CarbonRow == 0) {
             AppendFinding(errors, kCarbonNotFound);
             return;
         }
-        VarnThickness(session);
+        VarnThickness(doc, corr, q.res);
         break;
-    case kContaminationExplicit:
-        ExplicitThickness(session);
+    case ContaminationMethod::Explicit:
+        ExplicitThickness(doc, corr);
         break;
     default:
         break;
     }
     // Once its thickness is known, the contamination carbon leaves the composition.
-    if (method != kContaminationEvans && corr.CarbonRow != 0 && corr.ExcludeCarbon) {
+    if (method != ContaminationMethod::Evans && corr.CarbonRow != 0 && corr.ExcludeCarbon) {
         doc.ElOmit[corr.CarbonRow] = true;
         corr.ExcludeCarbon = false;
     }

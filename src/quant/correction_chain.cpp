@@ -1,7 +1,6 @@
 #include "quant/correction_chain.h"
 
 #include <cmath>
-#include <cstdint>
 #include <limits>
 
 #include "quant/imfp.h"
@@ -19,9 +18,6 @@ constexpr const char* kFindingEnd = "    \r\n";
 // A line the source cannot excite is moved to this kinetic energy.
 constexpr float kLowestKineticEnergyEv = 1.0f;
 
-// Method codes 0..7 exist; anything beyond is treated as None.
-constexpr int kImfpMethodCodes = 8;
-
 /// The IMFP of the line times the attenuation of its electrons by the carbon
 /// contamination layer: the depth from which the line's intensity comes.
 double AttenuatedIMFP(const Document& doc, const CorrectionTables& corr, int exp, int row)
@@ -30,7 +26,7 @@ double AttenuatedIMFP(const Document& doc, const CorrectionTables& corr, int exp
     if (corr.CarbonRow == 0)
         return lambda;
     const double reducedThickness = corr.ContamThick[exp];
-    if (doc.ParIndex[5] == kContaminationEvans)
+    if (doc.contaminationMethod() == ContaminationMethod::Evans)
         return lambda * std::exp(-reducedThickness / std::sqrt(static_cast<double>(KineticEnergy(doc, row))));
     // The thickness is counted in IMFPs of the carbon line; rescale it to this line's IMFP.
     const double carbonLambda = corr.LineIMFP[exp][corr.CarbonRow];
@@ -67,32 +63,19 @@ void AppendFinding(std::string& errors, std::string_view finding)
     errors += kFindingEnd;
 }
 
-int IMFPMethodOf(const Document& doc, int which)
+void CheckKineticEnergies(Document& doc, Findings& findings)
 {
-    if (which == 0)
-        which = doc.ParIndex[0] == kHomogeneous ? 1 : 2;
-    const auto packed = static_cast<std::uint16_t>(doc.ParIndex[3]);
-    const int code = which == 1 ? (packed & 0xFF) : (packed >> 8);
-    return code < kImfpMethodCodes ? code : kImfpNone;
-}
-
-void CheckKineticEnergies(Session& session)
-{
-    Document& doc = session.doc;
     for (int row = 1; row <= doc.ElemCount; ++row) {
         if (KineticEnergy(doc, row) >= 0.0f)
             continue;
-        session.dialogs.show(kCannotExciteStart + doc.ElSymbol[row].trimmedText() + doc.ElLine[row].trimmedText()
-                                 + kCannotExciteEnd,
-                             MessageIcon::Critical);
+        findings.error(kCannotExciteStart + doc.ElSymbol[row].trimmedText() + doc.ElLine[row].trimmedText()
+                       + kCannotExciteEnd);
         doc.BindEnergy[row] = doc.ExcEnergy - kLowestKineticEnergyEv;
     }
 }
 
-void CorrectIntensities(Session& session, int mode)
+void CorrectIntensities(const Document& doc, CorrectionTables& corr, int mode)
 {
-    const Document& doc = session.doc;
-    CorrectionTables& corr = session.corr;
     for (int exp = 1; exp <= doc.ExpCount; ++exp)
         for (int row = 1; row <= doc.ElemCount; ++row)
             corr.CorrIntensity[exp][row] = CorrectedIntensity(doc, corr, exp, row, mode);

@@ -3,7 +3,7 @@
 // carbon contamination, ending in the corrected intensity of every line in
 // every experiment.
 //
-// The factors live in Session::corr and stay valid while
+// The factors live in CorrectionTables and stay valid while
 // Document::RecalcNeeded is clear; the corrected intensities are rebuilt on
 // every request. -1 marks "no value" in every table, and a step passes it on
 // instead of computing with it.
@@ -14,41 +14,12 @@
 #include <string_view>
 #include <vector>
 
-#include "core/session.h"
+#include "quant/quant_state.h"
 
 namespace slv {
 
 /// "Invalid transmission data. No transmission used"
 inline constexpr const char* kInvalidTransmissionText = "Invalid transmission data. No transmission used";
-
-/// Cross-section sets of ParIndex[2]: what the element table's CrossSect column holds.
-enum CrossSectionSet : int {
-    kCrossSectionNone = 0,
-    kCrossSectionScofield = 1,
-    kCrossSectionEvans = 2,
-    kCrossSectionWagner = 3,
-    kCrossSectionNefedov = 4,
-};
-
-/// Analyser transmission types of ParIndex[7].
-enum TransmissionType : int {
-    kTransmissionNone = 0,
-    kTransmissionFat = 1,          // "FAT, CAE": T = E^-1
-    kTransmissionFrr = 2,          // "FRR, CRR": T = E^+1
-    kTransmissionExponential = 3,  // T = E^ParNumber[5]
-    kTransmissionFile = 4,         // the function of a transmission file
-};
-
-/// Angular correction methods of ParIndex[6].
-enum AngularMode : int { kAngularNone = 0, kAngularReilman = 1, kAngularReilmanEbel = 2 };
-
-/// Carbon contamination correction methods of ParIndex[5].
-enum ContaminationMethod : int {
-    kContaminationNone = 0,
-    kContaminationEvans = 1,
-    kContaminationVarn = 2,  // Tavik: thickness from the carbon atomic percentage
-    kContaminationExplicit = 3,
-};
 
 /// A table cell holds a value when it is not negative (-1 marks "no value").
 inline bool HasValue(float cell) { return cell >= 0.0f; }
@@ -64,37 +35,52 @@ void AppendFinding(std::string& errors, std::string_view finding);
 /// Kinetic energy in eV of the line of an element row: ExcEnergy - BindEnergy.
 inline float KineticEnergy(const Document& doc, int row) { return doc.ExcEnergy - doc.BindEnergy[row]; }
 
-/// The IMFP method code: which = 1 homogeneous (low byte of ParIndex[3]),
-/// 2 model (high byte), 0 the one that applies to the current model type.
-/// A code of 8 or more gives 0 (None).
-int IMFPMethodOf(const Document& doc, int which);
-
 /// Moves the binding energy of every line that the source cannot excite to
-/// ExcEnergy - 1 eV (kinetic energy 1 eV), telling the analyst about each.
-void CheckKineticEnergies(Session& session);
+/// ExcEnergy - 1 eV (kinetic energy 1 eV), with an error finding for each.
+void CheckKineticEnergies(Document& doc, Findings& findings);
 
-/// Fills CrossEff from CrossSect by the cross-section set ParIndex[2]; a
+/// Fills CrossEff from CrossSect by the document's cross-section set; a
 /// missing or zero cross section gives -1.
-void EffectiveCrossSections(Session& session);
+void EffectiveCrossSections(const Document& doc, CorrectionTables& corr);
 
 /// Transmission factors at the kinetic energies excitationEv - bindingEv[i]
-/// for transmission type 0..4 (4 = the file at filePath, which a moved-file
-/// search may update). Invalid data give all factors 1, append the error line
-/// to errors and, when showMessage is set, show the message box.
-std::vector<float> TransmissionFactors(Session& session, int transmissionType, float exponent,
-                                       std::string& filePath, std::span<const float> bindingEv,
-                                       float excitationEv, bool showMessage, std::string& errors);
+/// for a transmission type (File: the file at filePath, which a search for
+/// a moved file may update, with the analyst's consent, in the program
+/// folder of env). Invalid data give all factors 1 and append the error line
+/// to errors, and a warning finding when showMessage is set.
+std::vector<float> TransmissionFactors(TransmissionType type, float exponent, std::string& filePath,
+                                       std::span<const float> bindingEv, float excitationEv, const Environment& env,
+                                       bool showMessage, std::string& errors, Findings& findings);
 
-/// Fills CorrectionTables::TransFactor for the element rows from the document's parameters.
-void ElementTransmissionFactors(Session& session, bool showMessage, std::string& errors);
+/// Fills CorrectionTables::TransFactor for the element rows from the
+/// document's parameters; a transmission file found elsewhere and taken
+/// with its new path makes the document dirty.
+void ElementTransmissionFactors(const QuantContext& q, bool showMessage, std::string& errors);
 
-/// Fills AngularFactor for mode 0 (None), 1 (Reilman) or 2 (Reilman with
-/// Ebel's elastic-scattering reduction of the asymmetry parameter).
-void AngularFactors(Session& session, int mode);
+/// Fills AngularFactor for no correction, Reilman's, or Reilman's with
+/// Ebel's elastic-scattering reduction of the asymmetry parameter.
+///
+/// Unpolarised X-rays at the angle gamma between source and analyser give the
+/// differential cross section (sigma / 4 pi) (1 + beta P), P = (3/2 sin^2 gamma
+/// - 1) / 2 (Reilman, Msezane & Manson, J. Electron Spectrosc. 8 (1976) 389);
+/// P vanishes at the magic angle 54.74 degrees. Elastic scattering in the
+/// solid smears the anisotropy out: Ebel's reduction multiplies beta by
+/// g = 1.0205 exp(-0.0093356 A), A the matrix mean atomic weight from a
+/// preliminary composition.
+void AngularFactors(const QuantContext& q, AngularMethod method);
 
-/// Finds CarbonRow and fills ContamThick by the method ParIndex[5]; a VARN
+/// Finds CarbonRow and fills ContamThick by the contamination method; a VARN
 /// calculation without a carbon line appends its finding to errors.
-void ContaminationThickness(Session& session, std::string& errors);
+///
+/// The adventitious carbon is a uniform overlayer of thickness t that
+/// attenuates a line of kinetic energy E by exp(-t / L(E)). With L taken as
+/// proportional to sqrt(E), Evans' correction divides by exp(-14.3 / sqrt(E)),
+/// the attenuation of a typical contamination layer. VARN (Tavik) takes the
+/// thickness from the carbon line itself: 0.0215 IMFPs of the C 1s line per
+/// atomic percent of carbon, so the attenuation of a line is
+/// exp(-t L(C 1s) / L(line)). The explicit method takes t as the entered
+/// contamination value over 30, in IMFPs of the C 1s line as well.
+void ContaminationThickness(const QuantContext& q, std::string& errors);
 
 /// Corrected-intensity modes.
 enum CorrectionMode : int {
@@ -103,6 +89,6 @@ enum CorrectionMode : int {
 };
 
 /// Fills CorrIntensity for experiments 1..ExpCount and rows 1..ElemCount.
-void CorrectIntensities(Session& session, int mode);
+void CorrectIntensities(const Document& doc, CorrectionTables& corr, int mode);
 
 }  // namespace slv

@@ -13,11 +13,11 @@ constexpr float kWagnerFactorOther = 1.0f;
 constexpr int kWagner4dLimitZ = 66;     // 4d lines below this atomic number are scaled
 constexpr int kWagnerAllLinesFromZ = 72; // from hafnium on every line is scaled
 
-float WagnerSourceFactor(int source)
+float WagnerSourceFactor(ExcitationSource source)
 {
     switch (source) {
-    case kSourceMg: return kWagnerFactorMg;
-    case kSourceAl: return kWagnerFactorAl;
+    case ExcitationSource::MgKAlpha: return kWagnerFactorMg;
+    case ExcitationSource::AlKAlpha: return kWagnerFactorAl;
     default: return kWagnerFactorOther;
     }
 }
@@ -41,26 +41,23 @@ float EvansCrossSection(float crossSection, float asymmetry)
 }
 }  // namespace
 
-void EffectiveCrossSections(Session& session)
+void EffectiveCrossSections(const Document& doc, CorrectionTables& corr)
 {
-    const Document& doc = session.doc;
-    RowTable<float>& crossEff = session.corr.CrossEff;
-    const float wagnerFactor = WagnerSourceFactor(doc.ParIndex[1]);
+    RowTable<float>& crossEff = corr.CrossEff;
+    const float wagnerFactor = WagnerSourceFactor(doc.source());
     for (int row = 1; row <= doc.ElemCount; ++row) {
-        switch (doc.ParIndex[2]) {
-        case kCrossSectionNone:
-        case kCrossSectionScofield:
-        case kCrossSectionNefedov:
+        switch (doc.crossSectionSet()) {
+        case CrossSectionSet::None:
+        case CrossSectionSet::Scofield:
+        case CrossSectionSet::Nefedov:
             crossEff[row] = doc.CrossSect[row];
             break;
-        case kCrossSectionEvans:
+        case CrossSectionSet::Evans:
             crossEff[row] = EvansCrossSection(doc.CrossSect[row], doc.Asymmetry[row]);
             break;
-        case kCrossSectionWagner:
+        case CrossSectionSet::Wagner:
             crossEff[row] = IsSourceDependentWagnerLine(doc, row) ? wagnerFactor * doc.CrossSect[row]
                                                                   : doc.CrossSect[row];
-            break;
-        default:
             break;
         }
         if (crossEff[row] == 0.0f)

@@ -104,9 +104,12 @@ struct ElementValues {
 
 class ExchangeImport {
 public:
-    explicit ExchangeImport(Session& session) : m_session(session), m_doc(session.doc) {}
+    ExchangeImport(Document& doc, const Environment& env, Findings& findings)
+        : m_doc(doc), m_env(env), m_findings(findings)
+    {
+    }
 
-    /// Tests the header line; shows the message and returns false when the
+    /// Tests the header line; reports the fault and returns false when the
     /// file is not an exchange file of a known version.
     bool acceptHeader(ExchangeLineReader& reader);
     void readBody(ExchangeLineReader& reader);
@@ -122,9 +125,10 @@ private:
     void readImfpMethod(const Fields& fields);
     void readTransmission(const Fields& fields);
     void readLabels(const Fields& fields);
-    /// Sets target to the option's position among codes, or to 0 with an error line.
-    void readOption(const Fields& fields, Integer& target, std::initializer_list<std::string_view> codes,
-                    std::string_view error);
+    /// The option whose keyword (in code order) the field names; the first
+    /// option, with an error line, for any other word.
+    template<typename Option>
+    Option readOption(const Fields& fields, std::initializer_list<std::string_view> keywords, std::string_view error);
     void beginSection(Section section);
     void readElementLine(const Fields& fields);
     void readExperimentLine(const Fields& fields);
@@ -132,10 +136,11 @@ private:
     void checkExperimentCounts();
     void addError(std::string_view line);
     void appendErrorLine(std::string_view line);
-    float number(std::string_view field) const { return ParseNumberField(field, m_session.DecSep); }
+    float number(std::string_view field) const { return ParseNumberField(field, m_env.DecSep); }
 
-    Session& m_session;
     Document& m_doc;
+    const Environment& m_env;
+    Findings& m_findings;
     Section m_section = kParameters;
     std::array<bool, kSectionCount> m_sectionSeen{};
     std::array<int, kSectionCount> m_lineCount{};
@@ -160,14 +165,14 @@ bool ExchangeImport::acceptHeader(ExchangeLineReader& reader)
     if (magic.size() > kHeaderMagic.size())
         magic.remove_prefix(magic.size() - kHeaderMagic.size());
     if (magic != kHeaderMagic) {
-        m_session.dialogs.show(std::string(kIllegalExchangeHeader), MessageIcon::Critical);
+        m_findings.error(std::string(kIllegalExchangeHeader));
         return false;
     }
     // Versions are given in hundredths; rounding keeps 1.1 (a float a hair
     // above 1.1) inside the accepted range.
     const long version = std::lround(static_cast<double>(number(fieldAt(fields, 1))) * 100.0);
     if (version < kFirstVersion || version > kLastVersion) {
-        m_session.dialogs.show(std::string(kIllegalExchangeVersion), MessageIcon::Critical);
+        m_findings.error(std::string(kIllegalExchangeVersion));
         return false;
     }
     return true;
@@ -189,7 +194,7 @@ void ExchangeImport::readBody(ExchangeLineReader& reader)
 bool ExchangeImport::keywordLine(std::string_view keyword, const Fields& fields)
 {
     if (keyword == "TITL") {
-        m_doc.ParText[0] = fieldAt(fields, 1);
+        m_doc.setTitle(std::string(fieldAt(fields, 1)));
         m_titleSeen = true;
         m_section = kParameters;
     } else if (keyword == "PARA") {
@@ -197,20 +202,22 @@ bool ExchangeImport::keywordLine(std::string_view keyword, const Fields& fields)
     } else if (keyword == "EXCI") {
         readExcitation(fields);
     } else if (keyword == "CROS") {
-        readOption(fields, m_doc.ParIndex[2], {"NONE", "SCOF", "EVAN", "WAGN", "NEFE"}, kIllegalCrossSections);
+        m_doc.setCrossSectionSet(
+            readOption<CrossSectionSet>(fields, {"NONE", "SCOF", "EVAN", "WAGN", "NEFE"}, kIllegalCrossSections));
     } else if (keyword == "IMFP") {
         readImfpMethod(fields);
     } else if (keyword == "ANGL") {
-        readOption(fields, m_doc.ParIndex[6], {"NONE", "REIL", "EBEL"}, kIllegalAngular);
+        m_doc.setAngularMethod(readOption<AngularMethod>(fields, {"NONE", "REIL", "EBEL"}, kIllegalAngular));
     } else if (keyword == "TRAN") {
         readTransmission(fields);
     } else if (keyword == "CONT") {
-        readOption(fields, m_doc.ParIndex[5], {"NONE", "EVAN", "VARN"}, kIllegalContamination);
+        m_doc.setContaminationMethod(
+            readOption<ContaminationMethod>(fields, {"NONE", "EVAN", "VARN"}, kIllegalContamination));
     } else if (keyword == "LABE") {
         readLabels(fields);
     } else if (keyword == "ELEM") {
         beginSection(kElementSection);
-        m_doc.ParLibrary[0] = 1;
+        m_doc.setLibraryLookupEnabled(true);
     } else if (keyword == "INTE" || keyword == "EXPE") {
         beginSection(kIntensitySection);
     } else if (keyword == "ENER") {
@@ -225,63 +232,61 @@ bool ExchangeImport::keywordLine(std::string_view keyword, const Fields& fields)
     return true;
 }
 
-void ExchangeImport::readOption(const Fields& fields, Integer& target,
-                                std::initializer_list<std::string_view> codes, std::string_view error)
+template<typename Option>
+Option ExchangeImport::readOption(const Fields& fields, std::initializer_list<std::string_view> keywords,
+                                  std::string_view error)
 {
-    const int index = codeIndex(KeywordOf(fieldAt(fields, 1)), {codes.begin(), codes.size()});
+    const int index = codeIndex(KeywordOf(fieldAt(fields, 1)), {keywords.begin(), keywords.size()});
     if (index < 0)
         addError(error);
-    target = static_cast<Integer>(std::max(index, 0));
+    return static_cast<Option>(std::max(index, 0));
 }
 
 void ExchangeImport::readExcitation(const Fields& fields)
 {
-    readOption(fields, m_doc.ParIndex[1], {"MG", "AL", "OTHE"}, kIllegalExcitation);
-    if (m_doc.ParIndex[1] != kSourceOther)
+    m_doc.setSource(readOption<ExcitationSource>(fields, {"MG", "AL", "OTHE"}, kIllegalExcitation));
+    if (m_doc.source() != ExcitationSource::Other)
         return;
-    m_doc.ParNumber[6] = number(fieldAt(fields, 2));
-    if (!(m_doc.ParNumber[6] > 0.0f))
+    m_doc.setOtherSourceEnergy(number(fieldAt(fields, 2)));
+    if (!(m_doc.otherSourceEnergy() > 0.0f))
         addError(kInvalidExcitationEnergy);
 }
 
 void ExchangeImport::readImfpMethod(const Fields& fields)
 {
-    // The whole word is written: the model's IMFP method (high byte) is reset to none.
-    constexpr Integer kImfpNone = 0;
-    constexpr Integer kImfpExponent = 2;
-    constexpr Integer kImfpJablonski = 4;
+    // The file names the homogeneous method; the model's method is reset to none.
+    m_doc.setModelImfpMethod(ImfpMethod::None);
     const std::string method = KeywordOf(fieldAt(fields, 1));
     if (method == "NONE") {
-        m_doc.ParIndex[3] = kImfpNone;
+        m_doc.setHomogeneousImfpMethod(ImfpMethod::None);
     } else if (method == "EXP" || method == "EXPO") {
-        m_doc.ParIndex[3] = kImfpExponent;
-        m_doc.ParNumber[0] = number(fieldAt(fields, 2));
+        m_doc.setHomogeneousImfpMethod(ImfpMethod::Exponential);
+        m_doc.setImfpExponent(number(fieldAt(fields, 2)));
     } else if (method == "JABL") {
-        m_doc.ParIndex[3] = kImfpJablonski;
-        const int materialClass = codeIndex(KeywordOf(fieldAt(fields, 2)), kMaterialClassCodes) + 1;
-        if (materialClass == kClassNone)
+        m_doc.setHomogeneousImfpMethod(ImfpMethod::Jablonski);
+        const auto materialClass =
+            static_cast<MaterialClass>(codeIndex(KeywordOf(fieldAt(fields, 2)), kMaterialClassCodes) + 1);
+        if (materialClass == MaterialClass::None)
             addError(kIllegalMaterialClass);
-        m_doc.ExpMatClass[1] = static_cast<Integer>(materialClass);
+        m_doc.setMatrixClass(1, materialClass);
     } else {
         addError(kIllegalImfpMethod);
-        m_doc.ParIndex[3] = kImfpNone;
+        m_doc.setHomogeneousImfpMethod(ImfpMethod::None);
     }
 }
 
 void ExchangeImport::readTransmission(const Fields& fields)
 {
-    constexpr Integer kTransmissionExponent = 3;
-    constexpr Integer kTransmissionFile = 4;
     const std::string kind = KeywordOf(fieldAt(fields, 1));
     if (kind == "EXP" || kind == "EXPO") {
-        m_doc.ParIndex[7] = kTransmissionExponent;
-        m_doc.ParNumber[5] = number(fieldAt(fields, 2));
+        m_doc.setTransmissionType(TransmissionType::Exponential);
+        m_doc.setTransmissionExponent(number(fieldAt(fields, 2)));
     } else if (kind == "FILE") {
         // Only the name is kept; the transmission file is read when it is used.
-        m_doc.ParIndex[7] = kTransmissionFile;
-        m_doc.ParText[1] = fieldAt(fields, 2);
+        m_doc.setTransmissionType(TransmissionType::File);
+        m_doc.transmissionFile() = fieldAt(fields, 2);
     } else {
-        readOption(fields, m_doc.ParIndex[7], {"NONE", "FAT", "FRR"}, kIllegalTransmission);
+        m_doc.setTransmissionType(readOption<TransmissionType>(fields, {"NONE", "FAT", "FRR"}, kIllegalTransmission));
     }
 }
 
@@ -339,7 +344,7 @@ void ExchangeImport::readElementLine(const Fields& fields)
     };
     const auto integerOf = [&](std::size_t index) -> std::optional<Integer> {
         const std::string_view field = fieldAt(fields, index);
-        return field.empty() ? std::nullopt : std::optional(ParseIntegerField(field, m_session.DecSep));
+        return field.empty() ? std::nullopt : std::optional(ParseIntegerField(field, m_env.DecSep));
     };
     given = {numberOf(kFieldBindEnergy), numberOf(kFieldCrossSect), numberOf(kFieldAsymmetry),
              numberOf(kFieldAtWeight), integerOf(kFieldValence), integerOf(kFieldOxygens)};
@@ -383,7 +388,7 @@ void ExchangeImport::finish(const ExchangeLineReader& reader)
     m_doc.ElemCount = static_cast<Integer>(std::min(m_lineCount[kElementSection], kMaxElements));
     // Completion from the library depends on the source and the cross-section
     // set, which the file may give after its element lines.
-    m_doc.ExcEnergy = ExcitationEnergy(m_doc, m_doc.ParIndex[1]);
+    m_doc.ExcEnergy = ExcitationEnergy(m_doc, m_doc.source());
     completeElementRows();
     m_doc.RecalcNeeded = true;
 
@@ -400,7 +405,7 @@ void ExchangeImport::completeElementRows()
 {
     if (m_doc.ElemCount == 0)
         return;
-    LibraryLookup(m_session, 1, m_doc.ElemCount);
+    LibraryLookup(m_doc, m_env.programFolder, 1, m_doc.ElemCount, m_findings);
     for (int row = 1; row <= m_doc.ElemCount; ++row) {
         const ElementValues& given = m_elementValues[static_cast<std::size_t>(row)];
         m_doc.BindEnergy[row] = given.bindEnergy.value_or(m_doc.BindEnergy[row]);
@@ -447,18 +452,18 @@ void ExchangeImport::appendErrorLine(std::string_view line)
     m_errors.append(line).append(kErrorLineEnd);
 }
 
-void showReadError(Session& session, int errorNumber, std::string_view description)
+void reportReadError(int errorNumber, std::string_view description, Findings& findings)
 {
     std::string text = "Error " + std::to_string(errorNumber);
     text.append("\r\n").append(description).append("    ");
-    session.dialogs.show(std::move(text), MessageIcon::Critical);
+    findings.error(std::move(text));
 }
 
 }  // namespace
 
-std::string ImportExchangeText(Session& session, std::string_view text)
+std::string ImportExchangeText(Document& doc, std::string_view text, const Environment& env, Findings& findings)
 {
-    ExchangeImport import(session);
+    ExchangeImport import(doc, env, findings);
     ExchangeLineReader reader(text);
     if (!import.acceptHeader(reader))
         return kExchangeCritical;
@@ -467,11 +472,11 @@ std::string ImportExchangeText(Session& session, std::string_view text)
     return import.errors();
 }
 
-std::string ImportExchangeFile(Session& session, const std::string& path)
+std::string ImportExchangeFile(Document& doc, const std::string& path, const Environment& env, Findings& findings)
 {
     std::ifstream file(std::filesystem::path(path), std::ios::binary);
     if (!file) {
-        showReadError(session, kErrFileNotFoundNumber, kFileNotFoundDescription);
+        reportReadError(kErrFileNotFoundNumber, kFileNotFoundDescription, findings);
         return kExchangeCritical;
     }
     std::string text;
@@ -479,15 +484,24 @@ std::string ImportExchangeFile(Session& session, const std::string& path)
     while (text.size() <= kMaxExchangeFileBytes && file.read(chunk.data(), chunk.size()).gcount() > 0)
         text.append(chunk.data(), static_cast<std::size_t>(file.gcount()));
     if (file.bad())
-        showReadError(session, kErrDeviceIoNumber, kDeviceIoDescription);
+        reportReadError(kErrDeviceIoNumber, kDeviceIoDescription, findings);
     const bool cut = text.size() > kMaxExchangeFileBytes;
     if (cut)
         text.resize(kMaxExchangeFileBytes);
 
-    std::string errors = ImportExchangeText(session, text);
+    std::string errors = ImportExchangeText(doc, text, env, findings);
     if (cut && errors != kExchangeCritical)
         errors.append(kFileCut).append(kErrorLineEnd);
     return errors;
+}
+
+Finding ExchangeSuspectFinding(std::string_view fileName)
+{
+    Finding finding = MessageFinding(FindingKind::Error, std::string(kExchangeErrorText) + "\r\n" +
+                                                             std::string(fileName) + "  \r\n\r\n" +
+                                                             kExchangeDataSuspectText);
+    finding.beep = true;
+    return finding;
 }
 
 }  // namespace slv

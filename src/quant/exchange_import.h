@@ -20,7 +20,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/session.h"
+#include "document/document.h"
+#include "document/environment.h"
+#include "platform/findings.h"
 
 namespace slv {
 
@@ -33,13 +35,20 @@ inline constexpr std::size_t kMaxExchangeFileBytes = 1u << 20;
 
 inline constexpr std::string_view kIllegalExchangeHeader = "Illegal exchange file header    ";
 inline constexpr std::string_view kIllegalExchangeVersion = "Illegal exchange file version    ";
+inline constexpr const char* kExchangeErrorText = "Error in XPS Reduced Data Exchange file:    ";
+inline constexpr const char* kExchangeDataSuspectText = "Loaded data may be incorrect   ";
 
 /// Imports the exchange file at path into the (freshly reset) document;
 /// returns "" on success, kExchangeCritical, or the collected error lines.
-/// A read error is reported in a message box and what was read is kept.
-std::string ImportExchangeFile(Session& session, const std::string& path);
+/// A read error is reported and what was read is kept; the element rows are
+/// completed from the element library in env's program folder.
+std::string ImportExchangeFile(Document& doc, const std::string& path, const Environment& env, Findings& findings);
 
 /// The same for the file's text already in memory.
-std::string ImportExchangeText(Session& session, std::string_view text);
+std::string ImportExchangeText(Document& doc, std::string_view text, const Environment& env, Findings& findings);
+
+/// The message after an import that found errors: the file is named and its
+/// data are said to be suspect, with the information sound.
+Finding ExchangeSuspectFinding(std::string_view fileName);
 
 }  // namespace slv

@@ -4,7 +4,7 @@
 // experiment) and for model layers (LayerIMFP of the bulk and the layers).
 //
 // The formulas themselves are in imfp_formulas.h; this layer takes the
-// material description from the document, shows the program's messages and
+// material description from the document, reports the program's messages and
 // decides what a line gets where a formula has no value at its kinetic
 // energy: the homogeneous quantification uses 1 (as for any λ of 0 or
 // below), a model layer keeps the value it held and the analyst is told.
@@ -15,21 +15,9 @@
 #include <optional>
 #include <span>
 
-#include "core/session.h"
+#include "quant/quant_state.h"
 
 namespace slv {
-
-/// IMFP method codes of ParIndex[3].
-enum ImfpMethod : int {
-    kImfpNone = 0,
-    kImfpExplicit = 1,
-    kImfpExponential = 2,
-    kImfpSeahDench = 3,
-    kImfpJablonski = 4,
-    kImfpTpp2m = 5,
-    kImfpGries = 6,
-    kImfpCumpsonSeah = 7,
-};
 
 inline constexpr const char* kImproperImfpMethodText = "Improper IMFP method selected    ";
 inline constexpr const char* kInvalidMaterialClassText = "Invalid material class at IMFP calculation     ";
@@ -47,33 +35,36 @@ using ImfpRowSet = std::bitset<kMaxElements + 1>;
 
 /// Fills CorrectionTables::LineIMFP for experiments 1..ExpCount and rows
 /// 1..ElemCount by the homogeneous method code; every λ ends positive.
-void LineIMFPs(Session& session, int method);
+void LineIMFPs(const QuantContext& q, ImfpMethod method);
 
-/// Seah-Dench λ in nm of every line for one matrix. A class outside 1..3
-/// shows "Invalid material class at IMFP calculation     " and gives nullopt.
-std::optional<RowImfps> SeahDenchIMFP(Session& session, int materialClass, float meanAtomicWeight, float density);
+/// Seah-Dench λ in nm of every line for one matrix. A class that is none of
+/// the three reports "Invalid material class at IMFP calculation     " and
+/// gives nullopt.
+std::optional<RowImfps> SeahDenchIMFP(const Document& doc, MaterialClass materialClass, float meanAtomicWeight,
+                                      float density, Findings& findings);
 
 /// Gries λ in Å of every line for one matrix whose composition is
 /// composition[firstRow..ElemCount] (atoms or atomic percentages). Returns
-/// nullopt without a message for class 0, density 0 or an element class
+/// nullopt without a message for no class, density 0 or an element class
 /// without an element; with "Invalid material class at IMFP calculation     "
-/// for a class above 3 and "Enter atom locations initially    " for a
+/// for an unknown class and "Enter atom locations initially    " for a
 /// compound without atoms.
-std::optional<RowImfps> GriesIMFP(Session& session, int materialClass, std::span<const float> composition,
-                                  int firstRow, float density);
+std::optional<RowImfps> GriesIMFP(const Document& doc, MaterialClass materialClass,
+                                  std::span<const float> composition, int firstRow, float density,
+                                  Findings& findings);
 
 /// The model's IMFP calculation by the model method: LayerIMFP of one layer
 /// (0 = bulk) or of the bulk and every layer when onlyLayer is empty. Sets
 /// DocDirty unless the method is one a layer cannot use.
-void ModelLayerIMFPs(Session& session, std::optional<int> onlyLayer);
+void ModelLayerIMFPs(Document& doc, std::optional<int> onlyLayer, Findings& findings);
 
 /// TPP-2M λ of one layer into LayerIMFP (Å, or nm when LenUnitA is 0). A
 /// layer without valence electrons, band gap, density or molecular weight is
 /// skipped silently. Returns the rows left unchanged for want of a value.
-ImfpRowSet TPP2MIMFP(Session& session, int layer);
+ImfpRowSet TPP2MIMFP(Document& doc, int layer);
 
 /// Cumpson-Seah λ of one layer into LayerIMFP (nm, or Å when LenUnitA is 1).
 /// Returns the rows left unchanged for want of a value.
-ImfpRowSet CumpsonSeahIMFP(Session& session, int layer);
+ImfpRowSet CumpsonSeahIMFP(Document& doc, int layer, Findings& findings);
 
 }  // namespace slv

@@ -73,31 +73,31 @@ std::optional<double> PowerLawImfp(double kineticEv, double exponent)
     return positiveFinite(std::pow(kineticEv, exponent));
 }
 
-double JablonskiExponent(int materialClass)
+double JablonskiExponent(MaterialClass materialClass)
 {
     switch (materialClass) {
-    case kClassElement: return kJablonskiElementExponent;
-    case kClassInorganic: return kJablonskiInorganicExponent;
-    case kClassPolymer: return kJablonskiPolymerExponent;
+    case MaterialClass::Element: return kJablonskiElementExponent;
+    case MaterialClass::Inorganic: return kJablonskiInorganicExponent;
+    case MaterialClass::Polymer: return kJablonskiPolymerExponent;
     default: return 0.0;
     }
 }
 
-std::optional<double> SeahDenchImfpNm(int materialClass, double meanAtomicWeight, double densityGcm3,
+std::optional<double> SeahDenchImfpNm(MaterialClass materialClass, double meanAtomicWeight, double densityGcm3,
                                       double kineticEv)
 {
     const double e = kineticEv;
     if (e <= 0.0)
         return std::nullopt;
-    if (materialClass == kClassPolymer)
+    if (materialClass == MaterialClass::Polymer)
         return positiveFinite((kSeahDenchPolymerA / (e * e) + kSeahDenchPolymerB * std::sqrt(e)) / densityGcm3);
 
     double a1 = 0.0;
     double b1 = 0.0;
-    if (materialClass == kClassElement) {
+    if (materialClass == MaterialClass::Element) {
         a1 = kSeahDenchElementA;
         b1 = kSeahDenchElementB;
-    } else if (materialClass == kClassInorganic) {
+    } else if (materialClass == MaterialClass::Inorganic) {
         a1 = kSeahDenchInorganicA;
         b1 = kSeahDenchInorganicB;
     } else {
@@ -109,16 +109,16 @@ std::optional<double> SeahDenchImfpNm(int materialClass, double meanAtomicWeight
     return positiveFinite(a1 * *a / (e * e) + b1 * std::pow(*a, 1.5) * std::sqrt(e));
 }
 
-std::optional<GriesCoefficients> GriesCoefficientsOf(int materialClass, int atomicNumber)
+std::optional<GriesCoefficients> GriesCoefficientsOf(MaterialClass materialClass, int atomicNumber)
 {
     switch (materialClass) {
-    case kClassElement:
+    case MaterialClass::Element:
         for (const auto& range : kGriesElementRanges)
             if (atomicNumber >= range.firstZ && atomicNumber <= range.lastZ)
                 return range.k;
         return kGriesOtherElement;
-    case kClassInorganic: return kGriesInorganic;
-    case kClassPolymer: return kGriesPolymer;
+    case MaterialClass::Inorganic: return kGriesInorganic;
+    case MaterialClass::Polymer: return kGriesPolymer;
     default: return std::nullopt;
     }
 }

@@ -13,6 +13,8 @@
 
 #include <optional>
 
+#include "document/parameter_options.h"
+
 namespace slv {
 
 /// Avogadro's number × 10⁻²¹: turns (g/mol) / (g/cm³) into nm³ per atom.
@@ -27,12 +29,12 @@ std::optional<double> MonolayerThicknessNm(double atomicWeight, double densityGc
 std::optional<double> PowerLawImfp(double kineticEv, double exponent);
 
 /// Jablonski's energy exponent of a material class 1..3; 0 for any other class.
-double JablonskiExponent(int materialClass);
+double JablonskiExponent(MaterialClass materialClass);
 
 /// Seah-Dench λ in nm for material class 1 element, 2 inorganic, 3 polymer;
 /// A is the mean atomic weight per atom (not used for polymers). nullopt for
 /// any other class too.
-std::optional<double> SeahDenchImfpNm(int materialClass, double meanAtomicWeight, double densityGcm3,
+std::optional<double> SeahDenchImfpNm(MaterialClass materialClass, double meanAtomicWeight, double densityGcm3,
                                       double kineticEv);
 
 /// The Gries constants k1 and k2 of a material class; the element class
@@ -41,7 +43,7 @@ struct GriesCoefficients {
     double k1;
     double k2;
 };
-std::optional<GriesCoefficients> GriesCoefficientsOf(int materialClass, int atomicNumber);
+std::optional<GriesCoefficients> GriesCoefficientsOf(MaterialClass materialClass, int atomicNumber);
 
 /// Gries λ in Å: λ = 10 k1 (V / Z*) E / (log₁₀ E - k2), with V the molar
 /// volume per atom in cm³/mol and Z* the effective atomic number.

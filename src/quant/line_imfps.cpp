@@ -23,7 +23,7 @@ struct MatrixExperiments {
 MatrixExperiments matrixExperimentsOf(const Document& doc)
 {
     const int count = std::clamp<int>(doc.ExpCount, 0, kMaxExperiments);
-    const bool separate = doc.ParIndex[10] == 1;
+    const bool separate = doc.separateMatrixValues();
     return {count, separate ? count : std::min(count, 1)};
 }
 
@@ -33,25 +33,25 @@ void replaceMissing(float& value)
         value = kMissingMatrixValue;
 }
 
-void storeLineImfps(Session& session, int experiment, const std::optional<RowImfps>& lambdas)
+void storeLineImfps(const QuantContext& q, int experiment, const std::optional<RowImfps>& lambdas)
 {
     if (lambdas)
-        StoreRowImfps(session.doc, *lambdas, 1.0, session.corr.LineIMFP[experiment]);
+        StoreRowImfps(q.doc, *lambdas, 1.0, q.corr.LineIMFP[experiment]);
 }
 
 /// Mean atomic weight of each experiment's matrix: the entered one, or the
 /// weight average over the preliminary atomic percentages.
-void meanAtomicWeights(Session& session, const MatrixExperiments& matrix)
+void meanAtomicWeights(const QuantContext& q, const MatrixExperiments& matrix)
 {
-    Document& doc = session.doc;
-    auto& mean = session.corr.MatAtWeight;
-    if (doc.ParIndex[9] == 1) {
-        PreliminaryComposition(session);
+    Document& doc = q.doc;
+    auto& mean = q.corr.MatAtWeight;
+    if (doc.autoMeanAtomicWeight()) {
+        PreliminaryComposition(q);
         for (int exp = 1; exp <= matrix.experimentCount; ++exp) {
             float sum = 0.0f;
             for (int row = 1; row <= ElementRowCount(doc); ++row)
-                if (HasValue(session.res.ResultValue[exp][row]))
-                    sum += session.res.ResultValue[exp][row] * doc.AtWeight[row];
+                if (HasValue(q.res.ResultValue[exp][row]))
+                    sum += q.res.ResultValue[exp][row] * doc.AtWeight[row];
             mean[exp] = sum / kPercent;
         }
     } else {
@@ -59,7 +59,7 @@ void meanAtomicWeights(Session& session, const MatrixExperiments& matrix)
             mean[exp] = doc.ExpAtWeight[exp];
     }
     for (int exp = 1; exp <= matrix.last; ++exp) {
-        if (doc.ParIndex[9] != 1)
+        if (!doc.autoMeanAtomicWeight())
             replaceMissing(doc.ExpAtWeight[exp]);
         replaceMissing(mean[exp]);
         replaceMissing(doc.ExpDensity[exp]);
@@ -68,10 +68,10 @@ void meanAtomicWeights(Session& session, const MatrixExperiments& matrix)
 
 }  // namespace
 
-void LineIMFPs(Session& session, int method)
+void LineIMFPs(const QuantContext& q, ImfpMethod method)
 {
-    Document& doc = session.doc;
-    auto& lambda = session.corr.LineIMFP;
+    Document& doc = q.doc;
+    auto& lambda = q.corr.LineIMFP;
     const MatrixExperiments matrix = matrixExperimentsOf(doc);
     const int rows = ElementRowCount(doc);
 
@@ -81,44 +81,43 @@ void LineIMFPs(Session& session, int method)
         std::fill(lambda[exp].begin(), lambda[exp].end(), 0.0f);
 
     switch (method) {
-    case kImfpNone:
+    case ImfpMethod::None:
         break;
-    case kImfpExplicit:
+    case ImfpMethod::Explicit:
         for (int exp = 1; exp <= matrix.last; ++exp)
             for (int row = 1; row <= rows; ++row)
                 lambda[exp][row] = doc.IMFPval[exp][row];
         break;
-    case kImfpExponential:
+    case ImfpMethod::Exponential:
         for (int exp = 1; exp <= matrix.last; ++exp)
-            storeLineImfps(session, exp, ImfpsAtLineEnergies(doc, [&](double e) {
-                               return PowerLawImfp(e, doc.ParNumber[0]);
+            storeLineImfps(q, exp, ImfpsAtLineEnergies(doc, [&](double e) {
+                               return PowerLawImfp(e, doc.imfpExponent());
                            }));
         break;
-    case kImfpSeahDench:
-        meanAtomicWeights(session, matrix);
+    case ImfpMethod::SeahDench:
+        meanAtomicWeights(q, matrix);
         for (int exp = 1; exp <= matrix.last; ++exp)
-            storeLineImfps(session, exp,
-                           SeahDenchIMFP(session, doc.ExpMatClass[exp], session.corr.MatAtWeight[exp],
-                                         doc.ExpDensity[exp]));
+            storeLineImfps(q, exp,
+                           SeahDenchIMFP(doc, doc.matrixClass(exp), q.corr.MatAtWeight[exp], doc.ExpDensity[exp],
+                                         q.findings));
         break;
-    case kImfpJablonski:
+    case ImfpMethod::Jablonski:
         for (int exp = 1; exp <= matrix.last; ++exp) {
-            const double exponent = JablonskiExponent(doc.ExpMatClass[exp]);
-            storeLineImfps(session, exp,
-                           ImfpsAtLineEnergies(doc, [&](double e) { return PowerLawImfp(e, exponent); }));
+            const double exponent = JablonskiExponent(doc.matrixClass(exp));
+            storeLineImfps(q, exp, ImfpsAtLineEnergies(doc, [&](double e) { return PowerLawImfp(e, exponent); }));
         }
         break;
-    case kImfpGries:
-        PreliminaryComposition(session);
+    case ImfpMethod::Gries:
+        PreliminaryComposition(q);
         for (int exp = 1; exp <= matrix.last; ++exp) {
             replaceMissing(doc.ExpDensity[exp]);
-            storeLineImfps(session, exp,
-                           GriesIMFP(session, doc.ExpMatClass[exp], session.res.ResultValue[exp], 1,
-                                     doc.ExpDensity[exp]));
+            storeLineImfps(q, exp,
+                           GriesIMFP(doc, doc.matrixClass(exp), q.res.ResultValue[exp], 1, doc.ExpDensity[exp],
+                                     q.findings));
         }
         break;
     default:
-        session.dialogs.show(kImproperImfpMethodText, MessageIcon::Critical);
+        q.findings.error(kImproperImfpMethodText);
         break;
     }
 

@@ -47,33 +47,32 @@ bool hasDensityAndWeight(const Document& doc, int layer)
     return doc.LayerMolWeight[layer] != 0.0f && doc.LayerDensity[layer] != 0.0f;
 }
 
-ImfpRowSet seahDenchLayer(Session& session, int layer)
+ImfpRowSet seahDenchLayer(Document& doc, int layer, Findings& findings)
 {
-    const Document& doc = session.doc;
     if (!hasDensityAndWeight(doc, layer))
         return {};
     const LayerAtoms atoms = layerAtoms(doc, layer);
     if (atoms.count <= 0.0) {
-        session.dialogs.show(kEnterAtomLocationsText, MessageIcon::Exclamation);
+        findings.warning(kEnterAtomLocationsText);
         return {};
     }
     const auto meanAtomicWeight = static_cast<float>(doc.LayerMolWeight[layer] / atoms.count);
-    const auto lambdas = SeahDenchIMFP(session, doc.LayerMatClass[layer], meanAtomicWeight, doc.LayerDensity[layer]);
+    const auto lambdas =
+        SeahDenchIMFP(doc, doc.layerClass(layer), meanAtomicWeight, doc.LayerDensity[layer], findings);
     if (!lambdas)
         return {};
-    return StoreRowImfps(doc, *lambdas, fromNanometres(doc), session.doc.LayerIMFP[layer]);
+    return StoreRowImfps(doc, *lambdas, fromNanometres(doc), doc.LayerIMFP[layer]);
 }
 
-ImfpRowSet griesLayer(Session& session, int layer)
+ImfpRowSet griesLayer(Document& doc, int layer, Findings& findings)
 {
-    const Document& doc = session.doc;
     if (!hasDensityAndWeight(doc, layer))
         return {};
     const auto lambdas =
-        GriesIMFP(session, doc.LayerMatClass[layer], doc.LayerComp[layer], 0, doc.LayerDensity[layer]);
+        GriesIMFP(doc, doc.layerClass(layer), doc.LayerComp[layer], 0, doc.LayerDensity[layer], findings);
     if (!lambdas)
         return {};
-    return StoreRowImfps(doc, *lambdas, fromAngstroms(doc), session.doc.LayerIMFP[layer]);
+    return StoreRowImfps(doc, *lambdas, fromAngstroms(doc), doc.LayerIMFP[layer]);
 }
 
 std::string lineName(const Document& doc, int row)
@@ -81,26 +80,29 @@ std::string lineName(const Document& doc, int row)
     return doc.ElSymbol[row].trimmedText() + " " + doc.ElLine[row].trimmedText();
 }
 
-void reportUndefinedRows(Session& session, const ImfpRowSet& rows)
+void reportUndefinedRows(const Document& doc, const ImfpRowSet& rows, Findings& findings)
 {
-    std::string findings;
+    std::string lines;
     for (int row = 1; row <= kMaxElements; ++row)
         if (rows.test(row))
-            AppendFinding(findings, lineName(session.doc, row));
-    session.dialogs.show(std::string(kUndefinedLayerImfpHeading) + "\r\n\r\n" + findings, MessageIcon::Exclamation);
+            AppendFinding(lines, lineName(doc, row));
+    Finding finding =
+        MessageFinding(FindingKind::Warning, std::string(kUndefinedLayerImfpHeading) + "\r\n\r\n" + lines);
+    finding.heading = kUndefinedLayerImfpHeading;
+    finding.items = ItemsOf(lines);
+    findings.add(std::move(finding));
 }
 
-bool isLayerMethod(int method)
+bool isLayerMethod(ImfpMethod method)
 {
-    return method == kImfpExplicit || method == kImfpSeahDench || method == kImfpTpp2m || method == kImfpGries ||
-           method == kImfpCumpsonSeah;
+    return method == ImfpMethod::Explicit || method == ImfpMethod::SeahDench || method == ImfpMethod::Tpp2m || method == ImfpMethod::Gries ||
+           method == ImfpMethod::CumpsonSeah;
 }
 
 }  // namespace
 
-ImfpRowSet TPP2MIMFP(Session& session, int layer)
+ImfpRowSet TPP2MIMFP(Document& doc, int layer)
 {
-    Document& doc = session.doc;
     const Tpp2mMaterial material{static_cast<double>(doc.LayerValElec[layer]), doc.LayerDensity[layer],
                                  doc.LayerMolWeight[layer], doc.LayerBandGap[layer]};
     if (material.valenceElectrons == 0.0 || doc.LayerBandGap[layer] == kNoBandGap || material.densityGcm3 == 0.0 ||
@@ -110,14 +112,13 @@ ImfpRowSet TPP2MIMFP(Session& session, int layer)
     return StoreRowImfps(doc, lambdas, fromAngstroms(doc), doc.LayerIMFP[layer]);
 }
 
-ImfpRowSet CumpsonSeahIMFP(Session& session, int layer)
+ImfpRowSet CumpsonSeahIMFP(Document& doc, int layer, Findings& findings)
 {
-    Document& doc = session.doc;
     if (!hasDensityAndWeight(doc, layer))
         return {};
     const LayerAtoms atoms = layerAtoms(doc, layer);
     if (atoms.count <= 0.0) {
-        session.dialogs.show(kEnterAtomLocationsText, MessageIcon::Exclamation);
+        findings.warning(kEnterAtomLocationsText);
         return {};
     }
     const double meanAtomicNumber = atoms.atomicNumberSum / atoms.count;
@@ -130,12 +131,11 @@ ImfpRowSet CumpsonSeahIMFP(Session& session, int layer)
     return StoreRowImfps(doc, lambdas, fromNanometres(doc), doc.LayerIMFP[layer]);
 }
 
-void ModelLayerIMFPs(Session& session, std::optional<int> onlyLayer)
+void ModelLayerIMFPs(Document& doc, std::optional<int> onlyLayer, Findings& findings)
 {
-    Document& doc = session.doc;
-    const int method = IMFPMethodOf(doc, 2);
+    const ImfpMethod method = doc.modelImfpMethod();
     if (!isLayerMethod(method)) {
-        session.dialogs.show(kImproperImfpMethodText, MessageIcon::Exclamation);
+        findings.warning(kImproperImfpMethodText);
         return;
     }
     if (onlyLayer && (*onlyLayer < 0 || *onlyLayer > kMaxLayers))
@@ -146,15 +146,15 @@ void ModelLayerIMFPs(Session& session, std::optional<int> onlyLayer)
     ImfpRowSet undefined;
     for (int layer = first; layer <= last; ++layer) {
         switch (method) {
-        case kImfpSeahDench: undefined |= seahDenchLayer(session, layer); break;
-        case kImfpTpp2m: undefined |= TPP2MIMFP(session, layer); break;
-        case kImfpGries: undefined |= griesLayer(session, layer); break;
-        case kImfpCumpsonSeah: undefined |= CumpsonSeahIMFP(session, layer); break;
+        case ImfpMethod::SeahDench: undefined |= seahDenchLayer(doc, layer, findings); break;
+        case ImfpMethod::Tpp2m: undefined |= TPP2MIMFP(doc, layer); break;
+        case ImfpMethod::Gries: undefined |= griesLayer(doc, layer, findings); break;
+        case ImfpMethod::CumpsonSeah: undefined |= CumpsonSeahIMFP(doc, layer, findings); break;
         default: break;  // Explicit: the analyst enters the values
         }
     }
     if (undefined.any())
-        reportUndefinedRows(session, undefined);
+        reportUndefinedRows(doc, undefined, findings);
     doc.DocDirty = true;
 }
 

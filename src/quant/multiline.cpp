@@ -29,10 +29,8 @@ int FindResultRow(const QuantResults& res, int count, const Symbol& symbol, cons
     return 0;
 }
 
-int StartResultRow(Session& session, int elementRow)
+int StartResultRow(const Document& doc, QuantResults& res, int elementRow)
 {
-    const Document& doc = session.doc;
-    QuantResults& res = session.res;
     const int row = ++res.ResElemCount;
     res.ResSymbol[row] = doc.ElSymbol[elementRow];
     res.ResState[row] = doc.ElState[elementRow];
@@ -43,28 +41,27 @@ int StartResultRow(Session& session, int elementRow)
 }
 
 /// The element rows that make up a result row.
-std::vector<int> LinesOf(const Session& session, int resultRow)
+std::vector<int> LinesOf(const Document& doc, const QuantResults& res, int resultRow)
 {
-    const Document& doc = session.doc;
     std::vector<int> lines;
     for (int row = 1; row <= doc.ElemCount; ++row)
-        if (doc.ElSymbol[row] == session.res.ResSymbol[resultRow] && doc.ElState[row] == session.res.ResState[resultRow])
+        if (doc.ElSymbol[row] == res.ResSymbol[resultRow] && doc.ElState[row] == res.ResState[resultRow])
             lines.push_back(row);
     return lines;
 }
 
 /// Ebel's level of one group of lines in one experiment, starting from their mean.
-float EbelLevel(const Session& session, int exp, const std::vector<int>& lines, float mean)
+float EbelLevel(const Document& doc, const CorrectionTables& corr, int exp, const std::vector<int>& lines, float mean)
 {
     std::vector<double> logs(lines.size(), 0.0);
     std::vector<double> weights(lines.size(), 0.0);
     for (std::size_t k = 0; k < lines.size(); ++k) {
-        const float corrected = session.corr.CorrIntensity[exp][lines[k]];
+        const float corrected = corr.CorrIntensity[exp][lines[k]];
         if (corrected <= 0.0f)
             continue;  // a line without intensity has no say in the level
         logs[k] = std::log(static_cast<double>(corrected));
         // Counting statistics: the relative error of a line falls as 1/sqrt(measured intensity).
-        weights[k] = std::sqrt(static_cast<double>(session.doc.Intensity[exp][lines[k]]));
+        weights[k] = std::sqrt(static_cast<double>(doc.Intensity[exp][lines[k]]));
     }
     const double a = mean;
     return CellValue(LogFitLevel(logs, weights, a, a * kStartStepFraction,
@@ -73,19 +70,18 @@ float EbelLevel(const Session& session, int exp, const std::vector<int>& lines, 
 }
 }  // namespace
 
-void AverageMultiline(Session& session, ExpRowTable<float>& target)
+void AverageMultiline(const Document& doc, const CorrectionTables& corr, QuantResults& res,
+                      ExpRowTable<float>& target)
 {
-    const Document& doc = session.doc;
-    QuantResults& res = session.res;
     // Read before target is written: a result row never lies behind the
     // element row that fills it, so target may be CorrIntensity itself.
-    const ExpRowTable<float>& corrected = session.corr.CorrIntensity;
+    const ExpRowTable<float>& corrected = corr.CorrIntensity;
     ExpRowTable<Integer> linesCounted{};
     res.ResElemCount = 0;
     for (int row = 1; row <= doc.ElemCount; ++row) {
         const int found = FindResultRow(res, res.ResElemCount, doc.ElSymbol[row], doc.ElState[row]);
         if (found == 0) {
-            const int group = StartResultRow(session, row);
+            const int group = StartResultRow(doc, res, row);
             for (int exp = 1; exp <= doc.ExpCount; ++exp) {
                 target[exp][group] = corrected[exp][row];
                 linesCounted[exp][group] = corrected[exp][row] > 0.0f ? 1 : 0;
@@ -111,23 +107,23 @@ void AverageMultiline(Session& session, ExpRowTable<float>& target)
                 target[exp][group] /= static_cast<float>(linesCounted[exp][group]);
 }
 
-void EbelMultiline(Session& session)
+void EbelMultiline(const Document& doc, CorrectionTables& corr, QuantResults& res)
 {
-    ExpRowTable<float> levels = session.corr.CorrIntensity;
-    AverageMultiline(session, levels);
-    const int expCount = session.doc.ExpCount;
-    const int groupCount = session.res.ResElemCount;
+    ExpRowTable<float> levels = corr.CorrIntensity;
+    AverageMultiline(doc, corr, res, levels);
+    const int expCount = doc.ExpCount;
+    const int groupCount = res.ResElemCount;
     for (int group = 1; group <= groupCount; ++group) {
-        const std::vector<int> lines = LinesOf(session, group);
+        const std::vector<int> lines = LinesOf(doc, res, group);
         if (lines.size() < 2)
             continue;
         for (int exp = 1; exp <= expCount; ++exp)
             if (levels[exp][group] > 0.0f)
-                levels[exp][group] = EbelLevel(session, exp, lines, levels[exp][group]);
+                levels[exp][group] = EbelLevel(doc, corr, exp, lines, levels[exp][group]);
     }
     for (int exp = 1; exp <= expCount; ++exp)
         std::copy(levels[exp].begin() + 1, levels[exp].begin() + 1 + groupCount,
-                  session.corr.CorrIntensity[exp].begin() + 1);
+                  corr.CorrIntensity[exp].begin() + 1);
 }
 
 double LogFitLevel(std::span<const double> logs, std::span<const double> weights, double startLevel,

@@ -32,11 +32,9 @@ void MoveReferenceOffOxygen(QuantResults& res)
 }
 }  // namespace
 
-bool OxideConversion(Session& session, std::string& errors)
+bool OxideConversion(Document& doc, CorrectionTables& corr, QuantResults& res, std::string& errors)
 {
-    Document& doc = session.doc;
-    QuantResults& res = session.res;
-    ExpRowTable<float>& corrected = session.corr.CorrIntensity;
+    ExpRowTable<float>& corrected = corr.CorrIntensity;
     const int count = res.ResElemCount;
     res.OBalanceRow = count + 1;
 
@@ -78,17 +76,16 @@ bool OxideConversion(Session& session, std::string& errors)
     return true;
 }
 
-void MassConversion(Session& session, int mode)
+void MassConversion(const Document& doc, CorrectionTables& corr, const QuantResults& res, int mode)
 {
-    const QuantResults& res = session.res;
     for (int row = 1; row <= res.ResElemCount; ++row) {
         const double weight = mode == kMassOfOxides
                                   ? res.ResOxygens[row] * static_cast<double>(kOxygenAtomicWeight)
                                         + CationsPerFormulaUnit(res.ResOxygens[row], res.ResValence[row])
                                               * static_cast<double>(res.ResAtWeight[row])
                                   : static_cast<double>(res.ResAtWeight[row]);
-        for (int exp = 1; exp <= session.doc.ExpCount; ++exp) {
-            float& cell = session.corr.CorrIntensity[exp][row];
+        for (int exp = 1; exp <= doc.ExpCount; ++exp) {
+            float& cell = corr.CorrIntensity[exp][row];
             if (HasValue(cell))
                 cell = CellValue(cell * weight);
         }

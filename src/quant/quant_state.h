@@ -6,6 +6,8 @@
 #include <array>
 
 #include "document/document.h"
+#include "document/environment.h"
+#include "platform/findings.h"
 
 namespace slv {
 
@@ -54,6 +56,19 @@ struct QuantResults {
     /// than one line, and whether any such element exists.
     RowTable<bool> MultiLineMark{};
     bool MultiLineFound = false;
+};
+
+/// One run of the quantification: the document it reads (and the few fields
+/// the chain corrects: the binding energy of a line the source cannot
+/// excite, the omit mark of the contamination carbon, the path of a moved
+/// transmission file), the working tables it fills, where it runs, and where
+/// it reports what it found.
+struct QuantContext {
+    Document& doc;
+    CorrectionTables& corr;
+    QuantResults& res;
+    const Environment& env;
+    Findings& findings;
 };
 
 }  // namespace slv

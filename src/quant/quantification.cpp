@@ -29,21 +29,19 @@ constexpr std::array<ResultTypeRecipe, kResultTypeCount> kRecipes = {{
 }};
 
 /// Correction steps 1 to 6: the factors that depend only on the document.
-void RunCorrectionChain(Session& session, std::string& errors)
+void RunCorrectionChain(const QuantContext& q, std::string& errors)
 {
-    CheckKineticEnergies(session);
-    EffectiveCrossSections(session);
-    ElementTransmissionFactors(session, false, errors);
-    LineIMFPs(session, IMFPMethodOf(session.doc, 0));
-    AngularFactors(session, session.doc.ParIndex[6]);
-    ContaminationThickness(session, errors);
+    CheckKineticEnergies(q.doc, q.findings);
+    EffectiveCrossSections(q.doc, q.corr);
+    ElementTransmissionFactors(q, false, errors);
+    LineIMFPs(q, q.doc.imfpMethod());
+    AngularFactors(q, q.doc.angularMethod());
+    ContaminationThickness(q, errors);
 }
 
 /// Without a multiline approach every element row is its own result row.
-void UseElementRows(Session& session)
+void UseElementRows(const Document& doc, QuantResults& res)
 {
-    const Document& doc = session.doc;
-    QuantResults& res = session.res;
     for (int row = 1; row <= doc.ElemCount; ++row) {
         res.ResSymbol[row] = doc.ElSymbol[row];
         res.ResState[row] = doc.ElState[row];
@@ -54,62 +52,56 @@ void UseElementRows(Session& session)
     res.ResElemCount = doc.ElemCount;
 }
 
-void CombineLines(Session& session)
+void CombineLines(const Document& doc, CorrectionTables& corr, QuantResults& res)
 {
-    switch (session.doc.ParIndex[8]) {
-    case kMultilineAverage: AverageMultiline(session, session.corr.CorrIntensity); break;
-    case kMultilineEbel: EbelMultiline(session); break;
-    default: UseElementRows(session); break;
+    switch (doc.multilineApproach()) {
+    case MultilineApproach::Average: AverageMultiline(doc, corr, res, corr.CorrIntensity); break;
+    case MultilineApproach::Ebel: EbelMultiline(doc, corr, res); break;
+    default: UseElementRows(doc, res); break;
     }
 }
 
 /// Every result cell of every experiment, the O balance row included, without a value.
-void ClearResults(Session& session)
+void ClearResults(const Document& doc, QuantResults& res)
 {
-    for (int exp = 1; exp <= session.doc.ExpCount; ++exp) {
-        auto& values = session.res.ResultValue[exp];
-        std::fill(values.begin() + 1, values.begin() + session.res.ResElemCount + 2, kEmptyValue);
+    for (int exp = 1; exp <= doc.ExpCount; ++exp) {
+        auto& values = res.ResultValue[exp];
+        std::fill(values.begin() + 1, values.begin() + res.ResElemCount + 2, kEmptyValue);
     }
 }
 
 /// Converts and normalises into the result type; false when it gives no values.
-bool ApplyResultType(Session& session, int resultType, std::string& errors)
+bool ApplyResultType(const QuantContext& q, int resultType, std::string& errors)
 {
     if (resultType < 0 || resultType >= kResultTypeCount)
         return false;
     const ResultTypeRecipe& recipe = kRecipes[static_cast<std::size_t>(resultType)];
-    if (recipe.oxides && !OxideConversion(session, errors))
+    if (recipe.oxides && !OxideConversion(q.doc, q.corr, q.res, errors))
         return false;
     if (recipe.massMode != 0)
-        MassConversion(session, recipe.massMode);
-    const QuantResults& res = session.res;
+        MassConversion(q.doc, q.corr, q.res, recipe.massMode);
+    const QuantResults& res = q.res;
     if (recipe.ratio)
-        NormalizeResults(session, res.RefElem, res.RefValue > 0.0f ? res.RefValue : 1.0f);
+        NormalizeResults(q.doc, q.corr, q.res, res.RefElem, res.RefValue > 0.0f ? res.RefValue : 1.0f);
     else
-        NormalizeResults(session, 0, 1.0f);
+        NormalizeResults(q.doc, q.corr, q.res, 0, 1.0f);
     return true;
 }
 
-/// The "Results error(s):" box. After a box has been shown the next report is
-/// swallowed once, so that a window refilling itself right after the box does
-/// not show the same problems twice.
-void ShowResultsErrors(Session& session, const std::string& errors)
+/// The "Results error(s):" warning that gathers the collected findings.
+Finding ResultsErrorsFinding(const std::string& errors)
 {
-    if (errors.empty())
-        return;
-    if (session.Closing) {
-        session.Closing = false;
-        return;
-    }
-    session.dialogs.show(kResultsErrorsHeading + std::string(kHeadingBreak) + errors, MessageIcon::Exclamation);
-    session.Closing = true;
+    Finding finding = MessageFinding(FindingKind::Warning, kResultsErrorsHeading + std::string(kHeadingBreak) + errors);
+    finding.heading = kResultsErrorsHeading;
+    finding.items = ItemsOf(errors);
+    return finding;
 }
 
-void RatiosOfExperiment(Session& session, int exp, int ref, float value)
+void RatiosOfExperiment(const CorrectionTables& corr, QuantResults& res, int exp, int ref, float value)
 {
-    const auto& corrected = session.corr.CorrIntensity[exp];
-    auto& values = session.res.ResultValue[exp];
-    const int count = session.res.ResElemCount;
+    const auto& corrected = corr.CorrIntensity[exp];
+    auto& values = res.ResultValue[exp];
+    const int count = res.ResElemCount;
     const float reference = ref >= 1 && ref <= count ? corrected[ref] : kEmptyValue;
     for (int row = 1; row <= count; ++row) {
         values[row] = reference > 0.0f && HasValue(corrected[row])
@@ -118,12 +110,12 @@ void RatiosOfExperiment(Session& session, int exp, int ref, float value)
     }
 }
 
-void PercentagesOfExperiment(Session& session, int exp)
+void PercentagesOfExperiment(const Document& doc, const CorrectionTables& corr, QuantResults& res, int exp)
 {
-    const auto& corrected = session.corr.CorrIntensity[exp];
-    auto& values = session.res.ResultValue[exp];
-    const int count = session.res.ResElemCount;
-    const auto counts = [&](int row) { return !session.doc.ElOmit[row] && HasValue(corrected[row]); };
+    const auto& corrected = corr.CorrIntensity[exp];
+    auto& values = res.ResultValue[exp];
+    const int count = res.ResElemCount;
+    const auto counts = [&](int row) { return !doc.ElOmit[row] && HasValue(corrected[row]); };
     double sum = 0.0;
     for (int row = 1; row <= count; ++row)
         if (counts(row))
@@ -134,49 +126,50 @@ void PercentagesOfExperiment(Session& session, int exp)
 }
 }  // namespace
 
-void Quantify(Session& session, int resultType)
+void Quantify(const QuantContext& q, int resultType)
 {
-    Document& doc = session.doc;
-    QuantResults& res = session.res;
+    Document& doc = q.doc;
+    QuantResults& res = q.res;
     res.ResElemCount = doc.ElemCount;
     std::fill(doc.ResOxygenMerged.begin() + 1, doc.ResOxygenMerged.begin() + 1 + doc.ElemCount, false);
     std::string errors;
     if (doc.RecalcNeeded) {
-        RunCorrectionChain(session, errors);
+        RunCorrectionChain(q, errors);
         doc.RecalcNeeded = false;
     }
-    CorrectIntensities(session, kCorrectAll);
-    CombineLines(session);
+    CorrectIntensities(doc, q.corr, kCorrectAll);
+    CombineLines(doc, q.corr, res);
     // Combining lines may leave fewer result rows than the reference row number.
     if (res.RefElem < 1 || res.RefElem > res.ResElemCount)
         res.RefElem = 1;
-    if (!ApplyResultType(session, resultType, errors))
-        ClearResults(session);
+    if (!ApplyResultType(q, resultType, errors))
+        ClearResults(doc, res);
     if (res.MergeStates)
-        MergeChemicalStates(session);
-    ShowResultsErrors(session, errors);
+        MergeChemicalStates(doc, res);
+    if (!errors.empty())
+        q.findings.add(ResultsErrorsFinding(errors));
 }
 
-void NormalizeResults(Session& session, int ref, float value)
+void NormalizeResults(const Document& doc, const CorrectionTables& corr, QuantResults& res, int ref, float value)
 {
-    for (int exp = 1; exp <= session.doc.ExpCount; ++exp) {
+    for (int exp = 1; exp <= doc.ExpCount; ++exp) {
         if (ref != 0)
-            RatiosOfExperiment(session, exp, ref, value);
+            RatiosOfExperiment(corr, res, exp, ref, value);
         else
-            PercentagesOfExperiment(session, exp);
+            PercentagesOfExperiment(doc, corr, res, exp);
     }
 }
 
-void PreliminaryComposition(Session& session)
+void PreliminaryComposition(const QuantContext& q)
 {
-    CheckKineticEnergies(session);
-    EffectiveCrossSections(session);
+    CheckKineticEnergies(q.doc, q.findings);
+    EffectiveCrossSections(q.doc, q.corr);
     std::string shownAlready;
-    ElementTransmissionFactors(session, true, shownAlready);
-    AngularFactors(session, session.doc.ParIndex[6]);
-    CorrectIntensities(session, kCorrectWithoutAttenuation);
-    session.res.ResElemCount = session.doc.ElemCount;
-    NormalizeResults(session, 0, 1.0f);
+    ElementTransmissionFactors(q, true, shownAlready);
+    AngularFactors(q, q.doc.angularMethod());
+    CorrectIntensities(q.doc, q.corr, kCorrectWithoutAttenuation);
+    q.res.ResElemCount = q.doc.ElemCount;
+    NormalizeResults(q.doc, q.corr, q.res, 0, 1.0f);
 }
 
 }  // namespace slv

@@ -34,15 +34,13 @@ std::string joined(const std::string& a, const std::string& b)
     return std::string(trimmed(a + " " + b));
 }
 
-std::string resultColumnHeader(const Session& session, int r)
+std::string resultColumnHeader(const Document& doc, const QuantResults& res, int r)
 {
-    const Document& doc = session.doc;
-    const QuantResults& res = session.res;
     if (IsOxideType(res.ResType))
         return OxideFormula(res, r);
     if (res.MergeStates)
         return res.ResSymbol[r].trimmedText();
-    const bool multilineApproach = doc.ParIndex[8] == 1 || doc.ParIndex[8] == 2;
+    const bool multilineApproach = doc.multilineApproach() == MultilineApproach::Average || doc.multilineApproach() == MultilineApproach::Ebel;
     if (multilineApproach || !res.MultiLineFound)
         return joined(res.ResSymbol[r].trimmedText(), res.ResState[r].trimmedText());
     // Without a multiline approach result row r is element row r.
@@ -107,10 +105,10 @@ std::string OxideFormula(const QuantResults& res, int resultRow)
     return symbol + (cations > 1 ? std::to_string(cations) : "") + "O" + (oxygens > 1 ? std::to_string(oxygens) : "");
 }
 
-ResultsTable FillResults(Session& session)
+ResultsTable FillResults(const QuantContext& q)
 {
-    Document& doc = session.doc;
-    QuantResults& res = session.res;
+    Document& doc = q.doc;
+    QuantResults& res = q.res;
     if (res.RefValue <= 0.0f)
         res.RefValue = 1.0f;
     if (res.RefElem <= 0 || res.RefElem > doc.ElemCount)
@@ -120,7 +118,7 @@ ResultsTable FillResults(Session& session)
     // A merge of chemical states is not offered with the oxide types.
     if (IsOxideType(res.ResType))
         res.MergeStates = false;
-    Quantify(session, res.ResType);
+    Quantify(q, res.ResType);
 
     ResultsTable table;
     table.resultType = res.ResType;
@@ -133,7 +131,7 @@ ResultsTable FillResults(Session& session)
             table.labelHeaders.push_back(LabelColumnHeader(doc, k, true));
         }
     for (int r = 1; r <= res.ResElemCount; ++r)
-        table.valueHeaders.push_back(resultColumnHeader(session, r));
+        table.valueHeaders.push_back(resultColumnHeader(doc, res, r));
 
     for (int e = 1; e <= doc.ExpCount; ++e) {
         ResultsTable::Row row;
@@ -142,8 +140,8 @@ ResultsTable FillResults(Session& session)
         for (const int k : labels) {
             const std::string text = doc.LabelText[e][k + 1].trimmedText();
             if (k == kTimeLabel && doc.DepthScale == 1 && !text.empty())
-                row.labels.push_back(FormatNumber(ParseSingle(text, session.DecSep) * doc.ParNumber[1], kDepthMask,
-                                                  session.DecSep));
+                row.labels.push_back(FormatNumber(ParseSingle(text, q.env.DecSep) * doc.sputterRate(), kDepthMask,
+                                                  q.env.DecSep));
             else
                 row.labels.push_back(text);
         }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/session.h"
+#include "quant/quant_state.h"
 
 namespace slv {
 
@@ -56,7 +56,8 @@ struct ResultsTable {
 
 /// Fills the results the way the results window does: the reference value
 /// and row made valid, the oxygen merge marks cleared, the quantification run
-/// for session.res.ResType, the table read off.
-ResultsTable FillResults(Session& session);
+/// for q.res.ResType, the table read off. What the quantification found is
+/// in q.findings.
+ResultsTable FillResults(const QuantContext& q);
 
 }  // namespace slv

@@ -26,29 +26,31 @@ ImfpRowSet StoreRowImfps(const Document& doc, const RowImfps& lambdas, double un
     return unchanged;
 }
 
-std::optional<RowImfps> SeahDenchIMFP(Session& session, int materialClass, float meanAtomicWeight, float density)
+std::optional<RowImfps> SeahDenchIMFP(const Document& doc, MaterialClass materialClass, float meanAtomicWeight,
+                                      float density, Findings& findings)
 {
-    if (materialClass != kClassElement && materialClass != kClassInorganic && materialClass != kClassPolymer) {
-        session.dialogs.show(kInvalidMaterialClassText, MessageIcon::Exclamation);
+    if (materialClass != MaterialClass::Element && materialClass != MaterialClass::Inorganic &&
+        materialClass != MaterialClass::Polymer) {
+        findings.warning(kInvalidMaterialClassText);
         return std::nullopt;
     }
-    return ImfpsAtLineEnergies(session.doc, [&](double e) {
+    return ImfpsAtLineEnergies(doc, [&](double e) {
         return SeahDenchImfpNm(materialClass, meanAtomicWeight, density, e);
     });
 }
 
-std::optional<RowImfps> GriesIMFP(Session& session, int materialClass, std::span<const float> composition,
-                                  int firstRow, float density)
+std::optional<RowImfps> GriesIMFP(const Document& doc, MaterialClass materialClass,
+                                  std::span<const float> composition, int firstRow, float density,
+                                  Findings& findings)
 {
-    const Document& doc = session.doc;
-    if (materialClass == kClassNone || density == 0.0f)
+    if (materialClass == MaterialClass::None || density == 0.0f)
         return std::nullopt;
     const int lastRow = ElementRowCount(doc);
 
     std::optional<GriesCoefficients> k;
     double molarVolume = 0.0;
     double effectiveZ = 0.0;
-    if (materialClass == kClassElement) {
+    if (materialClass == MaterialClass::Element) {
         int element = -1;
         for (int row = firstRow; row <= lastRow; ++row)
             if (composition[row] > 0.0f)
@@ -61,7 +63,7 @@ std::optional<RowImfps> GriesIMFP(Session& session, int materialClass, std::span
     } else {
         k = GriesCoefficientsOf(materialClass, 0);
         if (!k) {
-            session.dialogs.show(kInvalidMaterialClassText, MessageIcon::Exclamation);
+            findings.warning(kInvalidMaterialClassText);
             return std::nullopt;
         }
         double atoms = 0.0;
@@ -76,7 +78,7 @@ std::optional<RowImfps> GriesIMFP(Session& session, int materialClass, std::span
             }
         }
         if (atoms <= 0.0) {
-            session.dialogs.show(kEnterAtomLocationsText, MessageIcon::Exclamation);
+            findings.warning(kEnterAtomLocationsText);
             return std::nullopt;
         }
         molarVolume = weight / (atoms * density);

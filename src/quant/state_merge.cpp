@@ -5,9 +5,8 @@
 
 namespace slv {
 
-void MergeChemicalStates(Session& session)
+void MergeChemicalStates(const Document& doc, QuantResults& res)
 {
-    QuantResults& res = session.res;
     const int count = res.ResElemCount;
     // Each result row's merged row, numbered in the order the symbols first appear.
     RowTable<Symbol> mergedSymbol{};
@@ -21,7 +20,7 @@ void MergeChemicalStates(Session& session)
             mergedSymbol[++mergedCount] = res.ResSymbol[row];
     }
 
-    for (int exp = 1; exp <= session.doc.ExpCount; ++exp) {
+    for (int exp = 1; exp <= doc.ExpCount; ++exp) {
         auto& values = res.ResultValue[exp];
         // An element none of whose states has a value stays without one.
         RowTable<double> sums{};

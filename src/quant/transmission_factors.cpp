@@ -30,18 +30,20 @@ bool PowerLawTransmission(float power, std::span<const float> bindingEv, float e
 bool IsUsableFactor(float factor) { return factor > 0.0f; }
 }  // namespace
 
-std::vector<float> TransmissionFactors(Session& session, int transmissionType, float exponent,
-                                       std::string& filePath, std::span<const float> bindingEv,
-                                       float excitationEv, bool showMessage, std::string& errors)
+std::vector<float> TransmissionFactors(TransmissionType type, float exponent, std::string& filePath,
+                                       std::span<const float> bindingEv, float excitationEv, const Environment& env,
+                                       bool showMessage, std::string& errors, Findings& findings)
 {
     std::vector<float> factors(bindingEv.size(), 1.0f);
     bool valid = false;
-    switch (transmissionType) {
-    case kTransmissionNone: valid = PowerLawTransmission(0.0f, bindingEv, excitationEv, factors); break;
-    case kTransmissionFat: valid = PowerLawTransmission(kFatExponent, bindingEv, excitationEv, factors); break;
-    case kTransmissionFrr: valid = PowerLawTransmission(kFrrExponent, bindingEv, excitationEv, factors); break;
-    case kTransmissionExponential: valid = PowerLawTransmission(exponent, bindingEv, excitationEv, factors); break;
-    case kTransmissionFile: valid = FileTransmission(session, filePath, bindingEv, excitationEv, factors); break;
+    switch (type) {
+    case TransmissionType::None: valid = PowerLawTransmission(0.0f, bindingEv, excitationEv, factors); break;
+    case TransmissionType::Fat: valid = PowerLawTransmission(kFatExponent, bindingEv, excitationEv, factors); break;
+    case TransmissionType::Frr: valid = PowerLawTransmission(kFrrExponent, bindingEv, excitationEv, factors); break;
+    case TransmissionType::Exponential: valid = PowerLawTransmission(exponent, bindingEv, excitationEv, factors); break;
+    case TransmissionType::File:
+        valid = FileTransmission(filePath, env.programFolder, bindingEv, excitationEv, factors, findings);
+        break;
     default: break;  // an unknown type is invalid transmission data
     }
     // An infinite or undefined power (E = 0 with a negative exponent) was stored as -1 and fails here too.
@@ -50,19 +52,23 @@ std::vector<float> TransmissionFactors(Session& session, int transmissionType, f
     if (!valid) {
         AppendFinding(errors, kInvalidTransmissionText);
         if (showMessage)
-            session.dialogs.show(std::string(kInvalidTransmissionText) + kMessageEndBlanks, MessageIcon::Exclamation);
+            findings.warning(std::string(kInvalidTransmissionText) + kMessageEndBlanks);
         std::fill(factors.begin(), factors.end(), 1.0f);
     }
     return factors;
 }
 
-void ElementTransmissionFactors(Session& session, bool showMessage, std::string& errors)
+void ElementTransmissionFactors(const QuantContext& q, bool showMessage, std::string& errors)
 {
-    Document& doc = session.doc;
+    Document& doc = q.doc;
     const std::span<const float> bindingEv(doc.BindEnergy.data() + 1, static_cast<std::size_t>(doc.ElemCount));
-    const std::vector<float> factors = TransmissionFactors(session, doc.ParIndex[7], doc.ParNumber[5], doc.ParText[1],
-                                                           bindingEv, doc.ExcEnergy, showMessage, errors);
-    std::copy(factors.begin(), factors.end(), session.corr.TransFactor.begin() + 1);
+    const std::string pathBefore = doc.transmissionFile();
+    const std::vector<float> factors =
+        TransmissionFactors(doc.transmissionType(), doc.transmissionExponent(), doc.transmissionFile(), bindingEv,
+                            doc.ExcEnergy, q.env, showMessage, errors, q.findings);
+    if (doc.transmissionFile() != pathBefore)
+        doc.DocDirty = true;
+    std::copy(factors.begin(), factors.end(), q.corr.TransFactor.begin() + 1);
 }
 
 }  // namespace slv

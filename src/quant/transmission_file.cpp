@@ -50,14 +50,14 @@ bool isCommentOrBlank(std::string_view line)
 }
 
 /// The fields of a data line, split at ";" and ","; nullopt for more than eight.
-struct Fields {
+struct LineFields {
     std::array<std::string_view, kMaxFieldsPerLine> text{};
     std::size_t count = 0;
 };
 
-std::optional<Fields> splitFields(std::string_view line)
+std::optional<LineFields> splitFields(std::string_view line)
 {
-    Fields fields;
+    LineFields fields;
     std::size_t start = 0;
     while (true) {
         const std::size_t end = line.find_first_of(";,", start);
@@ -191,10 +191,11 @@ TransmissionRead ReadTransmissionFile(std::string_view text)
     return read;
 }
 
-std::optional<std::filesystem::path> OpenTransmissionFile(Session& session, std::string& path)
+std::optional<std::filesystem::path> OpenTransmissionFile(std::string& path, const std::filesystem::path& programFolder,
+                                                          Findings& findings)
 {
     if (trimmed(path).empty()) {
-        ReportFileError(session, kErrBadFileName, kContextTransmission);
+        findings.add(FileErrorFinding(kErrBadFileName, kContextTransmission, programFolder));
         return std::nullopt;
     }
     const std::filesystem::path original(path);
@@ -202,7 +203,7 @@ std::optional<std::filesystem::path> OpenTransmissionFile(Session& session, std:
     if (probe == FileProbe::Readable)
         return original;
     if (probe == FileProbe::NotReadable) {
-        ReportFileError(session, kErrPathAccess, kContextTransmission);
+        findings.add(FileErrorFinding(kErrPathAccess, kContextTransmission, programFolder));
         return std::nullopt;
     }
 
@@ -211,22 +212,21 @@ std::optional<std::filesystem::path> OpenTransmissionFile(Session& session, std:
         std::error_code ec;
         const MovedFileCandidate candidates[] = {
             {std::filesystem::current_path(ec) / name, kDataFileFolderWord, name},
-            {session.programFolder / name, kProgramFolderWord, (session.programFolder / name).string()},
+            {programFolder / name, kProgramFolderWord, (programFolder / name).string()},
         };
         for (const auto& candidate : candidates) {
             if (probeFile(candidate.file) != FileProbe::Readable)
                 continue;
-            const std::string question =
-                std::string(kMovedText1) + path + kMovedText2 + candidate.folderWord + kMovedText3;
-            if (session.dialogs.show(question, MessageIcon::Exclamation, MessageButtons::YesNo) == DialogAnswer::No) {
+            Finding question = MessageFinding(
+                FindingKind::Warning, std::string(kMovedText1) + path + kMovedText2 + candidate.folderWord + kMovedText3);
+            question.buttons = MessageButtons::YesNo;
+            if (findings.ask(std::move(question)) == DialogAnswer::No)
                 path = candidate.newPath;
-                session.doc.DocDirty = true;
-            }
             return candidate.file;
         }
     }
-    ReportFileError(session, probe == FileProbe::FolderNotFound ? kErrPathNotFound : kErrFileNotFound,
-                    kContextTransmission);
+    findings.add(FileErrorFinding(probe == FileProbe::FolderNotFound ? kErrPathNotFound : kErrFileNotFound,
+                                  kContextTransmission, programFolder));
     return std::nullopt;
 }
 

@@ -13,6 +13,19 @@
 // NPL holds the numerator and the denominator coefficients on two lines, UNI
 // its seven coefficients on one. A file is untrusted input: it is read only
 // up to kMaxTransmissionFileBytes, and every fault ends in a status.
+//
+// The functions of the kinetic energy E (eV), row r applying from its E_r on:
+//   EXP   T = c0 + c1 E^c2 (a power law with an offset; FAT/CAE analysers pass
+//         about E^-1, FRR/CRR about E^+1, the program's types 1 and 2)
+//   POLn  T = c0 + c1 E + ... + cn E^n
+//   TAB   T linear between the rows (E_r, T_r), extended beyond the last
+//   NPL   T = (a0 + a1 u + ... + a4 u^4) / (1 + b1 u + ... + b4 u^4),
+//         u = (E - 1000 eV) / 1000 eV: the rational form in which an intensity
+//         calibration in the manner of the NPL procedure (Seah, J. Electron
+//         Spectrosc. 71 (1995) 191) gives an analyser's response
+//   UNI   T = c0 + c1 u + ... + c4 u^4 + c5 E^c6, the combined polynomial and
+//         power law in which the Unifit program exports a transmission
+// Below the first row's energy an EXP, POL or TAB function gives T = 1.
 #pragma once
 
 #include <array>
@@ -23,7 +36,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/session.h"
+#include "platform/findings.h"
 
 namespace slv {
 
@@ -88,17 +101,19 @@ TransmissionValue EvaluateTransmission(const TransmissionTable& table, float kin
 /// Finds the transmission file at path or, when it has been moved, by its
 /// name in the current folder and then in the program folder; a file found
 /// there is used after the analyst was asked whether path should keep its
-/// old value (No: path takes the new one and DocDirty is set). nullopt, with
-/// ReportFileError shown, when there is no file to read.
-std::optional<std::filesystem::path> OpenTransmissionFile(Session& session, std::string& path);
+/// old value (No: path takes the new one). nullopt, with the file error
+/// reported, when there is no file to read.
+std::optional<std::filesystem::path> OpenTransmissionFile(std::string& path, const std::filesystem::path& programFolder,
+                                                          Findings& findings);
 
 /// Evaluates the transmission file at path (which the moved-file search may
 /// change, with the analyst's consent) at the kinetic energies
 /// excitationEv - bindingEv[i] into factors[i]. Returns false, having
 /// reported any file or run-time error, when the file is missing or its data
 /// are invalid.
-bool FileTransmission(Session& session, std::string& path, std::span<const float> bindingEv,
-                      float excitationEv, std::span<float> factors);
+bool FileTransmission(std::string& path, const std::filesystem::path& programFolder,
+                      std::span<const float> bindingEv, float excitationEv, std::span<float> factors,
+                      Findings& findings);
 
 /// The kinetic-energy grid of the plotted transmission curve: points at
 /// stepEv, 2 stepEv, ... count × stepEv, the step being the smallest multiple

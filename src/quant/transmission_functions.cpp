@@ -108,15 +108,15 @@ ReadText readWholeFile(const std::filesystem::path& file)
     return read;
 }
 
-void reportRuntimeFault(Session& session, TransmissionFault fault)
+void reportRuntimeFault(TransmissionFault fault, Findings& findings)
 {
     switch (fault) {
-    case TransmissionFault::Overflow: ReportFileError(session, kErrOverflow, kContextTransmission); break;
+    case TransmissionFault::Overflow: findings.add(FileErrorFinding(kErrOverflow, kContextTransmission, {})); break;
     case TransmissionFault::DivisionByZero:
-        ReportFileError(session, kErrDivisionByZero, kContextTransmission, kDivisionByZeroText);
+        findings.add(FileErrorFinding(kErrDivisionByZero, kContextTransmission, {}, kDivisionByZeroText));
         break;
     case TransmissionFault::InvalidCall:
-        ReportFileError(session, kErrInvalidCall, kContextTransmission, kInvalidCallText);
+        findings.add(FileErrorFinding(kErrInvalidCall, kContextTransmission, {}, kInvalidCallText));
         break;
     case TransmissionFault::None:
     case TransmissionFault::InvalidData: break;
@@ -157,10 +157,11 @@ TransmissionValue EvaluateTransmission(const TransmissionTable& table, float kin
     }
 }
 
-bool FileTransmission(Session& session, std::string& path, std::span<const float> bindingEv,
-                      float excitationEv, std::span<float> factors)
+bool FileTransmission(std::string& path, const std::filesystem::path& programFolder,
+                      std::span<const float> bindingEv, float excitationEv, std::span<float> factors,
+                      Findings& findings)
 {
-    const auto file = OpenTransmissionFile(session, path);
+    const auto file = OpenTransmissionFile(path, programFolder, findings);
     if (!file)
         return false;
     const ReadText text = readWholeFile(*file);
@@ -168,14 +169,14 @@ bool FileTransmission(Session& session, std::string& path, std::span<const float
         return false;
     const TransmissionRead read = ReadTransmissionFile(text.text);
     if (read.fault != TransmissionFault::None) {
-        reportRuntimeFault(session, read.fault);
+        reportRuntimeFault(read.fault, findings);
         return false;
     }
     const std::size_t count = std::min(bindingEv.size(), factors.size());
     for (std::size_t i = 0; i < count; ++i) {
         const TransmissionValue t = EvaluateTransmission(read.table, excitationEv - bindingEv[i]);
         if (t.fault != TransmissionFault::None) {
-            reportRuntimeFault(session, t.fault);
+            reportRuntimeFault(t.fault, findings);
             return false;
         }
         factors[i] = t.value;

@@ -2,11 +2,9 @@
 
 #include <charconv>
 
-#include "core/option_names.h"
+#include "document/option_names.h"
 #include "model/model_name.h"
 #include "platform/format_mask.h"
-#include "quant/correction_chain.h"
-#include "quant/imfp.h"
 
 namespace slv {
 
@@ -28,11 +26,10 @@ std::string fileNamePart(const std::string& path)
 
 }  // namespace
 
-std::vector<ParameterEntry> ParameterSummary(const Session& session)
+std::vector<ParameterEntry> ParameterSummary(const Document& doc, char decSep)
 {
-    const Document& doc = session.doc;
-    const char dec = session.DecSep;
-    const bool modelMode = doc.ParIndex[0] != kHomogeneous;
+    const char dec = decSep;
+    const bool modelMode = doc.modelMode();
     std::vector<ParameterEntry> entries;
 
     entries.push_back({"Model:", ModelName(doc), {}});
@@ -42,45 +39,45 @@ std::vector<ParameterEntry> ParameterSummary(const Session& session)
         entries.push_back({"Sample radius:",
                            FormatNumber(doc.SampleRadius, "###", dec) + (doc.LenUnitA == 1 ? " \xC5" : " nm"), {}});
     if (!modelMode)
-        entries.push_back({"Multiline approach:", MultilineApproachName(doc.ParIndex[8]), {}});
+        entries.push_back({"Multiline approach:", MultilineApproachName(doc.multilineApproach()), {}});
     entries.push_back({"Excitation:",
-                       SourceName(doc.ParIndex[1]) + "   (" + plainNumber(ExcitationEnergy(doc, doc.ParIndex[1])) + " eV)",
+                       SourceName(doc.source()) + "   (" + plainNumber(ExcitationEnergy(doc, doc.source())) + " eV)",
                        {}});
-    entries.push_back({"Cross sections:", CrossSectionDataKind(doc.ParIndex[2]), {}});
+    entries.push_back({"Cross sections:", CrossSectionDataKind(doc.crossSectionSet()), {}});
 
     ParameterEntry imfp{"IMFP correction:", "", {}};
-    const int method = IMFPMethodOf(doc, 0);
+    const ImfpMethod method = doc.imfpMethod();
     imfp.details.push_back({"method:", ImfpMethodName(method)});
     if (!modelMode) {
-        if (method == kImfpExponential)
-            imfp.details.push_back({"exponent:", FormatNumber(doc.ParNumber[0], "#0.0", dec)});
-        const bool classMethod = method == kImfpSeahDench || method == kImfpJablonski || method == kImfpGries;
-        if (classMethod && doc.ParIndex[10] != 1) {
-            imfp.details.push_back({"material class:", MaterialClassName(doc.ExpMatClass[1])});
-            if (method != kImfpJablonski)
+        if (method == ImfpMethod::Exponential)
+            imfp.details.push_back({"exponent:", FormatNumber(doc.imfpExponent(), "#0.0", dec)});
+        const bool classMethod = method == ImfpMethod::SeahDench || method == ImfpMethod::Jablonski || method == ImfpMethod::Gries;
+        if (classMethod && !doc.separateMatrixValues()) {
+            imfp.details.push_back({"material class:", MaterialClassName(doc.matrixClass(1))});
+            if (method != ImfpMethod::Jablonski)
                 imfp.details.push_back({"density:", FormatNumber(doc.ExpDensity[1], "##0.00", dec) + " g/cm\xB3"});
-            if (method == kImfpSeahDench)
-                imfp.details.push_back({"mean atomic w.:", doc.ParIndex[9] == 1
+            if (method == ImfpMethod::SeahDench)
+                imfp.details.push_back({"mean atomic w.:", doc.autoMeanAtomicWeight()
                                                                ? std::string("Auto")
                                                                : FormatNumber(doc.ExpAtWeight[1], "##0.000", dec)});
         }
     }
     entries.push_back(imfp);
 
-    ParameterEntry angular{"Angular correction:", "", {{"method:", AngularMethodName(doc.ParIndex[6])}}};
-    if (doc.ParIndex[6] != 0)
-        angular.details.push_back({"analyser-excitation:", FormatNumber(doc.ParNumber[4], "##0.0", dec) + " \xB0"});
+    ParameterEntry angular{"Angular correction:", "", {{"method:", AngularMethodName(doc.angularMethod())}}};
+    if (doc.angularMethod() != AngularMethod::None)
+        angular.details.push_back({"analyser-excitation:", FormatNumber(doc.sourceAnalyserAngle(), "##0.0", dec) + " \xB0"});
     entries.push_back(angular);
 
-    ParameterEntry transmission{"Transmission:", "", {{"type:", TransmissionTypeName(doc.ParIndex[7])}}};
-    if (doc.ParIndex[7] == 3)
-        transmission.details.push_back({"exponent:", FormatNumber(doc.ParNumber[5], "##0.0", dec)});
-    if (doc.ParIndex[7] == 4)
-        transmission.details.push_back({"filename:", fileNamePart(doc.ParText[1])});
+    ParameterEntry transmission{"Transmission:", "", {{"type:", TransmissionTypeName(doc.transmissionType())}}};
+    if (doc.transmissionType() == TransmissionType::Exponential)
+        transmission.details.push_back({"exponent:", FormatNumber(doc.transmissionExponent(), "##0.0", dec)});
+    if (doc.transmissionType() == TransmissionType::File)
+        transmission.details.push_back({"filename:", fileNamePart(doc.transmissionFile())});
     entries.push_back(transmission);
 
-    ParameterEntry contamination{"Contamination correction:", "", {{"method:", ContaminationMethodName(doc.ParIndex[5])}}};
-    if (doc.ParIndex[5] == 3 && doc.ParIndex[4] != 1)
+    ParameterEntry contamination{"Contamination correction:", "", {{"method:", ContaminationMethodName(doc.contaminationMethod())}}};
+    if (doc.contaminationMethod() == ContaminationMethod::Explicit && !doc.separateContamination())
         contamination.details.push_back({"contam. factor:", FormatNumber(doc.ExpContam[1], "##0.0", dec)});
     entries.push_back(contamination);
     return entries;

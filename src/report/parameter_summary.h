@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/session.h"
+#include "document/document.h"
 
 namespace slv {
 
@@ -15,6 +15,6 @@ struct ParameterEntry {
     std::vector<std::pair<std::string, std::string>> details;  // sub-label, value
 };
 
-std::vector<ParameterEntry> ParameterSummary(const Session& session);
+std::vector<ParameterEntry> ParameterSummary(const Document& doc, char decSep);
 
 }  // namespace slv

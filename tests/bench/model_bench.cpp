@@ -9,34 +9,33 @@
 #include "model/model_regions.h"
 #include "support/model_cases.h"
 #include "support/model_oracle.h"
-#include "support/test_session.h"
 
 namespace slv {
 namespace {
 
-/// A session holding the large nanotube, set up, its intensities taken as the measurement.
+/// The large nanotube, set up, its intensities taken as the measurement.
 struct NanotubeCase {
-    test::TestSession t;
+    test::ModelWorkspace w;
     NanotubeCase()
     {
-        test::BuildSample(t.session, test::LargeNanotube());
-        test::SetTubeRadii(t.doc());
-        test::SimulateMeasurement(t.session, test::LargeNanotubeThicknesses(), 0.0);
-        test::PrepareFit(t.session);
-        ModelSetup(t.session, 1);
+        test::BuildSample(w, test::LargeNanotube());
+        test::SetTubeRadii(w.doc);
+        test::SimulateMeasurement(w, test::LargeNanotubeThicknesses(), 0.0);
+        test::PrepareFit(w);
+        w.setUp();
     }
 };
 
 /// A 5-layer sphere of radius 20 nm with 10 element rows, one experiment.
 struct SphereCase {
-    test::TestSession t;
+    test::ModelWorkspace w;
     SphereCase()
     {
-        test::BuildSample(t.session, {kSphere, 5, 10, 1, false});
-        t.doc().SampleRadius = 20.0f;
-        test::SimulateMeasurement(t.session, truth(), 0.0);
-        test::PrepareFit(t.session);
-        ModelSetup(t.session, 1);
+        test::BuildSample(w, {ModelType::Sphere, 5, 10, 1, false});
+        w.doc.SampleRadius = 20.0f;
+        test::SimulateMeasurement(w, truth(), 0.0);
+        test::PrepareFit(w);
+        w.setUp();
     }
     static LayerTable<double> truth() { return {0.0, 0.8, 1.2, 0.6, 1.0, 0.9}; }
 };
@@ -54,8 +53,8 @@ void NanotubeEvaluationProduction(benchmark::State& state)
     NanotubeCase c;
     const auto thick = test::LargeNanotubeThicknesses();
     for (auto _ : state) {
-        ModelCalculation(c.t.session, thick, 0.0);
-        benchmark::DoNotOptimize(c.t.session.model.CalcIntensity.data());
+        ModelCalculation(c.w.doc, c.w.model, thick, 0.0);
+        benchmark::DoNotOptimize(c.w.model.CalcIntensity.data());
     }
 }
 BENCHMARK(NanotubeEvaluationProduction)->Unit(benchmark::kMicrosecond);
@@ -65,7 +64,7 @@ void NanotubeEvaluationOracle(benchmark::State& state)
     NanotubeCase c;
     const auto thick = test::LargeNanotubeThicknesses();
     for (auto _ : state)
-        benchmark::DoNotOptimize(test::OracleCalcIntensity(c.t.session, thick, 0.0));
+        benchmark::DoNotOptimize(test::OracleCalcIntensity(c.w.doc, c.w.model, thick, 0.0));
 }
 BENCHMARK(NanotubeEvaluationOracle)->Unit(benchmark::kMillisecond);
 
@@ -75,9 +74,9 @@ void Autofit(benchmark::State& state, const LayerTable<double>& truth)
     Case c;
     const auto start = perturbed(truth);
     for (auto _ : state) {
-        c.t.doc().LayerThick = start;
-        const FitOutcome outcome = RunAutofit(c.t.session);
-        if (outcome.failed)
+        c.w.doc.LayerThick = start;
+        const FitSummary summary = RunAutofit(c.w.doc, c.w.model, c.w.res);
+        if (!summary.succeeded())
             state.SkipWithError("the fit failed");
     }
 }

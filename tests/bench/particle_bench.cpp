@@ -32,7 +32,7 @@ RegionTables fiveShellTables()
 
 const LayerTable<double> kThicknesses = {0.0, 0.8, 1.2, 0.6, 1.0, 0.9};
 
-double evaluateAll(const RegionTables& tables, const LayerTable<double>& thick, double radius, int modelType)
+double evaluateAll(const RegionTables& tables, const LayerTable<double>& thick, double radius, ModelType modelType)
 {
     const auto chords = ParticleChordTable(tables, thick, radius, modelType);
     double sum = 0.0;
@@ -41,7 +41,7 @@ double evaluateAll(const RegionTables& tables, const LayerTable<double>& thick, 
     return sum;
 }
 
-void Evaluation(benchmark::State& state, int modelType)
+void Evaluation(benchmark::State& state, ModelType modelType)
 {
     const RegionTables tables = fiveShellTables();
     const double radius = static_cast<double>(state.range(0));
@@ -51,10 +51,10 @@ void Evaluation(benchmark::State& state, int modelType)
     state.counters["nodes"] = static_cast<double>(chords->weight.size());
 }
 
-void SphereEvaluation(benchmark::State& state) { Evaluation(state, kSphere); }
+void SphereEvaluation(benchmark::State& state) { Evaluation(state, ModelType::Sphere); }
 BENCHMARK(SphereEvaluation)->Arg(6)->Arg(20)->Arg(50)->Arg(150)->Unit(benchmark::kMicrosecond);
 
-void WireEvaluation(benchmark::State& state) { Evaluation(state, kCylinder); }
+void WireEvaluation(benchmark::State& state) { Evaluation(state, ModelType::Cylinder); }
 BENCHMARK(WireEvaluation)->Arg(6)->Arg(20)->Arg(50)->Arg(150)->Unit(benchmark::kMicrosecond);
 
 /// 300 evaluations at thicknesses stepped as a fit's Jacobian and trial steps would.
@@ -68,7 +68,7 @@ void SphereThreeHundredEvaluations(benchmark::State& state)
         for (int i = 0; i < kEvaluations; ++i) {
             LayerTable<double> thick = kThicknesses;
             thick[i % kShells + 1] *= 1.0 + 1e-3 * (i % 7);
-            sum += evaluateAll(tables, thick, radius, kSphere);
+            sum += evaluateAll(tables, thick, radius, ModelType::Sphere);
         }
         benchmark::DoNotOptimize(sum);
     }

@@ -1,6 +1,6 @@
 // Fuzz entry point for data and template files. The bytes go through the
-// program's own reader (ReadDataFile, the parser behind LoadDocument) into a
-// fresh session with recording dialogs; nothing touches the disk. A file that
+// program's own reader (ReadDataFile, the parser behind LoadDataFile) into an
+// empty document; nothing touches the disk. A file that
 // loads must also survive saving: the loaded document written, read back and
 // written again gives the same bytes.
 #include <cstddef>
@@ -9,7 +9,7 @@
 #include <span>
 
 #include "document/data_file.h"
-#include "support/test_session.h"
+#include "support/empty_document.h"
 
 namespace {
 
@@ -25,15 +25,16 @@ std::vector<std::byte> SavedBytes(const slv::Document& doc)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    slv::test::TestSession opened;
-    if (!slv::DocumentWasRead(slv::ReadDataFile(opened.session, std::as_bytes(std::span(data, size)))))
+    slv::Findings findings;
+    slv::Document opened = slv::test::EmptyDocument();
+    if (!slv::DocumentWasRead(slv::ReadDataFile(opened, std::as_bytes(std::span(data, size)), findings)))
         return 0;
-    const std::vector<std::byte> saved = SavedBytes(opened.doc());
+    const std::vector<std::byte> saved = SavedBytes(opened);
 
-    slv::test::TestSession reopened;
-    if (slv::ReadDataFile(reopened.session, saved) != slv::DataFileStatus::Loaded)
+    slv::Document reopened = slv::test::EmptyDocument();
+    if (slv::ReadDataFile(reopened, saved, findings) != slv::DataFileStatus::Loaded)
         std::abort();
-    if (SavedBytes(reopened.doc()) != saved)
+    if (SavedBytes(reopened) != saved)
         std::abort();
     return 0;
 }

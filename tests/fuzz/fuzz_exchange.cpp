@@ -1,6 +1,6 @@
 // Fuzz entry point for reduced data exchange files. The bytes go through the
 // program's own import (ImportExchangeText, the parser behind
-// ImportExchangeFile) into a fresh session with recording dialogs. Element
+// ImportExchangeFile) into an empty document. Element
 // rows are completed from a small element library written once to a private
 // folder, so the completion meets whatever the file names. Whatever the file
 // holds, the document keeps its capacities and holds only finite numbers,
@@ -18,7 +18,7 @@
 
 #include "document/library_file.h"
 #include "quant/exchange_import.h"
-#include "support/test_session.h"
+#include "support/quant_workspace.h"
 
 namespace {
 
@@ -108,14 +108,14 @@ void checkDocument(const slv::Document& doc)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static const LibraryFolder library;
-    slv::test::TestSession t;
-    t.session.programFolder = library.path();
-    const std::string errors =
-        slv::ImportExchangeText(t.session, std::string_view(reinterpret_cast<const char*>(data), size));
+    slv::test::QuantWorkspace w;
+    w.env.programFolder = library.path();
+    const std::string errors = slv::ImportExchangeText(
+        w.doc, std::string_view(reinterpret_cast<const char*>(data), size), w.env, w.findings);
     if (errors == slv::kExchangeCritical)
         return 0;
     if (errors.size() > kMaxErrorText || (!errors.empty() && !errors.ends_with("\r\n")))
         std::abort();
-    checkDocument(t.doc());
+    checkDocument(w.doc);
     return 0;
 }

@@ -34,21 +34,23 @@ void checkRoundTrip(const slv::LibraryContents& contents)
 
 void completeEveryWay(slv::LibraryFile& file, const slv::DirectoryEntry& element)
 {
-    for (int splitting = slv::kSplittingNone; splitting <= slv::kSplittingNominal; ++splitting) {
-        for (int scaling = slv::kScalingNone; scaling <= slv::kScalingAverageFactor; ++scaling) {
+    using slv::CrossSectionSet, slv::ExcitationSource, slv::ScalingOption, slv::SplittingOption;
+    for (SplittingOption splitting : {SplittingOption::None, SplittingOption::Theoretical, SplittingOption::Nominal}) {
+        for (ScalingOption scaling : {ScalingOption::None, ScalingOption::ClosestLine, ScalingOption::AverageFactor}) {
             slv::LookupOptions options;
             options.splitting = splitting;
             options.scaling = scaling;
             options.excEnergy = kAlKAlphaEv;
             const slv::LibraryEntry entry = slv::FindElement(file, element.symbol.padded(), options);
-            for (int set = slv::kSetNone; set <= slv::kSetNefedov; ++set) {
+            for (CrossSectionSet set : {CrossSectionSet::None, CrossSectionSet::Scofield, CrossSectionSet::Evans,
+                                        CrossSectionSet::Wagner, CrossSectionSet::Nefedov}) {
                 options.crossSectionSet = set;
                 for (int line : slv::UsableLines(entry, options))
                     if (!std::isfinite(entry.LibLines[line].crossSect[slv::LibrarySetOf(options)]))
                         std::abort();
             }
             for (const slv::LineRecord& line : entry.LibLines)
-                for (int source : {slv::kSourceMg, slv::kSourceAl}) {
+                for (ExcitationSource source : {ExcitationSource::MgKAlpha, ExcitationSource::AlKAlpha}) {
                     const auto beta =
                         slv::LibraryAsymmetry(file, entry.LibElement.Z, line.notation.padded(), source);
                     if (beta && !std::isfinite(*beta))

@@ -16,14 +16,14 @@
 namespace slv {
 namespace {
 
-struct CliRun {
+struct ImfpRun {
     int exitCode = -1;
     std::string out;
     std::string err;
 };
 
 /// selvaro-cli imfp for gold (element, 19.32 g/cm³, 196.97 g/mol) with more options.
-CliRun imfpOfGold(std::vector<std::string> more)
+ImfpRun imfpOfGold(std::vector<std::string> more)
 {
     std::vector<std::string> arguments = {"imfp", "--class", "element", "--density", "19.32", "--molweight", "196.97"};
     arguments.insert(arguments.end(), more.begin(), more.end());
@@ -37,13 +37,13 @@ CliRun imfpOfGold(std::vector<std::string> more)
 // 1486.6 eV; Seah-Dench of Au 4f7/2 at 1402.6 eV 1.998 nm (validation anchors).
 TEST(CliImfp, OneLinePerEnergyInTheChosenUnit)
 {
-    const CliRun tpp = imfpOfGold({"--method", "tpp2m", "--valence-electrons", "11", "--bandgap", "0", "--energy",
+    const ImfpRun tpp = imfpOfGold({"--method", "tpp2m", "--valence-electrons", "11", "--bandgap", "0", "--energy",
                                    "500", "--energy", "1000", "--energy", "1486.6"});
     EXPECT_EQ(tpp.exitCode, 0) << tpp.err;
     EXPECT_EQ(tpp.out, "500\t0.7647\n1000\t1.2303\n1486.6\t1.6483\n");
     EXPECT_EQ(tpp.err, "");
 
-    const CliRun seahDench = imfpOfGold({"--method", "seah-dench", "--unit", "A", "--energy", "1402.6"});
+    const ImfpRun seahDench = imfpOfGold({"--method", "seah-dench", "--unit", "A", "--energy", "1402.6"});
     EXPECT_EQ(seahDench.exitCode, 0) << seahDench.err;
     EXPECT_EQ(seahDench.out, "1402.6\t19.9798\n");
 }
@@ -69,20 +69,12 @@ TEST(CliImfp, ExitCodes)
          "no IMFP at 1000 eV"},
     };
     for (const auto& c : cases) {
-        const CliRun run = imfpOfGold(c.arguments);
+        const ImfpRun run = imfpOfGold(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
         EXPECT_EQ(run.err.find("Usage") != std::string::npos, c.exitCode == 2) << run.err;
         EXPECT_EQ(run.out, "");
     }
-}
-
-TEST(CliImfp, InstalledProgramPrintsTheTpp2mImfpOfGold)
-{
-    const auto run = test::RunCliBinary("imfp --method tpp2m --class element --density 19.32 --molweight 196.97"
-                                        " --valence-electrons 11 --bandgap 0 --energy 1000");
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.output, "1000\t1.2303\n");  // 12.30 Å
 }
 
 TEST(CliImfp, GriesAndCumpsonSeahTakeAtomicNumbersAndWeightsFromTheLibrary)

@@ -1,97 +1,80 @@
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <sstream>
-
+// selvaro-cli quantify, check and convert on a small silica data set: the
+// text and CSV forms, the element findings and the exit codes. The JSON form
+// of every command on the examples is pinned by the golden records.
 #include <nlohmann/json.hpp>
 
-#include "cli/cli_app.h"
+#include "session/open_file.h"
+#include "support/cli_fixture.h"
 #include "support/sample_documents.h"
+#include "support/test_session.h"
 
 namespace slv {
 namespace {
 
-namespace fs = std::filesystem;
-
-class CliQuantify : public ::testing::Test {
+class CliQuantify : public test::CliFixture {
 protected:
     void SetUp() override
     {
-        m_folder = fs::temp_directory_path() / ("slv_cli_quantify_" + std::to_string(::getpid()));
-        fs::create_directories(m_folder);
-        // The analyst's own settings must not steer the test.
-        ::setenv("XDG_CONFIG_HOME", m_folder.c_str(), 1);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    std::string writeSiliconOxide()
-    {
-        test::TestSession t;
-        test::FillSiliconOxide(t.doc());
-        const fs::path path = m_folder / "silica.lvd";
-        test::WriteDataFile(t.doc(), path);
-        return path.string();
+        CliFixture::SetUp();
+        file = temp("silica.lvd");
+        test::FillSiliconOxide(m_source.doc());
+        test::WriteDataFile(m_source.doc(), file);
     }
 
-    int run(std::vector<std::string> args)
-    {
-        out.str("");
-        err.str("");
-        return cli::runCli(args, out, err);
-    }
-
-    fs::path m_folder;
-    std::ostringstream out, err;
+    test::TestSession m_source;
+    std::string file;
 };
 
-TEST_F(CliQuantify, JsonGivesTheCompositionWithLabelsAndNullsForBlanks)
+TEST_F(CliQuantify, TextAndCsvShowTheWindowsMasksAndRatiosUseTheReference)
 {
-    const std::string file = writeSiliconOxide();
-    ASSERT_EQ(run({"quantify", file, "--format", "json"}), 0) << err.str();
-    const auto json = nlohmann::json::parse(out.str());
-    EXPECT_EQ(json["type"], "Atomic %");
-    EXPECT_EQ(json["columns"], nlohmann::json({"Si", "O"}));
-    EXPECT_EQ(json["labels"], nlohmann::json({"Time (min)"}));
-    ASSERT_EQ(json["experiments"].size(), 2u);
-    const auto& first = json["experiments"][0];
-    EXPECT_EQ(first["labels"][0], "10");
-    EXPECT_NEAR(first["values"][0].get<double>(), 30.0, 1e-4);
-    EXPECT_NEAR(first["values"][1].get<double>(), 70.0, 1e-4);
-    EXPECT_TRUE(first["o_balance"].is_null());
-    const auto& second = json["experiments"][1];
-    EXPECT_NEAR(second["values"][0].get<double>() + second["values"][1].get<double>(), 100.0, 1e-4);
+    ASSERT_EQ(run({"quantify", file}), 0) << err.str();
+    for (const char* expected : {"Time (min)", "30.0", "70.0"})
+        EXPECT_NE(out.str().find(expected), std::string::npos) << expected << "\n" << out.str();
 
+    ASSERT_EQ(run({"quantify", file, "--type", "1", "--ref", "2", "--value", "2", "--format", "csv"}), 0);
+    EXPECT_EQ(out.str(), ",Time (min),Si,O\n1,10,0.86,2.00\n2,20,0.67,2.00\n");
+
+    // 70 measured O atoms against 2 x 30 required: balance 7/6; O itself has no oxide.
     ASSERT_EQ(run({"quantify", file, "--type", "Oxide molar %", "--format", "json"}), 0);
     const auto oxide = nlohmann::json::parse(out.str());
     EXPECT_EQ(oxide["columns"], nlohmann::json({"SiO2", "O"}));
     EXPECT_NEAR(oxide["experiments"][0]["values"][0].get<double>(), 100.0, 1e-4);
     EXPECT_TRUE(oxide["experiments"][0]["values"][1].is_null());
-    // 70 measured O atoms against 2 x 30 required: balance 7/6.
     EXPECT_NEAR(oxide["experiments"][0]["o_balance"].get<double>(), 70.0 / 60.0, 1e-5);
-}
-
-TEST_F(CliQuantify, TextAndCsvShowTheWindowsMasksAndRatiosUseTheReference)
-{
-    const std::string file = writeSiliconOxide();
-    ASSERT_EQ(run({"quantify", file}), 0) << err.str();
-    EXPECT_NE(out.str().find("Time (min)"), std::string::npos);
-    EXPECT_NE(out.str().find("30.0"), std::string::npos);
-    EXPECT_NE(out.str().find("70.0"), std::string::npos);
-
-    ASSERT_EQ(run({"quantify", file, "--type", "1", "--ref", "2", "--value", "2", "--format", "csv"}), 0);
-    EXPECT_EQ(out.str(), ",Time (min),Si,O\n1,10,0.86,2.00\n2,20,0.67,2.00\n");
 }
 
 TEST_F(CliQuantify, BadUsageAndUnusableFilesAreToldApart)
 {
-    const std::string file = writeSiliconOxide();
     EXPECT_EQ(run({"quantify", file, "--type", "Bogus %"}), 2);
     EXPECT_EQ(run({"quantify", file, "--format", "xml"}), 2);
     EXPECT_EQ(run({"quantify"}), 2);
     EXPECT_EQ(run({"quantify", file, "--ref", "9"}), 2);
-    EXPECT_EQ(run({"quantify", (m_folder / "missing.lvd").string()}), 1);
+    EXPECT_EQ(run({"quantify", temp("missing.lvd")}), 1);
     EXPECT_NE(err.str().find("error:"), std::string::npos);
+}
+
+TEST_F(CliQuantify, CheckExitsOneOnlyWhenTheElementTableHasFindings)
+{
+    m_source.doc().ElLine[2] = "1p";  // no p subshell in shell 1
+    test::WriteDataFile(m_source.doc(), file);
+    EXPECT_EQ(run({"check", file}), 1);
+    EXPECT_NE(out.str().find("Invalid line notation at element O"), std::string::npos) << out.str();
+}
+
+TEST_F(CliQuantify, ConvertWritesATemplateThatKeepsTheSetUpButNoIntensities)
+{
+    const std::string templ = temp("silica.lvt");
+    ASSERT_EQ(run({"convert", file, templ}), 0) << err.str();
+    test::TestSession t;
+    const OpenedFile opened = OpenDocumentFile(t.session, templ);
+    ASSERT_TRUE(opened.ok);
+    EXPECT_EQ(opened.kind, LoadedFileKind::TemplateFile);
+    EXPECT_EQ(t.doc().ElemCount, 2);
+    EXPECT_EQ(t.doc().ElSymbol[1].trimmedText(), "Si");
+    EXPECT_EQ(t.doc().Intensity[1][1], kEmptyValue);
+
+    EXPECT_EQ(run({"convert", file, temp("x.txt")}), 2);
+    EXPECT_EQ(run({"convert", temp("none.lvd"), templ}), 1);
 }
 
 }  // namespace

@@ -20,10 +20,10 @@ struct LayerSpec {
     float density;
 };
 
-inline void SetRowsAndLayers(Document& doc, int modelType, std::initializer_list<RowSpec> rows,
+inline void SetRowsAndLayers(Document& doc, ModelType modelType, std::initializer_list<RowSpec> rows,
                              std::initializer_list<LayerSpec> layers)
 {
-    doc.ParIndex[0] = static_cast<Integer>(modelType);
+    doc.setModelType(modelType);
     doc.ModelOn = 1;
     doc.ElemCount = 0;
     for (const RowSpec& row : rows) {
@@ -49,7 +49,7 @@ inline void SetRowsAndLayers(Document& doc, int modelType, std::initializer_list
 /// an element's deepest layer stay 0.
 inline void BuildOxidisedWafer(Document& doc)
 {
-    SetRowsAndLayers(doc, kPlane, {{"Si", "2p", "Me"}, {"Si", "2p", "Ox"}, {"O", "1s", ""}, {"C", "1s", ""}},
+    SetRowsAndLayers(doc, ModelType::Plane, {{"Si", "2p", "Me"}, {"Si", "2p", "Ox"}, {"O", "1s", ""}, {"C", "1s", ""}},
                      {{"Si", 28.09f, 2.33f}, {"Carbon", 12.01f, 2.0f}, {"SiO2", 60.08f, 2.2f}});
     doc.LayerComp[0][1] = doc.LayerComp[2][2] = doc.LayerComp[1][4] = 1.0f;
     doc.LayerComp[2][3] = 2.0f;
@@ -61,7 +61,7 @@ inline void BuildOxidisedWafer(Document& doc)
 /// Oxide-Layer: bulk "Si" of Si 2p "Me" (row 1), layer "SiO2" of Si 2p "Ox" (row 2) and O 1s (row 3).
 inline void BuildOxideLayer(Document& doc)
 {
-    SetRowsAndLayers(doc, kOxideLayer, {{"Si", "2p", "Me"}, {"Si", "2p", "Ox"}, {"O", "1s", ""}},
+    SetRowsAndLayers(doc, ModelType::OxideLayer, {{"Si", "2p", "Me"}, {"Si", "2p", "Ox"}, {"O", "1s", ""}},
                      {{"Si", 28.09f, 2.33f}, {"SiO2", 60.08f, 2.2f}});
     doc.LayerComp[0][1] = doc.LayerComp[1][2] = 1.0f;
     doc.LayerComp[1][3] = 2.0f;
@@ -73,7 +73,7 @@ inline void BuildOxideLayer(Document& doc)
 /// layer "Oxide" of O 1s (row 2). Electrons cross the whole tube: every IMFP is filled.
 inline void BuildCarbonNanotube(Document& doc)
 {
-    SetRowsAndLayers(doc, kNanotube, {{"C", "1s", ""}, {"O", "1s", ""}}, {{"CNT", 12.01f, 1.4f}, {"Oxide", 16.0f, 1.2f}});
+    SetRowsAndLayers(doc, ModelType::Nanotube, {{"C", "1s", ""}, {"O", "1s", ""}}, {{"CNT", 12.01f, 1.4f}, {"Oxide", 16.0f, 1.2f}});
     doc.LayerComp[0][1] = doc.LayerComp[1][2] = 1.0f;
     doc.LayerIMFP[0] = {0, 3.1f, 3.2f};
     doc.LayerIMFP[1] = {0, 3.2f, 3.3f};

@@ -8,15 +8,14 @@
 #include <cmath>
 #include <string>
 
-#include "core/session.h"
 #include "model/fit_driver.h"
 #include "model/model_calculation.h"
-#include "model/model_regions.h"
+#include "support/model_workspace.h"
 
 namespace slv::test {
 
 struct SampleShape {
-    int modelType = kPlane;
+    ModelType modelType = ModelType::Plane;
     int layers = 2;
     int elements = 3;
     int experiments = 1;
@@ -28,16 +27,16 @@ struct SampleShape {
 /// also adds a little to the bulk. Densities, molecular weights and IMFPs
 /// (nm) vary by row and element so that no two rows look alike. Experiment j
 /// has the tilt (j - 1) x 70 / experiments degrees.
-inline void BuildSample(Session& s, const SampleShape& shape)
+inline void BuildSample(ModelWorkspace& w, const SampleShape& shape)
 {
-    Document& doc = s.doc;
-    doc.ParIndex[0] = static_cast<Integer>(shape.modelType);
+    Document& doc = w.doc;
+    doc.setModelType(shape.modelType);
     doc.LayerCount = static_cast<Integer>(shape.layers);
     doc.ElemCount = static_cast<Integer>(shape.elements);
     doc.ExpCount = static_cast<Integer>(shape.experiments);
     doc.ARXPS = shape.angleResolved;
     doc.LabelSelect[3] = 1;
-    doc.UnitIndex[1] = 0;  // tilt in degrees
+    doc.setTiltUnit(TiltUnit::Degree);
     for (int row = 0; row <= shape.layers; ++row) {
         doc.LayerName[row] = row == 0 ? std::string("Bulk") : "Layer" + std::to_string(row);
         doc.LayerKind[row] = 1;
@@ -55,57 +54,57 @@ inline void BuildSample(Session& s, const SampleShape& shape)
     for (int j = 1; j <= shape.experiments; ++j)
         doc.LabelText[j][4] = std::to_string((j - 1) * 70 / shape.experiments);
     for (int i = 1; i <= 9; ++i)
-        s.AngleWeight[i] = static_cast<float>(std::sin((i - 0.5) * 0.1745));
+        w.model.AngleWeight[i] = static_cast<float>(std::sin((i - 0.5) * 0.1745));
     doc.RecalcNeeded = false;
-    s.model.FitExpCount = shape.angleResolved ? shape.experiments : 1;
-    s.ModelExperiment = 1;
-    s.res.RefElem = 1;
+    w.model.FitExpCount = shape.angleResolved ? shape.experiments : 1;
+    w.model.ModelExperiment = 1;
+    w.res.RefElem = 1;
 }
 
 /// BuildSample with the set-up a simulation runs (no measured values needed).
-inline bool BuildAndSetUp(Session& s, const SampleShape& shape, float sampleRadius = 0.0f)
+inline bool BuildAndSetUp(ModelWorkspace& w, const SampleShape& shape, float sampleRadius = 0.0f)
 {
-    BuildSample(s, shape);
-    s.doc.SampleRadius = sampleRadius;
-    s.model.SimulActive = true;
-    return ModelSetup(s, s.ModelExperiment);
+    BuildSample(w, shape);
+    w.doc.SampleRadius = sampleRadius;
+    w.model.SimulActive = true;
+    return w.setUp();
 }
 
 /// Calculates the intensities of the structure `thick` (and coverage) and
 /// stores them as the measured values of the fitted experiments.
-inline bool SimulateMeasurement(Session& s, const LayerTable<double>& thick, double coverage)
+inline bool SimulateMeasurement(ModelWorkspace& w, const LayerTable<double>& thick, double coverage)
 {
-    Document& doc = s.doc;
+    Document& doc = w.doc;
     doc.LayerThick = thick;
     doc.Coverage = coverage;
-    s.model.SimulActive = true;
-    const bool prepared = ModelSetup(s, s.ModelExperiment);
-    s.model.SimulActive = false;
-    if (!prepared || !ModelCalculation(s, thick, coverage))
+    w.model.SimulActive = true;
+    const bool prepared = w.setUp();
+    w.model.SimulActive = false;
+    if (!prepared || !ModelCalculation(doc, w.model, thick, coverage))
         return false;
-    for (int j = 1; j <= s.model.FitExpCount; ++j) {
-        const int exp = doc.ARXPS ? j : s.ModelExperiment;
+    for (int j = 1; j <= w.model.FitExpCount; ++j) {
+        const int exp = doc.ARXPS ? j : w.model.ModelExperiment;
         for (int e = 1; e <= doc.ElemCount; ++e)
-            s.res.ResultValue[exp][e] = static_cast<float>(CalculatedIntensity(s, j, e));
+            w.res.ResultValue[exp][e] = static_cast<float>(CalculatedIntensity(doc, w.model, j, e));
     }
     return true;
 }
 
 /// What the structure analysis decides for these samples: the bulk's element
 /// row 1 is the reference, the system is defined.
-inline void PrepareFit(Session& s, bool coverageFitted = false)
+inline void PrepareFit(ModelWorkspace& w, bool coverageFitted = false)
 {
-    s.model.ModelRefElem = 1;
-    s.doc.ElModelFlag[1] = 2;
-    s.model.SystemDefined = true;
-    s.model.CoverageFitted = coverageFitted;
-    s.doc.AutoCov = coverageFitted;
+    w.model.ModelRefElem = 1;
+    w.doc.ElModelFlag[1] = 2;
+    w.model.SystemDefined = true;
+    w.model.CoverageFitted = coverageFitted;
+    w.doc.AutoCov = coverageFitted;
 }
 
 /// The 5-layer nanotube of the benchmarks: 20 element rows, 40 angle-resolved experiments.
 inline SampleShape LargeNanotube()
 {
-    return {kNanotube, 5, 20, 40, true};
+    return {ModelType::Nanotube, 5, 20, 40, true};
 }
 
 inline void SetTubeRadii(Document& doc)

@@ -13,7 +13,8 @@
 #include <cmath>
 #include <vector>
 
-#include "core/session.h"
+#include "document/document.h"
+#include "model/model_state.h"
 
 namespace slv::test {
 
@@ -72,7 +73,7 @@ inline std::vector<double> OracleCurved(const Document& doc, const LayerTable<do
     const double radius = doc.SampleRadius;
     std::vector<double> I(R + 1, 0.0);
     for (int i = 1; i <= 9; ++i) {
-        const double t = doc.ParIndex[0] == kPolyhedron ? (i - 1) * 10.0 : (i - 1) * 10.0 + 5.0;
+        const double t = doc.modelType() == ModelType::Polyhedron ? (i - 1) * 10.0 : (i - 1) * 10.0 + 5.0;
         const double c = std::cos(t * 0.017453292519943278);
         std::vector<double> a(R + 1, 1.0);
         for (int k = 1; k <= R; ++k) {
@@ -158,14 +159,14 @@ inline std::vector<double> OracleNanotube(const Document& doc, const LayerTable<
 }
 
 /// The element's intensity in one experiment: the sum of the geometry's contributions.
-inline double OracleElementIntensity(const Session& s, const LayerTable<double>& thick, int e, int exp)
+inline double OracleElementIntensity(const Document& doc, const ModelState& model, const LayerTable<double>& thick,
+                                     int e, int exp)
 {
-    const Document& doc = s.doc;
     std::vector<double> I;
-    switch (doc.ParIndex[0]) {
-    case kPlane: I = OraclePlane(doc, thick, e, s.model.EmissionCos[exp]); break;
-    case kNanotube: I = OracleNanotube(doc, thick, e, s.model.TubeSteps, s.model.TubeRadius); break;
-    default: I = OracleCurved(doc, thick, e, s.AngleWeight); break;
+    switch (doc.modelType()) {
+    case ModelType::Plane: I = OraclePlane(doc, thick, e, model.EmissionCos[exp]); break;
+    case ModelType::Nanotube: I = OracleNanotube(doc, thick, e, model.TubeSteps, model.TubeRadius); break;
+    default: I = OracleCurved(doc, thick, e, model.AngleWeight); break;
     }
     double sum = 0.0;
     for (double contribution : I)
@@ -174,20 +175,20 @@ inline double OracleElementIntensity(const Session& s, const LayerTable<double>&
 }
 
 /// CalcIntensity (index (exp - 1) x ElemCount + e) of the whole model calculation.
-inline std::vector<double> OracleCalcIntensity(const Session& s, const LayerTable<double>& thick, double coverage)
+inline std::vector<double> OracleCalcIntensity(const Document& doc, const ModelState& model,
+                                               const LayerTable<double>& thick, double coverage)
 {
-    const Document& doc = s.doc;
     const int n = doc.ElemCount;
-    std::vector<double> calc(s.model.FitExpCount * n + 1, 0.0);
+    std::vector<double> calc(model.FitExpCount * n + 1, 0.0);
     LayerTable<double> bare = thick;
     for (int k = 1; k <= doc.LayerCount; ++k)
         if (doc.LayerKind[k] == 2)
             bare[k] = 0.0;
-    for (int j = 1; j <= s.model.FitExpCount; ++j) {
+    for (int j = 1; j <= model.FitExpCount; ++j) {
         for (int e = 1; e <= n; ++e) {
-            double value = OracleElementIntensity(s, thick, e, j);
+            double value = OracleElementIntensity(doc, model, thick, e, j);
             if (doc.IslandMode == 1)
-                value = coverage * value + (1.0 - coverage) * OracleElementIntensity(s, bare, e, j);
+                value = coverage * value + (1.0 - coverage) * OracleElementIntensity(doc, model, bare, e, j);
             calc[(j - 1) * n + e] = value;
         }
         if (doc.ARXPS) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "document/document_shell.h"
+#include "session/document_shell.h"
 
 namespace slv::test {
 

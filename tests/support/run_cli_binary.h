@@ -18,8 +18,8 @@ struct CliRun {
 /// Runs "selvaro-cli ARGUMENTS" through the shell; arguments are shell words.
 inline CliRun RunCliBinary(const std::string& arguments, bool withErrors = false)
 {
-    const std::string command = std::string("XDG_CONFIG_HOME=/nonexistent ") + SLV_CLI_PATH + " " + arguments +
-                                (withErrors ? " 2>&1" : " 2>/dev/null");
+    std::string command = "XDG_CONFIG_HOME=/nonexistent ";
+    command.append(SLV_CLI_PATH).append(" ").append(arguments).append(withErrors ? " 2>&1" : " 2>/dev/null");
     CliRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr)

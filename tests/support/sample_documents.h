@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "document/data_file.h"
-#include "support/test_session.h"
 
 namespace slv::test {
 
@@ -13,7 +12,7 @@ namespace slv::test {
 /// intensities 30/70 and 20/60, Si with valence 4 and 2 oxide oxygens.
 inline void FillSiliconOxide(Document& doc)
 {
-    doc.ParText[0] = "silica";
+    doc.setTitle("silica");
     doc.ElemCount = 2;
     doc.ExpCount = 2;
     const char* symbols[] = {"", "Si", "O"};

@@ -24,13 +24,13 @@ public:
     void fill(Document& doc)
     {
         doc.IsTemplate = chance(4);
-        doc.ParText[0] = text(1 + pick(40), false);
+        doc.setTitle(text(1 + pick(40), false));
         doc.ParText[1] = chance(2) ? text(pick(60), false) : "";
         for (auto& x : doc.ParNumber)
             x = number();
         for (auto& x : doc.ParIndex)
             x = static_cast<Integer>(pick(4));
-        doc.ParIndex[0] = static_cast<Integer>(pick(7));
+        doc.setModelType(static_cast<ModelType>(pick(7)));
         for (auto& x : doc.ParLibrary)
             x = static_cast<Integer>(pick(4));
         for (auto& x : doc.LabelSelect)
@@ -228,7 +228,7 @@ inline std::string StoredFieldDifferences(const Document& a, const Document& b)
         check("MultiLayers", a.MultiLayers, b.MultiLayers);
         check("AutoCov", a.AutoCov, b.AutoCov);
         check("ARXPS", a.ARXPS, b.ARXPS);
-        for (int i = 1; a.ParIndex[0] == kPolyhedron && i <= kPolyhedronParameters; ++i)
+        for (int i = 1; a.modelType() == ModelType::Polyhedron && i <= kPolyhedronParameters; ++i)
             check("PolyPar", a.PolyPar[i], b.PolyPar[i], i);
         for (int e = 1; data && e <= m; ++e)
             check("CoverRes", a.CoverRes[e], b.CoverRes[e], e);

@@ -1,0 +1,46 @@
+#include "session/model_checks.h"
+
+#include "model/model_table.h"
+
+namespace slv {
+
+namespace {
+void show(Session& session, int errors, const std::string& message, MessageButtons buttons)
+{
+    if (const auto finding = ModelErrorsFinding(errors, message, buttons))
+        Present(session.dialogs(), *finding);
+}
+}  // namespace
+
+void PassModelThroughGrid(Session& session)
+{
+    auto edit = session.edit(Change::Model);
+    PassModelThroughGrid(edit.doc, session.environment().DecSep);
+}
+
+ModelFindings ValidateModel(Session& session, MessageButtons buttons)
+{
+    auto edit = session.edit(Change::Model);
+    const ModelFindings findings = RunModelChecks(edit.doc, edit.model);
+    show(session, findings.errors, findings.message, buttons);
+    return findings;
+}
+
+bool ModelTablePasses(Session& session)
+{
+    auto edit = session.edit(Change::Model);
+    int errors = 0;
+    std::string message;
+    CheckModel(edit.doc, edit.model, errors, message);
+    show(session, errors, message, MessageButtons::Ok);
+    return ModelUsable(errors);
+}
+
+ModelSummary TestSessionModel(Session& session)
+{
+    PassModelThroughGrid(session);
+    auto edit = session.edit(Change::Model);
+    return TestModel(edit.doc, edit.model);
+}
+
+}  // namespace slv
