@@ -48,7 +48,7 @@ private:
         out << "Title: " << AnsiToUtf8(doc.title()) << "\n";
         out << "\nParameters:\n";
         std::vector<std::vector<std::string>> rows;
-        for (const auto& entry : ParameterSummary(session)) {
+        for (const auto& entry : ParameterSummary(doc, session.DecSep)) {
             if (entry.details.empty())
                 rows.push_back({entry.label, AnsiToUtf8(entry.value), ""});
             for (std::size_t i = 0; i < entry.details.size(); ++i)

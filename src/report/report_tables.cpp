@@ -1,0 +1,342 @@
+#include "report/report_tables.h"
+
+#include <algorithm>
+
+#include "core/option_names.h"
+#include "document/element_table.h"
+#include "model/model_check.h"
+#include "model/model_table.h"
+#include "platform/format_mask.h"
+#include "platform/number_text.h"
+
+namespace slv {
+
+namespace {
+
+constexpr const char* kNumberSample = "12345.67";
+constexpr const char* kTextSample = "Abcdefghijkl";
+constexpr const char* kRowNumberSample = "123";
+
+// Label indices of LabelName (LabelText holds label k at k + 1).
+constexpr int kTimeLabel = 2;
+constexpr int kTiltLabel = 3;
+constexpr int kTemperatureLabel = 4;
+constexpr const char* kTemperatureShort = "Temp.";
+
+// Element table.
+constexpr const char* kBindingMask = "####0.0;\\ ";
+constexpr const char* kCrossSectionMask = "##0.0000;\\ ";
+constexpr const char* kAsymmetryMask = "##0.0000";
+constexpr const char* kAtomicWeightMask = "###0.000;\\ ";
+constexpr const char* kSmallIntegerMask = "##0;\\ ";
+
+// Results.
+constexpr const char* kOBalanceCaption = "O bal.";
+
+// IMFP & Contamination.
+constexpr const char* kContamCaption = "Contam.";
+constexpr const char* kMatClassCaption = "Mat. class";
+constexpr const char* kAtWeightCaption = "At. w.";
+constexpr const char* kDensityCaption = "Dens.";
+
+// Model tables.
+constexpr const char* kRowCaptionSample = "Mol. weight  ";
+constexpr const char* kLayerColumnSample = "Abcdefghijk";
+constexpr const char* kLayerCaptionPrefix = "Layer ";
+constexpr const char* kBulkCaption = "Bulk";
+constexpr const char* kTubeCaption = "Tube";
+constexpr const char* kOmitCaption = "Omit";
+constexpr const char* kOmitMark = "X";
+constexpr const char* kHydrogenCaption = "H";
+constexpr const char* kModelMolWeightMask = "##0.00;;\\ ";
+constexpr const char* kLayerDensityMask = "##0.000;;\\ ";
+constexpr const char* kBulkDensityMask = "#0.000;;\\ ";
+constexpr const char* kLayerCompositionMask = "##0.00;\\ ;\\ ";
+constexpr const char* kLayerImfpValueMask = "###0.00;\\ ;\\ ";
+constexpr const char* kImfpMolWeightMask = "##0.00;\\ ";
+constexpr const char* kImfpLayerDensityMask = "##0.000;\\ ";
+constexpr const char* kImfpBulkDensityMask = "#0.000;\\ ";
+constexpr const char* kValenceElectronsMask = "####0;;\\ ";
+
+int experimentCount(const Document& doc) { return std::clamp<int>(doc.ExpCount, 0, kMaxExperiments); }
+int elementCount(const Document& doc) { return std::clamp<int>(doc.ElemCount, 0, kMaxElements); }
+int layerCount(const Document& doc) { return std::clamp<int>(doc.LayerCount, 0, kMaxLayers); }
+
+std::vector<int> shownLabels(const Document& doc)
+{
+    std::vector<int> labels;
+    for (int k = 1; k < kLabelsPerExperiment; ++k)
+        if (doc.LabelSelect[k] == 1)
+            labels.push_back(k);
+    return labels;
+}
+
+std::string labelCell(const Document& doc, int experiment, int label, char decSep)
+{
+    const std::string text = doc.LabelText[experiment][label + 1].trimmedText();
+    if (label == kTimeLabel && doc.DepthScale == 1 && !text.empty())
+        return FormatNumber(ParseSingle(text, decSep) * doc.sputterRate(), kReportDepthMask, decSep);
+    return text;
+}
+
+std::vector<std::string> elementCaptions(const Document& doc)
+{
+    const bool showLines = FindMultiLineRows(doc).MultiLineFound;
+    std::vector<std::string> captions;
+    for (int r = 1; r <= elementCount(doc); ++r)
+        captions.push_back(ElementColumnHeader(doc, r, showLines));
+    return captions;
+}
+
+std::vector<ReportColumn> numberColumns(const std::vector<std::string>& captions)
+{
+    std::vector<ReportColumn> columns;
+    for (const auto& caption : captions)
+        columns.push_back(NumberColumn(caption));
+    return columns;
+}
+
+std::string thicknessTitle(const Document& doc)
+{
+    return std::string("Layer thickness (") + (doc.lengthUnit() == LengthUnit::Angstrom ? "A)" : "nm)");
+}
+
+std::string layerName(const Document& doc, int layer)
+{
+    const std::string name = doc.LayerName[layer].trimmedText();
+    return name.empty() ? kLayerCaptionPrefix + std::to_string(layer) : name;
+}
+
+/// A transposed model table: the row-caption column, one column per layer
+/// 1..LayerCount and the bulk, and optionally the Omit column.
+ReportTable modelTable(const Document& doc, std::string title, bool withOmit)
+{
+    ReportTable table;
+    table.title = std::move(title);
+    table.keyColumns.push_back({"", CellAlign::Left, kRowCaptionSample});
+    for (int k = 1; k <= layerCount(doc); ++k)
+        table.valueColumns.push_back({kLayerCaptionPrefix + std::to_string(k), CellAlign::Right, kLayerColumnSample});
+    table.valueColumns.push_back(
+        {doc.modelType() == ModelType::Nanotube ? kTubeCaption : kBulkCaption, CellAlign::Right, kLayerColumnSample});
+    if (withOmit)
+        table.valueColumns.push_back({kOmitCaption, CellAlign::Right, kOmitCaption});
+    return table;
+}
+
+/// A row of a model table: the caption, then the text of every layer column
+/// (layers 1..LayerCount, then the bulk).
+void addLayerRow(const Document& doc, ReportTable& table, std::string caption,
+                 const std::function<std::string(int)>& layerText)
+{
+    std::vector<std::string> row{std::move(caption)};
+    for (int k = 1; k <= layerCount(doc); ++k)
+        row.push_back(layerText(k));
+    row.push_back(layerText(0));
+    table.rows.push_back(std::move(row));
+}
+
+std::string linkText(Integer link)
+{
+    if (link == kLinkFixed)
+        return kFixedWord;
+    return link > 0 ? kLayerCaptionPrefix + std::to_string(link) : "";
+}
+
+std::string kindText(Integer kind) { return kind == kKindIsland ? kIslandWord : kind == kKindLayer ? kLayerWord : ""; }
+
+}  // namespace
+
+ReportColumn NumberColumn(std::string caption) { return {std::move(caption), CellAlign::Right, kNumberSample}; }
+
+std::string ReportLabelCaption(const Document& doc, int label)
+{
+    if (label == kTimeLabel && doc.DepthScale == 1) {
+        const std::string unit = doc.UnitText[3].trimmedText();
+        return unit.empty() ? "Depth" : "Depth (" + unit + ")";
+    }
+    const std::string name = label == kTemperatureLabel ? kTemperatureShort : doc.LabelName[label].trimmedText();
+    switch (label) {
+    case kTimeLabel: return name + " (" + doc.UnitText[0].trimmedText() + ")";
+    case kTiltLabel: return name + " (" + doc.UnitText[1].trimmedText() + ")";
+    case kTemperatureLabel: return name + " (" + doc.UnitText[2].trimmedText() + ")";
+    default: return name;
+    }
+}
+
+ReportTable ExperimentTable(const Document& doc, char decSep, std::string title, std::vector<ReportColumn> valueColumns,
+                            const std::function<std::string(int, std::size_t)>& cell)
+{
+    ReportTable table;
+    table.title = std::move(title);
+    table.keyColumns.push_back({"", CellAlign::Left, kRowNumberSample});
+    const std::vector<int> labels = shownLabels(doc);
+    for (const int k : labels)
+        table.keyColumns.push_back({ReportLabelCaption(doc, k), CellAlign::Left, kTextSample});
+    table.valueColumns = std::move(valueColumns);
+    for (int e = 1; e <= experimentCount(doc); ++e) {
+        std::vector<std::string> row{std::to_string(e)};
+        for (const int k : labels)
+            row.push_back(labelCell(doc, e, k, decSep));
+        for (std::size_t c = 0; c < table.valueColumns.size(); ++c)
+            row.push_back(cell(e, c));
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+ReportTable ElementTable(const Document& doc, char decSep)
+{
+    ReportTable table;
+    table.title = kElementsTitle;
+    table.keyColumns = {{"", CellAlign::Left, "Mm"},
+                        {"Line", CellAlign::Left, "Line"},
+                        {"State", CellAlign::Left, "State"},
+                        NumberColumn("B. E."),
+                        NumberColumn("Cross s."),
+                        NumberColumn("Asymm."),
+                        NumberColumn("At. w."),
+                        {"Val.", CellAlign::Right, kRowNumberSample},
+                        {"Ox.", CellAlign::Right, kRowNumberSample}};
+    for (int r = 1; r <= elementCount(doc); ++r) {
+        // An asymmetry parameter may be negative (down to -1); only the
+        // missing one (below -1) is left blank.
+        const float asymmetry = doc.Asymmetry[r];
+        table.rows.push_back({doc.ElSymbol[r].trimmedText(), doc.ElLine[r].trimmedText(), doc.ElState[r].trimmedText(),
+                              FormatNumber(doc.BindEnergy[r], kBindingMask, decSep),
+                              FormatNumber(doc.CrossSect[r], kCrossSectionMask, decSep),
+                              asymmetry < -1.0f ? std::string() : FormatNumber(asymmetry, kAsymmetryMask, decSep),
+                              FormatNumber(doc.AtWeight[r], kAtomicWeightMask, decSep),
+                              FormatNumber(doc.Valence[r], kSmallIntegerMask, decSep),
+                              FormatNumber(doc.Oxygens[r], kSmallIntegerMask, decSep)});
+    }
+    return table;
+}
+
+ReportTable IntensityTable(const Document& doc, char decSep)
+{
+    return ExperimentTable(doc, decSep, kIntensityTitle, numberColumns(elementCaptions(doc)),
+                           [&](int e, std::size_t c) {
+                               return FormatNumber(doc.Intensity[e][c + 1], kIntensityMask, decSep);
+                           });
+}
+
+std::optional<ReportTable> ImfpTable(const Document& doc, char decSep)
+{
+    switch (doc.homogeneousImfpMethod()) {
+    case ImfpMethod::None:
+    case ImfpMethod::Explicit:
+    case ImfpMethod::Exponential: {
+        std::vector<ReportColumn> columns = numberColumns(elementCaptions(doc));
+        const std::size_t contamColumn = columns.size();
+        columns.push_back(NumberColumn(kContamCaption));
+        return ExperimentTable(doc, decSep, kImfpTitle, std::move(columns), [&](int e, std::size_t c) {
+            const float value = c == contamColumn ? doc.ExpContam[e] : doc.IMFPval[e][c + 1];
+            return FormatNumber(value, kImfpMask, decSep);
+        });
+    }
+    case ImfpMethod::SeahDench:
+    case ImfpMethod::Jablonski:
+    case ImfpMethod::Gries:
+        return ExperimentTable(doc, decSep, kImfpTitle,
+                               {NumberColumn(kMatClassCaption), NumberColumn(kAtWeightCaption),
+                                NumberColumn(kDensityCaption), NumberColumn(kContamCaption)},
+                               [&](int e, std::size_t c) {
+                                   switch (c) {
+                                   case 0: return MaterialClassName(doc.matrixClass(e));
+                                   case 1: return FormatNumber(doc.ExpAtWeight[e], kImfpMask, decSep);
+                                   case 2: return FormatNumber(doc.ExpDensity[e], kImfpMask, decSep);
+                                   default: return FormatNumber(doc.ExpContam[e], kImfpMask, decSep);
+                                   }
+                               });
+    default: return std::nullopt;
+    }
+}
+
+ReportTable ResultsReportTable(const Document& doc, char decSep, const ResultsTable& results)
+{
+    std::vector<ReportColumn> columns = numberColumns(results.valueHeaders);
+    if (results.hasOBalance)
+        columns.push_back(NumberColumn(kOBalanceCaption));
+    const std::size_t values = results.valueHeaders.size();
+    return ExperimentTable(doc, decSep, ResultTypeName(results.resultType), std::move(columns),
+                           [&](int e, std::size_t c) {
+                               const auto i = static_cast<std::size_t>(e - 1);
+                               if (i >= results.rows.size())
+                                   return std::string();
+                               const auto& row = results.rows[i];
+                               if (c >= values)
+                                   return FormatNumber(row.oBalance, kOBalanceMask, decSep);
+                               return FormatNumber(row.values[c], results.valueMask, decSep);
+                           });
+}
+
+ReportTable LayerThicknessTable(const Document& doc, char decSep)
+{
+    std::vector<ReportColumn> columns;
+    for (int k = 1; k <= layerCount(doc); ++k)
+        columns.push_back(NumberColumn(layerName(doc, k)));
+    const bool islands = doc.IslandMode == 1;
+    if (islands)
+        columns.push_back(NumberColumn("Coverage"));
+    const std::size_t layers = static_cast<std::size_t>(layerCount(doc));
+    return ExperimentTable(doc, decSep, thicknessTitle(doc), std::move(columns), [&](int e, std::size_t c) {
+        if (c >= layers)
+            return FormatNumber(doc.CoverRes[e], kCoverageMask, decSep);
+        return FormatNumber(doc.ThickRes[e][c + 1], kThicknessMask, decSep);
+    });
+}
+
+ReportTable OxideThicknessTable(const Document& doc, char decSep, const std::vector<float>& thickness)
+{
+    return ExperimentTable(doc, decSep, thicknessTitle(doc), {NumberColumn(layerName(doc, 1))},
+                           [&](int e, std::size_t) {
+                               const auto i = static_cast<std::size_t>(e - 1);
+                               return FormatNumber(i < thickness.size() ? thickness[i] : kEmptyValue, kThicknessMask,
+                                                   decSep);
+                           });
+}
+
+std::vector<ReportTable> ModelDataTables(const Document& doc, char decSep)
+{
+    const auto number = [decSep](float value, const char* mask) { return FormatNumber(value, mask, decSep); };
+
+    ReportTable data = modelTable(doc, kModelDataTitle, false);
+    addLayerRow(doc, data, "Name", [&](int k) { return doc.LayerName[k].trimmedText(); });
+    addLayerRow(doc, data, "Type", [&](int k) { return k == 0 ? std::string() : kindText(doc.LayerKind[k]); });
+    addLayerRow(doc, data, "Link to", [&](int k) { return k == 0 ? std::string() : linkText(doc.LayerLink[k]); });
+    addLayerRow(doc, data, "Mol. weight", [&](int k) { return number(doc.LayerMolWeight[k], kModelMolWeightMask); });
+    addLayerRow(doc, data, "Density", [&](int k) {
+        return number(doc.LayerDensity[k], k == 0 ? kBulkDensityMask : kLayerDensityMask);
+    });
+
+    const std::vector<std::string> captions = elementCaptions(doc);
+    ReportTable locations = modelTable(doc, kAtomLocationsTitle, true);
+    for (int r = 0; r <= elementCount(doc); ++r) {
+        addLayerRow(doc, locations, r == 0 ? kHydrogenCaption : captions[static_cast<std::size_t>(r - 1)],
+                    [&](int k) { return number(doc.LayerComp[k][r], kLayerCompositionMask); });
+        locations.rows.back().push_back(r > 0 && doc.ElModelFlag[r] == kElementOmitted ? kOmitMark : "");
+    }
+
+    ReportTable imfps = modelTable(doc, kImfpValuesTitle, false);
+    for (int r = 1; r <= elementCount(doc); ++r)
+        addLayerRow(doc, imfps, captions[static_cast<std::size_t>(r - 1)],
+                    [&](int k) { return number(doc.LayerIMFP[k][r], kLayerImfpValueMask); });
+    return {data, locations, imfps};
+}
+
+ReportTable ModelImfpTable(const Document& doc, char decSep)
+{
+    const auto number = [decSep](float value, const char* mask) { return FormatNumber(value, mask, decSep); };
+    const auto densityMask = [](int k) { return k == 0 ? kImfpBulkDensityMask : kImfpLayerDensityMask; };
+    ReportTable table = modelTable(doc, kImfpTitle, false);
+    addLayerRow(doc, table, "Name", [&](int k) { return doc.LayerName[k].trimmedText(); });
+    addLayerRow(doc, table, "Material class", [&](int k) { return MaterialClassName(doc.layerClass(k)); });
+    addLayerRow(doc, table, "Mol. weight", [&](int k) { return number(doc.LayerMolWeight[k], kImfpMolWeightMask); });
+    addLayerRow(doc, table, "Density", [&](int k) { return number(doc.LayerDensity[k], densityMask(k)); });
+    addLayerRow(doc, table, "Bandgap energy", [&](int k) { return number(doc.LayerBandGap[k], densityMask(k)); });
+    addLayerRow(doc, table, "Valence electrons",
+                [&](int k) { return number(static_cast<float>(doc.LayerValElec[k]), kValenceElectronsMask); });
+    return table;
+}
+
+}  // namespace slv
