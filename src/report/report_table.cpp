@@ -89,7 +89,7 @@ private:
         for (const LaidOutColumn& column : m_columns) {
             const std::string& text = row != nullptr ? (column.cell < row->size() ? (*row)[column.cell] : m_empty)
                                                      : column.column->caption;
-            if (!text.empty()) {
+            if (text.find_first_not_of(' ') != std::string::npos) {
                 const double at = column.column->align == CellAlign::Right ? x + column.width - device.textWidth(text) : x;
                 device.setCurrentX(at);
                 device.print(text);
