@@ -1,7 +1,7 @@
 // How long a report takes: the PDF of a full data set (20 element rows, 40
 // experiments with four labels, every section and all eight result types,
 // each computed by the quantification) written to a file, and the same for
-// a five-layer structure model with its model tables and layer thicknesses.
+// a three-layer structure model with its model tables and layer thicknesses.
 // Goal: under 0.5 s for the full report.
 #include <benchmark/benchmark.h>
 
