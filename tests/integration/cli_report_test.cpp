@@ -11,7 +11,9 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "support/report_documents.h"
 #include "support/run_cli_binary.h"
+#include "support/sample_documents.h"
 
 namespace slv {
 namespace {
@@ -48,12 +50,13 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_folder); }
 
-    /// Runs report on an example into out.pdf; the PDF as pdftotext -layout reads it.
-    std::string report(const std::string& example, const std::string& options = "")
+    /// Runs report on a file (an example when the path is relative) into
+    /// out.pdf; the PDF as pdftotext -layout reads it.
+    std::string report(const fs::path& file, const std::string& options = "")
     {
         const fs::path pdf = m_folder / "out.pdf";
         const test::CliRun run =
-            test::RunCliBinary("report '" + (kExamples / example).string() + "' --pdf '" + pdf.string() + "' " + options,
+            test::RunCliBinary("report '" + (kExamples / file).string() + "' --pdf '" + pdf.string() + "' " + options,
                                true);
         EXPECT_EQ(run.exitCode, 0) << run.output;
         EXPECT_EQ(run.output, "");
@@ -141,6 +144,33 @@ TEST_F(CliReport, StructuredSampleShowsItsModelAndTheOxideThickness)
     ASSERT_EQ(rows.size(), fitLines.size() - 2);
     for (std::size_t i = 0; i < rows.size(); ++i)
         EXPECT_EQ(rows[i].back(), words(fitLines[i + 2]).back()) << i;
+}
+
+TEST_F(CliReport, AFullDataSetWithEverySection)
+{
+    test::TestSession t;
+    test::FillReportDocument(t.doc());
+    const fs::path data = m_folder / "batch17.lvd";
+    test::WriteDataFile(t.doc(), data);
+    const std::string text = report(data, "--sections parameters,elements,intensity,imfp,model,notes,filename,"
+                                          "'Atomic %,Atomic ratio,Oxide molar %,Oxide molar ratio,Mass %,Mass ratio',"
+                                          "'Oxide mass %,Oxide mass ratio'");
+    // The sections in their order, each title on a line of its own (after a page break or not).
+    std::size_t at = 0;
+    for (const char* title : {"Parameters", "Elements", "Intensity", "IMFP & Contamination", "Atomic %", "Atomic ratio",
+                              "Oxide molar %", "Oxide molar ratio", "Mass %", "Mass ratio", "Oxide mass %",
+                              "Oxide mass ratio", "Notes"}) {
+        const std::size_t onLine = text.find("\n" + std::string(title) + "\n", at);
+        const std::size_t onNewPage = text.find("\f" + std::string(title) + "\n", at);
+        ASSERT_TRUE(onLine != std::string::npos || onNewPage != std::string::npos) << title;
+        at = std::min(onLine, onNewPage) + 1;
+    }
+    // Each of the ten experiment tables lists its 40 experiments in three stacked blocks.
+    int spot40 = 0;
+    for (const auto& line : splitLines(text))
+        spot40 += line.find("spot 40") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(spot40, 10 * 3);
+    EXPECT_NE(text.find("adventitious carbon"), std::string::npos);
 }
 
 TEST_F(CliReport, RefusalsLeaveNoPdfAndTheOldFileAsItWas)

@@ -30,6 +30,7 @@ inline void FillReportDocument(Document& doc, int elements = kMaxElements, int e
         doc.Valence[r] = r == 1 ? Integer{0} : Integer{2};
         doc.Oxygens[r] = r == 1 ? Integer{0} : Integer{1};
     }
+    doc.setTiltUnit(TiltUnit::Degree);
     doc.LabelSelect[1] = 1;  // Name
     doc.LabelSelect[2] = 1;  // Time
     doc.LabelSelect[3] = 1;  // Tilt
