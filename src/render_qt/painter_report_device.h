@@ -28,7 +28,6 @@ public:
     void setFontName(const std::string& name) override;
     void setFontSize(int points) override;
     void setBold(bool bold) override;
-    int fontSize() const override { return m_points; }
     double textWidth(std::string_view text) const override;
     double lineHeight() const override { return m_metrics.lineSpacing(); }
     void drawText(double x, double top, std::string_view text) override;

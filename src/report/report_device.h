@@ -42,7 +42,6 @@ public:
     virtual void setFontName(const std::string& name) = 0;
     virtual void setFontSize(int points) = 0;
     virtual void setBold(bool bold) = 0;
-    virtual int fontSize() const = 0;
     /// Width of a text in the current font, twips.
     virtual double textWidth(std::string_view text) const = 0;
     /// Distance from one line of the current font to the next, twips.

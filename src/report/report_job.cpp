@@ -1,5 +1,6 @@
 #include "report/report_job.h"
 
+#include "report/report_model_tables.h"
 #include "report/report_options.h"
 #include "report/report_parameters.h"
 #include "report/report_tables.h"

@@ -3,8 +3,7 @@
 // report's display masks, ready for PrintReportTable.
 //
 // Experiment tables have one row per experiment: its number, the texts of
-// the labels shown, then the value columns. Model tables are transposed: one
-// column per layer, the bulk last, one row per property.
+// the labels shown, then the value columns.
 #pragma once
 
 #include <functional>
@@ -21,9 +20,6 @@ namespace slv {
 inline constexpr const char* kElementsTitle = "Elements";
 inline constexpr const char* kIntensityTitle = "Intensity";
 inline constexpr const char* kImfpTitle = "IMFP & Contamination";
-inline constexpr const char* kModelDataTitle = "Model data";
-inline constexpr const char* kAtomLocationsTitle = "Atom locations";
-inline constexpr const char* kImfpValuesTitle = "IMFP values";
 
 inline constexpr const char* kIntensityMask = "#######0;\\ ";
 inline constexpr const char* kImfpMask = "####0.00;\\ ";
@@ -33,6 +29,10 @@ inline constexpr const char* kReportDepthMask = "###0.0";
 
 /// A value column: right-aligned, at least as wide as "12345.67".
 ReportColumn NumberColumn(std::string caption);
+
+/// The captions of element rows 1..ElemCount as the data grids head their
+/// columns: symbol, the line when some element has several, the state.
+std::vector<std::string> ElementCaptions(const Document& doc);
 
 /// The header of label k (LabelName index 1..7) in the report: "Temperature"
 /// shortened to "Temp.", the unit after Time, Tilt and Temperature, and the
@@ -68,11 +68,5 @@ ReportTable LayerThicknessTable(const Document& doc, char decSep);
 /// The same title over one column, the oxide thickness of every experiment
 /// (-1 where there is none).
 ReportTable OxideThicknessTable(const Document& doc, char decSep, const std::vector<float>& thickness);
-
-/// "Model data", "Atom locations" and "IMFP values".
-std::vector<ReportTable> ModelDataTables(const Document& doc, char decSep);
-
-/// The material data of the layers for the model IMFP formulas.
-ReportTable ModelImfpTable(const Document& doc, char decSep);
 
 }  // namespace slv

@@ -37,7 +37,6 @@ public:
     void setFontName(const std::string& name) override { m_font = name; }
     void setFontSize(int points) override { m_size = points; }
     void setBold(bool bold) override { m_bold = bold; }
-    int fontSize() const override { return m_size; }
     double textWidth(std::string_view text) const override
     {
         return static_cast<double>(text.size()) * m_size * kTwipsPerPoint / 2.0;
