@@ -18,6 +18,7 @@ std::vector<std::unique_ptr<Command>> allCommands()
     commands.push_back(makeLookupCommand());
     commands.push_back(makeFitCommand());
     commands.push_back(makeSimulateCommand());
+    commands.push_back(makeReportCommand());
     return commands;
 }
 

@@ -66,6 +66,7 @@ std::unique_ptr<Command> makeLookupCommand();
 std::unique_ptr<Command> makeFitCommand();
 std::unique_ptr<Command> makeSimulateCommand();
 std::unique_ptr<Command> makeModelCheckCommand();
+std::unique_ptr<Command> makeReportCommand();
 
 /// Every subcommand, in the order the help lists them.
 std::vector<std::unique_ptr<Command>> allCommands();

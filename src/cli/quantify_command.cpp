@@ -12,8 +12,6 @@
 namespace slv::cli {
 namespace {
 
-constexpr int kResultTypeBits = 0x0F;
-
 /// The items of the results error report; any other message shown as its
 /// terminal text.
 std::vector<std::string> reportedErrors(const Findings& findings)
@@ -75,9 +73,7 @@ public:
         {
             auto edit = session.edit(Change::Results);
             QuantResults& res = edit.res;
-            res.ResType = type >= 0 ? type : opened.exampleLayout & kResultTypeBits;
-            if (res.ResType >= kResultTypeCount)
-                res.ResType = kAtomicPercent;
+            res.ResType = type >= 0 ? type : StoredResultType(opened);
             if (m_refRow > 0)
                 res.RefElem = m_refRow;
             res.RefValue = static_cast<float>(m_refValue);

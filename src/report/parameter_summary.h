@@ -15,6 +15,11 @@ struct ParameterEntry {
     std::vector<std::pair<std::string, std::string>> details;  // sub-label, value
 };
 
-std::vector<ParameterEntry> ParameterSummary(const Document& doc, char decSep);
+/// How the numbers are shown: through the display mask of each parameter, or
+/// with the mask widened to the digits the value was entered with (the report).
+enum class ParameterDigits { Masks, AsEntered };
+
+std::vector<ParameterEntry> ParameterSummary(const Document& doc, char decSep,
+                                             ParameterDigits digits = ParameterDigits::Masks);
 
 }  // namespace slv

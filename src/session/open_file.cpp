@@ -12,6 +12,8 @@ namespace slv {
 
 namespace {
 
+constexpr int kResultTypeBits = 0x0F;
+
 /// The exchange file stays on disk: the document now holds its data, and the
 /// analyst decides what becomes of the file. None when nothing usable was read.
 LoadedFileKind importExchange(Session::Edit& edit, const Environment& env, const std::string& path,
@@ -103,6 +105,12 @@ ElementCheck ValidateElementTable(Session& session, bool dataWizardDocked)
     const DialogAnswer answer = Present(session.dialogs(), *verdict.finding);
     session.setClosing(true);
     return {false, answer == DialogAnswer::Cancel};
+}
+
+int StoredResultType(const OpenedFile& opened)
+{
+    const int type = opened.exampleLayout & kResultTypeBits;
+    return type < kResultTypeCount ? type : kAtomicPercent;
 }
 
 }  // namespace slv

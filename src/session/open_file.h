@@ -29,6 +29,10 @@ struct OpenedFile {
 /// the unreadable file; after an exchange file or a template neither.
 OpenedFile OpenDocumentFile(Session& session, const std::string& path);
 
+/// The result type the opened file asks to show (bits 0-3 of its layout
+/// code); Atomic % when the code names none.
+int StoredResultType(const OpenedFile& opened);
+
 /// The answer of the element validation: whether the table passed, and
 /// whether the analyst pressed Cancel in its message.
 struct ElementCheck {
