@@ -18,6 +18,8 @@ std::vector<std::unique_ptr<Command>> allCommands()
     commands.push_back(makeLookupCommand());
     commands.push_back(makeFitCommand());
     commands.push_back(makeSimulateCommand());
+    commands.push_back(makeChartCommand());
+    commands.push_back(makeDrawingCommand());
     return commands;
 }
 

@@ -18,8 +18,13 @@ void shiftHistory(std::array<T, kHistoryDepth>& history)
 
 float MeasuredRelativeIntensity(const Session& session, int experiment, int element)
 {
-    const auto& values = session.res.ResultValue[experiment];
-    const float reference = values[session.res.RefElem];
+    return MeasuredRelativeIntensity(session.res, experiment, element);
+}
+
+float MeasuredRelativeIntensity(const QuantResults& res, int experiment, int element)
+{
+    const auto& values = res.ResultValue[experiment];
+    const float reference = values[res.RefElem];
     if (values[element] <= 0.0f || reference <= 0.0f)
         return 0.0f;
     return values[element] / reference;

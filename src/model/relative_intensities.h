@@ -7,10 +7,12 @@
 namespace slv {
 
 struct Session;
+struct QuantResults;
 
 /// The measured intensity of `element` relative to the reference row in
 /// `experiment` (single precision), 0 when either value is not positive.
 float MeasuredRelativeIntensity(const Session& session, int experiment, int element);
+float MeasuredRelativeIntensity(const QuantResults& res, int experiment, int element);
 
 /// After a model calculation: makes the first element row (from RefElem on,
 /// cyclically) with a calculated intensity the reference, shifts the
