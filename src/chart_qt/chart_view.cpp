@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QBarSeries>
 #include <QBarSet>
-#include <QCategoryAxis>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPieSeries>
@@ -96,7 +95,7 @@ QValueAxis* valueAxis(double low, double high, bool fromZero)
     auto* axis = new QValueAxis;
     axis->setLabelFormat("%g");
     if (fromZero && low >= 0.0) {
-        axis->setRange(low, high);
+        axis->setRange(low, high + kRangePadding * (high - low));
         axis->applyNiceNumbers();
         return axis;
     }
@@ -133,12 +132,12 @@ void fillLineChart(QChart& chart, const ChartSpec& spec)
         const auto [low, high] = std::minmax_element(spec.xPositions.begin(), spec.xPositions.end());
         xAxis = valueAxis(*low, *high, false);
     } else {
-        auto* categories = new QCategoryAxis;
-        categories->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-        const QStringList labels = distinctLabels(spec.pointLabels);
-        for (int i = 0; i < points && i < labels.size(); ++i)
-            categories->append(labels[i], i);
-        categories->setRange(-0.5, std::max(points, 1) - 0.5);
+        // Categories stand at x = 0, 1, 2, ... of the line series.
+        auto* categories = new QBarCategoryAxis;
+        QStringList labels = distinctLabels(spec.pointLabels);
+        while (labels.size() < points)
+            labels << QString(labels.size() + 1, QChar(0x200B));
+        categories->append(labels.mid(0, points));
         xAxis = categories;
     }
     const auto [low, high] = valueRange(spec);
@@ -256,7 +255,9 @@ void FillChart(QChart& chart, const ChartSpec& spec)
     chart.setTheme(QChart::ChartThemeLight);
     chart.setBackgroundBrush(Qt::white);
     chart.setTitle(textOf(spec.title));
-    chart.legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    // Line charts show each set's symbol in the legend, pies and bars their fill.
+    chart.legend()->setMarkerShape(spec.type == ChartType::Line ? QLegend::MarkerShapeFromSeries
+                                                                : QLegend::MarkerShapeRectangle);
     chart.legend()->setAlignment(Qt::AlignRight);
     switch (spec.type) {
     case ChartType::None: break;

@@ -1,29 +1,10 @@
 #include "chart_qt/picture_file.h"
 
-#include <cctype>
-
 #include <QImage>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace slv {
-
-namespace {
-bool endsWith(const std::string& text, const std::string& end)
-{
-    if (text.size() < end.size())
-        return false;
-    for (std::size_t i = 0; i < end.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[text.size() - end.size() + i])) != end[i])
-            return false;
-    return true;
-}
-}  // namespace
-
-PictureFormat PictureFormatOf(const std::string& path)
-{
-    return endsWith(path, ".svg") ? PictureFormat::Svg : PictureFormat::Png;
-}
 
 bool WritePicture(const std::string& path, PictureFormat format, QSize size,
                   const std::function<void(QPainter&, const QRectF&)>& paint, std::string& error)

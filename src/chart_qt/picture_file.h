@@ -13,9 +13,6 @@ namespace slv {
 
 enum class PictureFormat { Png, Svg };
 
-/// The format a file name asks for by its extension (".svg" or else PNG).
-PictureFormat PictureFormatOf(const std::string& path);
-
 /// Paints a picture of `size` pixels through `paint` (which draws into the
 /// given rectangle) and writes it to `path`. False with a message in
 /// `error` when the file cannot be written.

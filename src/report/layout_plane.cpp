@@ -19,9 +19,7 @@ void DrawPlane(Scene& scene, const Rect& area)
 {
     const double bulkTop = area.bottom - kBulkShare * area.height();
     const double band = scene.contamination() ? ContaminationBand(area) : 0.0;
-    const double deepest = std::max(scene.stackThickness(true), scene.stackThickness(false));
-    const double room = bulkTop - (area.top + kAirShare * area.height()) - band;
-    const double scale = deepest > 0.0 ? room / deepest : 0.0;
+    const double scale = scene.stackScale(bulkTop - (area.top + kAirShare * area.height()) - band);
     const auto stretches = scene.stretches(kIslandsAcross);
     const auto xAt = [&](double f) { return area.left + f * area.width(); };
     const auto surfaceAt = [&](std::size_t entry, const Stretch& s) {

@@ -52,9 +52,8 @@ void DrawPolyhedron(Scene& scene, const Rect& area)
         return (k + 1) * coveredCount / kFacets > k * coveredCount / kFacets;
     };
 
-    const double stack = std::max(scene.stackThickness(true), scene.stackThickness(false));
     const double band = scene.contamination() ? ContaminationBand(area) : 0.0;
-    const double scale = stack > 0.0 ? (kStackShare * half - band) / stack : 0.0;
+    const double scale = scene.stackScale(kStackShare * half - band);
     const auto depth = [&](std::size_t entry, int j) { return scale * scene.depthBelow(entry, covered(j)); };
 
     // The surface of an entry all round: facets and the bevels between them.

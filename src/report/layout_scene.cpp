@@ -18,6 +18,9 @@ constexpr const char* kCoverageMask = "#0.00";
 /// The contamination overlayer is drawn as a band of this share of the
 /// drawing's smaller side: its thickness is not part of the model.
 constexpr double kContaminationShare = 0.035;
+/// A stack this thick fills half the room of a flat or faceted drawing, nm.
+constexpr double kHalfRoomStack = 3.0;
+constexpr double kAngstromPerNm = 10.0;
 
 bool hasLayers(ModelType type) { return type != ModelType::Homogeneous; }
 }  // namespace
@@ -144,6 +147,13 @@ void Scene::anchor(int row, DrawPoint at)
             c.anchor = at;
             c.anchored = true;
         }
+}
+
+double Scene::stackScale(double room) const
+{
+    const double half = m_doc.lengthUnit() == LengthUnit::Angstrom ? kHalfRoomStack * kAngstromPerNm : kHalfRoomStack;
+    const double deepest = std::max(stackThickness(true), stackThickness(false));
+    return room / (deepest + half);
 }
 
 std::string Scene::lengthText(double value) const

@@ -103,6 +103,12 @@ public:
     /// "2.48 nm"
     std::string lengthText(double value) const;
 
+    /// Drawing units per length unit for a stack on a flat or faceted
+    /// surface given `room`: the stack fills the room more the thicker it
+    /// is, so that a thin film looks thin and a thick one does not burst
+    /// the drawing; within the stack the proportions are true.
+    double stackScale(double room) const;
+
 private:
     DrawSurface& m_surface;
     const Document& m_doc;

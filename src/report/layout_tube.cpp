@@ -161,23 +161,29 @@ private:
     }
 
     /// The bulk's hatch: diagonal lines from upper left to lower right,
-    /// clipped to the wall (or core) on both sides of the axis.
+    /// clipped to the core, or to the wall on both sides of the axis.
     void hatchWall() const
     {
         const double inner = m_scale * m_radii.hollow, outer = m_scale * m_radii.bulk;
         if (outer <= inner)
             return;
+        if (inner <= 0.0) {
+            hatch(m_axis - outer, m_axis + outer);
+            return;
+        }
+        hatch(m_axis - outer, m_axis - inner);
+        hatch(m_axis + inner, m_axis + outer);
+    }
+
+    void hatch(double top, double bottom) const
+    {
         const Stroke stroke{true, kBlack, kHatchLineWidth};
-        for (const double side : {-1.0, 1.0}) {
-            const double top = side < 0 ? m_axis - outer : m_axis + inner;
-            const double bottom = side < 0 ? m_axis - inner : m_axis + outer;
-            // Lines y - x = c, for c spaced along the diagonal direction.
-            const double step = kHatchSpacing * std::numbers::sqrt2;
-            for (double c = top - m_right; c <= bottom - m_left; c += step) {
-                const double xa = std::max(m_left, top - c), xb = std::min(m_right, bottom - c);
-                if (xb > xa)
-                    m_surface.line({xa, xa + c}, {xb, xb + c}, stroke);
-            }
+        // Lines y - x = c, kHatchSpacing apart across the lines.
+        const double step = kHatchSpacing * std::numbers::sqrt2;
+        for (double c = std::floor((top - m_right) / step) * step; c <= bottom - m_left; c += step) {
+            const double xa = std::max(m_left, top - c), xb = std::min(m_right, bottom - c);
+            if (xb > xa)
+                m_surface.line({xa, xa + c}, {xb, xb + c}, stroke);
         }
     }
 
@@ -195,7 +201,7 @@ private:
                 rings.emplace_back(radiusOf(entry, covered), m_scene.fillColour(stack[entry]));
         rings.emplace_back(m_scale * m_radii.bulk, m_scene.fillColour(kBulkRow));
         rings.emplace_back(m_scale * m_radii.hollow, kWhite);
-        const Stroke thin{true, kBlack, kEndStep * 1.2};
+        const Stroke thin{true, kBlack, 2.0 * kEndStep};
         for (const auto& [radius, colour] : rings) {
             if (radius <= 0.0)
                 continue;
