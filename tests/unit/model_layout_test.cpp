@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "report/facet_sketch.h"
 #include "report/layout_scene.h"
 #include "report/model_layout.h"
 #include "support/recording_surface.h"
@@ -373,6 +374,22 @@ TEST(ModelLayout, DocumentsNoCalculationProducesStillDrawFinitely)
                 ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
             ASSERT_TRUE(std::isfinite(call.radius));
         }
+    }
+}
+
+TEST(FacetSketch, FacetTurnsByTheTilt)
+{
+    for (const int tilt : {0, 10, 30, 80}) {
+        RecordingSurface s;
+        DrawFacetSketch(s, tilt);
+        const auto facets = s.solidShapes({255, 150, 150});
+        ASSERT_EQ(facets.size(), 1u);
+        const DrawPoint a = facets[0].points[0], b = facets[0].points[1];
+        // The drawing's y axis points down.
+        EXPECT_NEAR(std::atan2(a.y - b.y, b.x - a.x) * 180.0 / 3.141592653589793, tilt, 1e-9);
+        const auto texts = s.texts();
+        EXPECT_TRUE(contains(texts, std::to_string(tilt) + "\xb0")) << tilt;
+        EXPECT_TRUE(contains(texts, "Analyser"));
     }
 }
 
