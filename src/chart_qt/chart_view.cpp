@@ -64,7 +64,7 @@ QStringList distinctLabels(const std::vector<std::string>& labels)
 
 void addAxis(QChart& chart, QAbstractAxis* axis, Qt::Alignment alignment, const std::string& title)
 {
-    axis->setTitleText(textOf(title));
+    axis->setTitleText(textOf(title).toHtmlEscaped());
     chart.addAxis(axis, alignment);
 }
 
@@ -202,9 +202,9 @@ void fillPieChart(QChart& chart, const ChartSpec& spec)
     pie->setPieSize(0.6);
     chart.addSeries(pie);
     // A pie has no axes: the value title stands under the chart title.
-    const QString title = textOf(spec.title);
-    const QString values = textOf(spec.leftTitle);
-    chart.setTitle(title.isEmpty() ? values : values.isEmpty() ? title : title + "\n" + values);
+    const QString title = textOf(spec.title).toHtmlEscaped();
+    const QString values = textOf(spec.leftTitle).toHtmlEscaped();
+    chart.setTitle(title.isEmpty() ? values : values.isEmpty() ? title : title + "<br>" + values);
 }
 
 void fillBarChart(QChart& chart, const ChartSpec& spec)
@@ -254,7 +254,8 @@ void FillChart(QChart& chart, const ChartSpec& spec)
     chart.setAnimationOptions(QChart::NoAnimation);
     chart.setTheme(QChart::ChartThemeLight);
     chart.setBackgroundBrush(Qt::white);
-    chart.setTitle(textOf(spec.title));
+    // Chart titles are rich text: a data set's title is shown as written.
+    chart.setTitle(textOf(spec.title).toHtmlEscaped());
     // Line charts show each set's symbol in the legend, pies and bars their fill.
     chart.legend()->setMarkerShape(spec.type == ChartType::Line ? QLegend::MarkerShapeFromSeries
                                                                 : QLegend::MarkerShapeRectangle);

@@ -7,6 +7,7 @@
 #include "cli/picture_options.h"
 #include "core/current_charts.h"
 #include "core/open_file.h"
+#include "quant/quantification.h"
 #include "quant/results_table.h"
 
 namespace slv::cli {
@@ -58,7 +59,13 @@ public:
         if (session.res.ResType >= kResultTypeCount)
             session.res.ResType = kAtomicPercent;
 
-        const ResultsTable results = FillResults(session);
+        // A structure model charts thicknesses; its composition is only
+        // prepared, without attenuation corrections, as the model set-up does.
+        ResultsTable results;
+        if (doc.modelMode())
+            PreliminaryComposition(session);
+        else
+            results = FillResults(session);
         ChartSpec spec = CurrentResultsChart(session, results);
         if (spec.type == ChartType::None) {
             err << "error: there is nothing to chart: the chart needs two result columns, and a single experiment "

@@ -17,8 +17,6 @@ enum class ChartType {
     Bar,   // a group of bars per point, one bar per set
 };
 
-/// Symbol numbers of the line chart's data sets: 3, 5, 7, 9, repeating.
-inline constexpr int kFirstSymbol = 3;
 
 struct ChartSet {
     std::string legend;

@@ -50,6 +50,18 @@ TEST_F(CliChart, DepthProfileChartIsWritten)
     EXPECT_EQ(pngSize(out), (std::pair<int, int>{900, 600}));
 }
 
+TEST_F(CliChart, ModelExamplesChartThicknessesWithoutComplaint)
+{
+    // The oxide thickness over the emission angles, and the pie of the
+    // angle-resolved stack; no message on the way.
+    for (const char* file : {"sio2_on_si.lvd", "hfo2_gate_stack.lvd"}) {
+        const std::string out = temp(std::string(file) + ".png");
+        const auto run = test::RunCliBinary("chart " + kExamples + file + " --axis 4 --png " + out, true);
+        EXPECT_EQ(run.exitCode, 0) << file;
+        EXPECT_EQ(run.output, "wrote " + out + "\n") << file;
+    }
+}
+
 TEST_F(CliChart, SizeTypeAxisAndSvg)
 {
     const std::string png = temp("glass.png");
