@@ -74,6 +74,10 @@ void writeSteelProfile(const std::filesystem::path& programFolder, const std::fi
     d.LabelSelect[2] = 1;
     d.setTimeUnit(TimeUnit::Minute);
     RecomputeUnits(d);
+    // The chart runs over the sputter time, and Open Example shows it over
+    // the depth it reaches (time x sputter rate).
+    d.AxisIndex = 3;
+    d.setExampleLayout(3 << 4 | 8 << 8);
     const double times[] = {0, 0.25, 0.5, 1, 1.5, 2, 3, 4, 5, 6, 8, 12};
     std::vector<std::vector<double>> fractions;
     for (std::size_t e = 0; e < std::size(times); ++e) {

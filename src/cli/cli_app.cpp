@@ -19,6 +19,8 @@ std::vector<std::unique_ptr<Command>> allCommands()
     commands.push_back(makeFitCommand());
     commands.push_back(makeSimulateCommand());
     commands.push_back(makeReportCommand());
+    commands.push_back(makeChartCommand());
+    commands.push_back(makeDrawingCommand());
     return commands;
 }
 

@@ -67,6 +67,8 @@ std::unique_ptr<Command> makeFitCommand();
 std::unique_ptr<Command> makeSimulateCommand();
 std::unique_ptr<Command> makeModelCheckCommand();
 std::unique_ptr<Command> makeReportCommand();
+std::unique_ptr<Command> makeChartCommand();
+std::unique_ptr<Command> makeDrawingCommand();
 
 /// Every subcommand, in the order the help lists them.
 std::vector<std::unique_ptr<Command>> allCommands();

@@ -1,6 +1,7 @@
 #include "session/model_checks.h"
 
 #include "model/model_table.h"
+#include "model/oxide_layer.h"
 
 namespace slv {
 
@@ -34,6 +35,15 @@ bool ModelTablePasses(Session& session)
     CheckModel(edit.doc, edit.model, errors, message);
     show(session, errors, message, MessageButtons::Ok);
     return ModelUsable(errors);
+}
+
+bool ComputeOxideThickness(Session& session)
+{
+    if (!ModelTablePasses(session))
+        return false;
+    auto edit = session.edit(Change::Results);
+    OxideLayerResults(edit.doc, edit.model, edit.res, session.environment().DecSep);
+    return true;
 }
 
 ModelSummary TestSessionModel(Session& session)

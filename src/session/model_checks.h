@@ -23,6 +23,11 @@ ModelFindings ValidateModel(Session& session, MessageButtons buttons = MessageBu
 /// warning was found.
 bool ModelTablePasses(Session& session);
 
+/// The Oxide-Layer thickness of every experiment computed into the first
+/// result column, as the model results window does, after the table check
+/// (its findings shown); false when the model table does not pass.
+bool ComputeOxideThickness(Session& session);
+
 /// The model test of the record as the model window hands it back.
 ModelSummary TestSessionModel(Session& session);
 

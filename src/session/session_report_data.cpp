@@ -1,6 +1,5 @@
 #include "session/session_report_data.h"
 
-#include "model/oxide_layer.h"
 #include "session/model_checks.h"
 #include "session/results_view.h"
 
@@ -20,13 +19,11 @@ void SessionReportData::restoreResults(int resultType)
 
 std::optional<std::vector<float>> SessionReportData::oxideThicknesses()
 {
-    if (!ModelTablePasses(m_session))
+    if (!ComputeOxideThickness(m_session))
         return std::nullopt;
-    auto edit = m_session.edit(Change::Results);
-    OxideLayerResults(edit.doc, edit.model, edit.res, m_session.environment().DecSep);
     std::vector<float> thickness;
-    for (int exp = 1; exp <= edit.doc.ExpCount; ++exp)
-        thickness.push_back(edit.res.ResultValue[exp][1]);
+    for (int exp = 1; exp <= m_session.doc().ExpCount; ++exp)
+        thickness.push_back(m_session.results().ResultValue[exp][1]);
     return thickness;
 }
 
