@@ -14,6 +14,7 @@
 #include "support/report_documents.h"
 #include "support/run_cli_binary.h"
 #include "support/sample_documents.h"
+#include "support/test_session.h"
 
 namespace slv {
 namespace {
