@@ -107,8 +107,7 @@ std::vector<Row> readTable(const std::filesystem::path& folder, const std::strin
         Row row{name + " line " + std::to_string(number), {}};
         const std::vector<std::string> cells = splitCells(line);
         if (cells.size() != header.size())
-            row.fail("has " + std::to_string(cells.size()) + " cells, the header " +
-                     std::to_string(header.size()));
+            row.fail("has " + std::to_string(cells.size()) + " cells, the header " + std::to_string(header.size()));
         for (std::size_t i = 0; i < cells.size(); ++i)
             row.cells[header[i]] = cells[i];
         rows.push_back(std::move(row));
@@ -164,8 +163,8 @@ void readLines(const std::filesystem::path& folder, std::vector<slv::ElementReco
 
 void readAsymmetry(const std::filesystem::path& folder, slv::LibraryContents& contents)
 {
-    std::map<std::string, std::pair<slv::AsymmetryTable*, std::size_t>> tables = {
-        {"mg", {&contents.asymmetryMg, 0}}, {"al", {&contents.asymmetryAl, 0}}};
+    std::map<std::string, std::pair<slv::AsymmetryTable*, std::size_t>> tables = {{"mg", {&contents.asymmetryMg, 0}},
+                                                                                  {"al", {&contents.asymmetryAl, 0}}};
     for (const Row& row : readTable(folder, "asymmetry.csv")) {
         const auto it = tables.find(row.cell("source"));
         if (it == tables.end())

@@ -42,13 +42,12 @@ struct Line {
     int oxygens;
 };
 
-constexpr double kNoiseRelative = 0.01;   // 1 % counting noise
-constexpr double kCountsScale = 2.0e5;    // counts of a line of unit atom fraction
+constexpr double kNoiseRelative = 0.01;  // 1 % counting noise
+constexpr double kCountsScale = 2.0e5;   // counts of a line of unit atom fraction
 
 class ExampleWriter {
 public:
-    explicit ExampleWriter(const std::filesystem::path& programFolder)
-        : m_session(m_dialogs, m_settings, m_shell)
+    explicit ExampleWriter(const std::filesystem::path& programFolder) : m_session(m_dialogs, m_settings, m_shell)
     {
         StartSession(m_session, '.');
         m_session.setEnvironment({'.', programFolder});

@@ -30,13 +30,17 @@ void writeFloatGlass(const std::filesystem::path& programFolder, const std::file
     d.setCrossSectionSet(CrossSectionSet::Scofield);
     d.setHomogeneousImfpMethod(ImfpMethod::SeahDench);
     d.setMatrixClass(1, MaterialClass::Inorganic);
-    d.ExpDensity[1] = 2.5f;      // g/cm3
-    d.ExpAtWeight[1] = 20.4f;    // mean atomic weight of the glass
+    d.ExpDensity[1] = 2.5f;    // g/cm3
+    d.ExpAtWeight[1] = 20.4f;  // mean atomic weight of the glass
     d.setAngularMethod(AngularMethod::Reilman);
     d.setSourceAnalyserAngle(45.0f);
     d.setTransmissionType(TransmissionType::Fat);
-    w.setLines({{"O", "1s", "", 0, 0}, {"Si", "2p", "", 4, 2}, {"Na", "1s", "", 1, 1},
-                {"Ca", "2p", "", 2, 1}, {"Mg", "2p", "", 2, 1}, {"Al", "2p", "", 3, 3}});
+    w.setLines({{"O", "1s", "", 0, 0},
+                {"Si", "2p", "", 4, 2},
+                {"Na", "1s", "", 1, 1},
+                {"Ca", "2p", "", 2, 1},
+                {"Mg", "2p", "", 2, 1},
+                {"Al", "2p", "", 3, 3}});
     d.LabelSelect[1] = 1;
     const char* spots[] = {"spot A", "spot B", "spot C"};
     const double sodium[] = {27.0, 24.0, 21.0};  // atoms per 100 SiO2-units scale
@@ -68,8 +72,12 @@ void writeSteelProfile(const std::filesystem::path& programFolder, const std::fi
     d.setImfpExponent(0.75f);
     d.setTransmissionType(TransmissionType::Fat);
     d.setSputterRate(0.5f);
-    w.setLines({{"C", "1s", "", 4, 2}, {"O", "1s", "", 0, 0}, {"Cr", "2p3", "Ox", 3, 3},
-                {"Cr", "2p3", "Me", 0, 0}, {"Fe", "2p3", "Ox", 3, 3}, {"Fe", "2p3", "Me", 0, 0},
+    w.setLines({{"C", "1s", "", 4, 2},
+                {"O", "1s", "", 0, 0},
+                {"Cr", "2p3", "Ox", 3, 3},
+                {"Cr", "2p3", "Me", 0, 0},
+                {"Fe", "2p3", "Ox", 3, 3},
+                {"Fe", "2p3", "Me", 0, 0},
                 {"Ni", "2p3", "Me", 0, 0}});
     d.LabelSelect[2] = 1;
     d.setTimeUnit(TimeUnit::Minute);

@@ -240,21 +240,19 @@ StructuredSample oxideOnSilicon()
 /// six emission angles that enter one angle-resolved fit.
 StructuredSample hafniaGateStack()
 {
-    return {.file = "hfo2_gate_stack.lvd",
-            .title = "HfO2 / SiO2 gate stack on Si, angle-resolved",
-            .modelType = ModelType::Plane,
-            .lines = {{"Hf", "4f", "", 4, 2},
-                      {"O", "1s", "", 0, 0},
-                      {"Si", "2p", "Ox", 4, 2},
-                      {"Si", "2p", "Me", 0, 0}},
-            .chemicalShifts = {{3, 103.4f}},
-            .bulk = withAtoms(kSilicon, {{4, 1.0f}}),
-            .layers = {{"HfO2", 9.68f, 210.49f, 16, 5.7f, MaterialClass::Inorganic, {{1, 1.0f}, {2, 2.0f}}},
-                       withAtoms(kSilica, {{3, 1.0f}, {2, 2.0f}})},
-            .thicknessNm = {2.5, 0.8},
-            .spots = {{"0 deg", 0}, {"20 deg", 20}, {"35 deg", 35}, {"50 deg", 50}, {"60 deg", 60}, {"70 deg", 70}},
-            .seed = 43,
-            .angleResolved = true};
+    return {
+        .file = "hfo2_gate_stack.lvd",
+        .title = "HfO2 / SiO2 gate stack on Si, angle-resolved",
+        .modelType = ModelType::Plane,
+        .lines = {{"Hf", "4f", "", 4, 2}, {"O", "1s", "", 0, 0}, {"Si", "2p", "Ox", 4, 2}, {"Si", "2p", "Me", 0, 0}},
+        .chemicalShifts = {{3, 103.4f}},
+        .bulk = withAtoms(kSilicon, {{4, 1.0f}}),
+        .layers = {{"HfO2", 9.68f, 210.49f, 16, 5.7f, MaterialClass::Inorganic, {{1, 1.0f}, {2, 2.0f}}},
+                   withAtoms(kSilica, {{3, 1.0f}, {2, 2.0f}})},
+        .thicknessNm = {2.5, 0.8},
+        .spots = {{"0 deg", 0}, {"20 deg", 20}, {"35 deg", 35}, {"50 deg", 50}, {"60 deg", 60}, {"70 deg", 70}},
+        .seed = 43,
+        .angleResolved = true};
 }
 
 /// CdSe quantum dots with a ZnS shell, particle radius 3.2 nm.

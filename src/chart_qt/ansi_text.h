@@ -10,6 +10,9 @@
 
 namespace slv {
 
-inline QString AnsiQString(const std::string& ansi) { return QString::fromStdString(AnsiToUtf8(ansi)); }
+inline QString AnsiQString(const std::string& ansi)
+{
+    return QString::fromStdString(AnsiToUtf8(ansi));
+}
 
 }  // namespace slv

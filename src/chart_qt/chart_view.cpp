@@ -6,9 +6,9 @@
 #include <set>
 
 #include <QBarCategoryAxis>
-#include <QCoreApplication>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCoreApplication>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPieSeries>
@@ -33,7 +33,10 @@ constexpr double kLineWidth = 2.0;
 /// Free space beside the outermost points, as a share of the value range.
 constexpr double kRangePadding = 0.04;
 
-QColor setColour(std::size_t set) { return QColor::fromRgb(kSetColours[set % kSetColours.size()]); }
+QColor setColour(std::size_t set)
+{
+    return QColor::fromRgb(kSetColours[set % kSetColours.size()]);
+}
 
 QScatterSeries::MarkerShape markerOf(int symbol)
 {
@@ -123,7 +126,9 @@ void fillLineChart(QChart& chart, const ChartSpec& spec)
 {
     const bool numeric = !spec.xPositions.empty();
     const int points = spec.pointCount();
-    const auto xOf = [&](int i) { return numeric && i < static_cast<int>(spec.xPositions.size()) ? spec.xPositions[i] : double(i); };
+    const auto xOf = [&](int i) {
+        return numeric && i < static_cast<int>(spec.xPositions.size()) ? spec.xPositions[i] : double(i);
+    };
 
     QAbstractAxis* xAxis = nullptr;
     if (numeric) {
@@ -217,7 +222,8 @@ void fillBarChart(QChart& chart, const ChartSpec& spec)
             barSet->setColor(setColour(s));
             barSet->setBorderColor(setColour(s).darker(130));
         } else {
-            barSet->setBrush(s == 0 ? QBrush(Qt::black) : QBrush(Qt::black, kMonoPatterns[(s % (kMonoPatterns.size() - 1)) + 1]));
+            barSet->setBrush(s == 0 ? QBrush(Qt::black)
+                                    : QBrush(Qt::black, kMonoPatterns[(s % (kMonoPatterns.size() - 1)) + 1]));
             barSet->setBorderColor(Qt::black);
         }
         bars->append(barSet);

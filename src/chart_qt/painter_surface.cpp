@@ -10,7 +10,10 @@
 namespace slv {
 
 namespace {
-QColor colourOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+QColor colourOf(Rgb rgb)
+{
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
 
 QPen penOf(const Stroke& stroke)
 {
@@ -38,9 +41,15 @@ void PainterSurface::setScale(double width, double height)
     m_painter.setTransform(m_transform);
 }
 
-double PainterSurface::aspectRatio() const { return m_target.height() > 0.0 ? m_target.width() / m_target.height() : 1.0; }
+double PainterSurface::aspectRatio() const
+{
+    return m_target.height() > 0.0 ? m_target.width() / m_target.height() : 1.0;
+}
 
-void PainterSurface::clear(Rgb background) { m_painter.fillRect(QRectF(0, 0, m_width, m_height), colourOf(background)); }
+void PainterSurface::clear(Rgb background)
+{
+    m_painter.fillRect(QRectF(0, 0, m_width, m_height), colourOf(background));
+}
 
 void PainterSurface::setFont(const std::string& family, double pointSize)
 {

@@ -12,8 +12,8 @@ bool WriteChartPicture(const ChartSpec& spec, const std::string& path, PictureFo
         path, format, size, [&](QPainter& painter, const QRectF& area) { PaintChart(painter, area, spec); }, error);
 }
 
-bool WriteLayoutPicture(const Document& doc, const LayoutState& state, const std::string& path,
-                        PictureFormat format, QSize size, std::string& error)
+bool WriteLayoutPicture(const Document& doc, const LayoutState& state, const std::string& path, PictureFormat format,
+                        QSize size, std::string& error)
 {
     return WritePicture(
         path, format, size,

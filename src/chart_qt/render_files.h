@@ -16,7 +16,7 @@ namespace slv {
 bool WriteChartPicture(const ChartSpec& spec, const std::string& path, PictureFormat format, QSize size,
                        std::string& error);
 
-bool WriteLayoutPicture(const Document& doc, const LayoutState& state, const std::string& path,
-                        PictureFormat format, QSize size, std::string& error);
+bool WriteLayoutPicture(const Document& doc, const LayoutState& state, const std::string& path, PictureFormat format,
+                        QSize size, std::string& error);
 
 }  // namespace slv

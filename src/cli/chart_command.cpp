@@ -28,8 +28,10 @@ public:
         m_subcommand->add_option("file", m_file, "Data (.lvd), template (.lvt) or exchange (.lvx) file")->required();
         m_picture.attach(*m_subcommand);
         m_subcommand->add_option("--type", m_type, "Result type: 0..7 or its name, e.g. \"Atomic %\"");
-        m_subcommand->add_option("--axis", m_axis, "Label of the x axis: 1 sequence number, 2 name, 3 time, "
-                                                   "4 tilt, 5 temperature, 6 treatment, 7 and 8 the user labels")
+        m_subcommand
+            ->add_option("--axis", m_axis,
+                         "Label of the x axis: 1 sequence number, 2 name, 3 time, "
+                         "4 tilt, 5 temperature, 6 treatment, 7 and 8 the user labels")
             ->check(CLI::Range(1, kLabelsPerExperiment));
         m_subcommand->add_flag("--mono", m_mono, "Black and white instead of colours");
     }
@@ -110,6 +112,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeChartCommand() { return std::make_unique<ChartCommand>(); }
+std::unique_ptr<Command> makeChartCommand()
+{
+    return std::make_unique<ChartCommand>();
+}
 
 }  // namespace slv::cli

@@ -42,6 +42,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeCheckCommand() { return std::make_unique<CheckCommand>(); }
+std::unique_ptr<Command> makeCheckCommand()
+{
+    return std::make_unique<CheckCommand>();
+}
 
 }  // namespace slv::cli

@@ -7,8 +7,8 @@
 #include <iosfwd>
 
 #include "cli/console_dialogs.h"
-#include "session/session.h"
 #include "platform_qt/qsettings_store.h"
+#include "session/session.h"
 
 namespace slv::cli {
 

@@ -44,7 +44,9 @@ public:
 
 protected:
     FileCommand(const char* name, const char* description, bool messagesAreOutput = false)
-        : m_name(name), m_description(description), m_messagesAreOutput(messagesAreOutput)
+        : m_name(name),
+          m_description(description),
+          m_messagesAreOutput(messagesAreOutput)
     {
     }
     /// Runs on the opened document; returns the exit code.

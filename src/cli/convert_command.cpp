@@ -14,7 +14,8 @@ class ConvertCommand final : public Command {
 public:
     void attach(CLI::App& app) override
     {
-        m_subcommand = app.add_subcommand("convert", "Write any readable file as a data file (.lvd) or template (.lvt)");
+        m_subcommand =
+            app.add_subcommand("convert", "Write any readable file as a data file (.lvd) or template (.lvt)");
         m_subcommand->add_option("in", m_in, "Data, template or exchange file")->required();
         m_subcommand->add_option("out", m_out, "Output file; its extension .lvd or .lvt chooses the kind")->required();
     }
@@ -44,6 +45,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeConvertCommand() { return std::make_unique<ConvertCommand>(); }
+std::unique_ptr<Command> makeConvertCommand()
+{
+    return std::make_unique<ConvertCommand>();
+}
 
 }  // namespace slv::cli

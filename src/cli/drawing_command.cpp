@@ -61,6 +61,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeDrawingCommand() { return std::make_unique<DrawingCommand>(); }
+std::unique_ptr<Command> makeDrawingCommand()
+{
+    return std::make_unique<DrawingCommand>();
+}
 
 }  // namespace slv::cli

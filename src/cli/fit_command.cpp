@@ -10,12 +10,12 @@
 #include "model/model_check.h"
 #include "model/model_name.h"
 #include "model/oxide_layer.h"
+#include "platform/format_mask.h"
+#include "platform/text_encoding.h"
 #include "session/layer_calculation.h"
 #include "session/model_checks.h"
 #include "session/open_file.h"
 #include "session/save_file.h"
-#include "platform/format_mask.h"
-#include "platform/text_encoding.h"
 
 namespace slv::cli {
 namespace {
@@ -65,17 +65,21 @@ public:
         m_subcommand = app.add_subcommand("fit", "Fit the layer thicknesses (and coverage) of a structure model by "
                                                  "Autofit; for the Oxide-Layer model give the oxide thickness of "
                                                  "every experiment");
-        m_subcommand->add_option("file", m_file, "Data file (.lvd) with a structure model")
-            ->required();
-        m_subcommand->add_option("--experiment", m_experiment, "Experiment to fit (1-based); in angle-resolved mode "
-                                                               "all enter the fit and this one is reported")
+        m_subcommand->add_option("file", m_file, "Data file (.lvd) with a structure model")->required();
+        m_subcommand
+            ->add_option("--experiment", m_experiment,
+                         "Experiment to fit (1-based); in angle-resolved mode "
+                         "all enter the fit and this one is reported")
             ->check(CLI::PositiveNumber);
-        m_subcommand->add_option("--start", m_start, "Start thickness of every layer, comma separated "
-                                                     "(default: the stored results)")
+        m_subcommand
+            ->add_option("--start", m_start,
+                         "Start thickness of every layer, comma separated "
+                         "(default: the stored results)")
             ->delimiter(',');
         m_subcommand->add_option("--coverage", m_coverage, "Start coverage of the islands, 0..1");
-        m_subcommand->add_option("--save", m_save, "Write the data set with the accepted results to this file "
-                                                   "(only after a successful fit)");
+        m_subcommand->add_option("--save", m_save,
+                                 "Write the data set with the accepted results to this file "
+                                 "(only after a successful fit)");
         m_subcommand->add_option("--format", m_format, "text or json")->check(CLI::IsMember({"text", "json"}));
     }
 
@@ -198,7 +202,8 @@ private:
             result["coverage"] = islands ? nlohmann::ordered_json(ShortestDecimal(static_cast<float>(doc.Coverage)))
                                          : nlohmann::ordered_json(nullptr);
             result["q_sum"] = qSum;
-            result["info"] = run.started ? nlohmann::ordered_json(run.summary.lmdifInfo) : nlohmann::ordered_json(nullptr);
+            result["info"] =
+                run.started ? nlohmann::ordered_json(run.summary.lmdifInfo) : nlohmann::ordered_json(nullptr);
             result["message"] = message;
             result["summary"] = run.started ? summaryJson(run.summary) : nlohmann::ordered_json(nullptr);
             out << result.dump(2) << "\n";
@@ -228,6 +233,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeFitCommand() { return std::make_unique<FitCommand>(); }
+std::unique_ptr<Command> makeFitCommand()
+{
+    return std::make_unique<FitCommand>();
+}
 
 }  // namespace slv::cli

@@ -12,7 +12,10 @@
 namespace slv::cli {
 namespace {
 
-std::string layerKindName(int kind) { return kind == 1 ? "Layer" : kind == 2 ? "Island" : ""; }
+std::string layerKindName(int kind)
+{
+    return kind == 1 ? "Layer" : kind == 2 ? "Island" : "";
+}
 
 std::string layerLinkName(int link)
 {
@@ -24,13 +27,13 @@ void writeModel(std::ostream& out, const Document& doc)
     out << "\nModel layers (" << doc.LayerCount << ", lengths in " << doc.UnitText[3].trimmedText() << "):\n";
     std::vector<std::vector<std::string>> rows{{"", "Name", "Type", "Link to", "Mol. weight", "Density", "Thickness"}};
     for (int k = 1; k <= doc.LayerCount; ++k)
-        rows.push_back({"Layer " + std::to_string(k), AnsiToUtf8(doc.LayerName[k].trimmedText()),
-                        layerKindName(doc.LayerKind[k]), layerLinkName(doc.LayerLink[k]),
-                        FormatNumber(doc.LayerMolWeight[k], "###0.00;;\\ "), FormatNumber(doc.LayerDensity[k], "##0.000;;\\ "),
-                        FormatNumber(doc.LayerThick[k], "##0.000;\\ ")});
-    rows.push_back({doc.modelType() == ModelType::Nanotube ? "Tube" : "Bulk", AnsiToUtf8(doc.LayerName[0].trimmedText()), "", "",
-                    FormatNumber(doc.LayerMolWeight[0], "###0.00;;\\ "), FormatNumber(doc.LayerDensity[0], "##0.000;;\\ "),
-                    ""});
+        rows.push_back(
+            {"Layer " + std::to_string(k), AnsiToUtf8(doc.LayerName[k].trimmedText()), layerKindName(doc.LayerKind[k]),
+             layerLinkName(doc.LayerLink[k]), FormatNumber(doc.LayerMolWeight[k], "###0.00;;\\ "),
+             FormatNumber(doc.LayerDensity[k], "##0.000;;\\ "), FormatNumber(doc.LayerThick[k], "##0.000;\\ ")});
+    rows.push_back(
+        {doc.modelType() == ModelType::Nanotube ? "Tube" : "Bulk", AnsiToUtf8(doc.LayerName[0].trimmedText()), "", "",
+         FormatNumber(doc.LayerMolWeight[0], "###0.00;;\\ "), FormatNumber(doc.LayerDensity[0], "##0.000;;\\ "), ""});
     WriteAlignedTable(out, rows, {true, true, true, true});
     if (doc.IslandMode == 1)
         out << "Coverage: " << FormatNumber(doc.Coverage, "#0.000") << "\n";
@@ -77,6 +80,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeInfoCommand() { return std::make_unique<InfoCommand>(); }
+std::unique_ptr<Command> makeInfoCommand()
+{
+    return std::make_unique<InfoCommand>();
+}
 
 }  // namespace slv::cli

@@ -21,14 +21,16 @@
 namespace slv::cli {
 namespace {
 
-const std::map<std::string, ExcitationSource> kSources{{"mg", ExcitationSource::MgKAlpha}, {"al", ExcitationSource::AlKAlpha}};
+const std::map<std::string, ExcitationSource> kSources{{"mg", ExcitationSource::MgKAlpha},
+                                                       {"al", ExcitationSource::AlKAlpha}};
 const std::map<std::string, CrossSectionSet> kSets{{"none", CrossSectionSet::None},
-                                       {"scofield", CrossSectionSet::Scofield},
-                                       {"evans", CrossSectionSet::Evans},
-                                       {"wagner", CrossSectionSet::Wagner},
-                                       {"nefedov", CrossSectionSet::Nefedov}};
-const std::map<std::string, SplittingOption> kSplittings{
-    {"none", SplittingOption::None}, {"theoretical", SplittingOption::Theoretical}, {"nominal", SplittingOption::Nominal}};
+                                                   {"scofield", CrossSectionSet::Scofield},
+                                                   {"evans", CrossSectionSet::Evans},
+                                                   {"wagner", CrossSectionSet::Wagner},
+                                                   {"nefedov", CrossSectionSet::Nefedov}};
+const std::map<std::string, SplittingOption> kSplittings{{"none", SplittingOption::None},
+                                                         {"theoretical", SplittingOption::Theoretical},
+                                                         {"nominal", SplittingOption::Nominal}};
 const std::map<std::string, ScalingOption> kScalings{
     {"none", ScalingOption::None}, {"closest", ScalingOption::ClosestLine}, {"average", ScalingOption::AverageFactor}};
 
@@ -174,6 +176,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeLookupCommand() { return std::make_unique<LookupCommand>(); }
+std::unique_ptr<Command> makeLookupCommand()
+{
+    return std::make_unique<LookupCommand>();
+}
 
 }  // namespace slv::cli

@@ -56,6 +56,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeModelCheckCommand() { return std::make_unique<ModelCheckCommand>(); }
+std::unique_ptr<Command> makeModelCheckCommand()
+{
+    return std::make_unique<ModelCheckCommand>();
+}
 
 }  // namespace slv::cli

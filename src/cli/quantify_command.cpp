@@ -4,9 +4,9 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/results_output.h"
-#include "session/open_file.h"
 #include "quant/quantification.h"
 #include "quant/results_table.h"
+#include "session/open_file.h"
 #include "session/results_view.h"
 
 namespace slv::cli {
@@ -95,6 +95,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeQuantifyCommand() { return std::make_unique<QuantifyCommand>(); }
+std::unique_ptr<Command> makeQuantifyCommand()
+{
+    return std::make_unique<QuantifyCommand>();
+}
 
 }  // namespace slv::cli

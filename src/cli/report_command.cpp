@@ -21,8 +21,9 @@ struct SectionWord {
     int section;
 };
 constexpr SectionWord kSectionWords[] = {
-    {"parameters", kPrintParameters}, {"elements", kPrintElements}, {"intensity", kPrintIntensity},
-    {"imfp", kPrintImfp},             {"model", kPrintModel},       {"notes", kPrintNotes},
+    {"parameters", kPrintParameters}, {"elements", kPrintElements},
+    {"intensity", kPrintIntensity},   {"imfp", kPrintImfp},
+    {"model", kPrintModel},           {"notes", kPrintNotes},
     {"filename", kPrintFileName},
 };
 /// The results in the type the file was saved with (for a structure model the layer thicknesses).
@@ -130,6 +131,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeReportCommand() { return std::make_unique<ReportCommand>(); }
+std::unique_ptr<Command> makeReportCommand()
+{
+    return std::make_unique<ReportCommand>();
+}
 
 }  // namespace slv::cli

@@ -13,7 +13,10 @@ namespace slv::cli {
 
 namespace {
 
-std::string cellOf(float value, const std::string& mask) { return FormatNumber(value, mask, '.'); }
+std::string cellOf(float value, const std::string& mask)
+{
+    return FormatNumber(value, mask, '.');
+}
 
 /// Header row and one row per experiment, as display texts (UTF-8).
 std::vector<std::vector<std::string>> displayRows(const ResultsTable& table)
@@ -87,8 +90,8 @@ void WriteAlignedTable(std::ostream& out, const std::vector<std::vector<std::str
 {
     std::vector<std::size_t> widths;
     auto displayWidth = [](const std::string& utf8) {
-        return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(),
-                                                      [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+        return static_cast<std::size_t>(std::count_if(
+            utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
     };
     for (const auto& row : rows)
         for (std::size_t c = 0; c < row.size(); ++c) {

@@ -8,13 +8,13 @@
 #include "cli/structure_options.h"
 #include "document/element_table.h"
 #include "model/model_name.h"
+#include "platform/format_mask.h"
+#include "platform/text_encoding.h"
+#include "quant/results_table.h"
 #include "session/model_checks.h"
 #include "session/open_file.h"
 #include "session/save_file.h"
 #include "session/simulation.h"
-#include "platform/format_mask.h"
-#include "platform/text_encoding.h"
-#include "quant/results_table.h"
 
 namespace slv::cli {
 namespace {
@@ -141,6 +141,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeSimulateCommand() { return std::make_unique<SimulateCommand>(); }
+std::unique_ptr<Command> makeSimulateCommand()
+{
+    return std::make_unique<SimulateCommand>();
+}
 
 }  // namespace slv::cli

@@ -20,6 +20,4 @@ namespace slv::cli {
 int CheckStructureOptions(Session& session, const std::vector<double>& thicknesses,
                           const std::optional<double>& coverage, const std::string& option, std::ostream& err);
 
-
-
 }  // namespace slv::cli

@@ -20,11 +20,20 @@ std::uint32_t ByteReader::take(std::size_t n)
     return value;
 }
 
-std::int16_t ByteReader::integer() { return static_cast<std::int16_t>(take(2)); }
+std::int16_t ByteReader::integer()
+{
+    return static_cast<std::int16_t>(take(2));
+}
 
-std::int32_t ByteReader::longInteger() { return static_cast<std::int32_t>(take(4)); }
+std::int32_t ByteReader::longInteger()
+{
+    return static_cast<std::int32_t>(take(4));
+}
 
-float ByteReader::single() { return std::bit_cast<float>(take(4)); }
+float ByteReader::single()
+{
+    return std::bit_cast<float>(take(4));
+}
 
 std::string ByteReader::fixedText(std::size_t width)
 {
@@ -80,11 +89,20 @@ void ByteWriter::put(std::uint32_t value, std::size_t n)
         m_bytes.push_back(static_cast<std::byte>((value >> (8 * i)) & 0xFFu));
 }
 
-void ByteWriter::integer(std::int16_t value) { put(static_cast<std::uint16_t>(value), 2); }
+void ByteWriter::integer(std::int16_t value)
+{
+    put(static_cast<std::uint16_t>(value), 2);
+}
 
-void ByteWriter::longInteger(std::int32_t value) { put(static_cast<std::uint32_t>(value), 4); }
+void ByteWriter::longInteger(std::int32_t value)
+{
+    put(static_cast<std::uint32_t>(value), 4);
+}
 
-void ByteWriter::single(float value) { put(std::bit_cast<std::uint32_t>(value), 4); }
+void ByteWriter::single(float value)
+{
+    put(std::bit_cast<std::uint32_t>(value), 4);
+}
 
 void ByteWriter::fixedText(std::string_view text, std::size_t width)
 {

@@ -12,7 +12,10 @@ namespace {
 // The closest-line search looks no further than this multiple of the excitation energy.
 constexpr float kClosestLineReach = 1.5f;
 
-bool hasValue(Integer origin) { return origin != kNoValue; }
+bool hasValue(Integer origin)
+{
+    return origin != kNoValue;
+}
 
 /// Stores a derived value when it is a usable number; returns whether it did.
 bool storeDerived(LineRecord& line, OriginMarks& origin, int set, float value, OriginMark mark)

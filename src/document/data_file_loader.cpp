@@ -12,7 +12,8 @@ DataFileStatus LoadDataFile(Document& doc, const std::string& path, Findings& fi
     std::error_code error;
     const std::vector<std::byte> bytes = ReadFileStart(path, kMaxDataFileBytes, error);
     if (error) {
-        findings.add(FileErrorFinding(FileErrorNumberOf(error, FileAccess::Read), kContextDataFile, {}, error.message()));
+        findings.add(
+            FileErrorFinding(FileErrorNumberOf(error, FileAccess::Read), kContextDataFile, {}, error.message()));
         return DataFileStatus::Unreadable;
     }
     const DataFileStatus status = ReadDataFile(doc, bytes, findings);

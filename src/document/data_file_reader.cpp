@@ -283,8 +283,7 @@ void ReportReadFailure(DataFileStatus status, Findings& findings)
     case DataFileStatus::MissingEndMarker: findings.error(kMissingEndMarkerText); break;
     case DataFileStatus::Loaded:
     case DataFileStatus::NotADataFile:
-    case DataFileStatus::Unreadable:
-        break;
+    case DataFileStatus::Unreadable: break;
     }
 }
 

@@ -17,7 +17,8 @@ constexpr std::size_t kMaxCountedText = std::numeric_limits<Integer>::max();
 class DataFileWriter {
 public:
     explicit DataFileWriter(const Document& doc)
-        : m_doc(doc), m_experiments(doc.IsTemplate ? doc.IMFPRowCount : doc.ExpCount)
+        : m_doc(doc),
+          m_experiments(doc.IsTemplate ? doc.IMFPRowCount : doc.ExpCount)
     {
     }
 
@@ -191,7 +192,8 @@ bool WriteDocumentFile(Document& doc, const std::string& path, Findings& finding
         return false;
     }
     if (const std::error_code error = ReplaceFileContents(path, *bytes)) {
-        findings.add(FileErrorFinding(FileErrorNumberOf(error, FileAccess::Write), kContextGeneral, {}, error.message()));
+        findings.add(
+            FileErrorFinding(FileErrorNumberOf(error, FileAccess::Write), kContextGeneral, {}, error.message()));
         return false;
     }
     doc.DocDirty = false;

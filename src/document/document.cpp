@@ -42,8 +42,8 @@ void Document::setImfpMethodIn(ImfpByte byte, ImfpMethod method)
 {
     const auto packed = static_cast<std::uint16_t>(ParIndex[kImfpSlot]);
     const auto code = static_cast<std::uint16_t>(CodeOf(method));
-    const std::uint16_t updated = byte == ImfpByte::Low ? (packed & ~kByteMask) | code
-                                                        : (packed & kByteMask) | (code << kBitsPerByte);
+    const std::uint16_t updated =
+        byte == ImfpByte::Low ? (packed & ~kByteMask) | code : (packed & kByteMask) | (code << kBitsPerByte);
     ParIndex[kImfpSlot] = static_cast<Integer>(updated);
 }
 
@@ -52,7 +52,9 @@ void RecomputeUnits(Document& doc)
     doc.UnitText[0] = unitOf(kTimeUnits, doc.UnitIndex[0]);
     doc.UnitText[1] = unitOf(kTiltUnits, doc.UnitIndex[1]);
     doc.UnitText[2] = unitOf(kTemperatureUnits, doc.UnitIndex[2]);
-    doc.UnitText[3] = doc.lengthUnit() == LengthUnit::Nanometre ? "nm" : doc.lengthUnit() == LengthUnit::Angstrom ? "A" : "";
+    doc.UnitText[3] = doc.lengthUnit() == LengthUnit::Nanometre  ? "nm"
+                      : doc.lengthUnit() == LengthUnit::Angstrom ? "A"
+                                                                 : "";
 }
 
 int SingleElementOfLayer(const Document& doc, int layer)

@@ -24,7 +24,7 @@ namespace slv {
 inline constexpr int kMaxElements = 20;     // element rows 1..20, row 0 is hydrogen
 inline constexpr int kMaxExperiments = 40;  // experiments 1..40
 inline constexpr int kLabelsPerExperiment = 8;
-inline constexpr int kMaxLayers = 5;        // layers 1..5, layer 0 is the bulk
+inline constexpr int kMaxLayers = 5;  // layers 1..5, layer 0 is the bulk
 inline constexpr int kPolyhedronParameters = 9;
 inline constexpr int kParTextCount = 2;
 inline constexpr int kParNumberCount = 7;
@@ -143,10 +143,7 @@ struct Document {
     void setAngularMethod(AngularMethod method) { ParIndex[kAngularSlot] = CodeOf(method); }
     TransmissionType transmissionType() const { return static_cast<TransmissionType>(ParIndex[kTransmissionSlot]); }
     void setTransmissionType(TransmissionType type) { ParIndex[kTransmissionSlot] = CodeOf(type); }
-    MultilineApproach multilineApproach() const
-    {
-        return static_cast<MultilineApproach>(ParIndex[kMultilineSlot]);
-    }
+    MultilineApproach multilineApproach() const { return static_cast<MultilineApproach>(ParIndex[kMultilineSlot]); }
     void setMultilineApproach(MultilineApproach approach) { ParIndex[kMultilineSlot] = CodeOf(approach); }
     /// "Calculate mean atomic weight": the matrix weight follows from the composition.
     bool autoMeanAtomicWeight() const { return ParIndex[kAutoAtomicWeightSlot] == 1; }

@@ -15,19 +15,19 @@
 
 #include <array>
 
-#include "platform/findings.h"
 #include "document/library_entry.h"
 #include "document/library_file.h"
+#include "platform/findings.h"
 
 namespace slv {
 
 enum class LibraryOpenStatus {
     Ok,
-    NotFound,             // no SLV.lib in the folder
-    Unreadable,           // cannot be read, or larger than any element library
+    NotFound,    // no SLV.lib in the folder
+    Unreadable,  // cannot be read, or larger than any element library
     IllegalHeader,
     IncompatibleVersion,
-    Damaged,              // a section, record or count does not fit the file
+    Damaged,  // a section, record or count does not fit the file
 };
 
 struct LibraryOpenResult {
@@ -65,8 +65,7 @@ bool LibraryLacksSet(const LibraryFile& library, const LookupOptions& options);
 
 /// Why an element offers no line to choose from: the library holds no values
 /// of the set at all, none for this element, or no lines of it.
-std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions& options,
-                                 std::string_view symbol);
+std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions& options, std::string_view symbol);
 
 /// Fills element rows firstRow..lastRow of the document from the library. A
 /// row whose line the library lacks offers the usable lines to choose from

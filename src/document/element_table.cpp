@@ -117,9 +117,9 @@ std::string lineNotationFindings(const Document& doc)
 
 bool sameLineAndState(const Document& doc, int i, int k)
 {
-    return doc.ElSymbol[i].trimmedText() == doc.ElSymbol[k].trimmedText()
-        && doc.ElLine[i].trimmedText() == doc.ElLine[k].trimmedText()
-        && doc.ElState[i].trimmedText() == doc.ElState[k].trimmedText();
+    return doc.ElSymbol[i].trimmedText() == doc.ElSymbol[k].trimmedText() &&
+           doc.ElLine[i].trimmedText() == doc.ElLine[k].trimmedText() &&
+           doc.ElState[i].trimmedText() == doc.ElState[k].trimmedText();
 }
 
 std::string duplicateFindings(const Document& doc)
@@ -236,8 +236,8 @@ MultiLineRows FindMultiLineRows(const Document& doc)
     MultiLineRows found;
     for (int i = 1; i <= doc.ElemCount; ++i) {
         for (int k = i + 1; k <= doc.ElemCount; ++k) {
-            if (doc.ElSymbol[i].trimmedText() == doc.ElSymbol[k].trimmedText()
-                && doc.ElLine[i].trimmedText() != doc.ElLine[k].trimmedText()) {
+            if (doc.ElSymbol[i].trimmedText() == doc.ElSymbol[k].trimmedText() &&
+                doc.ElLine[i].trimmedText() != doc.ElLine[k].trimmedText()) {
                 found.MultiLineMark[i] = true;
                 found.MultiLineMark[k] = true;
                 found.MultiLineFound = true;

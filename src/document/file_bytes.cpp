@@ -14,7 +14,10 @@
 namespace slv {
 namespace {
 
-std::error_code LastError() { return {errno, std::generic_category()}; }
+std::error_code LastError()
+{
+    return {errno, std::generic_category()};
+}
 
 /// Closes the descriptor when the scope ends.
 class FileDescriptor {

@@ -15,8 +15,7 @@ namespace slv {
 
 /// The first maxBytes bytes of a file (all of it when it is shorter); on
 /// failure an empty buffer and the error.
-std::vector<std::byte> ReadFileStart(const std::filesystem::path& path, std::size_t maxBytes,
-                                     std::error_code& error);
+std::vector<std::byte> ReadFileStart(const std::filesystem::path& path, std::size_t maxBytes, std::error_code& error);
 
 /// Replaces the content of the file at path with bytes. The bytes go to a new
 /// file in the same folder, which is flushed to the disk and then renamed

@@ -2,7 +2,6 @@
 
 #include "document/library_file.h"
 
-
 namespace slv {
 
 namespace {
@@ -22,8 +21,8 @@ constexpr const char* kPathNotFoundText = "Path not found or incorrect";
 
 std::string libraryNotFoundText(const std::filesystem::path& programFolder)
 {
-    return std::string(kLibraryNotFoundText) + kErrorLineBreak + kErrorLineBreak + "File  " + std::string(kLibraryFileName) +
-           "  must be in folder " + kErrorLineBreak + programFolder.string();
+    return std::string(kLibraryNotFoundText) + kErrorLineBreak + kErrorLineBreak + "File  " +
+           std::string(kLibraryFileName) + "  must be in folder " + kErrorLineBreak + programFolder.string();
 }
 }  // namespace
 
@@ -31,10 +30,8 @@ std::string FileErrorText(int errorNumber, int context, const std::filesystem::p
                           std::string_view systemDescription)
 {
     switch (errorNumber) {
-    case kErrOverflow:
-        return context == kContextTransmission ? kOverflowTransmissionText : kOverflowText;
-    case kErrBadFileName:
-        return context == kContextTransmission ? kNoTransmissionFileText : kBadFileNameText;
+    case kErrOverflow: return context == kContextTransmission ? kOverflowTransmissionText : kOverflowText;
+    case kErrBadFileName: return context == kContextTransmission ? kNoTransmissionFileText : kBadFileNameText;
     case kErrFileNotFound:
         switch (context) {
         case kContextDataFile: return kDataFileNotFoundText;
@@ -42,13 +39,10 @@ std::string FileErrorText(int errorNumber, int context, const std::filesystem::p
         case kContextTransmission: return kTransmissionFileNotFoundText;
         default: return kFileNotFoundText;
         }
-    case kErrReadPastEnd:
-        return kFileShorterText;
+    case kErrReadPastEnd: return kFileShorterText;
     case kErrPathAccess:
-    case kErrPathNotFound:
-        return kPathNotFoundText;
-    default:
-        return "Error " + std::to_string(errorNumber) + kErrorLineBreak + std::string(systemDescription);
+    case kErrPathNotFound: return kPathNotFoundText;
+    default: return "Error " + std::to_string(errorNumber) + kErrorLineBreak + std::string(systemDescription);
     }
 }
 

@@ -51,9 +51,7 @@ std::optional<GeometryWeights> GeometryWeightsOf(const Document& doc, const std:
     GeometryWeights weights{};
     int section = 0;
     switch (doc.modelType()) {
-    case ModelType::Sphere:
-        section = doc.singleRowOfSpheres() ? kAltSphereWeightSection : kSphereWeightSection;
-        break;
+    case ModelType::Sphere: section = doc.singleRowOfSpheres() ? kAltSphereWeightSection : kSphereWeightSection; break;
     case ModelType::Cylinder: section = kCylinderWeightSection; break;
     case ModelType::Polyhedron:
         for (int i = 1; i <= kGeometryWeights; ++i)

@@ -65,8 +65,8 @@ LibraryEntry FindElement(LibraryFile& library, std::string_view symbol, const Lo
     const ElementRecord record = library.elementRecord(position);
     if (library.damaged())
         return entry;
-    entry.LibElement = {record.Z, record.atWeight, record.valence, record.oxygens, record.density(),
-                        record.valenceElectrons()};
+    entry.LibElement = {record.Z,       record.atWeight,  record.valence,
+                        record.oxygens, record.density(), record.valenceElectrons()};
     entry.LibLines = record.lines;
     for (const LineRecord& line : entry.LibLines)
         entry.LibOrigin.push_back(fileOrigins(line));
@@ -77,16 +77,17 @@ LibraryEntry FindElement(LibraryFile& library, std::string_view symbol, const Lo
                                            : AsymmetryTable{};
     if (library.damaged())
         return {};
-    CompleteFromOtherLines(entry, options.scaling, options.excEnergy, library.header().averageFactor,
-                           alAsymmetry);
+    CompleteFromOtherLines(entry, options.scaling, options.excEnergy, library.header().averageFactor, alAsymmetry);
     return entry;
 }
 
 std::vector<int> UsableLines(const LibraryEntry& entry, const LookupOptions& options)
 {
     const int set = LibrarySetOf(options);
-    const bool scaled = options.scaling == ScalingOption::ClosestLine || options.scaling == ScalingOption::AverageFactor;
-    const bool split = options.splitting == SplittingOption::Theoretical || options.splitting == SplittingOption::Nominal;
+    const bool scaled =
+        options.scaling == ScalingOption::ClosestLine || options.scaling == ScalingOption::AverageFactor;
+    const bool split =
+        options.splitting == SplittingOption::Theoretical || options.splitting == SplittingOption::Nominal;
     std::vector<int> usable;
     for (int i = 0; i < static_cast<int>(entry.LibLines.size()); ++i) {
         const Integer origin = entry.LibOrigin[i][set];
@@ -127,8 +128,8 @@ void FillFromLine(LibraryFile& library, Document& doc, int row, const LibraryEnt
     doc.BindEnergy[row] = record.bindEnergy;
     if (setChosen(options))
         doc.CrossSect[row] = record.crossSect[LibrarySetOf(options)];
-    doc.Asymmetry[row] = LibraryAsymmetry(library, entry.LibElement.Z, record.notation.padded(), options.source)
-                             .value_or(kNoAsymmetry);
+    doc.Asymmetry[row] =
+        LibraryAsymmetry(library, entry.LibElement.Z, record.notation.padded(), options.source).value_or(kNoAsymmetry);
 }
 
 RowLookup LookupRow(LibraryFile& library, Document& doc, int row, const LookupOptions& options)

@@ -79,11 +79,11 @@ void FillFromLine(LibraryFile& library, Document& doc, int row, const LibraryEnt
                   const LookupOptions& options);
 
 enum class RowLookupStatus {
-    Filled,            // element and line found
-    ElementNotFound,   // the symbol is not in the directory
-    LineNotFound,      // element found, the row's line is not among the usable lines
-    NoUsableLines,     // element found, but no line has a value of the chosen set
-    Damaged,           // the library is damaged: library.damage() says where
+    Filled,           // element and line found
+    ElementNotFound,  // the symbol is not in the directory
+    LineNotFound,     // element found, the row's line is not among the usable lines
+    NoUsableLines,    // element found, but no line has a value of the chosen set
+    Damaged,          // the library is damaged: library.damage() says where
 };
 
 struct RowLookup {

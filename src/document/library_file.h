@@ -75,10 +75,10 @@ inline constexpr std::size_t kLineRecordSize = 43;
 inline constexpr std::size_t kMaxLibraryBytes = 1u << 20;
 
 struct LibraryHeader {
-    std::string magic;   // raw 4 bytes
+    std::string magic;  // raw 4 bytes
     Integer version = 0;
-    std::string author;  // raw 7 bytes
-    std::array<Integer, kLibrarySections + 1> sectionPos{};   // [1..8]
+    std::string author;                                        // raw 7 bytes
+    std::array<Integer, kLibrarySections + 1> sectionPos{};    // [1..8]
     std::array<float, kCrossSectionSets + 1> averageFactor{};  // [3..5]
 };
 
@@ -130,9 +130,9 @@ struct DirectoryEntry {
 /// What OpenLibrary found wrong with a library.
 enum class LibraryFault {
     None,
-    IllegalHeader,       // too short for a header, or neither magic nor author field match
-    IncompatibleVersion, // version / 100 is not 4
-    Damaged,             // a section, record or count does not fit the file
+    IllegalHeader,        // too short for a header, or neither magic nor author field match
+    IncompatibleVersion,  // version / 100 is not 4
+    Damaged,              // a section, record or count does not fit the file
 };
 
 /// The library's bytes with a checked header. Reads are sticky like the byte

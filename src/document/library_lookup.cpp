@@ -56,8 +56,7 @@ bool LibraryLacksSet(const LibraryFile& library, const LookupOptions& options)
            !(library.header().averageFactor[set] > 0.0f);
 }
 
-std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions& options,
-                                 std::string_view symbol)
+std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions& options, std::string_view symbol)
 {
     std::string text(kHoldsNoText);
     if (options.crossSectionSet == CrossSectionSet::None)
@@ -88,9 +87,7 @@ void LibraryLookup(Document& doc, const std::filesystem::path& programFolder, in
         switch (lookup.status) {
         case RowLookupStatus::Filled: break;
         case RowLookupStatus::Damaged: intact = false; break;
-        case RowLookupStatus::ElementNotFound:
-            findings.error(ElementNotFoundMessage(symbol));
-            break;
+        case RowLookupStatus::ElementNotFound: findings.error(ElementNotFoundMessage(symbol)); break;
         case RowLookupStatus::NoUsableLines: {
             // A set the library lacks as a whole is said once, not for every row.
             const bool wholeSet = LibraryLacksSet(*library, options);

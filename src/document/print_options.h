@@ -17,8 +17,8 @@ struct PrintOptions {
     std::array<Integer, kPrintSectionCount> PrintWhat{};
     std::string PrintFontName = "Times New Roman";
     Integer PrintFontSize = 10;
-    float PrintMargin = 1.5f;        // cm
-    Integer PrintOrientation = 1;    // 1 portrait, 2 landscape
+    float PrintMargin = 1.5f;      // cm
+    Integer PrintOrientation = 1;  // 1 portrait, 2 landscape
 };
 
 }  // namespace slv

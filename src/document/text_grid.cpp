@@ -137,9 +137,9 @@ void TextGrid::resize(int rows, int cols)
     m_colSel = clampIndex(m_colSel, m_cols);
     GridChange change;
     change.size = m_rows != oldRows || m_cols != oldCols;
-    change.selection = change.size && !(Selection().top == oldSelection.top && Selection().left == oldSelection.left &&
-                                        Selection().bottom == oldSelection.bottom &&
-                                        Selection().right == oldSelection.right);
+    change.selection =
+        change.size && !(Selection().top == oldSelection.top && Selection().left == oldSelection.left &&
+                         Selection().bottom == oldSelection.bottom && Selection().right == oldSelection.right);
     if (!change.empty())
         changed(change);
 }
@@ -223,8 +223,7 @@ void TextGrid::SetColSel(int col)
 
 CellRange TextGrid::Selection() const
 {
-    return {std::min(m_row, m_rowSel), std::min(m_col, m_colSel), std::max(m_row, m_rowSel),
-            std::max(m_col, m_colSel)};
+    return {std::min(m_row, m_rowSel), std::min(m_col, m_colSel), std::max(m_row, m_rowSel), std::max(m_col, m_colSel)};
 }
 
 void TextGrid::SetText(std::string_view text)

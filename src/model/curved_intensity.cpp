@@ -70,8 +70,7 @@ std::optional<CurvedPaths> CurvedPathTable(const RegionTables& regions, const La
 }
 
 std::optional<double> CurvedIntensity(const RegionTables& regions, const CurvedPaths& paths,
-                                      const std::array<float, kAngleClasses + 1>& weights, int element,
-                                      ModelTrap& trap)
+                                      const std::array<float, kAngleClasses + 1>& weights, int element, ModelTrap& trap)
 {
     const auto& density = regions.density[element];
     const auto& imfp = regions.imfp[element];

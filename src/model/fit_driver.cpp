@@ -49,7 +49,15 @@ int residualCallback(void* problem, int, int, const double* x, double* f, int)
 /// lmdif's vectors for one Autofit.
 struct LmdifWork {
     LmdifWork(int m, int n)
-        : f(m), jacobian(static_cast<std::size_t>(m) * n), diag(n), qtf(n), wa1(n), wa2(n), wa3(n), wa4(m), ipvt(n)
+        : f(m),
+          jacobian(static_cast<std::size_t>(m) * n),
+          diag(n),
+          qtf(n),
+          wa1(n),
+          wa2(n),
+          wa3(n),
+          wa4(m),
+          ipvt(n)
     {
     }
     std::vector<double> f, jacobian, diag, qtf, wa1, wa2, wa3, wa4;

@@ -73,9 +73,7 @@ bool ComputeResiduals(FitProblem& problem, const double* x, double* f)
         return false;
 
     const int elements = problem.calculation.elements;
-    const auto calculated = [&](int exp, int e) {
-        return CalculatedIntensity(problem.intensities, elements, exp, e);
-    };
+    const auto calculated = [&](int exp, int e) { return CalculatedIntensity(problem.intensities, elements, exp, e); };
     const auto& measured = problem.measured;
     const int ref = problem.referenceElement;
     const bool angleResolved = problem.calculation.angleResolved;

@@ -44,7 +44,10 @@ struct LengthLimits {
 constexpr LengthLimits kLimitsNm{100.0, 0.25, 0.06};
 constexpr LengthLimits kLimitsAngstrom{1000.0, 2.5, 0.6};
 
-const LengthLimits& limitsOf(const Document& doc) { return doc.LenUnitA == 1 ? kLimitsAngstrom : kLimitsNm; }
+const LengthLimits& limitsOf(const Document& doc)
+{
+    return doc.LenUnitA == 1 ? kLimitsAngstrom : kLimitsNm;
+}
 
 std::string lowerText(std::string text)
 {
@@ -79,8 +82,8 @@ bool checkOxideRows(Document& doc, ModelState& model, int& errors, std::string& 
         SetBit(errors, kBitTableError);
         return false;
     }
-    if (doc.ElSymbol[model.MetalElem].trimmedText() != doc.ElSymbol[model.OxideElem].trimmedText()
-        || doc.ElLine[model.MetalElem].trimmedText() != doc.ElLine[model.OxideElem].trimmedText()) {
+    if (doc.ElSymbol[model.MetalElem].trimmedText() != doc.ElSymbol[model.OxideElem].trimmedText() ||
+        doc.ElLine[model.MetalElem].trimmedText() != doc.ElLine[model.OxideElem].trimmedText()) {
         AppendModelLine(message, kOxideRowsDifferText);
         SetBit(errors, kBitTableError);
         return false;

@@ -40,9 +40,18 @@ enum ModelErrorBit : int {
     kBitParameterError = 4,   // value 16: selects the heading "Parameter error(s):"
 };
 
-inline bool TestBit(int flags, int bit) { return (flags & (1 << bit)) != 0; }
-inline void SetBit(int& flags, int bit) { flags |= 1 << bit; }
-inline void ClearBit(int& flags, int bit) { flags &= ~(1 << bit); }
+inline bool TestBit(int flags, int bit)
+{
+    return (flags & (1 << bit)) != 0;
+}
+inline void SetBit(int& flags, int bit)
+{
+    flags |= 1 << bit;
+}
+inline void ClearBit(int& flags, int bit)
+{
+    flags &= ~(1 << bit);
+}
 
 /// Headings of the displayed findings.
 inline constexpr const char* kModelErrorsHeading = "Model error(s):";
@@ -51,7 +60,10 @@ inline constexpr const char* kNanotubeWarningsHeading = "Nanotube warning(s):";
 
 /// Whether a model with these error bits may be used: nothing worse than the
 /// nanotube warning was found.
-inline bool ModelUsable(int errors) { return (errors & ~(1 << kBitNanotubeWarning)) == 0; }
+inline bool ModelUsable(int errors)
+{
+    return (errors & ~(1 << kBitNanotubeWarning)) == 0;
+}
 
 /// Every finding is one line of the message, ended by a line break.
 inline constexpr const char* kModelLineEnd = "\r\n";

@@ -30,7 +30,10 @@ inline std::nullopt_t TrapModelFault(ModelTrap& trap, int routine, int errorNumb
 }
 
 /// Whether a trapped error waits to be reported.
-inline bool ModelErrorTrapped(const ModelTrap& trap) { return trap.routine > 0; }
+inline bool ModelErrorTrapped(const ModelTrap& trap)
+{
+    return trap.routine > 0;
+}
 
 /// Clears the trap.
 void ClearModelError(ModelTrap& trap);

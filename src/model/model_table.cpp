@@ -40,7 +40,10 @@ float cellValue(std::string_view text, float stored, const char* mask, char decS
     return text == cellText(stored, mask, decSep) ? stored : ParseSingle(text, decSep);
 }
 
-std::string kindText(int kind) { return kind == kKindLayer ? kLayerWord : kind == kKindIsland ? kIslandWord : ""; }
+std::string kindText(int kind)
+{
+    return kind == kKindLayer ? kLayerWord : kind == kKindIsland ? kIslandWord : "";
+}
 
 Integer kindOfText(std::string_view text)
 {
@@ -152,7 +155,8 @@ void LoadModelTable(const Document& doc, char decSep, TextGrid& grid)
     for (int k = 0; k <= kMaxLayers; ++k)
         writeLayerColumn(doc, layout, k, decSep, grid);
     for (int e = 1; e <= layout.elements; ++e)
-        grid.SetTextMatrix(layout.compositionRow(e), kModelColOmit, doc.ElModelFlag[e] == kElementOmitted ? kOmitMark : "");
+        grid.SetTextMatrix(layout.compositionRow(e), kModelColOmit,
+                           doc.ElModelFlag[e] == kElementOmitted ? kOmitMark : "");
     MarkUnusedImfps(doc, grid);
 }
 
@@ -173,7 +177,8 @@ bool TransferModelTable(Document& doc, char decSep, const TextGrid& grid)
     }
     doc.LayerCount = static_cast<Integer>(namedLayers);
     for (int e = 1; e <= layout.elements; ++e)
-        doc.ElModelFlag[e] = trimmed(grid.TextMatrix(layout.compositionRow(e), kModelColOmit)).empty() ? 0 : kElementOmitted;
+        doc.ElModelFlag[e] =
+            trimmed(grid.TextMatrix(layout.compositionRow(e), kModelColOmit)).empty() ? 0 : kElementOmitted;
     return true;
 }
 

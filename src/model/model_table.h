@@ -58,7 +58,10 @@ struct ModelTableLayout {
 ModelTableLayout ModelTableLayoutOf(const Document& doc);
 
 /// The grid column of layer row k (0 = bulk).
-inline int ModelTableColumn(int layerRow) { return layerRow == 0 ? kModelColBulk : layerRow + 1; }
+inline int ModelTableColumn(int layerRow)
+{
+    return layerRow == 0 ? kModelColBulk : layerRow + 1;
+}
 
 /// Record to grid: sizes the grid, writes headers, captions, every layer
 /// column and the Omit marks, and marks the IMFP cells no layer needs.

@@ -56,8 +56,8 @@ void OxideLayerResults(const Document& doc, const ModelState& model, QuantResult
             results[exp][1] = kEmptyValue;
             continue;
         }
-        results[exp][1] = static_cast<float>(
-            OxideThickness(oxideImfp, emissionCosine(doc, exp, decSep), densityImfpRatio, double{oxidePeak} / metalPeak));
+        results[exp][1] = static_cast<float>(OxideThickness(oxideImfp, emissionCosine(doc, exp, decSep),
+                                                            densityImfpRatio, double{oxidePeak} / metalPeak));
     }
 }
 

@@ -46,7 +46,10 @@ constexpr double kRimScaleInImfps = 1.0;
 /// A stack that exceeds the radius by no more than rounding leaves a core of 0.
 constexpr double kStackRoundingTolerance = 1e-12;
 
-bool finiteAndNotNegative(double value) { return std::isfinite(value) && value >= 0.0; }
+bool finiteAndNotNegative(double value)
+{
+    return std::isfinite(value) && value >= 0.0;
+}
 
 /// Break points 0 = t_0 < t_1 < ... < t_n = halfChord of the pieces of a
 /// band: a geometric series from t_1 = finestScale to halfChord with a ratio
@@ -146,15 +149,14 @@ bool ParticleMaterialUsable(const ParticleMaterial& material, int shells)
     if (shells < 0 || material.density.size() != regions || material.imfp.size() != regions)
         return false;
     for (std::size_t r = 0; r < regions; ++r) {
-        if (!finiteAndNotNegative(material.density[r]) || !std::isfinite(material.imfp[r]) ||
-            material.imfp[r] <= 0.0)
+        if (!finiteAndNotNegative(material.density[r]) || !std::isfinite(material.imfp[r]) || material.imfp[r] <= 0.0)
             return false;
     }
     return true;
 }
 
-std::optional<ParticleChords> ParticleChordTable(ParticleShape shape, double radius,
-                                                 std::span<const double> thickness, double shortestImfp)
+std::optional<ParticleChords> ParticleChordTable(ParticleShape shape, double radius, std::span<const double> thickness,
+                                                 double shortestImfp)
 {
     if (!finiteAndNotNegative(radius) || !std::isfinite(shortestImfp) || shortestImfp <= 0.0)
         return std::nullopt;

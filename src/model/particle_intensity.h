@@ -94,8 +94,8 @@ struct ParticleChords {
 /// still computed, less accurately. nullopt for a negative or non-finite
 /// radius or thickness, a stack thicker than the radius (no room for the
 /// core), or a shortest IMFP that is not positive.
-std::optional<ParticleChords> ParticleChordTable(ParticleShape shape, double radius,
-                                                 std::span<const double> thickness, double shortestImfp);
+std::optional<ParticleChords> ParticleChordTable(ParticleShape shape, double radius, std::span<const double> thickness,
+                                                 double shortestImfp);
 
 /// Whether `material` holds, for a particle of `shells` shells, a density and
 /// an IMFP for every region 0..shells, densities finite and not negative,

@@ -33,12 +33,9 @@ double shortestImfp(const RegionTables& regions)
 std::optional<ParticleShape> ParticleShapeOf(ModelType modelType)
 {
     switch (modelType) {
-    case ModelType::Sphere:
-        return ParticleShape::Sphere;
-    case ModelType::Cylinder:
-        return ParticleShape::Wire;
-    default:
-        return std::nullopt;
+    case ModelType::Sphere: return ParticleShape::Sphere;
+    case ModelType::Cylinder: return ParticleShape::Wire;
+    default: return std::nullopt;
     }
 }
 

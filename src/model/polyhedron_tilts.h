@@ -11,6 +11,9 @@ inline constexpr int kTiltClasses = kPolyhedronParameters;
 inline constexpr int kTiltClassDegrees = 10;
 
 /// The tilt in degrees of class 1..9.
-inline int TiltOfClass(int tiltClass) { return (tiltClass - 1) * kTiltClassDegrees; }
+inline int TiltOfClass(int tiltClass)
+{
+    return (tiltClass - 1) * kTiltClassDegrees;
+}
 
 }  // namespace slv

@@ -33,7 +33,7 @@ bool linksResolvable(const Document& doc, std::string& message, int& errors)
         const int target = doc.LayerLink[k];
         if (target <= 0)
             continue;
-        const char* fault = target > doc.LayerCount ? kUndefinedTargetText
+        const char* fault = target > doc.LayerCount      ? kUndefinedTargetText
                             : doc.LayerLink[target] != 0 ? kChainedLinkText
                                                          : nullptr;
         if (fault != nullptr) {

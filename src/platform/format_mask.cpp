@@ -70,8 +70,8 @@ std::vector<Token> tokensOf(std::string_view section)
 void roundedDigits(double value, int decimals, std::string& integerDigits, std::string& fractionDigits)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, 14);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const std::size_t e = text.find('e');
     std::string mantissa;
@@ -147,8 +147,7 @@ std::string formatSection(double value, const std::vector<Token>& tokens, bool w
     std::string integerDigits, fractionDigits;
     if (anyDigit)
         roundedDigits(value, fractionPlaces, integerDigits, fractionDigits);
-    const bool roundsToZero =
-        integerDigits.empty() && fractionDigits.find_first_not_of('0') == std::string::npos;
+    const bool roundsToZero = integerDigits.empty() && fractionDigits.find_first_not_of('0') == std::string::npos;
     if (integerDigits.size() < static_cast<std::size_t>(integerMinimum))
         integerDigits.insert(0, static_cast<std::size_t>(integerMinimum) - integerDigits.size(), '0');
 

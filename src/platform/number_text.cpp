@@ -1,7 +1,7 @@
 #include "platform/number_text.h"
 
-#include <charconv>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -11,7 +11,10 @@ namespace slv {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 /// Length of the number at the start of text: sign, digits, the decimal
 /// separator with digits, an exponent; 0 when there are no mantissa digits.
@@ -110,7 +113,10 @@ char DecimalSeparatorOf(std::string_view textOfOnePointOne)
     return textOfOnePointOne.find('.') != std::string_view::npos ? '.' : ',';
 }
 
-std::string PrintedNumber(int value) { return value >= 0 ? " " + std::to_string(value) : std::to_string(value); }
+std::string PrintedNumber(int value)
+{
+    return value >= 0 ? " " + std::to_string(value) : std::to_string(value);
+}
 
 std::string NeutralNumberText(float value)
 {

@@ -20,8 +20,8 @@ public:
     /// The stored text, or nullopt when the key has never been written.
     virtual std::optional<std::string> read(const std::string& application, const std::string& section,
                                             const std::string& key) const = 0;
-    virtual void write(const std::string& application, const std::string& section,
-                       const std::string& key, const std::string& value) = 0;
+    virtual void write(const std::string& application, const std::string& section, const std::string& key,
+                       const std::string& value) = 0;
 };
 
 /// A settings store that lives only as long as the object: for tests and for

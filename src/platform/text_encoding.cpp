@@ -8,10 +8,10 @@ namespace slv {
 namespace {
 
 // Code points of bytes 0x80..0x9F in Windows-1252 (0 = undefined there).
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kHighControls = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                                    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void appendUtf8(std::string& out, char32_t cp)
 {
@@ -58,7 +58,11 @@ std::string Utf8ToAnsi(std::string_view utf8)
     std::string out;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<std::uint8_t>(utf8[i]);
-        std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        std::size_t length = lead < 0x80           ? 1
+                             : (lead >> 5) == 0x6  ? 2
+                             : (lead >> 4) == 0xE  ? 3
+                             : (lead >> 3) == 0x1E ? 4
+                                                   : 0;
         if (length == 0 || i + length > utf8.size()) {
             out += '?';
             ++i;

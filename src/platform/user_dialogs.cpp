@@ -10,8 +10,7 @@ std::vector<DialogAnswer> answersOf(MessageButtons buttons)
     case MessageButtons::YesNo: return {DialogAnswer::Yes, DialogAnswer::No};
     case MessageButtons::YesNoCancel: return {DialogAnswer::Yes, DialogAnswer::No, DialogAnswer::Cancel};
     case MessageButtons::RetryCancel: return {DialogAnswer::Retry, DialogAnswer::Cancel};
-    case MessageButtons::AbortRetryIgnore:
-        return {DialogAnswer::Abort, DialogAnswer::Retry, DialogAnswer::Ignore};
+    case MessageButtons::AbortRetryIgnore: return {DialogAnswer::Abort, DialogAnswer::Retry, DialogAnswer::Ignore};
     }
     return {DialogAnswer::Ok};
 }

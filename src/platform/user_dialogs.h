@@ -53,8 +53,8 @@ public:
     virtual void beep() = 0;
 
     /// Shorthand for a message with the given icon and buttons.
-    DialogAnswer show(std::string text, MessageIcon icon,
-                      MessageButtons buttons = MessageButtons::Ok, int defaultButton = 0)
+    DialogAnswer show(std::string text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
+                      int defaultButton = 0)
     {
         return message({std::move(text), icon, buttons, defaultButton, {}});
     }

@@ -15,8 +15,8 @@ QString keyPath(const std::string& application, const std::string& section, cons
 }  // namespace
 
 QSettingsStore::QSettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             kSettingsApplication, kSettingsApplication))
+    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kSettingsApplication,
+                                             kSettingsApplication))
 {
 }
 
@@ -40,7 +40,8 @@ std::optional<std::string> QSettingsStore::read(const std::string& application, 
 void QSettingsStore::write(const std::string& application, const std::string& section, const std::string& key,
                            const std::string& value)
 {
-    m_settings->setValue(keyPath(application, section, key), QString::fromLatin1(value.data(), qsizetype(value.size())));
+    m_settings->setValue(keyPath(application, section, key),
+                         QString::fromLatin1(value.data(), qsizetype(value.size())));
     m_settings->sync();
 }
 

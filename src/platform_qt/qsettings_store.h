@@ -19,7 +19,7 @@ public:
     ~QSettingsStore() override;
 
     std::optional<std::string> read(const std::string& application, const std::string& section,
-                                     const std::string& key) const override;
+                                    const std::string& key) const override;
     void write(const std::string& application, const std::string& section, const std::string& key,
                const std::string& value) override;
 

@@ -85,12 +85,8 @@ void AngularFactors(const QuantContext& q, AngularMethod method)
 {
     const double asymmetryTerm = AsymmetryTerm(q.doc.sourceAnalyserAngle());
     switch (method) {
-    case AngularMethod::Reilman:
-        ReilmanFactors(q.doc, q.corr, asymmetryTerm);
-        break;
-    case AngularMethod::ReilmanEbel:
-        ReilmanEbelFactors(q, asymmetryTerm);
-        break;
+    case AngularMethod::Reilman: ReilmanFactors(q.doc, q.corr, asymmetryTerm); break;
+    case AngularMethod::ReilmanEbel: ReilmanEbelFactors(q, asymmetryTerm); break;
     default:  // None, and any unknown code: no angular correction
         for (auto& experiment : q.corr.AngularFactor)
             experiment.fill(1.0f);

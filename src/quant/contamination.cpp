@@ -19,13 +19,16 @@ constexpr float kExplicitContaminationScale = 30.0f;
 int FindCarbonRow(const Document& doc)
 {
     for (int row = 1; row <= doc.ElemCount; ++row)
-        if (doc.ElSymbol[row].trimmedText() == "C" && doc.ElLine[row].trimmedText() == "1s"
-            && doc.ElState[row].isBlank())
+        if (doc.ElSymbol[row].trimmedText() == "C" && doc.ElLine[row].trimmedText() == "1s" &&
+            doc.ElState[row].isBlank())
             return row;
     return 0;
 }
 
-float NonNegative(float reducedThickness) { return reducedThickness > 0.0f ? reducedThickness : 0.0f; }
+float NonNegative(float reducedThickness)
+{
+    return reducedThickness > 0.0f ? reducedThickness : 0.0f;
+}
 
 /// The thickness follows from the carbon's atomic percentage, counted with
 /// the carbon line even when the analyst excluded it from the composition.
@@ -75,11 +78,8 @@ void ContaminationThickness(const QuantContext& q, std::string& errors)
         }
         VarnThickness(doc, corr, q.res);
         break;
-    case ContaminationMethod::Explicit:
-        ExplicitThickness(doc, corr);
-        break;
-    default:
-        break;
+    case ContaminationMethod::Explicit: ExplicitThickness(doc, corr); break;
+    default: break;
     }
     // Once its thickness is known, the contamination carbon leaves the composition.
     if (method != ContaminationMethod::Evans && corr.CarbonRow != 0 && corr.ExcludeCarbon) {

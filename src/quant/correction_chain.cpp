@@ -9,9 +9,8 @@ namespace slv {
 
 namespace {
 constexpr const char* kCannotExciteStart = "The  ";
-constexpr const char* kCannotExciteEnd =
-    "  line cannot be excited\r\nby the selected source.\r\n\r\n"
-    "Line energy changed to give positive kinetic energy.    ";
+constexpr const char* kCannotExciteEnd = "  line cannot be excited\r\nby the selected source.\r\n\r\n"
+                                         "Line energy changed to give positive kinetic energy.    ";
 constexpr const char* kFindingStart = "- ";
 constexpr const char* kFindingEnd = "    \r\n";
 
@@ -68,8 +67,8 @@ void CheckKineticEnergies(Document& doc, Findings& findings)
     for (int row = 1; row <= doc.ElemCount; ++row) {
         if (KineticEnergy(doc, row) >= 0.0f)
             continue;
-        findings.error(kCannotExciteStart + doc.ElSymbol[row].trimmedText() + doc.ElLine[row].trimmedText()
-                       + kCannotExciteEnd);
+        findings.error(kCannotExciteStart + doc.ElSymbol[row].trimmedText() + doc.ElLine[row].trimmedText() +
+                       kCannotExciteEnd);
         doc.BindEnergy[row] = doc.ExcEnergy - kLowestKineticEnergyEv;
     }
 }

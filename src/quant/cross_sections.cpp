@@ -10,8 +10,8 @@ namespace {
 constexpr float kWagnerFactorMg = 0.9f;
 constexpr float kWagnerFactorAl = 1.1f;
 constexpr float kWagnerFactorOther = 1.0f;
-constexpr int kWagner4dLimitZ = 66;     // 4d lines below this atomic number are scaled
-constexpr int kWagnerAllLinesFromZ = 72; // from hafnium on every line is scaled
+constexpr int kWagner4dLimitZ = 66;       // 4d lines below this atomic number are scaled
+constexpr int kWagnerAllLinesFromZ = 72;  // from hafnium on every line is scaled
 
 float WagnerSourceFactor(ExcitationSource source)
 {
@@ -26,8 +26,8 @@ bool IsSourceDependentWagnerLine(const Document& doc, int row)
 {
     const std::string_view shell = doc.ElLine[row].padded().substr(0, 2);
     const int z = doc.AtomicNo[row];
-    return shell == "5d" || shell == "4p" || shell == "3p" || shell == "2s"
-        || (shell == "4d" && z < kWagner4dLimitZ) || z >= kWagnerAllLinesFromZ;
+    return shell == "5d" || shell == "4p" || shell == "3p" || shell == "2s" || (shell == "4d" && z < kWagner4dLimitZ) ||
+           z >= kWagnerAllLinesFromZ;
 }
 
 // Evans' experimental cross sections include the asymmetry term 1 + beta/4,
@@ -49,15 +49,11 @@ void EffectiveCrossSections(const Document& doc, CorrectionTables& corr)
         switch (doc.crossSectionSet()) {
         case CrossSectionSet::None:
         case CrossSectionSet::Scofield:
-        case CrossSectionSet::Nefedov:
-            crossEff[row] = doc.CrossSect[row];
-            break;
-        case CrossSectionSet::Evans:
-            crossEff[row] = EvansCrossSection(doc.CrossSect[row], doc.Asymmetry[row]);
-            break;
+        case CrossSectionSet::Nefedov: crossEff[row] = doc.CrossSect[row]; break;
+        case CrossSectionSet::Evans: crossEff[row] = EvansCrossSection(doc.CrossSect[row], doc.Asymmetry[row]); break;
         case CrossSectionSet::Wagner:
-            crossEff[row] = IsSourceDependentWagnerLine(doc, row) ? wagnerFactor * doc.CrossSect[row]
-                                                                  : doc.CrossSect[row];
+            crossEff[row] =
+                IsSourceDependentWagnerLine(doc, row) ? wagnerFactor * doc.CrossSect[row] : doc.CrossSect[row];
             break;
         }
         if (crossEff[row] == 0.0f)

@@ -105,7 +105,9 @@ struct ElementValues {
 class ExchangeImport {
 public:
     ExchangeImport(Document& doc, const Environment& env, Findings& findings)
-        : m_doc(doc), m_env(env), m_findings(findings)
+        : m_doc(doc),
+          m_env(env),
+          m_findings(findings)
     {
     }
 
@@ -347,7 +349,7 @@ void ExchangeImport::readElementLine(const Fields& fields)
         return field.empty() ? std::nullopt : std::optional(ParseIntegerField(field, m_env.DecSep));
     };
     given = {numberOf(kFieldBindEnergy), numberOf(kFieldCrossSect), numberOf(kFieldAsymmetry),
-             numberOf(kFieldAtWeight), integerOf(kFieldValence), integerOf(kFieldOxygens)};
+             numberOf(kFieldAtWeight),   integerOf(kFieldValence),  integerOf(kFieldOxygens)};
 }
 
 void ExchangeImport::readExperimentLine(const Fields& fields)
@@ -497,9 +499,9 @@ std::string ImportExchangeFile(Document& doc, const std::string& path, const Env
 
 Finding ExchangeSuspectFinding(std::string_view fileName)
 {
-    Finding finding = MessageFinding(FindingKind::Error, std::string(kExchangeErrorText) + "\r\n" +
-                                                             std::string(fileName) + "  \r\n\r\n" +
-                                                             kExchangeDataSuspectText);
+    Finding finding =
+        MessageFinding(FindingKind::Error, std::string(kExchangeErrorText) + "\r\n" + std::string(fileName) +
+                                               "  \r\n\r\n" + kExchangeDataSuspectText);
     finding.beep = true;
     return finding;
 }

@@ -49,8 +49,8 @@ std::vector<std::string_view> SplitFields(std::string_view line)
     std::size_t start = 0;
     while (fields.size() < kMaxExchangeFields) {
         const std::size_t separator = line.find_first_of(";\t", start);
-        fields.push_back(trimmed(line.substr(start, separator == std::string_view::npos ? line.npos
-                                                                                      : separator - start)));
+        fields.push_back(
+            trimmed(line.substr(start, separator == std::string_view::npos ? line.npos : separator - start)));
         if (separator == std::string_view::npos)
             break;
         start = separator + 1;

@@ -49,9 +49,8 @@ std::optional<RowImfps> SeahDenchIMFP(const Document& doc, MaterialClass materia
 /// without an element; with "Invalid material class at IMFP calculation     "
 /// for an unknown class and "Enter atom locations initially    " for a
 /// compound without atoms.
-std::optional<RowImfps> GriesIMFP(const Document& doc, MaterialClass materialClass,
-                                  std::span<const float> composition, int firstRow, float density,
-                                  Findings& findings);
+std::optional<RowImfps> GriesIMFP(const Document& doc, MaterialClass materialClass, std::span<const float> composition,
+                                  int firstRow, float density, Findings& findings);
 
 /// The model's IMFP calculation by the model method: LayerIMFP of one layer
 /// (0 = bulk) or of the bulk and every layer when onlyLayer is empty. Sets

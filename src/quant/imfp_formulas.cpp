@@ -154,9 +154,9 @@ std::optional<double> CumpsonSeahImfpNm(double monolayerNm, double meanAtomicNum
     if (e <= 0.0)
         return std::nullopt;
     const double zTerm = std::pow(meanAtomicNumber, kCumpsonSeahZExponent);
-    return positiveFinite(kCumpsonSeahFactor * std::pow(monolayerNm, 1.5) *
-                          (e / (zTerm * (std::log(e / kCumpsonSeahEnergyScale) + kCumpsonSeahLogOffset)) +
-                           kCumpsonSeahOffset));
+    return positiveFinite(
+        kCumpsonSeahFactor * std::pow(monolayerNm, 1.5) *
+        (e / (zTerm * (std::log(e / kCumpsonSeahEnergyScale) + kCumpsonSeahLogOffset)) + kCumpsonSeahOffset));
 }
 
 }  // namespace slv

@@ -81,8 +81,7 @@ void LineIMFPs(const QuantContext& q, ImfpMethod method)
         std::fill(lambda[exp].begin(), lambda[exp].end(), 0.0f);
 
     switch (method) {
-    case ImfpMethod::None:
-        break;
+    case ImfpMethod::None: break;
     case ImfpMethod::Explicit:
         for (int exp = 1; exp <= matrix.last; ++exp)
             for (int row = 1; row <= rows; ++row)
@@ -90,16 +89,15 @@ void LineIMFPs(const QuantContext& q, ImfpMethod method)
         break;
     case ImfpMethod::Exponential:
         for (int exp = 1; exp <= matrix.last; ++exp)
-            storeLineImfps(q, exp, ImfpsAtLineEnergies(doc, [&](double e) {
-                               return PowerLawImfp(e, doc.imfpExponent());
-                           }));
+            storeLineImfps(q, exp,
+                           ImfpsAtLineEnergies(doc, [&](double e) { return PowerLawImfp(e, doc.imfpExponent()); }));
         break;
     case ImfpMethod::SeahDench:
         meanAtomicWeights(q, matrix);
         for (int exp = 1; exp <= matrix.last; ++exp)
-            storeLineImfps(q, exp,
-                           SeahDenchIMFP(doc, doc.matrixClass(exp), q.corr.MatAtWeight[exp], doc.ExpDensity[exp],
-                                         q.findings));
+            storeLineImfps(
+                q, exp,
+                SeahDenchIMFP(doc, doc.matrixClass(exp), q.corr.MatAtWeight[exp], doc.ExpDensity[exp], q.findings));
         break;
     case ImfpMethod::Jablonski:
         for (int exp = 1; exp <= matrix.last; ++exp) {
@@ -111,14 +109,12 @@ void LineIMFPs(const QuantContext& q, ImfpMethod method)
         PreliminaryComposition(q);
         for (int exp = 1; exp <= matrix.last; ++exp) {
             replaceMissing(doc.ExpDensity[exp]);
-            storeLineImfps(q, exp,
-                           GriesIMFP(doc, doc.matrixClass(exp), q.res.ResultValue[exp], 1, doc.ExpDensity[exp],
-                                     q.findings));
+            storeLineImfps(
+                q, exp,
+                GriesIMFP(doc, doc.matrixClass(exp), q.res.ResultValue[exp], 1, doc.ExpDensity[exp], q.findings));
         }
         break;
-    default:
-        q.findings.error(kImproperImfpMethodText);
-        break;
+    default: q.findings.error(kImproperImfpMethodText); break;
     }
 
     for (int exp = matrix.last + 1; exp <= matrix.experimentCount; ++exp)

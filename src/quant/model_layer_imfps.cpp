@@ -57,8 +57,7 @@ ImfpRowSet seahDenchLayer(Document& doc, int layer, Findings& findings)
         return {};
     }
     const auto meanAtomicWeight = static_cast<float>(doc.LayerMolWeight[layer] / atoms.count);
-    const auto lambdas =
-        SeahDenchIMFP(doc, doc.layerClass(layer), meanAtomicWeight, doc.LayerDensity[layer], findings);
+    const auto lambdas = SeahDenchIMFP(doc, doc.layerClass(layer), meanAtomicWeight, doc.LayerDensity[layer], findings);
     if (!lambdas)
         return {};
     return StoreRowImfps(doc, *lambdas, fromNanometres(doc), doc.LayerIMFP[layer]);
@@ -95,8 +94,8 @@ void reportUndefinedRows(const Document& doc, const ImfpRowSet& rows, Findings& 
 
 bool isLayerMethod(ImfpMethod method)
 {
-    return method == ImfpMethod::Explicit || method == ImfpMethod::SeahDench || method == ImfpMethod::Tpp2m || method == ImfpMethod::Gries ||
-           method == ImfpMethod::CumpsonSeah;
+    return method == ImfpMethod::Explicit || method == ImfpMethod::SeahDench || method == ImfpMethod::Tpp2m ||
+           method == ImfpMethod::Gries || method == ImfpMethod::CumpsonSeah;
 }
 
 }  // namespace

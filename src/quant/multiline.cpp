@@ -70,8 +70,7 @@ float EbelLevel(const Document& doc, const CorrectionTables& corr, int exp, cons
 }
 }  // namespace
 
-void AverageMultiline(const Document& doc, const CorrectionTables& corr, QuantResults& res,
-                      ExpRowTable<float>& target)
+void AverageMultiline(const Document& doc, const CorrectionTables& corr, QuantResults& res, ExpRowTable<float>& target)
 {
     // Read before target is written: a result row never lies behind the
     // element row that fills it, so target may be CorrIntensity itself.
@@ -122,12 +121,11 @@ void EbelMultiline(const Document& doc, CorrectionTables& corr, QuantResults& re
                 levels[exp][group] = EbelLevel(doc, corr, exp, lines, levels[exp][group]);
     }
     for (int exp = 1; exp <= expCount; ++exp)
-        std::copy(levels[exp].begin() + 1, levels[exp].begin() + 1 + groupCount,
-                  corr.CorrIntensity[exp].begin() + 1);
+        std::copy(levels[exp].begin() + 1, levels[exp].begin() + 1 + groupCount, corr.CorrIntensity[exp].begin() + 1);
 }
 
-double LogFitLevel(std::span<const double> logs, std::span<const double> weights, double startLevel,
-                   double startStep, double valueTolerance, double stepTolerance)
+double LogFitLevel(std::span<const double> logs, std::span<const double> weights, double startLevel, double startStep,
+                   double valueTolerance, double stepTolerance)
 {
     const auto misfit = [&](double level) {
         const double logLevel = std::log(level);

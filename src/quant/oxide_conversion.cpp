@@ -8,7 +8,10 @@ namespace slv {
 namespace {
 constexpr const char* kOxygenNotFound = "Oxygen not found in experiment ";
 
-bool IsOxygen(const Symbol& symbol) { return symbol.trimmedText() == "O"; }
+bool IsOxygen(const Symbol& symbol)
+{
+    return symbol.trimmedText() == "O";
+}
 
 /// Cation atoms per oxide formula unit, 2 x oxygens / valence (2 for Al2O3,
 /// 1 for SiO2); an element without a valence counts as one atom per unit.
@@ -80,9 +83,9 @@ void MassConversion(const Document& doc, CorrectionTables& corr, const QuantResu
 {
     for (int row = 1; row <= res.ResElemCount; ++row) {
         const double weight = mode == kMassOfOxides
-                                  ? res.ResOxygens[row] * static_cast<double>(kOxygenAtomicWeight)
-                                        + CationsPerFormulaUnit(res.ResOxygens[row], res.ResValence[row])
-                                              * static_cast<double>(res.ResAtWeight[row])
+                                  ? res.ResOxygens[row] * static_cast<double>(kOxygenAtomicWeight) +
+                                        CationsPerFormulaUnit(res.ResOxygens[row], res.ResValence[row]) *
+                                            static_cast<double>(res.ResAtWeight[row])
                                   : static_cast<double>(res.ResAtWeight[row]);
         for (int exp = 1; exp <= doc.ExpCount; ++exp) {
             float& cell = corr.CorrIntensity[exp][row];

@@ -13,15 +13,15 @@ namespace slv {
 
 /// The correction chain's factors, valid while Document::RecalcNeeded is clear.
 struct CorrectionTables {
-    RowTable<float> CrossEff{};                  // effective cross section, -1 = none
-    RowTable<float> TransFactor{};               // analyser transmission factor
-    ExpRowTable<float> AngularFactor{};          // [exp][row], -1 = unavailable
-    ExpRowTable<float> LineIMFP{};               // [exp][row]
-    ExpTable<float> MatAtWeight{};               // mean atomic weight of the matrix
-    ExpTable<float> ContamThick{};               // reduced contamination thickness
-    int CarbonRow = 0;                           // row of the contamination C 1s line, 0 = none
-    ExpRowTable<float> CorrIntensity{};          // [exp][row], -1 = none
-    bool ExcludeCarbon = false;                  // exclude the carbon row once VARN has used it
+    RowTable<float> CrossEff{};          // effective cross section, -1 = none
+    RowTable<float> TransFactor{};       // analyser transmission factor
+    ExpRowTable<float> AngularFactor{};  // [exp][row], -1 = unavailable
+    ExpRowTable<float> LineIMFP{};       // [exp][row]
+    ExpTable<float> MatAtWeight{};       // mean atomic weight of the matrix
+    ExpTable<float> ContamThick{};       // reduced contamination thickness
+    int CarbonRow = 0;                   // row of the contamination C 1s line, 0 = none
+    ExpRowTable<float> CorrIntensity{};  // [exp][row], -1 = none
+    bool ExcludeCarbon = false;          // exclude the carbon row once VARN has used it
 };
 
 /// Result types of the homogeneous quantification.

@@ -37,8 +37,7 @@ void NormalizeResults(const Document& doc, const CorrectionTables& corr, QuantRe
 /// Groups the element rows of equal symbol and chemical state into result
 /// rows (setting ResElemCount) and writes the mean corrected intensity of
 /// each group into target, which may be CorrIntensity itself.
-void AverageMultiline(const Document& doc, const CorrectionTables& corr, QuantResults& res,
-                      ExpRowTable<float>& target);
+void AverageMultiline(const Document& doc, const CorrectionTables& corr, QuantResults& res, ExpRowTable<float>& target);
 
 /// Like AverageMultiline, but the level of a group of several lines is the
 /// one that fits the logarithms of their corrected intensities best, each
@@ -55,8 +54,8 @@ void EbelMultiline(const Document& doc, CorrectionTables& corr, QuantResults& re
 /// startStep that reverses and shrinks the step by 3 whenever the sum stops
 /// falling, until the sums at the last two reversals differ by less than
 /// valueTolerance and the step is below stepTolerance.
-double LogFitLevel(std::span<const double> logs, std::span<const double> weights, double startLevel,
-                   double startStep, double valueTolerance, double stepTolerance);
+double LogFitLevel(std::span<const double> logs, std::span<const double> weights, double startLevel, double startStep,
+                   double valueTolerance, double stepTolerance);
 
 /// Turns the corrected intensities into oxide formula units, absorbs the
 /// oxygen rows into the O balance (row OBalanceRow of ResultValue; the

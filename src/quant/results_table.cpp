@@ -11,9 +11,8 @@ namespace slv {
 namespace {
 
 // The list order of the results window (index = ResType).
-const char* const kResultTypeList[kResultTypeCount] = {"Atomic %",     "Atomic ratio", "Oxide molar %",
-                                                       "Oxide molar ratio", "Mass %", "Mass ratio",
-                                                       "Oxide mass %", "Oxide mass ratio"};
+const char* const kResultTypeList[kResultTypeCount] = {"Atomic %", "Atomic ratio", "Oxide molar %", "Oxide molar ratio",
+                                                       "Mass %",   "Mass ratio",   "Oxide mass %",  "Oxide mass ratio"};
 
 constexpr int kTimeLabel = 2;
 constexpr int kTiltLabel = 3;
@@ -40,7 +39,8 @@ std::string resultColumnHeader(const Document& doc, const QuantResults& res, int
         return OxideFormula(res, r);
     if (res.MergeStates)
         return res.ResSymbol[r].trimmedText();
-    const bool multilineApproach = doc.multilineApproach() == MultilineApproach::Average || doc.multilineApproach() == MultilineApproach::Ebel;
+    const bool multilineApproach =
+        doc.multilineApproach() == MultilineApproach::Average || doc.multilineApproach() == MultilineApproach::Ebel;
     if (multilineApproach || !res.MultiLineFound)
         return joined(res.ResSymbol[r].trimmedText(), res.ResState[r].trimmedText());
     // Without a multiline approach result row r is element row r.
@@ -49,12 +49,15 @@ std::string resultColumnHeader(const Document& doc, const QuantResults& res, int
 
 }  // namespace
 
-bool IsRatioType(int resultType) { return resultType % 2 == 1; }
+bool IsRatioType(int resultType)
+{
+    return resultType % 2 == 1;
+}
 
 bool IsOxideType(int resultType)
 {
-    return resultType == kOxideMolarPercent || resultType == kOxideMolarRatio || resultType == kOxideMassPercent
-           || resultType == kOxideMassRatio;
+    return resultType == kOxideMolarPercent || resultType == kOxideMolarRatio || resultType == kOxideMassPercent ||
+           resultType == kOxideMassRatio;
 }
 
 std::string ResultTypeName(int resultType)
@@ -68,8 +71,8 @@ int ResultTypeFromText(const std::string& text)
     for (int type = 0; type < kResultTypeCount; ++type)
         if (t == kResultTypeList[type])
             return type;
-    if (const auto n = ConvertInteger(t, '.'); n && *n >= 0 && *n < kResultTypeCount
-                                                && t.find('.') == std::string_view::npos)
+    if (const auto n = ConvertInteger(t, '.');
+        n && *n >= 0 && *n < kResultTypeCount && t.find('.') == std::string_view::npos)
         return *n;
     return -1;
 }
@@ -140,8 +143,8 @@ ResultsTable FillResults(const QuantContext& q)
         for (const int k : labels) {
             const std::string text = doc.LabelText[e][k + 1].trimmedText();
             if (k == kTimeLabel && doc.DepthScale == 1 && !text.empty())
-                row.labels.push_back(FormatNumber(ParseSingle(text, q.env.DecSep) * doc.sputterRate(), kDepthMask,
-                                                  q.env.DecSep));
+                row.labels.push_back(
+                    FormatNumber(ParseSingle(text, q.env.DecSep) * doc.sputterRate(), kDepthMask, q.env.DecSep));
             else
                 row.labels.push_back(text);
         }

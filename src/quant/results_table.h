@@ -45,8 +45,8 @@ struct ResultsTable {
     std::string valueMask;
 
     struct Row {
-        int number = 0;          // experiment 1..ExpCount
-        bool omitted = false;    // shown as "X"
+        int number = 0;        // experiment 1..ExpCount
+        bool omitted = false;  // shown as "X"
         std::vector<std::string> labels;
         std::vector<float> values;  // -1 = no value
         float oBalance = -1.0f;

@@ -34,14 +34,12 @@ std::optional<RowImfps> SeahDenchIMFP(const Document& doc, MaterialClass materia
         findings.warning(kInvalidMaterialClassText);
         return std::nullopt;
     }
-    return ImfpsAtLineEnergies(doc, [&](double e) {
-        return SeahDenchImfpNm(materialClass, meanAtomicWeight, density, e);
-    });
+    return ImfpsAtLineEnergies(doc,
+                               [&](double e) { return SeahDenchImfpNm(materialClass, meanAtomicWeight, density, e); });
 }
 
-std::optional<RowImfps> GriesIMFP(const Document& doc, MaterialClass materialClass,
-                                  std::span<const float> composition, int firstRow, float density,
-                                  Findings& findings)
+std::optional<RowImfps> GriesIMFP(const Document& doc, MaterialClass materialClass, std::span<const float> composition,
+                                  int firstRow, float density, Findings& findings)
 {
     if (materialClass == MaterialClass::None || density == 0.0f)
         return std::nullopt;

@@ -13,8 +13,8 @@ void MergeChemicalStates(const Document& doc, QuantResults& res)
     RowTable<int> mergedRowOf{};
     int mergedCount = 0;
     for (int row = 1; row <= count; ++row) {
-        const auto first = std::find(mergedSymbol.begin() + 1, mergedSymbol.begin() + 1 + mergedCount,
-                                     res.ResSymbol[row]);
+        const auto first =
+            std::find(mergedSymbol.begin() + 1, mergedSymbol.begin() + 1 + mergedCount, res.ResSymbol[row]);
         mergedRowOf[row] = static_cast<int>(first - mergedSymbol.begin());
         if (mergedRowOf[row] > mergedCount)
             mergedSymbol[++mergedCount] = res.ResSymbol[row];

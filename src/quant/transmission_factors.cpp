@@ -17,8 +17,7 @@ constexpr float kFrrExponent = 1.0f;
 constexpr float kMaxTransmissionExponent = 12.0f;
 
 /// E^power at every kinetic energy; false when the power is not acceptable.
-bool PowerLawTransmission(float power, std::span<const float> bindingEv, float excitationEv,
-                          std::span<float> factors)
+bool PowerLawTransmission(float power, std::span<const float> bindingEv, float excitationEv, std::span<float> factors)
 {
     if (power > kMaxTransmissionExponent)
         return false;
@@ -27,7 +26,10 @@ bool PowerLawTransmission(float power, std::span<const float> bindingEv, float e
     return true;
 }
 
-bool IsUsableFactor(float factor) { return factor > 0.0f; }
+bool IsUsableFactor(float factor)
+{
+    return factor > 0.0f;
+}
 }  // namespace
 
 std::vector<float> TransmissionFactors(TransmissionType type, float exponent, std::string& filePath,

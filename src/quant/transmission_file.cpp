@@ -103,7 +103,7 @@ FileProbe probeFile(const std::filesystem::path& file)
     if (!std::filesystem::exists(file, ec)) {
         const auto folder = file.parent_path();
         return folder.empty() || std::filesystem::is_directory(folder, ec) ? FileProbe::FileNotFound
-                                                                          : FileProbe::FolderNotFound;
+                                                                           : FileProbe::FolderNotFound;
     }
     return std::ifstream(file, std::ios::binary).is_open() ? FileProbe::Readable : FileProbe::NotReadable;
 }
@@ -217,8 +217,8 @@ std::optional<std::filesystem::path> OpenTransmissionFile(std::string& path, con
         for (const auto& candidate : candidates) {
             if (probeFile(candidate.file) != FileProbe::Readable)
                 continue;
-            Finding question = MessageFinding(
-                FindingKind::Warning, std::string(kMovedText1) + path + kMovedText2 + candidate.folderWord + kMovedText3);
+            Finding question = MessageFinding(FindingKind::Warning, std::string(kMovedText1) + path + kMovedText2 +
+                                                                        candidate.folderWord + kMovedText3);
             question.buttons = MessageButtons::YesNo;
             if (findings.ask(std::move(question)) == DialogAnswer::No)
                 path = candidate.newPath;

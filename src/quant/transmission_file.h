@@ -111,9 +111,8 @@ std::optional<std::filesystem::path> OpenTransmissionFile(std::string& path, con
 /// excitationEv - bindingEv[i] into factors[i]. Returns false, having
 /// reported any file or run-time error, when the file is missing or its data
 /// are invalid.
-bool FileTransmission(std::string& path, const std::filesystem::path& programFolder,
-                      std::span<const float> bindingEv, float excitationEv, std::span<float> factors,
-                      Findings& findings);
+bool FileTransmission(std::string& path, const std::filesystem::path& programFolder, std::span<const float> bindingEv,
+                      float excitationEv, std::span<float> factors, Findings& findings);
 
 /// The kinetic-energy grid of the plotted transmission curve: points at
 /// stepEv, 2 stepEv, ... count × stepEv, the step being the smallest multiple

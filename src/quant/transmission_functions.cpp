@@ -157,9 +157,8 @@ TransmissionValue EvaluateTransmission(const TransmissionTable& table, float kin
     }
 }
 
-bool FileTransmission(std::string& path, const std::filesystem::path& programFolder,
-                      std::span<const float> bindingEv, float excitationEv, std::span<float> factors,
-                      Findings& findings)
+bool FileTransmission(std::string& path, const std::filesystem::path& programFolder, std::span<const float> bindingEv,
+                      float excitationEv, std::span<float> factors, Findings& findings)
 {
     const auto file = OpenTransmissionFile(path, programFolder, findings);
     if (!file)

@@ -61,7 +61,10 @@ void PainterReportDevice::finishDocument()
         m_painter.end();
 }
 
-double PainterReportDevice::pageWidth() const { return m_target.width() * kTwipsPerInch / m_target.logicalDpiX(); }
+double PainterReportDevice::pageWidth() const
+{
+    return m_target.width() * kTwipsPerInch / m_target.logicalDpiX();
+}
 
 double PainterReportDevice::pageHeight() const
 {
@@ -94,7 +97,10 @@ void PainterReportDevice::setBold(bool bold)
     applyFont();
 }
 
-double PainterReportDevice::textWidth(std::string_view text) const { return m_metrics.horizontalAdvance(textOf(text)); }
+double PainterReportDevice::textWidth(std::string_view text) const
+{
+    return m_metrics.horizontalAdvance(textOf(text));
+}
 
 void PainterReportDevice::drawText(double x, double top, std::string_view text)
 {

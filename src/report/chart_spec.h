@@ -17,7 +17,6 @@ enum class ChartType {
     Bar,   // a group of bars per point, one bar per set
 };
 
-
 struct ChartSet {
     std::string legend;
     /// The symbol of the line chart; 0 for none.

@@ -17,7 +17,10 @@ std::string rowLabel(const Document& doc, int row)
     return label;
 }
 
-int elementRows(const Document& doc) { return std::clamp<int>(doc.ElemCount, 0, kMaxElements); }
+int elementRows(const Document& doc)
+{
+    return std::clamp<int>(doc.ElemCount, 0, kMaxElements);
+}
 
 }  // namespace
 

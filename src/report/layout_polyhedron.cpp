@@ -26,7 +26,10 @@ DrawPoint offset(DrawPoint p, DrawPoint normal, double distance)
     return {p.x + normal.x * distance, p.y + normal.y * distance};
 }
 
-DrawPoint middle(DrawPoint a, DrawPoint b) { return {(a.x + b.x) / 2.0, (a.y + b.y) / 2.0}; }
+DrawPoint middle(DrawPoint a, DrawPoint b)
+{
+    return {(a.x + b.x) / 2.0, (a.y + b.y) / 2.0};
+}
 }  // namespace
 
 void DrawPolyhedron(Scene& scene, const Rect& area)
@@ -70,11 +73,13 @@ void DrawPolyhedron(Scene& scene, const Rect& area)
             for (int j = 0; j < kFacets; ++j) {
                 const Facet& f = facets[j];
                 const double d = depth(entry, j) + lift;
-                const std::array<DrawPoint, 4> quad{f.from, f.to, offset(f.to, f.normal, d), offset(f.from, f.normal, d)};
+                const std::array<DrawPoint, 4> quad{f.from, f.to, offset(f.to, f.normal, d),
+                                                    offset(f.from, f.normal, d)};
                 scene.filledQuadrilateral(quad, row);
                 const Facet& next = facets[(j + 1) % kFacets];
-                const std::array<DrawPoint, 3> corner{f.to, offset(f.to, f.normal, d),
-                                                      offset(next.from, next.normal, depth(entry, (j + 1) % kFacets) + lift)};
+                const std::array<DrawPoint, 3> corner{
+                    f.to, offset(f.to, f.normal, d),
+                    offset(next.from, next.normal, depth(entry, (j + 1) % kFacets) + lift)};
                 scene.filledQuadrilateral(corner, row);
             }
         }

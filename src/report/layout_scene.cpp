@@ -22,13 +22,21 @@ constexpr double kContaminationShare = 0.035;
 constexpr double kHalfRoomStack = 3.0;
 constexpr double kAngstromPerNm = 10.0;
 
-bool hasLayers(ModelType type) { return type != ModelType::Homogeneous; }
+bool hasLayers(ModelType type)
+{
+    return type != ModelType::Homogeneous;
+}
 }  // namespace
 
-double ContaminationBand(const Rect& area) { return kContaminationShare * std::min(area.width(), area.height()); }
+double ContaminationBand(const Rect& area)
+{
+    return kContaminationShare * std::min(area.width(), area.height());
+}
 
 Scene::Scene(DrawSurface& surface, const Document& doc, const LayoutState& state)
-    : m_surface(surface), m_doc(doc), m_state(state)
+    : m_surface(surface),
+      m_doc(doc),
+      m_state(state)
 {
     const int layers = hasLayers(doc.modelType()) ? std::clamp<int>(doc.LayerCount, 0, kMaxLayers) : 0;
     const int repetitions = std::min(StackRepetitions(doc), kMaxDrawnRepetitions);

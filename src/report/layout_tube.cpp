@@ -10,9 +10,9 @@
 namespace slv::layout {
 
 namespace {
-constexpr double kTubeFill = 0.88;         // share of the half height the tube takes
-constexpr double kEndSquash = 0.25;    // width over height of the end in view
-constexpr double kEndStep = 1.0;       // distance of the lines filling the end, logical units
+constexpr double kTubeFill = 0.88;   // share of the half height the tube takes
+constexpr double kEndSquash = 0.25;  // width over height of the end in view
+constexpr double kEndStep = 1.0;     // distance of the lines filling the end, logical units
 constexpr int kIslandsAlong = 4;
 constexpr int kEllipseSegments = 72;
 
@@ -63,7 +63,8 @@ public:
         const auto& stack = m_scene.stack();
         if (m_scene.contamination()) {
             fillSide(0, m_band, kContaminationRow);
-            m_scene.anchor(kContaminationRow, {anchorX(kContaminationRow), m_axis - radiusOf(0, lastState()) - m_band / 2.0});
+            m_scene.anchor(kContaminationRow,
+                           {anchorX(kContaminationRow), m_axis - radiusOf(0, lastState()) - m_band / 2.0});
         }
         for (std::size_t entry = 0; entry < stack.size(); ++entry)
             if (m_scene.thickness(stack[entry]) > 0.0)
@@ -224,7 +225,8 @@ private:
         const DrawPoint centre{m_right, m_axis};
         DrawPoint previous = OnEllipse(centre, kEndSquash * radius, radius, 0.0);
         for (int i = 1; i <= kEllipseSegments; ++i) {
-            const DrawPoint next = OnEllipse(centre, kEndSquash * radius, radius, 2.0 * std::numbers::pi * i / kEllipseSegments);
+            const DrawPoint next =
+                OnEllipse(centre, kEndSquash * radius, radius, 2.0 * std::numbers::pi * i / kEllipseSegments);
             m_surface.line(previous, next, Scene::outline());
             previous = next;
         }
@@ -243,6 +245,9 @@ private:
 
 }  // namespace
 
-void DrawTube(Scene& scene, const Rect& area) { TubeDrawing(scene, area).draw(); }
+void DrawTube(Scene& scene, const Rect& area)
+{
+    TubeDrawing(scene, area).draw();
+}
 
 }  // namespace slv::layout

@@ -28,7 +28,10 @@ constexpr double kLeaderWidth = 0.8;
 constexpr double kAnchorDot = 2.5;
 constexpr Rgb kLeaderColour{90, 90, 90};
 
-double storedResult(float value) { return std::isfinite(value) && value > 0.0f ? value : 0.0; }
+double storedResult(float value)
+{
+    return std::isfinite(value) && value > 0.0f ? value : 0.0;
+}
 
 /// Tops of the labels: each as near its component as the spacing allows,
 /// in the order of the list, within [top, bottom].
@@ -50,8 +53,7 @@ std::vector<double> labelTops(const std::vector<Component>& components, double t
     return tops;
 }
 
-void drawLabels(Scene& scene, std::vector<Component>& components, double left, double top, double bottom,
-                bool legend)
+void drawLabels(Scene& scene, std::vector<Component>& components, double left, double top, double bottom, bool legend)
 {
     DrawSurface& surface = scene.surface();
     const double height = surface.textHeight();

@@ -25,7 +25,8 @@ std::string plainNumber(float value)
 std::vector<ParameterEntry> ParameterSummary(const Document& doc, char dec, ParameterDigits digits)
 {
     const auto number = [&](float value, const char* mask) {
-        return digits == ParameterDigits::AsEntered ? FormatAsEntered(value, mask, dec) : FormatNumber(value, mask, dec);
+        return digits == ParameterDigits::AsEntered ? FormatAsEntered(value, mask, dec)
+                                                    : FormatNumber(value, mask, dec);
     };
     const bool modelMode = doc.modelMode();
     std::vector<ParameterEntry> entries;
@@ -34,8 +35,8 @@ std::vector<ParameterEntry> ParameterSummary(const Document& doc, char dec, Para
     if (modelMode && doc.IslandMode != 1 && doc.MultiLayers >= 2)
         entries.push_back({"Multilayers:", FormatNumber(doc.MultiLayers, "##", dec), {}});
     if (modelMode && doc.SampleRadius != 0.0f)
-        entries.push_back({"Sample radius:",
-                           number(doc.SampleRadius, "###") + (doc.LenUnitA == 1 ? " \xC5" : " nm"), {}});
+        entries.push_back(
+            {"Sample radius:", number(doc.SampleRadius, "###") + (doc.LenUnitA == 1 ? " \xC5" : " nm"), {}});
     if (!modelMode)
         entries.push_back({"Multiline approach:", MultilineApproachName(doc.multilineApproach()), {}});
     entries.push_back({"Excitation:",
@@ -49,7 +50,8 @@ std::vector<ParameterEntry> ParameterSummary(const Document& doc, char dec, Para
     if (!modelMode) {
         if (method == ImfpMethod::Exponential)
             imfp.details.push_back({"exponent:", number(doc.imfpExponent(), "#0.0")});
-        const bool classMethod = method == ImfpMethod::SeahDench || method == ImfpMethod::Jablonski || method == ImfpMethod::Gries;
+        const bool classMethod =
+            method == ImfpMethod::SeahDench || method == ImfpMethod::Jablonski || method == ImfpMethod::Gries;
         if (classMethod && !doc.separateMatrixValues()) {
             imfp.details.push_back({"material class:", MaterialClassName(doc.matrixClass(1))});
             if (method != ImfpMethod::Jablonski)
@@ -74,7 +76,8 @@ std::vector<ParameterEntry> ParameterSummary(const Document& doc, char dec, Para
         transmission.details.push_back({"filename:", FileNamePart(doc.transmissionFile())});
     entries.push_back(transmission);
 
-    ParameterEntry contamination{"Contamination correction:", "", {{"method:", ContaminationMethodName(doc.contaminationMethod())}}};
+    ParameterEntry contamination{
+        "Contamination correction:", "", {{"method:", ContaminationMethodName(doc.contaminationMethod())}}};
     if (doc.contaminationMethod() == ContaminationMethod::Explicit && !doc.separateContamination())
         contamination.details.push_back({"contam. factor:", number(doc.ExpContam[1], "##0.0")});
     entries.push_back(contamination);

@@ -104,9 +104,7 @@ bool PrintJob::PrintCurrent(const PrintOptions& options, ReportWindow window)
         return false;
     ensurePage(options);
     switch (window) {
-    case ReportWindow::Elements:
-        PrintReportTable(m_page, ElementTable(m_doc, m_decSep), WideTable::DropColumns);
-        break;
+    case ReportWindow::Elements: PrintReportTable(m_page, ElementTable(m_doc, m_decSep), WideTable::DropColumns); break;
     case ReportWindow::Intensity: PrintReportTable(m_page, IntensityTable(m_doc, m_decSep)); break;
     case ReportWindow::Imfp:
     case ReportWindow::ModelImfp: printImfp(); break;

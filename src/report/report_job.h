@@ -41,7 +41,10 @@ enum class ReportWindow { Elements, Intensity, Imfp, ModelImfp, Results, LayerTh
 class PrintJob {
 public:
     PrintJob(ReportPage& page, const Document& doc, ReportData& data, char decSep)
-        : m_page(page), m_doc(doc), m_data(data), m_decSep(decSep)
+        : m_page(page),
+          m_doc(doc),
+          m_data(data),
+          m_decSep(decSep)
     {
     }
 

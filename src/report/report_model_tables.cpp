@@ -65,7 +65,10 @@ std::string linkText(Integer link)
     return link > 0 ? kLayerCaptionPrefix + std::to_string(link) : "";
 }
 
-std::string kindText(Integer kind) { return kind == kKindIsland ? kIslandWord : kind == kKindLayer ? kLayerWord : ""; }
+std::string kindText(Integer kind)
+{
+    return kind == kKindIsland ? kIslandWord : kind == kKindLayer ? kLayerWord : "";
+}
 
 }  // namespace
 
@@ -78,9 +81,8 @@ std::vector<ReportTable> ModelDataTables(const Document& doc, char decSep)
     addLayerRow(doc, data, "Type", [&](int k) { return k == 0 ? std::string() : kindText(doc.LayerKind[k]); });
     addLayerRow(doc, data, "Link to", [&](int k) { return k == 0 ? std::string() : linkText(doc.LayerLink[k]); });
     addLayerRow(doc, data, "Mol. weight", [&](int k) { return number(doc.LayerMolWeight[k], kModelMolWeightMask); });
-    addLayerRow(doc, data, "Density", [&](int k) {
-        return number(doc.LayerDensity[k], k == 0 ? kBulkDensityMask : kLayerDensityMask);
-    });
+    addLayerRow(doc, data, "Density",
+                [&](int k) { return number(doc.LayerDensity[k], k == 0 ? kBulkDensityMask : kLayerDensityMask); });
 
     const std::vector<std::string> captions = ElementCaptions(doc);
     ReportTable locations = modelTable(doc, kAtomLocationsTitle, true);

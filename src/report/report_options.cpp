@@ -7,7 +7,10 @@
 
 namespace slv {
 
-int ClampReportFontSize(int points) { return std::clamp(points, kMinReportFontSize, kMaxReportFontSize); }
+int ClampReportFontSize(int points)
+{
+    return std::clamp(points, kMinReportFontSize, kMaxReportFontSize);
+}
 
 float ClampReportMargin(float centimetres)
 {

@@ -38,7 +38,10 @@ PrintOptions EffectivePrintOptions(const PrintOptions& options);
 PageOrientation OrientationOf(const PrintOptions& options);
 
 /// Whether PrintWhat asks for a section (ReportSection) or result type.
-inline bool Selected(const PrintOptions& options, int section) { return options.PrintWhat[section] == 1; }
+inline bool Selected(const PrintOptions& options, int section)
+{
+    return options.PrintWhat[section] == 1;
+}
 inline bool ResultTypeSelected(const PrintOptions& options, int resultType)
 {
     return Selected(options, kPrintFirstResultType + resultType);

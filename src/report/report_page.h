@@ -26,10 +26,10 @@ struct ReportHeader {
 
 /// Lengths in twips, computed when a page is started.
 struct PageMeasures {
-    int fontSize = 0;        // points
-    int titleSize = 0;       // points: the font size x 1.2, rounded
-    double ruleGap = 0.0;    // space above and below a rule: 2 x the font size
-    double margin = 0.0;     // left, right, top and bottom margin
+    int fontSize = 0;           // points
+    int titleSize = 0;          // points: the font size x 1.2, rounded
+    double ruleGap = 0.0;       // space above and below a rule: 2 x the font size
+    double margin = 0.0;        // left, right, top and bottom margin
     double textColumn = 0.0;    // width of "Abcdefghijkl": a label column
     double numberColumn = 0.0;  // width of "12345.67": a number column
     double numberLabel = 0.0;   // width of "123": the row-number column

@@ -44,7 +44,8 @@ public:
         std::vector<double> widths;
         for (std::size_t c = 0; c < m_table.valueColumns.size(); ++c) {
             const std::size_t cell = m_table.keyColumns.size() + c;
-            values.push_back({&m_table.valueColumns[c], cell, columnWidth(device, m_table, m_table.valueColumns[c], cell)});
+            values.push_back(
+                {&m_table.valueColumns[c], cell, columnWidth(device, m_table, m_table.valueColumns[c], cell)});
             widths.push_back(values.back().width);
         }
         const double available = m_page.PrintableWidth();
@@ -77,7 +78,10 @@ public:
 
 private:
     double headerHeight() const { return 4.0 * m_page.Measures().ruleGap + m_page.LineHeight(); }
-    double blockHeight() const { return headerHeight() + static_cast<double>(m_table.rows.size()) * m_page.LineHeight(); }
+    double blockHeight() const
+    {
+        return headerHeight() + static_cast<double>(m_table.rows.size()) * m_page.LineHeight();
+    }
     double minimumBlockHeight() const { return headerHeight() + m_page.LineHeight(); }
 
     void printCells(const std::vector<std::string>* row, bool bold)
@@ -87,10 +91,11 @@ private:
         if (bold)
             device.setBold(true);
         for (const LaidOutColumn& column : m_columns) {
-            const std::string& text = row != nullptr ? (column.cell < row->size() ? (*row)[column.cell] : m_empty)
-                                                     : column.column->caption;
+            const std::string& text =
+                row != nullptr ? (column.cell < row->size() ? (*row)[column.cell] : m_empty) : column.column->caption;
             if (text.find_first_not_of(' ') != std::string::npos) {
-                const double at = column.column->align == CellAlign::Right ? x + column.width - device.textWidth(text) : x;
+                const double at =
+                    column.column->align == CellAlign::Right ? x + column.width - device.textWidth(text) : x;
                 device.setCurrentX(at);
                 device.print(text);
             }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "document/option_names.h"
 #include "document/element_table.h"
+#include "document/option_names.h"
 #include "platform/format_mask.h"
 #include "platform/number_text.h"
 
@@ -37,7 +37,10 @@ constexpr const char* kMatClassCaption = "Mat. class";
 constexpr const char* kAtWeightCaption = "At. w.";
 constexpr const char* kDensityCaption = "Dens.";
 
-int experimentCount(const Document& doc) { return std::clamp<int>(doc.ExpCount, 0, kMaxExperiments); }
+int experimentCount(const Document& doc)
+{
+    return std::clamp<int>(doc.ExpCount, 0, kMaxExperiments);
+}
 
 std::vector<int> shownLabels(const Document& doc)
 {
@@ -77,10 +80,19 @@ std::string layerName(const Document& doc, int layer)
 
 }  // namespace
 
-int ReportElementCount(const Document& doc) { return std::clamp<int>(doc.ElemCount, 0, kMaxElements); }
-int ReportLayerCount(const Document& doc) { return std::clamp<int>(doc.LayerCount, 0, kMaxLayers); }
+int ReportElementCount(const Document& doc)
+{
+    return std::clamp<int>(doc.ElemCount, 0, kMaxElements);
+}
+int ReportLayerCount(const Document& doc)
+{
+    return std::clamp<int>(doc.LayerCount, 0, kMaxLayers);
+}
 
-ReportColumn NumberColumn(std::string caption) { return {std::move(caption), CellAlign::Right, kNumberSample}; }
+ReportColumn NumberColumn(std::string caption)
+{
+    return {std::move(caption), CellAlign::Right, kNumberSample};
+}
 
 std::vector<std::string> ElementCaptions(const Document& doc)
 {
@@ -157,10 +169,9 @@ ReportTable ElementTable(const Document& doc, char decSep)
 
 ReportTable IntensityTable(const Document& doc, char decSep)
 {
-    return ExperimentTable(doc, decSep, kIntensityTitle, numberColumns(ElementCaptions(doc)),
-                           [&](int e, std::size_t c) {
-                               return FormatNumber(doc.Intensity[e][c + 1], kIntensityMask, decSep);
-                           });
+    return ExperimentTable(
+        doc, decSep, kIntensityTitle, numberColumns(ElementCaptions(doc)),
+        [&](int e, std::size_t c) { return FormatNumber(doc.Intensity[e][c + 1], kIntensityMask, decSep); });
 }
 
 std::optional<ReportTable> ImfpTable(const Document& doc, char decSep)
@@ -231,12 +242,11 @@ ReportTable LayerThicknessTable(const Document& doc, char decSep)
 
 ReportTable OxideThicknessTable(const Document& doc, char decSep, const std::vector<float>& thickness)
 {
-    return ExperimentTable(doc, decSep, thicknessTitle(doc), {NumberColumn(layerName(doc, 1))},
-                           [&](int e, std::size_t) {
-                               const auto i = static_cast<std::size_t>(e - 1);
-                               return FormatNumber(i < thickness.size() ? thickness[i] : kEmptyValue, kThicknessMask,
-                                                   decSep);
-                           });
+    return ExperimentTable(
+        doc, decSep, thicknessTitle(doc), {NumberColumn(layerName(doc, 1))}, [&](int e, std::size_t) {
+            const auto i = static_cast<std::size_t>(e - 1);
+            return FormatNumber(i < thickness.size() ? thickness[i] : kEmptyValue, kThicknessMask, decSep);
+        });
 }
 
 }  // namespace slv

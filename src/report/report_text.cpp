@@ -7,8 +7,8 @@ namespace {
 constexpr std::size_t kTabWidth = 8;
 
 /// One paragraph (a line of the text without its line feed) into lines that fit.
-void wrapParagraph(std::string_view paragraph, double width,
-                   const std::function<double(std::string_view)>& textWidth, std::vector<std::string>& lines)
+void wrapParagraph(std::string_view paragraph, double width, const std::function<double(std::string_view)>& textWidth,
+                   std::vector<std::string>& lines)
 {
     std::string line;
     for (const char c : paragraph) {

@@ -14,10 +14,16 @@ constexpr int kSequenceAxis = 1;
 constexpr int kTimeAxis = 3;
 constexpr int kLastAxis = kLabelsPerExperiment;
 
-bool numericAxis(int axis) { return axis == 3 || axis == 4 || axis == 5 || axis == 8; }
+bool numericAxis(int axis)
+{
+    return axis == 3 || axis == 4 || axis == 5 || axis == 8;
+}
 
 /// Symbols 3, 5, 7, 9, 3, ... for sets 1, 2, 3, ...
-int symbolOfSet(int set) { return 2 * ((set - 1) % 4 + 1) + 1; }
+int symbolOfSet(int set)
+{
+    return 2 * ((set - 1) % 4 + 1) + 1;
+}
 
 bool columnShown(const ChartTable& table, int column)
 {
@@ -33,13 +39,13 @@ float valueAt(const ChartTable& table, int experiment, int column)
 }
 
 /// Places the points along the x axis by the chosen label.
-void setXAxis(const Document& doc, const std::vector<int>& experiments, int pointCount, char decSep,
-              ChartSpec& spec)
+void setXAxis(const Document& doc, const std::vector<int>& experiments, int pointCount, char decSep, ChartSpec& spec)
 {
     const int axis = doc.AxisIndex >= 1 && doc.AxisIndex <= kLastAxis ? doc.AxisIndex : kSequenceAxis;
     if (!numericAxis(axis)) {
         for (const int e : experiments)
-            spec.pointLabels.push_back(axis == kSequenceAxis ? std::to_string(e) : doc.LabelText[e][axis].trimmedText());
+            spec.pointLabels.push_back(axis == kSequenceAxis ? std::to_string(e)
+                                                             : doc.LabelText[e][axis].trimmedText());
         spec.pointLabels.resize(static_cast<std::size_t>(pointCount));
         return;
     }
@@ -49,7 +55,8 @@ void setXAxis(const Document& doc, const std::vector<int>& experiments, int poin
         spec.xPositions.push_back(depth ? label * doc.sputterRate() : label);
     }
     // A point without an experiment stands where the last one does.
-    spec.xPositions.resize(static_cast<std::size_t>(pointCount), spec.xPositions.empty() ? 0.0 : spec.xPositions.back());
+    spec.xPositions.resize(static_cast<std::size_t>(pointCount),
+                           spec.xPositions.empty() ? 0.0 : spec.xPositions.back());
     spec.xPositions.back() -= kLastPointShift;
 }
 

@@ -21,8 +21,8 @@ inline constexpr double kLastPointShift = 0.0001;
 /// What the chart plots: a column per result row or layer, a row per
 /// experiment 1..ExpCount.
 struct ChartTable {
-    std::vector<std::string> legends;   // per column
-    std::vector<bool> excluded;         // per column: left out of the chart
+    std::vector<std::string> legends;  // per column
+    std::vector<bool> excluded;        // per column: left out of the chart
     /// values[e - 1][c] for experiment e and column c; negative: no value.
     std::vector<std::vector<float>> values;
 
@@ -34,9 +34,9 @@ enum class ResultsChartKind {
     None,
     CompositionPie,
     CompositionLines,
-    LayerPie,        // layer thicknesses of the single experiment
-    LayerLines,      // layer thicknesses over the experiments
-    OxideLines,      // the oxide thickness over the experiments
+    LayerPie,    // layer thicknesses of the single experiment
+    LayerLines,  // layer thicknesses over the experiments
+    OxideLines,  // the oxide thickness over the experiments
 };
 
 /// The choice of the chart window for the document, given the number of

@@ -6,7 +6,10 @@
 namespace slv {
 
 namespace {
-int stepsIn(double excitationEv, double step) { return static_cast<int>(std::floor(excitationEv / step)); }
+int stepsIn(double excitationEv, double step)
+{
+    return static_cast<int>(std::floor(excitationEv / step));
+}
 }  // namespace
 
 TransmissionSampling SampleTransmissionCurve(double excitationEv)

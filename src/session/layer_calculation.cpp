@@ -166,8 +166,8 @@ bool LayerCalculation::Recalculate()
 bool LayerCalculation::recalculate(Session::Edit& edit, Findings& findings)
 {
     const Document& doc = edit.doc;
-    bool calculated = m_prepared &&
-                      (doc.modelType() != ModelType::Nanotube || UpdateTubeRadius(doc, edit.model, findings));
+    bool calculated =
+        m_prepared && (doc.modelType() != ModelType::Nanotube || UpdateTubeRadius(doc, edit.model, findings));
     if (calculated && !ModelCalculation(doc, edit.model, doc.LayerThick, doc.Coverage)) {
         findings.add(TakeModelError(edit.model.trap, ModelErrorOrigin::Calculation));
         calculated = false;
@@ -326,8 +326,8 @@ void LayerCalculation::fillGrid()
     for (int e = 1; e <= n; ++e) {
         const float measured = MeasuredRelativeIntensity(s.results(), Experiment(), e);
         const double diff = diffPercent(history.RelIntensity[0][e], measured);
-        m_grid.SetTextMatrix(e, kCalcColHeader, doc.ElModelFlag[e] == kElementOmitted ? kOmittedHeader
-                                                                                       : std::to_string(e));
+        m_grid.SetTextMatrix(e, kCalcColHeader,
+                             doc.ElModelFlag[e] == kElementOmitted ? kOmittedHeader : std::to_string(e));
         m_grid.SetTextMatrix(e, kCalcColLabel, ElementColumnHeader(doc, e, showLines));
         m_grid.SetTextMatrix(e, kCalcColMeasured, limitedNumber(measured, kRelativeMask, kRelativeLimit, decSep));
         const bool diffShown = std::abs(diff) < kDiffShownBelow;

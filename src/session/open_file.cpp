@@ -16,8 +16,7 @@ constexpr int kResultTypeBits = 0x0F;
 
 /// The exchange file stays on disk: the document now holds its data, and the
 /// analyst decides what becomes of the file. None when nothing usable was read.
-LoadedFileKind importExchange(Session::Edit& edit, const Environment& env, const std::string& path,
-                              Findings& findings)
+LoadedFileKind importExchange(Session::Edit& edit, const Environment& env, const std::string& path, Findings& findings)
 {
     const std::string errors = ImportExchangeFile(edit.doc, path, env, findings);
     if (errors == kExchangeCritical)

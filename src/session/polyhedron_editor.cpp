@@ -14,14 +14,18 @@ constexpr float kPercent = 100.0f;
 }  // namespace
 
 PolyhedronEditor::PolyhedronEditor(const PolyhedronFactors& polyPar, UserDialogs& dialogs, char decSep)
-    : m_dialogs(dialogs), m_decSep(decSep)
+    : m_dialogs(dialogs),
+      m_decSep(decSep)
 {
     for (int i = 1; i <= kTiltClasses; ++i)
         m_area[i - 1] = polyPar[i] * kPercent;
     showArea();
 }
 
-void PolyhedronEditor::showArea() { m_areaText = FormatNumber(m_area[m_class - 1], kAreaMask, m_decSep); }
+void PolyhedronEditor::showArea()
+{
+    m_areaText = FormatNumber(m_area[m_class - 1], kAreaMask, m_decSep);
+}
 
 int PolyhedronEditor::moveSlider(double position)
 {
@@ -39,12 +43,16 @@ bool PolyhedronEditor::acceptsKey(char key)
     return (key >= '0' && key <= '9') || key == ',' || key == '.' || key == kBackspace;
 }
 
-void PolyhedronEditor::pressDelete() { changeAreaText(""); }
+void PolyhedronEditor::pressDelete()
+{
+    changeAreaText("");
+}
 
 bool PolyhedronEditor::changeAreaText(std::string_view text)
 {
     std::string number(text);
-    std::replace_if(number.begin(), number.end(), [](char c) { return c == ',' || c == '.'; }, m_decSep);
+    std::replace_if(
+        number.begin(), number.end(), [](char c) { return c == ',' || c == '.'; }, m_decSep);
     const float value = ParseSingle(number, m_decSep);
     if (value < 0.0f) {
         m_dialogs.beep();

@@ -14,7 +14,9 @@ std::vector<Change> ChangeSet::changes() const
 }
 
 Session::Session(UserDialogs& dialogs, SettingsStore& settings, DocumentShell& shell)
-    : m_dialogs(dialogs), m_settings(settings), m_shell(shell)
+    : m_dialogs(dialogs),
+      m_settings(settings),
+      m_shell(shell)
 {
 }
 
@@ -83,7 +85,8 @@ void Session::unsubscribe(SessionObserver& observer)
 }
 
 Session::Subscription::Subscription(Subscription&& other) noexcept
-    : m_session(other.m_session), m_observer(other.m_observer)
+    : m_session(other.m_session),
+      m_observer(other.m_observer)
 {
     other.m_session = nullptr;
 }

@@ -51,10 +51,16 @@ void Evaluation(benchmark::State& state, ModelType modelType)
     state.counters["nodes"] = static_cast<double>(chords->weight.size());
 }
 
-void SphereEvaluation(benchmark::State& state) { Evaluation(state, ModelType::Sphere); }
+void SphereEvaluation(benchmark::State& state)
+{
+    Evaluation(state, ModelType::Sphere);
+}
 BENCHMARK(SphereEvaluation)->Arg(6)->Arg(20)->Arg(50)->Arg(150)->Unit(benchmark::kMicrosecond);
 
-void WireEvaluation(benchmark::State& state) { Evaluation(state, ModelType::Cylinder); }
+void WireEvaluation(benchmark::State& state)
+{
+    Evaluation(state, ModelType::Cylinder);
+}
 BENCHMARK(WireEvaluation)->Arg(6)->Arg(20)->Arg(50)->Arg(150)->Unit(benchmark::kMicrosecond);
 
 /// 300 evaluations at thicknesses stepped as a fit's Jacobian and trial steps would.

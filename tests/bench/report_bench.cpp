@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "session/session_report_data.h"
 #include "render_qt/gui_application.h"
 #include "render_qt/pdf_report.h"
 #include "report/report_options.h"
+#include "session/session_report_data.h"
 #include "support/report_documents.h"
 #include "support/test_session.h"
 
@@ -44,10 +44,16 @@ void WriteReport(benchmark::State& state, bool structured)
     std::filesystem::remove(pdf);
 }
 
-void FullReportPdf(benchmark::State& state) { WriteReport(state, false); }
+void FullReportPdf(benchmark::State& state)
+{
+    WriteReport(state, false);
+}
 BENCHMARK(FullReportPdf)->Unit(benchmark::kMillisecond);
 
-void StructureReportPdf(benchmark::State& state) { WriteReport(state, true); }
+void StructureReportPdf(benchmark::State& state)
+{
+    WriteReport(state, true);
+}
 BENCHMARK(StructureReportPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace

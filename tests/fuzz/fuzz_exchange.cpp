@@ -110,8 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const LibraryFolder library;
     slv::test::QuantWorkspace w;
     w.env.programFolder = library.path();
-    const std::string errors = slv::ImportExchangeText(
-        w.doc, std::string_view(reinterpret_cast<const char*>(data), size), w.env, w.findings);
+    const std::string errors =
+        slv::ImportExchangeText(w.doc, std::string_view(reinterpret_cast<const char*>(data), size), w.env, w.findings);
     if (errors == slv::kExchangeCritical)
         return 0;
     if (errors.size() > kMaxErrorText || (!errors.empty() && !errors.ends_with("\r\n")))

@@ -51,8 +51,7 @@ void completeEveryWay(slv::LibraryFile& file, const slv::DirectoryEntry& element
             }
             for (const slv::LineRecord& line : entry.LibLines)
                 for (ExcitationSource source : {ExcitationSource::MgKAlpha, ExcitationSource::AlKAlpha}) {
-                    const auto beta =
-                        slv::LibraryAsymmetry(file, entry.LibElement.Z, line.notation.padded(), source);
+                    const auto beta = slv::LibraryAsymmetry(file, entry.LibElement.Z, line.notation.padded(), source);
                     if (beta && !std::isfinite(*beta))
                         std::abort();
                 }

@@ -34,7 +34,9 @@ protected:
         unsigned char header[24] = {};
         in.read(reinterpret_cast<char*>(header), sizeof header);
         EXPECT_EQ(std::string(reinterpret_cast<char*>(header) + 1, 3), "PNG") << path;
-        const auto be = [&](int at) { return header[at] << 24 | header[at + 1] << 16 | header[at + 2] << 8 | header[at + 3]; };
+        const auto be = [&](int at) {
+            return header[at] << 24 | header[at + 1] << 16 | header[at + 2] << 8 | header[at + 3];
+        };
         return {be(16), be(20)};
     }
 
@@ -65,7 +67,9 @@ TEST_F(CliChart, ModelExamplesChartThicknessesWithoutComplaint)
 TEST_F(CliChart, SizeTypeAxisAndSvg)
 {
     const std::string png = temp("glass.png");
-    auto run = test::RunCliBinary("chart " + kChartExamples + "float_glass.lvd --type 'Oxide molar %' --axis 2 --mono --width 400 --height 300 --png " + png);
+    auto run = test::RunCliBinary(
+        "chart " + kChartExamples +
+        "float_glass.lvd --type 'Oxide molar %' --axis 2 --mono --width 400 --height 300 --png " + png);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(pngSize(png), (std::pair<int, int>{400, 300}));
     const std::string svg = temp("glass.svg");
@@ -93,10 +97,11 @@ TEST_F(CliChart, Refusals)
         {"tiny picture", "chart " + steel + "--width 5 --png " + temp("x.png"), 2, "--width"},
         {"missing folder", "chart " + steel + "--png " + temp("none/x.png"), 1, "cannot write"},
         {"missing file", "chart " + temp("absent.lvd") + " --png " + temp("x.png"), 1, ""},
-        {"single experiment, single layer", "chart " + kChartExamples + "cdse_zns_quantum_dots.lvd --png " + temp("x.png"), 1,
-         "nothing to chart"},
+        {"single experiment, single layer",
+         "chart " + kChartExamples + "cdse_zns_quantum_dots.lvd --png " + temp("x.png"), 1, "nothing to chart"},
         {"drawing without output", "drawing " + kChartExamples + "sio2_on_si.lvd", 2, "--png or --svg"},
-        {"experiment beyond the file", "drawing " + kChartExamples + "sio2_on_si.lvd --experiment 6 --png " + temp("x.png"), 2,
+        {"experiment beyond the file",
+         "drawing " + kChartExamples + "sio2_on_si.lvd --experiment 6 --png " + temp("x.png"), 2,
          "beyond the 5 experiments"},
     };
     for (const Case& c : cases) {
@@ -114,13 +119,17 @@ TEST_F(CliChart, EveryStructuredExampleIsDrawn)
         const char* caption;
     };
     const Case cases[] = {
-        {"sio2_on_si.lvd", "Model Layout - 1"},           {"hfo2_gate_stack.lvd", "Model Layout"},
-        {"cdse_zns_quantum_dots.lvd", "Model Layout - 1"}, {"tio2_coated_nanotubes.lvd", "Model Layout - 1"},
-        {"cu_islands_on_graphite.lvd", "Model Layout"},   {"float_glass.lvd", "Model Layout"},
+        {"sio2_on_si.lvd", "Model Layout - 1"},
+        {"hfo2_gate_stack.lvd", "Model Layout"},
+        {"cdse_zns_quantum_dots.lvd", "Model Layout - 1"},
+        {"tio2_coated_nanotubes.lvd", "Model Layout - 1"},
+        {"cu_islands_on_graphite.lvd", "Model Layout"},
+        {"float_glass.lvd", "Model Layout"},
     };
     for (const Case& c : cases) {
         const std::string out = temp(std::string(c.file) + ".png");
-        const auto run = test::RunCliBinary(std::string("drawing ") + kChartExamples + c.file + " --legend --png " + out);
+        const auto run =
+            test::RunCliBinary(std::string("drawing ") + kChartExamples + c.file + " --legend --png " + out);
         EXPECT_EQ(run.exitCode, 0) << c.file;
         EXPECT_EQ(run.output, std::string(c.caption) + ": wrote " + out + "\n");
         EXPECT_EQ(pngSize(out), (std::pair<int, int>{800, 600}));

@@ -84,8 +84,10 @@ TEST_F(CliFit, OxideLayerLeavesAnExperimentWithoutItsMetalPeakBlank)
 TEST_F(CliFit, ASimulatedExperimentIsFittedBackExactly)
 {
     const std::string copy = temp("qd.lvd");
-    const auto simulated = test::RunCliBinary("simulate '" + kExampleFolder + "cdse_zns_quantum_dots.lvd' --thickness 1.1 "
-                                              "--name 'thick shell' --save '" + copy + "'");
+    const auto simulated = test::RunCliBinary("simulate '" + kExampleFolder +
+                                              "cdse_zns_quantum_dots.lvd' --thickness 1.1 "
+                                              "--name 'thick shell' --save '" +
+                                              copy + "'");
     ASSERT_EQ(simulated.exitCode, 0) << simulated.output;
     EXPECT_NE(simulated.output.find("Experiment 2 \"thick shell\""), std::string::npos) << simulated.output;
 
@@ -98,8 +100,8 @@ TEST_F(CliFit, ASimulatedExperimentIsFittedBackExactly)
 TEST_F(CliFit, SaveStoresTheAcceptedResultsAndAFailedFitWritesNothing)
 {
     const std::string saved = temp("cu.lvd");
-    const auto fitted = fitJson("'" + kExampleFolder + "cu_islands_on_graphite.lvd' --start 2.5 --coverage 0.3 --save '" +
-                                saved + "'");
+    const auto fitted =
+        fitJson("'" + kExampleFolder + "cu_islands_on_graphite.lvd' --start 2.5 --coverage 0.3 --save '" + saved + "'");
     // Without --start the fit starts from the stored results and stays there.
     const auto again = fitJson("'" + saved + "'");
     EXPECT_NEAR(again["layers"][0]["thickness"].get<double>(), fitted["layers"][0]["thickness"].get<double>(), 1e-4);
@@ -107,8 +109,8 @@ TEST_F(CliFit, SaveStoresTheAcceptedResultsAndAFailedFitWritesNothing)
 
     // The examples hold no results: without a start there is nothing to fit from.
     const std::string notWritten = temp("none.lvd");
-    const auto failed = test::RunCliBinary("fit '" + kExampleFolder + "hfo2_gate_stack.lvd' --format json --save '" +
-                                           notWritten + "'");
+    const auto failed =
+        test::RunCliBinary("fit '" + kExampleFolder + "hfo2_gate_stack.lvd' --format json --save '" + notWritten + "'");
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_FALSE(fs::exists(notWritten));
 }

@@ -29,18 +29,25 @@ const fs::path kExamples = fs::path(SLV_SOURCE_DIR) / "examples";
 const fs::path kGolden = fs::path(SLV_SOURCE_DIR) / "tests" / "golden";
 
 const std::vector<std::string> kExampleFiles = {
-    "anodised_aluminium.lvx", "cdse_zns_quantum_dots.lvd", "cu_islands_on_graphite.lvd", "float_glass.lvd",
-    "hfo2_gate_stack.lvd",    "sio2_on_si.lvd",            "steel_depth_profile.lvd",    "tio2_coated_nanotubes.lvd",
+    "anodised_aluminium.lvx",  "cdse_zns_quantum_dots.lvd", "cu_islands_on_graphite.lvd",
+    "float_glass.lvd",         "hfo2_gate_stack.lvd",       "sio2_on_si.lvd",
+    "steel_depth_profile.lvd", "tio2_coated_nanotubes.lvd",
 };
 
 /// The command lines, with FILE standing for the example's name.
 const std::vector<std::string> kCommands = {
-    "quantify FILE --format json --type 0", "quantify FILE --format json --type 1",
-    "quantify FILE --format json --type 2", "quantify FILE --format json --type 3",
-    "quantify FILE --format json --type 4", "quantify FILE --format json --type 5",
-    "quantify FILE --format json --type 6", "quantify FILE --format json --type 7",
-    "info FILE",                            "check FILE",
-    "fit FILE --format json",               "model-check FILE",
+    "quantify FILE --format json --type 0",
+    "quantify FILE --format json --type 1",
+    "quantify FILE --format json --type 2",
+    "quantify FILE --format json --type 3",
+    "quantify FILE --format json --type 4",
+    "quantify FILE --format json --type 5",
+    "quantify FILE --format json --type 6",
+    "quantify FILE --format json --type 7",
+    "info FILE",
+    "check FILE",
+    "fit FILE --format json",
+    "model-check FILE",
 };
 
 struct CliRun {
@@ -62,8 +69,8 @@ std::string readAll(const fs::path& path)
 CliRun runCli(const std::string& commandLine)
 {
     const fs::path errFile = fs::temp_directory_path() / ("slv_golden_err_" + std::to_string(::getpid()));
-    const std::string shell = "cd '" + kExamples.string() + "' && XDG_CONFIG_HOME=/nonexistent " + SLV_CLI_PATH +
-                              " " + commandLine + " 2>'" + errFile.string() + "'";
+    const std::string shell = "cd '" + kExamples.string() + "' && XDG_CONFIG_HOME=/nonexistent " + SLV_CLI_PATH + " " +
+                              commandLine + " 2>'" + errFile.string() + "'";
     CliRun run;
     FILE* pipe = ::popen(shell.c_str(), "r");
     if (pipe == nullptr)

@@ -38,7 +38,7 @@ ImfpRun imfpOfGold(std::vector<std::string> more)
 TEST(CliImfp, OneLinePerEnergyInTheChosenUnit)
 {
     const ImfpRun tpp = imfpOfGold({"--method", "tpp2m", "--valence-electrons", "11", "--bandgap", "0", "--energy",
-                                   "500", "--energy", "1000", "--energy", "1486.6"});
+                                    "500", "--energy", "1000", "--energy", "1486.6"});
     EXPECT_EQ(tpp.exitCode, 0) << tpp.err;
     EXPECT_EQ(tpp.out, "500\t0.7647\n1000\t1.2303\n1486.6\t1.6483\n");
     EXPECT_EQ(tpp.err, "");
@@ -65,7 +65,8 @@ TEST(CliImfp, ExitCodes)
         {{"--method", "gries", "--energy", "1000"}, 2, "needs --composition"},
         {{"--method", "cumpson-seah", "--composition", "Au:", "--energy", "1000"}, 2, "--composition must"},
         // A huge band gap makes β, and so the TPP-2M λ, negative at 1000 eV.
-        {{"--method", "tpp2m", "--valence-electrons", "11", "--bandgap", "1e6", "--energy", "1000"}, 1,
+        {{"--method", "tpp2m", "--valence-electrons", "11", "--bandgap", "1e6", "--energy", "1000"},
+         1,
          "no IMFP at 1000 eV"},
     };
     for (const auto& c : cases) {
@@ -94,11 +95,17 @@ TEST(CliImfp, GriesAndCumpsonSeahTakeAtomicNumbersAndWeightsFromTheLibrary)
     EXPECT_NEAR(std::stod(run.output.substr(run.output.find('\t') + 1)), expected, 2e-3 * expected);
 
     EXPECT_EQ(test::RunCliBinary("imfp --method gries --class element --density 8.96 --molweight 63.55"
-                                 " --energy 1000").exitCode, 2);
+                                 " --energy 1000")
+                  .exitCode,
+              2);
     EXPECT_EQ(test::RunCliBinary("imfp --method gries --class element --density 8.96 --molweight 63.55"
-                                 " --composition Cu:x --energy 1000").exitCode, 2);
+                                 " --composition Cu:x --energy 1000")
+                  .exitCode,
+              2);
     EXPECT_EQ(test::RunCliBinary("imfp --method gries --class element --density 8.96 --molweight 63.55"
-                                 " --composition Qq --energy 1000").exitCode, 1);
+                                 " --composition Qq --energy 1000")
+                  .exitCode,
+              1);
 }
 
 }  // namespace

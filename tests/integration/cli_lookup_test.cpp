@@ -9,7 +9,10 @@
 namespace slv {
 namespace {
 
-test::CliRun runLookup(const std::string& arguments) { return test::RunCliBinary("lookup " + arguments, true); }
+test::CliRun runLookup(const std::string& arguments)
+{
+    return test::RunCliBinary("lookup " + arguments, true);
+}
 
 TEST(CliLookup, PrintsTheRowAsTheLookupFillsIt)
 {

@@ -45,11 +45,20 @@ TEST_F(CliModelCheck, VerdictsAndExitCodes)
          "- Missing IMFP data\n\nStatus: wrong (Level 1 error(s))\n"},
         {test::BuildOxidisedWafer, [](Document& d) { d.ElModelFlag[4] = 1; }, 1,
          "  too many or necessary elements omitted\n\nStatus: doubtful (Level 2 error)\n"},
-        {test::BuildCarbonNanotube, [](Document& d) { d.SampleRadius = 0.2f; d.InnerRadius = 0.1f; }, 0,
-         "- Radius of the carbon nanotube seems to be too small\n\nStatus: clean (Warning(s))\n"},
+        {test::BuildCarbonNanotube,
+         [](Document& d) {
+             d.SampleRadius = 0.2f;
+             d.InnerRadius = 0.1f;
+         },
+         0, "- Radius of the carbon nanotube seems to be too small\n\nStatus: clean (Warning(s))\n"},
     };
     for (const auto& [build, change, exitCode, ending] : cases) {
-        EXPECT_EQ(run({"model-check", modelFile([&](Document& d) { build(d); change(d); })}), exitCode) << out.str();
+        EXPECT_EQ(run({"model-check", modelFile([&](Document& d) {
+                           build(d);
+                           change(d);
+                       })}),
+                  exitCode)
+            << out.str();
         EXPECT_TRUE(out.str().ends_with(ending)) << out.str();
     }
 
@@ -73,9 +82,8 @@ TEST_F(CliModelCheck, CheckReportsModelErrorsButNotANanotubeWarningAlone)
         d.InnerRadius = 0.1f;
     });
     EXPECT_EQ(run({"check", thinTube}), 0);
-    EXPECT_EQ(out.str(),
-              "note: Nanotube warning(s):\n- Radius of the carbon nanotube seems to be too small\n"
-              "only warnings reported\n");
+    EXPECT_EQ(out.str(), "note: Nanotube warning(s):\n- Radius of the carbon nanotube seems to be too small\n"
+                         "only warnings reported\n");
 }
 
 }  // namespace

@@ -56,9 +56,8 @@ protected:
     std::string report(const fs::path& file, const std::string& options = "")
     {
         const fs::path pdf = m_folder / "out.pdf";
-        const test::CliRun run =
-            test::RunCliBinary("report '" + (kExamples / file).string() + "' --pdf '" + pdf.string() + "' " + options,
-                               true);
+        const test::CliRun run = test::RunCliBinary(
+            "report '" + (kExamples / file).string() + "' --pdf '" + pdf.string() + "' " + options, true);
         EXPECT_EQ(run.exitCode, 0) << run.output;
         EXPECT_EQ(run.output, "");
         const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>&1";
@@ -113,9 +112,8 @@ TEST_F(CliReport, FloatGlassShowsHeaderParametersAndTheResults)
 TEST_F(CliReport, ResultTablesCarryTheNumbersOfQuantify)
 {
     for (int type = 0; type < 8; ++type) {
-        const test::CliRun csv =
-            test::RunCliBinary("quantify '" + (kExamples / "float_glass.lvd").string() + "' --format csv --type " +
-                               std::to_string(type));
+        const test::CliRun csv = test::RunCliBinary("quantify '" + (kExamples / "float_glass.lvd").string() +
+                                                    "' --format csv --type " + std::to_string(type));
         ASSERT_EQ(csv.exitCode, 0);
         const auto csvLines = splitLines(csv.output);
         const std::vector<std::string> names = {"Atomic %", "Atomic ratio", "Oxide molar %", "Oxide molar ratio",
@@ -158,9 +156,9 @@ TEST_F(CliReport, AFullDataSetWithEverySection)
                                           "'Oxide mass %,Oxide mass ratio'");
     // The sections in their order, each title on a line of its own (after a page break or not).
     std::size_t at = 0;
-    for (const char* title : {"Parameters", "Elements", "Intensity", "IMFP & Contamination", "Atomic %", "Atomic ratio",
-                              "Oxide molar %", "Oxide molar ratio", "Mass %", "Mass ratio", "Oxide mass %",
-                              "Oxide mass ratio", "Notes"}) {
+    for (const char* title :
+         {"Parameters", "Elements", "Intensity", "IMFP & Contamination", "Atomic %", "Atomic ratio", "Oxide molar %",
+          "Oxide molar ratio", "Mass %", "Mass ratio", "Oxide mass %", "Oxide mass ratio", "Notes"}) {
         const std::size_t onLine = text.find("\n" + std::string(title) + "\n", at);
         const std::size_t onNewPage = text.find("\f" + std::string(title) + "\n", at);
         ASSERT_TRUE(onLine != std::string::npos || onNewPage != std::string::npos) << title;

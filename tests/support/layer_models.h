@@ -73,7 +73,8 @@ inline void BuildOxideLayer(Document& doc)
 /// layer "Oxide" of O 1s (row 2). Electrons cross the whole tube: every IMFP is filled.
 inline void BuildCarbonNanotube(Document& doc)
 {
-    SetRowsAndLayers(doc, ModelType::Nanotube, {{"C", "1s", ""}, {"O", "1s", ""}}, {{"CNT", 12.01f, 1.4f}, {"Oxide", 16.0f, 1.2f}});
+    SetRowsAndLayers(doc, ModelType::Nanotube, {{"C", "1s", ""}, {"O", "1s", ""}},
+                     {{"CNT", 12.01f, 1.4f}, {"Oxide", 16.0f, 1.2f}});
     doc.LayerComp[0][1] = doc.LayerComp[1][2] = 1.0f;
     doc.LayerIMFP[0] = {0, 3.1f, 3.2f};
     doc.LayerIMFP[1] = {0, 3.2f, 3.3f};

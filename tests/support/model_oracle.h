@@ -100,8 +100,8 @@ inline std::vector<double> OracleCurved(const Document& doc, const LayerTable<do
 
 /// Nanotube: 81 impact-class pairs, TubeSteps crossings of the tube, each
 /// crossing through the layers, the wall and the layers again.
-inline std::vector<double> OracleNanotube(const Document& doc, const LayerTable<double>& thick, int e,
-                                          int tubeSteps, double tubeRadius)
+inline std::vector<double> OracleNanotube(const Document& doc, const LayerTable<double>& thick, int e, int tubeSteps,
+                                          double tubeRadius)
 {
     const int n = doc.LayerCount;
     std::vector<int> order;

@@ -81,7 +81,8 @@ public:
     std::vector<DrawCall> of(DrawCall::Kind kind) const
     {
         std::vector<DrawCall> list;
-        std::copy_if(calls.begin(), calls.end(), std::back_inserter(list), [&](const DrawCall& c) { return c.kind == kind; });
+        std::copy_if(calls.begin(), calls.end(), std::back_inserter(list),
+                     [&](const DrawCall& c) { return c.kind == kind; });
         return list;
     }
     /// The texts drawn, in order.
@@ -96,7 +97,8 @@ public:
     std::vector<DrawCall> solidShapes(Rgb colour) const
     {
         std::vector<DrawCall> list;
-        std::copy_if(calls.begin(), calls.end(), std::back_inserter(list), [&](const DrawCall& c) { return c.solid(colour); });
+        std::copy_if(calls.begin(), calls.end(), std::back_inserter(list),
+                     [&](const DrawCall& c) { return c.solid(colour); });
         return list;
     }
 

@@ -14,8 +14,8 @@
 #include <QImage>
 
 #include "chart_qt/gui_application.h"
-#include "chart_qt/render_files.h"
 #include "chart_qt/painter_surface.h"
+#include "chart_qt/render_files.h"
 #include "report/facet_sketch.h"
 #include "report/intensity_chart.h"
 #include "report/polyhedron_chart.h"
@@ -86,7 +86,13 @@ ChartSpec lineChart(bool numeric, bool colour)
     if (numeric)
         spec.xPositions = {0, 0.5, 1, 2, 4, 6 - 0.0001};
     else
-        spec.pointLabels = {"A", "B", "B", "", "\xb0" "C", "F"};  // repeated, empty and 8-bit labels
+        spec.pointLabels = {"A",
+                            "B",
+                            "B",
+                            "",
+                            "\xb0"
+                            "C",
+                            "F"};  // repeated, empty and 8-bit labels
     spec.title = "Title";
     spec.bottomTitle = "Depth (nm)";
     spec.leftTitle = "Atomic %";

@@ -53,12 +53,9 @@ TEST(BinaryIo, EveryReadPastTheEndFailsAndStaysFailed)
         void (*read)(ByteReader&);
     };
     const Case cases[] = {
-        {"long", [](ByteReader& r) { r.longInteger(); }},
-        {"single", [](ByteReader& r) { r.single(); }},
-        {"text", [](ByteReader& r) { r.fixedText(4); }},
-        {"seek", [](ByteReader& r) { r.seek(4); }},
-        {"skip", [](ByteReader& r) { r.skip(4); }},
-        {"count", [](ByteReader& r) { r.requireElements(2, 2); }},
+        {"long", [](ByteReader& r) { r.longInteger(); }}, {"single", [](ByteReader& r) { r.single(); }},
+        {"text", [](ByteReader& r) { r.fixedText(4); }},  {"seek", [](ByteReader& r) { r.seek(4); }},
+        {"skip", [](ByteReader& r) { r.skip(4); }},       {"count", [](ByteReader& r) { r.requireElements(2, 2); }},
     };
     for (const auto& c : cases) {
         ByteReader r(data);

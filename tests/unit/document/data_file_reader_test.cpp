@@ -3,9 +3,9 @@
 #include <array>
 
 #include "document/data_file.h"
+#include "support/empty_document.h"
 #include "support/legacy_data_file_writer.h"
 #include "support/stored_document.h"
-#include "support/empty_document.h"
 
 namespace slv {
 namespace {
@@ -98,8 +98,10 @@ TEST(DataFileReader, OlderVersionsSplitTheCombinedModelCode)
         int islands;
     };
     const Case cases[] = {
-        {0, ModelType::Homogeneous, 0}, {1, ModelType::Plane, 0},    {2, ModelType::Sphere, 0},    {3, ModelType::Cylinder, 0},
-        {4, ModelType::Plane, 1},       {5, ModelType::Sphere, 1},   {6, ModelType::Cylinder, 1},  {7, ModelType::OxideLayer, 0},
+        {0, ModelType::Homogeneous, 0},    {1, ModelType::Plane, 0},
+        {2, ModelType::Sphere, 0},         {3, ModelType::Cylinder, 0},
+        {4, ModelType::Plane, 1},          {5, ModelType::Sphere, 1},
+        {6, ModelType::Cylinder, 1},       {7, ModelType::OxideLayer, 0},
         {9, static_cast<ModelType>(9), 3},  // no code of the older versions: kept as stored
     };
     for (int version : {102, 121, 143, 210}) {
@@ -128,16 +130,13 @@ TEST(DataFileReader, VersionsBefore124RenumberTheLibraryOptions)
         std::array<Integer, 4> stored, converted;
     };
     const Case cases[] = {
-        {{1, 2, 0, 0}, {1, 0, 0, 0}},
-        {{1, 3, 1, 1}, {1, 2, 2, 0}},
-        {{0, 1, 1, 0}, {0, 1, 1, 0}},
-        {{1, 0, 1, 1}, {1, 0, 2, 0}},
-        {{1, 3, 0, 5}, {1, 2, 0, 0}},
+        {{1, 2, 0, 0}, {1, 0, 0, 0}}, {{1, 3, 1, 1}, {1, 2, 2, 0}}, {{0, 1, 1, 0}, {0, 1, 1, 0}},
+        {{1, 0, 1, 1}, {1, 0, 2, 0}}, {{1, 3, 0, 5}, {1, 2, 0, 0}},
     };
     for (int version : {102, 121, 124, 230}) {
         for (const Case& c : cases) {
-            SCOPED_TRACE(testing::Message() << "version " << version << " options " << c.stored[1] << c.stored[2]
-                                            << c.stored[3]);
+            SCOPED_TRACE(testing::Message()
+                         << "version " << version << " options " << c.stored[1] << c.stored[2] << c.stored[3]);
             test::Work t;
             t.doc().ParLibrary = c.stored;
             test::Work reader;
@@ -153,10 +152,11 @@ TEST(DataFileReader, ShorterParameterBlocksFillTheFirstEntries)
     test::Work t;
     const Document reset = t.doc();
     FillForVersion(t.doc(), 7, 143);
-    const test::LegacyLayout layout{.version = 143, .texts = 1, .numbers = 5, .indices = 12, .library = 3,
-                                    .labels = 6, .units = 2};
+    const test::LegacyLayout layout{
+        .version = 143, .texts = 1, .numbers = 5, .indices = 12, .library = 3, .labels = 6, .units = 2};
     test::Work reader;
-    ASSERT_EQ(ReadDataFile(reader.doc(), test::LegacyDataFile(t.doc(), layout), reader.findings), DataFileStatus::Loaded);
+    ASSERT_EQ(ReadDataFile(reader.doc(), test::LegacyDataFile(t.doc(), layout), reader.findings),
+              DataFileStatus::Loaded);
     const Document& d = reader.doc();
     EXPECT_EQ(d.ParText[0], t.doc().ParText[0]);
     EXPECT_EQ(d.ParText[1], reset.ParText[1]);
@@ -244,8 +244,7 @@ TEST(DataFileReader, HostileCountsAreReportedAndLeaveTheDocument)
 
         EXPECT_EQ(ReadDataFile(t.doc(), hostile, t.findings), c.status);
         ASSERT_EQ(t.findings.size(), 1u);
-        EXPECT_EQ(t.findings[0].text,
-                  c.status == DataFileStatus::CorruptedCount ? kCorruptedText : kShortFileText);
+        EXPECT_EQ(t.findings[0].text, c.status == DataFileStatus::CorruptedCount ? kCorruptedText : kShortFileText);
         EXPECT_EQ(t.findings[0].kind, FindingKind::Error);
         EXPECT_EQ(test::StoredFieldDifferences(before, t.doc()), "");
     }
@@ -318,8 +317,8 @@ TEST(DataFileReader, EndMarkerChecksAndTrailingBytes)
     EXPECT_EQ(u.findings[0].text, kShortFileText);
     EXPECT_EQ(test::StoredFieldDifferences(source.doc(), u.doc()), "");  // the data read stay
 
-    const std::vector<std::byte> exchange = {std::byte{'X'}, std::byte{'P'}, std::byte{'S'}, std::byte{'R'},
-                                             std::byte{'D'}, std::byte{'E'}};
+    const std::vector<std::byte> exchange = {std::byte{'X'}, std::byte{'P'}, std::byte{'S'},
+                                             std::byte{'R'}, std::byte{'D'}, std::byte{'E'}};
     test::Work w;
     EXPECT_EQ(ReadDataFile(w.doc(), exchange, w.findings), DataFileStatus::NotADataFile);
     EXPECT_TRUE(w.findings.empty());

@@ -9,9 +9,9 @@
 #include <iterator>
 
 #include "document/data_file.h"
+#include "support/empty_document.h"
 #include "support/legacy_data_file_writer.h"
 #include "support/stored_document.h"
-#include "support/empty_document.h"
 
 namespace slv {
 namespace {

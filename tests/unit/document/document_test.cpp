@@ -128,7 +128,8 @@ TEST(Settings, EmptyStoreGivesTheDocumentedDefaults)
     EXPECT_EQ(doc.UnitIndex, (std::array<Integer, 3>{1, 1, 1}));
     EXPECT_EQ(doc.UnitText[0].trimmedText(), "min");
     EXPECT_EQ(doc.UnitText[1].trimmedText(), "rad");
-    EXPECT_EQ(doc.UnitText[2].trimmedText(), "\xB0" "C");
+    EXPECT_EQ(doc.UnitText[2].trimmedText(), "\xB0"
+                                             "C");
     EXPECT_EQ(print.PrintFontName, "Times New Roman");
     EXPECT_EQ(print.PrintFontSize, 10);
     EXPECT_FLOAT_EQ(print.PrintMargin, 1.5f);
@@ -215,7 +216,8 @@ TEST(Units, UnitTextsFollowTheChoicesAndUnknownChoicesGiveNoUnit)
     RecomputeUnits(doc);
     EXPECT_TRUE(doc.UnitText[0].isBlank());
     EXPECT_EQ(doc.UnitText[1].trimmedText(), "\xB0");
-    EXPECT_EQ(doc.UnitText[2].trimmedText(), "\xB0" "F");
+    EXPECT_EQ(doc.UnitText[2].trimmedText(), "\xB0"
+                                             "F");
     EXPECT_EQ(doc.UnitText[3].trimmedText(), "A");
     doc.LenUnitA = 2;
     RecomputeUnits(doc);

@@ -46,9 +46,9 @@ TEST_F(GeneratedLibrary, ScofieldCrossSectionsMatchThePublishedTable)
         float mg;
     };
     const Case cases[] = {
-        {"C", "1s", 1.00f, 1.00f},   {"O", "1s", 2.93f, 2.85f},   {"Si", "2p", 0.817f, 0.865f},
-        {"Fe", "2p3", 10.82f, 10.54f}, {"Au", "4f7", 9.58f, 9.79f}, {"Au", "4f", 17.12f, 17.42f},
-        {"N", "1s", 1.80f, 1.77f},   {"Ag", "3d5", 10.66f, 10.68f},
+        {"C", "1s", 1.00f, 1.00f},     {"O", "1s", 2.93f, 2.85f},     {"Si", "2p", 0.817f, 0.865f},
+        {"Fe", "2p3", 10.82f, 10.54f}, {"Au", "4f7", 9.58f, 9.79f},   {"Au", "4f", 17.12f, 17.42f},
+        {"N", "1s", 1.80f, 1.77f},     {"Ag", "3d5", 10.66f, 10.68f},
     };
     constexpr float kTolerance = 0.005f;  // relative; the rounding of the published values
     for (const Case& c : cases) {

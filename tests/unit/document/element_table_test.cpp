@@ -45,9 +45,8 @@ std::string findingsOf(const std::vector<Row>& rows)
 TEST(TransferElementTable, NormalisesSymbolsAndLinesAndReadsLocaleNumbers)
 {
     test::Work t;
-    const TextGrid grid = transferred(t.doc(), {{" fe ", "2P3", " Ox ", "710,5", "", "", "55,85", "2,5", "3,5"},
-                                                {"o", "1S"}, {"cRx", "4F7x"}},
-                                      ',');
+    const TextGrid grid = transferred(
+        t.doc(), {{" fe ", "2P3", " Ox ", "710,5", "", "", "55,85", "2,5", "3,5"}, {"o", "1S"}, {"cRx", "4F7x"}}, ',');
     const char* stored[][2] = {{"Fe", "2p3"}, {"O", "1s"}, {"Cr", "4f7"}};
     for (int r = 1; r <= 3; ++r) {
         EXPECT_EQ(grid.TextMatrix(r, kColSymbol), stored[r - 1][0]);
@@ -68,8 +67,12 @@ TEST(TransferElementTable, ASingleBlankRowStaysATableRowTwoEndTheTable)
     const Row c1s = validRow("C", "1s");
     const Row blank = {"", "", "Ox", "284"};  // neither symbol nor line: an empty row
     const std::pair<std::vector<Row>, int> cases[] = {
-        {{c1s, c1s, c1s, blank, c1s}, 5}, {{c1s, c1s, c1s, blank, blank, c1s}, 3},
-        {{}, 0}, {{blank, c1s}, 2}, {{{"", "2p"}}, 1}, {std::vector<Row>(kMaxElements, c1s), kMaxElements},
+        {{c1s, c1s, c1s, blank, c1s}, 5},
+        {{c1s, c1s, c1s, blank, blank, c1s}, 3},
+        {{}, 0},
+        {{blank, c1s}, 2},
+        {{{"", "2p"}}, 1},
+        {std::vector<Row>(kMaxElements, c1s), kMaxElements},
     };
     for (const auto& [rows, elemCount] : cases) {
         Document doc = test::EmptyDocument();

@@ -121,8 +121,7 @@ TEST(LibraryFile, EveryTruncationIsReportedNotRead)
     for (std::size_t size = 0; size < full.size(); ++size) {
         const std::vector<std::byte> cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(size));
         const LibraryParse parse = ParseLibrary(cut);
-        const LibraryFault expected =
-            size < kLibraryHeaderSize ? LibraryFault::IllegalHeader : LibraryFault::Damaged;
+        const LibraryFault expected = size < kLibraryHeaderSize ? LibraryFault::IllegalHeader : LibraryFault::Damaged;
         ASSERT_EQ(parse.fault, expected) << "size " << size;
         if (expected == LibraryFault::Damaged) {
             ASSERT_FALSE(parse.detail.empty()) << "size " << size;

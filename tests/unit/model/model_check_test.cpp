@@ -40,25 +40,47 @@ TEST(TableCheck, FindingsOfTheWafer)
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const Case cases[] = {
         {"as built", [](Document&) {}, ""},
-        {"order", [](Document& d) { d.LayerName[0] = ""; d.LayerName[2] = ""; d.LayerMolWeight[0] = 0; d.LayerIMFP[1][1] = 0; },
+        {"order",
+         [](Document& d) {
+             d.LayerName[0] = "";
+             d.LayerName[2] = "";
+             d.LayerMolWeight[0] = 0;
+             d.LayerIMFP[1][1] = 0;
+         },
          "- No bulk defined   \r\n- Layer 2 not defined   \r\n- Some parameters out of the expected range   \r\n"
          "- Missing IMFP data   \r\n"},
         {"density 22.59", [](Document& d) { d.LayerDensity[1] = 22.59f; }, kRange},
         {"density 22.58", [](Document& d) { d.LayerDensity[1] = 22.58f; }, ""},
-        {"band gaps -1, 0, 9.99", [](Document& d) { d.LayerBandGap = {-1.0f, 0.0f, 9.99f}; }, ""},
+        {"band gaps -1, 0, 9.99",
+         [](Document& d) {
+             d.LayerBandGap = {-1.0f, 0.0f, 9.99f};
+         },
+         ""},
         {"band gap 10", [](Document& d) { d.LayerBandGap[2] = 10.0f; }, kRange},
         {"IMFP 100 nm", [](Document& d) { d.LayerIMFP[1][4] = 100.0f; }, kRange},
-        {"IMFP 999 A", [](Document& d) { d.LenUnitA = 1; d.LayerIMFP[1][4] = 999.0f; }, ""},
+        {"IMFP 999 A",
+         [](Document& d) {
+             d.LenUnitA = 1;
+             d.LayerIMFP[1][4] = 999.0f;
+         },
+         ""},
         {"composition marker -1", [](Document& d) { d.LayerComp[1][1] = -1.0f; }, ""},
         {"composition -0.5", [](Document& d) { d.LayerComp[1][1] = -0.5f; }, kRange},
         // Values only a damaged file holds must not pass the range checks.
         {"density NaN", [nan](Document& d) { d.LayerDensity[2] = nan; }, kRange},
-        {"infinite composition", [](Document& d) { d.LayerComp[2][3] = std::numeric_limits<float>::infinity(); }, kRange},
-        {"layer 1 empty", [](Document& d) { d.LayerComp[1][4] = 0; }, "- The composition of layer \"Carbon\" not specified   \r\n"},
+        {"infinite composition", [](Document& d) { d.LayerComp[2][3] = std::numeric_limits<float>::infinity(); },
+         kRange},
+        {"layer 1 empty", [](Document& d) { d.LayerComp[1][4] = 0; },
+         "- The composition of layer \"Carbon\" not specified   \r\n"},
         {"bulk empty", [](Document& d) { d.LayerComp[0][1] = 0; }, "- The composition of bulk not specified   \r\n"},
         {"polyhedron without factors", [](Document& d) { d.setModelType(ModelType::Polyhedron); },
          "- Geometry correction factors of the Layers-on-Polyhedron model not specified    \r\n"},
-        {"polyhedron with a factor", [](Document& d) { d.setModelType(ModelType::Polyhedron); d.PolyPar[9] = 0.3f; }, ""},
+        {"polyhedron with a factor",
+         [](Document& d) {
+             d.setModelType(ModelType::Polyhedron);
+             d.PolyPar[9] = 0.3f;
+         },
+         ""},
         // An element's electrons cross every layer above the region they leave,
         // also where the element is absent, and never a layer below it.
         {"bulk Si through the carbon", [](Document& d) { d.LayerIMFP[1][1] = 0; }, kNoImfp},
@@ -75,13 +97,30 @@ TEST(TableCheck, FindingsOfTheWafer)
 TEST(TableCheck, OxideLayerNeedsOneLayerAndAMetalAndOxideRowOfOneLine)
 {
     const Case cases[] = {
-        {"states in capitals", [](Document& d) { d.ElState[1] = "METAL"; d.ElState[2] = "Oxide"; }, ""},
-        {"two layers", [](Document& d) { d.LayerCount = 2; d.LayerName[2] = "X"; },
+        {"states in capitals",
+         [](Document& d) {
+             d.ElState[1] = "METAL";
+             d.ElState[2] = "Oxide";
+         },
+         ""},
+        {"two layers",
+         [](Document& d) {
+             d.LayerCount = 2;
+             d.LayerName[2] = "X";
+         },
          "- Only one layer allowed for the Oxide-Layer model   \r\n"},
         // Both row faults end the check: the density is not looked at.
-        {"no metal row", [](Document& d) { d.ElState[1] = "elemental"; d.LayerDensity[0] = 40; },
+        {"no metal row",
+         [](Document& d) {
+             d.ElState[1] = "elemental";
+             d.LayerDensity[0] = 40;
+         },
          "- Bulk or layer element not marked   \r\n"},
-        {"two lines", [](Document& d) { d.ElLine[2] = "2s"; d.LayerDensity[0] = 40; },
+        {"two lines",
+         [](Document& d) {
+             d.ElLine[2] = "2s";
+             d.LayerDensity[0] = 40;
+         },
          "- The same element and line must be selected in two different chemical states   \r\n"},
         {"metal IMFP", [](Document& d) { d.LayerIMFP[0][1] = 0; }, kNoImfp},
         {"O IMFP, unused by the closed form", [](Document& d) { d.LayerIMFP[1][3] = 0; }, ""},
@@ -125,12 +164,15 @@ TEST(TableCheck, NanotubeRadiusAndWall)
     };
     for (const Tube& c : tubes) {
         int errors = 0;
-        const std::string message = tableFindings(test::BuildCarbonNanotube, [&](Document& d) {
-            d.SampleRadius = c.radius;
-            d.InnerRadius = c.inner;
-            d.LenUnitA = static_cast<Integer>(c.lengthUnit);
-            d.ElSymbol[1] = c.symbol;
-        }, &errors);
+        const std::string message = tableFindings(
+            test::BuildCarbonNanotube,
+            [&](Document& d) {
+                d.SampleRadius = c.radius;
+                d.InnerRadius = c.inner;
+                d.LenUnitA = static_cast<Integer>(c.lengthUnit);
+                d.ElSymbol[1] = c.symbol;
+            },
+            &errors);
         EXPECT_EQ(errors, c.errors) << c.radius;
         EXPECT_EQ(message, c.message) << c.radius;
     }
@@ -163,27 +205,37 @@ TEST(StructureAnalysis, LinksMustPointAtAFreeLayerOfTheStack)
         {{0, 9, 0, 0}, "- Link error at Layer 1: the linked layer is not defined   \r\n"},
     };
     for (const auto& [links, message] : cases)
-        EXPECT_EQ(analysis(3, 4, [&](Document& d) { std::copy(links.begin(), links.end(), d.LayerLink.begin()); }), message);
+        EXPECT_EQ(analysis(3, 4, [&](Document& d) { std::copy(links.begin(), links.end(), d.LayerLink.begin()); }),
+                  message);
 }
 
 TEST(StructureAnalysis, EveryFreeRowNeedsAnElementOfItsOwn)
 {
     EXPECT_EQ(analysis(2, 1, [](Document& d) { d.LayerComp[1][1] = d.LayerComp[2][1] = 1; }),
               "- The model system is ill-defined.   \r\n  Specify at least 3 independent elements   \r\n");
-    EXPECT_EQ(analysis(2, 2, [](Document& d) { d.LayerComp[2][2] = 1; d.LayerLink[2] = 1; }), "");
+    EXPECT_EQ(analysis(2, 2,
+                       [](Document& d) {
+                           d.LayerComp[2][2] = 1;
+                           d.LayerLink[2] = 1;
+                       }),
+              "");
     EXPECT_EQ(analysis(2, 3, [](Document& d) { d.ElModelFlag[3] = 1; }),
               "- The model system is defined but   \r\n  too many or necessary elements omitted   \r\n");
 
     // Row 1 in the bulk and layer 1, row 2 in the bulk: only the order that
     // starts at row 2 serves both; the stale reference mark moves there.
     test::ModelWorkspace t;
-    EXPECT_EQ(analysis(1, 3, [](Document& d) {
-        d.LayerComp[1][1] = 1;
-        d.LayerComp[1][2] = 0;
-        d.LayerComp[0][2] = 1;
-        d.LayerComp[0][3] = 0;
-        d.ElModelFlag[3] = 2;
-    }, &t), "");
+    EXPECT_EQ(analysis(
+                  1, 3,
+                  [](Document& d) {
+                      d.LayerComp[1][1] = 1;
+                      d.LayerComp[1][2] = 0;
+                      d.LayerComp[0][2] = 1;
+                      d.LayerComp[0][3] = 0;
+                      d.ElModelFlag[3] = 2;
+                  },
+                  &t),
+              "");
     EXPECT_EQ(t.model.ModelRefElem, 2);
     EXPECT_EQ(t.doc.ElModelFlag[2], 2);
     EXPECT_EQ(t.doc.ElModelFlag[3], 0);
@@ -191,8 +243,9 @@ TEST(StructureAnalysis, EveryFreeRowNeedsAnElementOfItsOwn)
 
 TEST(StructureAnalysis, FittedCoverageNeedsMoreIslandElementsThanFreeIslands)
 {
-    const char* const kShort = "- The model system is ill-defined.   \r\n  Supply coverage data from independent measurements   \r\n"
-                               "  or specify one more element in the islands   \r\n";
+    const char* const kShort =
+        "- The model system is ill-defined.   \r\n  Supply coverage data from independent measurements   \r\n"
+        "  or specify one more element in the islands   \r\n";
     struct Cov {
         int islandElements;
         bool angleResolved, omitSecond;
@@ -201,17 +254,21 @@ TEST(StructureAnalysis, FittedCoverageNeedsMoreIslandElementsThanFreeIslands)
     for (const Cov& c : {Cov{1, false, false, kShort}, Cov{2, false, false, ""}, Cov{1, true, false, ""},
                          Cov{2, false, true, kShort}}) {
         test::ModelWorkspace t;
-        EXPECT_EQ(analysis(1, 1 + c.islandElements, [&](Document& d) {
-            d.IslandMode = 1;
-            d.AutoCov = true;
-            d.ARXPS = c.angleResolved;
-            d.LayerKind[1] = kKindIsland;
-            for (int e = 2; e <= 1 + c.islandElements; ++e) {
-                d.LayerComp[0][e] = 0;
-                d.LayerComp[1][e] = 1;
-            }
-            d.ElModelFlag[3] = c.omitSecond ? 1 : 0;
-        }, &t), c.message);
+        EXPECT_EQ(analysis(
+                      1, 1 + c.islandElements,
+                      [&](Document& d) {
+                          d.IslandMode = 1;
+                          d.AutoCov = true;
+                          d.ARXPS = c.angleResolved;
+                          d.LayerKind[1] = kKindIsland;
+                          for (int e = 2; e <= 1 + c.islandElements; ++e) {
+                              d.LayerComp[0][e] = 0;
+                              d.LayerComp[1][e] = 1;
+                          }
+                          d.ElModelFlag[3] = c.omitSecond ? 1 : 0;
+                      },
+                      &t),
+                  c.message);
         EXPECT_EQ(t.model.CoverageFitted, !*c.message);
         EXPECT_EQ(t.model.FitExpCount, c.angleResolved ? 2 : 1);
     }

@@ -19,11 +19,11 @@ TEST(OxideThickness, PublishedWorkedValues)
     // anchors 3.3: Al2O3 on Al, lambda_o 2.8, lambda_m 2.6, Nm/No 1.5, Strohmeier 1990.
     const double q = 1 / 0.9329;
     const double qAl = 1.5 * 2.6 / 2.8;
-    for (const Case c : {Case{2.996, 1.0, q, 1.0, 2.1825}, Case{2.996, std::cos(45 * kDeg), q, 1.0, 1.5433},
-                         Case{2.996, 1.0, q, 0.1, 0.3051}, Case{2.996, 1.0, q, 0.5, 1.2858},
-                         Case{2.996, 1.0, q, 2.0, 3.4318}, Case{2.8, 1.0, qAl, 1.0, 2.4430},
-                         Case{2.8, std::sin(45 * kDeg), qAl, 1.0, 1.7274}, Case{2.8, 1.0, qAl, 0.5, 1.4799},
-                         Case{2.8, 1.0, qAl, 2.0, 3.7275}})
+    for (const Case c :
+         {Case{2.996, 1.0, q, 1.0, 2.1825}, Case{2.996, std::cos(45 * kDeg), q, 1.0, 1.5433},
+          Case{2.996, 1.0, q, 0.1, 0.3051}, Case{2.996, 1.0, q, 0.5, 1.2858}, Case{2.996, 1.0, q, 2.0, 3.4318},
+          Case{2.8, 1.0, qAl, 1.0, 2.4430}, Case{2.8, std::sin(45 * kDeg), qAl, 1.0, 1.7274},
+          Case{2.8, 1.0, qAl, 0.5, 1.4799}, Case{2.8, 1.0, qAl, 2.0, 3.7275}})
         EXPECT_NEAR(OxideThickness(c.imfp, c.cosine, c.q, c.ratio), c.thickness, 5e-5) << c.ratio;
 }
 

@@ -17,9 +17,13 @@ TEST(ModelSummary, CountsWithAndWithoutIslands)
     test::ModelWorkspace t;
     Document& doc = t.doc;
     test::BuildOxidisedWafer(doc);
-    EXPECT_EQ(SummaryRows(TestModel(t.doc, t.model)),
-              (Rows{{"Model type", "Layers-on-Plane"}, {"Elements", "4"}, {"Layers", "2"}, {"Islands", "-"},
-                    {"Number of equations", "2"}, {"Number of necessary elements", "3"}, {"within islands", "-"}}));
+    EXPECT_EQ(SummaryRows(TestModel(t.doc, t.model)), (Rows{{"Model type", "Layers-on-Plane"},
+                                                            {"Elements", "4"},
+                                                            {"Layers", "2"},
+                                                            {"Islands", "-"},
+                                                            {"Number of equations", "2"},
+                                                            {"Number of necessary elements", "3"},
+                                                            {"within islands", "-"}}));
 
     doc.IslandMode = 1;
     doc.AutoCov = true;
@@ -45,19 +49,30 @@ TEST(ModelSummary, VerdictByTheFindings)
     };
     const Case cases[] = {
         {"clean", [](Document&) {}, ModelTestStatus::Clean, " No errors ", "No errors"},
-        {"both layers fixed", [](Document& d) { d.LayerLink = {0, -1, -1}; }, ModelTestStatus::Wrong,
-         " Level 2 error ", "- No independent parameter\r\n"},
+        {"both layers fixed",
+         [](Document& d) {
+             d.LayerLink = {0, -1, -1};
+         },
+         ModelTestStatus::Wrong, " Level 2 error ", "- No independent parameter\r\n"},
         {"no layers", [](Document& d) { d.LayerCount = 0; }, ModelTestStatus::Wrong, " Level 1 error(s) ",
          "- No independent parameter\r\n"},
         {"missing IMFP", [](Document& d) { d.LayerIMFP[1][1] = 0; }, ModelTestStatus::Wrong, " Level 1 error(s) ",
          "- Missing IMFP data   \r\n"},
         {"needed element omitted", [](Document& d) { d.ElModelFlag[4] = 1; }, ModelTestStatus::Doubtful,
          " Level 2 error ", "- The model system is defined but   \r\n  too many or necessary elements omitted   \r\n"},
-        {"islands short of elements", [](Document& d) { d.IslandMode = 1; d.AutoCov = true; d.LayerKind[1] = kKindIsland; },
+        {"islands short of elements",
+         [](Document& d) {
+             d.IslandMode = 1;
+             d.AutoCov = true;
+             d.LayerKind[1] = kKindIsland;
+         },
          ModelTestStatus::Doubtful, " Level 2 error ",
          "- The model system is ill-defined.   \r\n  Supply coverage data from independent measurements   \r\n"
          "  or specify one more element in the islands   \r\n"},
-        {"O alone in both layers", [](Document& d) { d.LayerComp[1] = d.LayerComp[2] = {0, 0, 0, 1}; },
+        {"O alone in both layers",
+         [](Document& d) {
+             d.LayerComp[1] = d.LayerComp[2] = {0, 0, 0, 1};
+         },
          ModelTestStatus::Wrong, " Level 2 error ",
          "- The model system is ill-defined.   \r\n  Specify at least 3 independent elements   \r\n"},
         {"small carbon nanotube",

@@ -84,8 +84,8 @@ TEST(TransferModelTable, TypedIslandGridBecomesTheRecordAndComesBackNormalised)
     EXPECT_EQ(doc.LayerComp[2][3], 1.5f);
 
     LoadModelTable(t.doc, t.env.DecSep, grid);
-    EXPECT_EQ(column(grid, kCol1), (Cells{"Layer 1", "Carbon", "Island", "Layer 2", "12.50", "2.000", "", " ", " ",
-                                          " ", "1.00", "3.60", "3.60", "2.90", "3.00"}));
+    EXPECT_EQ(column(grid, kCol1), (Cells{"Layer 1", "Carbon", "Island", "Layer 2", "12.50", "2.000", "", " ", " ", " ",
+                                          "1.00", "3.60", "3.60", "2.90", "3.00"}));
     EXPECT_EQ(grid.TextMatrix(10, kColOmit), "X");
     const Document first = doc;
     ASSERT_TRUE(TransferModelTable(t.doc, t.env.DecSep, grid));
@@ -152,8 +152,8 @@ TEST(TransferModelTable, LayersCountedByNameUnnamedRowsClearedForeignGridsRefuse
     ASSERT_TRUE(TransferModelTable(t.doc, t.env.DecSep, grid));
     EXPECT_EQ(doc.LayerCount, 2);
     EXPECT_TRUE(doc.LayerName[2].isBlank());
-    EXPECT_EQ((std::array<float, 5>{doc.LayerMolWeight[2], doc.LayerDensity[2], doc.LayerComp[2][3], doc.LayerIMFP[2][1],
-                                    doc.LayerBandGap[2]}),
+    EXPECT_EQ((std::array<float, 5>{doc.LayerMolWeight[2], doc.LayerDensity[2], doc.LayerComp[2][3],
+                                    doc.LayerIMFP[2][1], doc.LayerBandGap[2]}),
               (std::array<float, 5>{0, 0, 0, 0, -1}));
     EXPECT_EQ(doc.LayerValElec[2] + doc.LayerMatClass[2] + doc.LayerKind[2], 0);
     EXPECT_EQ(doc.LayerBandGap[1], 5.0f);  // kept: the grid does not show it

@@ -42,7 +42,10 @@ std::vector<Line> testLines(int shells, double imfp)
     return lines;
 }
 
-const char* shapeName(ParticleShape shape) { return shape == ParticleShape::Sphere ? "Sphere" : "Wire"; }
+const char* shapeName(ParticleShape shape)
+{
+    return shape == ParticleShape::Sphere ? "Sphere" : "Wire";
+}
 
 struct ReferenceCase {
     ParticleShape shape;
@@ -169,8 +172,8 @@ TEST(ParticleIntensity, OneMaterialGivesTheHomogeneousRatioOfTwoLines)
             const auto a = ParticleIntensity(ParticleShape::Sphere, radius, shells, {densityA, imfpA});
             const auto b = ParticleIntensity(ParticleShape::Sphere, radius, shells, {densityB, imfpsB});
             ASSERT_TRUE(a && b);
-            const double expected = (0.6 * 2.0 * homogeneousSphere(radius, 2.0)) /
-                                    (1.5 * imfpB * homogeneousSphere(radius, imfpB));
+            const double expected =
+                (0.6 * 2.0 * homogeneousSphere(radius, 2.0)) / (1.5 * imfpB * homogeneousSphere(radius, imfpB));
             EXPECT_NEAR(*a / *b / expected, 1.0, 1e-7) << "R " << radius << " L_B " << imfpB;
         }
     }
@@ -252,10 +255,10 @@ TEST(ParticleIntensity, RefusesWhatHasNoGeometryOrNoFiniteValue)
         double shortestImfp;
     };
     const GeometryCase geometry[] = {
-        {"negative radius", -3.0, shells, 1.0},        {"radius not a number", nan, shells, 1.0},
-        {"infinite radius", inf, shells, 1.0},         {"negative shell", 3.0, {0.5, -0.1}, 1.0},
-        {"shell not a number", 3.0, {nan, 1.0}, 1.0},  {"stack thicker than the radius", 1.4, shells, 1.0},
-        {"no shortest IMFP", 3.0, shells, 0.0},        {"shortest IMFP not a number", 3.0, shells, nan},
+        {"negative radius", -3.0, shells, 1.0},       {"radius not a number", nan, shells, 1.0},
+        {"infinite radius", inf, shells, 1.0},        {"negative shell", 3.0, {0.5, -0.1}, 1.0},
+        {"shell not a number", 3.0, {nan, 1.0}, 1.0}, {"stack thicker than the radius", 1.4, shells, 1.0},
+        {"no shortest IMFP", 3.0, shells, 0.0},       {"shortest IMFP not a number", 3.0, shells, nan},
     };
     for (const GeometryCase& c : geometry)
         EXPECT_FALSE(ParticleChordTable(ParticleShape::Sphere, c.radius, c.shells, c.shortestImfp)) << c.name;

@@ -38,8 +38,8 @@ TEST(ParticleRegions, RepeatedStackIsTheListOfItsRegionsOutsideIn)
     };
     const Case cases[] = {{ModelType::Sphere, ParticleShape::Sphere, 4.0},
                           {ModelType::Cylinder, ParticleShape::Wire, 9.0},
-                          {ModelType::Sphere, ParticleShape::Sphere, 3.0},  // all shell
-                          {ModelType::Cylinder, ParticleShape::Wire, 0.0}}; // flat limit
+                          {ModelType::Sphere, ParticleShape::Sphere, 3.0},   // all shell
+                          {ModelType::Cylinder, ParticleShape::Wire, 0.0}};  // flat limit
     for (const Case& c : cases) {
         const auto chords = ParticleChordTable(tables, thick, c.radius, c.modelType);
         ASSERT_TRUE(chords) << c.radius;
@@ -63,8 +63,8 @@ TEST(ParticleRegions, OnlySphereAndCylinderAreParticles)
     EXPECT_EQ(ParticleShapeOf(ModelType::Cylinder), ParticleShape::Wire);
     const RegionTables tables = repeatedStack();
     const LayerTable<double> thick = {0.0, 0.3, 0.7};
-    for (const ModelType other :
-         {ModelType::Plane, ModelType::Polyhedron, ModelType::Nanotube, ModelType::Homogeneous, ModelType::OxideLayer}) {
+    for (const ModelType other : {ModelType::Plane, ModelType::Polyhedron, ModelType::Nanotube, ModelType::Homogeneous,
+                                  ModelType::OxideLayer}) {
         EXPECT_FALSE(ParticleShapeOf(other)) << static_cast<int>(other);
         EXPECT_FALSE(ParticleChordTable(tables, thick, 5.0, other)) << static_cast<int>(other);
     }

@@ -29,8 +29,8 @@ TEST(Findings, QuestionsComeAfterWhatWasFoundBeforeThemAndEverythingIsShownOnce)
     findings.presentTo(dialogs);
     findings.presentTo(dialogs);  // nothing is shown twice
 
-    EXPECT_EQ(findings.texts(), (std::vector<std::string>{"first", "second", "keep?", "after", "said just before",
-                                                          "with a beep"}));
+    EXPECT_EQ(findings.texts(),
+              (std::vector<std::string>{"first", "second", "keep?", "after", "said just before", "with a beep"}));
     ASSERT_EQ(dialogs.messages.size(), 5u);
     const MessageIcon icons[] = {MessageIcon::Critical, MessageIcon::Exclamation, MessageIcon::Exclamation,
                                  MessageIcon::Information, MessageIcon::Critical};

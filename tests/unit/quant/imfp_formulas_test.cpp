@@ -89,9 +89,11 @@ TEST(ImfpFormulas, GriesCoefficientsAndCopper)
         double k1, k2;
     };
     const Case cases[] = {
-        {MaterialClass::Element, 21, 0.0014, 1.1},  {MaterialClass::Element, 22, 0.002, 1.3},    {MaterialClass::Element, 29, 0.002, 1.3},
-        {MaterialClass::Element, 30, 0.0014, 1.1},  {MaterialClass::Element, 47, 0.0019, 1.35},  {MaterialClass::Element, 72, 0.0019, 1.45},
-        {MaterialClass::Element, 80, 0.0014, 1.1},  {MaterialClass::Inorganic, 29, 0.0019, 1.3}, {MaterialClass::Polymer, 6, 0.0018, 1.0},
+        {MaterialClass::Element, 21, 0.0014, 1.1},  {MaterialClass::Element, 22, 0.002, 1.3},
+        {MaterialClass::Element, 29, 0.002, 1.3},   {MaterialClass::Element, 30, 0.0014, 1.1},
+        {MaterialClass::Element, 47, 0.0019, 1.35}, {MaterialClass::Element, 72, 0.0019, 1.45},
+        {MaterialClass::Element, 80, 0.0014, 1.1},  {MaterialClass::Inorganic, 29, 0.0019, 1.3},
+        {MaterialClass::Polymer, 6, 0.0018, 1.0},
     };
     for (const auto& c : cases) {
         const auto k = GriesCoefficientsOf(c.materialClass, c.atomicNumber).value_or(GriesCoefficients{0, 0});

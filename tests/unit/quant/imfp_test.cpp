@@ -173,8 +173,8 @@ TEST_F(ImfpTest, GriesFromThePreliminaryComposition)
 TEST_F(ImfpTest, ModelMethodsAreImproperForAHomogeneousSample)
 {
     setUpLines({{"Cu", "2p", 29, 63.55f, 1000.0f}});
-    for (const ImfpMethod method : {ImfpMethod::Tpp2m, ImfpMethod::CumpsonSeah, static_cast<ImfpMethod>(8),
-                                    static_cast<ImfpMethod>(-1)}) {
+    for (const ImfpMethod method :
+         {ImfpMethod::Tpp2m, ImfpMethod::CumpsonSeah, static_cast<ImfpMethod>(8), static_cast<ImfpMethod>(-1)}) {
         LineIMFPs(t.quant(), method);
         expectOneMessage(kImproper, MessageIcon::Critical);
         EXPECT_EQ(lambda(1, 1), 1.0f);

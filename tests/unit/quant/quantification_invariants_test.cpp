@@ -63,7 +63,10 @@ void FillRandomDocument(Document& d, std::mt19937& rng)
     }
 }
 
-bool IsRatioType(int type) { return type % 2 == 1; }
+bool IsRatioType(int type)
+{
+    return type % 2 == 1;
+}
 
 TEST(QuantificationInvariants, HoldForRandomDocuments)
 {

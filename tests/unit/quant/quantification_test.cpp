@@ -198,8 +198,7 @@ TEST(Quantification, EbelLevelIsTheWeightedGeometricMean)
     t.doc.setMultilineApproach(MultilineApproach::Ebel);
     Quantify(t.quant(), kAtomicPercent);
     ASSERT_EQ(t.res.ResElemCount, 2);
-    EXPECT_NEAR(t.corr.CorrIntensity[1][1], std::exp((100 * std::log(10.0) + 300 * std::log(40.0)) / 400),
-                1e-3);
+    EXPECT_NEAR(t.corr.CorrIntensity[1][1], std::exp((100 * std::log(10.0) + 300 * std::log(40.0)) / 400), 1e-3);
     // Two consistent lines in experiment 2 (50 / 10 = 200 / 40 = 5): their common level.
     t.doc.CrossSect[2] = 40.0f;
     t.doc.RecalcNeeded = true;

@@ -24,13 +24,13 @@ TEST(TransmissionFile, EachKindEvaluatesItsFunction)
     };
     const Case cases[] = {
         {"TAB\r\n500; 1.0\r\n1500; 0.5\r\n", 1000.0f, 0.75f},
-        {"TAB\r\n500; 1.0\r\n1500; 0.5\r\n", 400.0f, 1.0f},  // below the first row
+        {"TAB\r\n500; 1.0\r\n1500; 0.5\r\n", 400.0f, 1.0f},    // below the first row
         {"TAB\r\n500; 1.0\r\n1500; 0.5\r\n", 2000.0f, 0.25f},  // the last segment extended
-        {"TAB\n800; 0.6\n", 700.0f, 1.0f},  // a single row holds its value above its energy
+        {"TAB\n800; 0.6\n", 700.0f, 1.0f},                     // a single row holds its value above its energy
         {"TAB\n800; 0.6\n", 5000.0f, 0.6f},
         {"POL2\r\n0; 1; 0.001; 0\r\n", 1000.0f, 2.0f},
-        {"  pol 1 \n0; 1; 1\n", 5.0f, 6.0f},  // keywords are trimmed and case-blind
-        {"Polynomial\n0; 3\n", 5.0f, 3.0f},  // a last character that is no digit: order 0
+        {"  pol 1 \n0; 1; 1\n", 5.0f, 6.0f},               // keywords are trimmed and case-blind
+        {"Polynomial\n0; 3\n", 5.0f, 3.0f},                // a last character that is no digit: order 0
         {"POL1\n0; 1; 1\n1000; 0; 2\n", 999.0f, 1000.0f},  // each row from its energy on
         {"POL1\n0; 1; 1\n1000; 0; 2\n", 1000.0f, 2000.0f},
         {"EXP\r\n0; 0; 1; -0.5\r\n", 400.0f, 0.05f},
@@ -71,7 +71,7 @@ TEST(TransmissionFile, FaultsOfReadingAndEvaluating)
         {"POL6\n0;1;2;3;4;5;6;7;8\n", kNoEvaluation, invalid},  // nine fields
         {"NPL\n1;2;3;4\n", kNoEvaluation, invalid},
         {"UNI\n1;2;3;4;5;6;7;8;9\n", kNoEvaluation, invalid},
-        {"TAB\n500; 1\n \n", kNoEvaluation, invalid},  // a blank line is one empty field
+        {"TAB\n500; 1\n \n", kNoEvaluation, invalid},             // a blank line is one empty field
         {"TAB\r\n# note\r\n500; 1\r\n", kNoEvaluation, invalid},  // no comments after the keyword
         {"TAB\n500; 1e39\n", kNoEvaluation, TransmissionFault::Overflow},
         {"EXP\n0; 0; 1; 12.01\n", 2.0f, invalid},
@@ -139,8 +139,8 @@ TEST(TransmissionFile, CurveGridOfTheTransmissionWindow)
         int count;
     };
     const Case cases[] = {
-        {1486.6f, 50.0f, 29}, {2500.0f, 100.0f, 25}, {2049.9f, 50.0f, 40}, {2050.0f, 100.0f, 20},
-        {4100.0f, 150.0f, 27}, {50.0f, 50.0f, 1},    {49.0f, 50.0f, 0},    {-100.0f, 50.0f, 0},
+        {1486.6f, 50.0f, 29},  {2500.0f, 100.0f, 25}, {2049.9f, 50.0f, 40}, {2050.0f, 100.0f, 20},
+        {4100.0f, 150.0f, 27}, {50.0f, 50.0f, 1},     {49.0f, 50.0f, 0},    {-100.0f, 50.0f, 0},
     };
     for (const auto& c : cases) {
         const TransmissionCurveGrid grid = TransmissionCurveGridOf(c.excitationEv);
@@ -159,9 +159,9 @@ class TransmissionFileOnDisk : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = std::filesystem::temp_directory_path() /
-               ("slv_transmission_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root =
+            std::filesystem::temp_directory_path() / ("slv_transmission_" + std::to_string(::getpid()) + "_" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         for (const char* folder : {"program", "work", "data"})
             std::filesystem::create_directories(root / folder);
         t.env.programFolder = root / "program";

@@ -82,8 +82,8 @@ TEST(TransmissionChart, SamplingStepAndPointCount)
         std::size_t points;
     };
     const Case cases[] = {
-        {1486.6, 50.0, 29}, {2500.0, 100.0, 25}, {1253.6, 50.0, 25}, {2000.0, 50.0, 40},
-        {2050.0, 100.0, 20}, {40.0, 50.0, 0}, {8047.8, 200.0, 40}, {1e6, 24400.0, 40},
+        {1486.6, 50.0, 29},  {2500.0, 100.0, 25}, {1253.6, 50.0, 25},  {2000.0, 50.0, 40},
+        {2050.0, 100.0, 20}, {40.0, 50.0, 0},     {8047.8, 200.0, 40}, {1e6, 24400.0, 40},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.excitation);
@@ -96,8 +96,8 @@ TEST(TransmissionChart, SamplingStepAndPointCount)
             EXPECT_FLOAT_EQ(sampling.bindingEnergies[k], static_cast<float>(c.excitation - (k + 1) * c.step));
         }
     }
-    for (const double unusable : {0.0, -1486.6, std::numeric_limits<double>::quiet_NaN(),
-                                  std::numeric_limits<double>::infinity()}) {
+    for (const double unusable :
+         {0.0, -1486.6, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         const TransmissionSampling sampling = SampleTransmissionCurve(unusable);
         EXPECT_TRUE(sampling.kineticEnergies.empty()) << unusable;
         EXPECT_EQ(TransmissionChart(sampling, {}).type, ChartType::None);

@@ -78,8 +78,8 @@ bool bulkHatched(const RecordingSurface& s)
     for (std::size_t i = 0; i + 1 < s.calls.size(); ++i) {
         const DrawCall& fill = s.calls[i];
         const DrawCall& hatch = s.calls[i + 1];
-        if (fill.solid(kLayerFills[0]) && hatch.hatched() && hatch.kind == fill.kind && hatch.points == fill.points
-            && hatch.radius == fill.radius && hatch.fill.colour == kBlack)
+        if (fill.solid(kLayerFills[0]) && hatch.hatched() && hatch.kind == fill.kind && hatch.points == fill.points &&
+            hatch.radius == fill.radius && hatch.fill.colour == kBlack)
             return true;
     }
     return false;
@@ -195,7 +195,8 @@ TEST(ModelLayout, MonochromeUsesOneFillAndKeepsTheHatch)
             EXPECT_FALSE(hasSolid(mono, colour));
         EXPECT_FALSE(hasSolid(mono, kContaminationFill));
         if (!c.linesOnly) {
-            EXPECT_TRUE(std::any_of(mono.calls.begin(), mono.calls.end(), [](const DrawCall& d) { return d.hatched(); }));
+            EXPECT_TRUE(
+                std::any_of(mono.calls.begin(), mono.calls.end(), [](const DrawCall& d) { return d.hatched(); }));
         }
     }
 }
@@ -298,7 +299,7 @@ TEST(ModelLayout, Caption)
         const char* caption;
     };
     const Case cases[] = {
-        {ModelType::Plane, false, 1, "Model Layout - 1"},  {ModelType::Nanotube, false, 12, "Model Layout - 12"},
+        {ModelType::Plane, false, 1, "Model Layout - 1"},      {ModelType::Nanotube, false, 12, "Model Layout - 12"},
         {ModelType::OxideLayer, false, 3, "Model Layout - 3"}, {ModelType::Plane, true, 1, "Model Layout"},
         {ModelType::Homogeneous, false, 1, "Model Layout"},
     };

@@ -235,8 +235,9 @@ TEST(ReportTable, TwentyElementsStackInBlocksEachWithItsHeader)
         // Each block starts with the bold label captions; a block continued
         // on a new page repeats its header. Over all blocks the element
         // captions appear once each, in order.
-        const std::set<std::string> labelCaptions = {"Name", "Time (min)", "Tilt (\xB0)", "Temp. (\xB0"
-                                                                                          "C)"};
+        const std::set<std::string> labelCaptions = {"Name", "Time (min)", "Tilt (\xB0)",
+                                                     "Temp. (\xB0"
+                                                     "C)"};
         std::vector<std::vector<std::string>> blocks;
         for (const auto& t : device.texts) {
             if (!t.bold || t.size != 10)
@@ -274,8 +275,8 @@ TEST(ReportTable, BlocksHoldAtLeastOneValueColumn)
     const std::vector<Case> cases = {
         {{100, 100, 100}, 250, {{0, 2}, {2, 3}}},
         {{100, 100, 100}, 300, {{0, 3}}},
-        {{500, 500}, 100, {{0, 1}, {1, 2}}},     // labels wider than the page
-        {{500, 500}, -2000, {{0, 1}, {1, 2}}},   // nothing left beside the labels
+        {{500, 500}, 100, {{0, 1}, {1, 2}}},    // labels wider than the page
+        {{500, 500}, -2000, {{0, 1}, {1, 2}}},  // nothing left beside the labels
         {{}, 100, {{0, 0}}},
     };
     for (const auto& c : cases) {
@@ -326,11 +327,15 @@ TEST(ReportTable, ExperimentLabelsAndElementValuesAsTheReportShowsThem)
         std::vector<std::string> captions;
         std::string timeCell;
     };
-    for (const Case& c : {Case{0, {"", "Name", "Time (min)", "Tilt (\xB0)", "Temp. (\xB0"
-                                                                          "C)"},
+    for (const Case& c : {Case{0,
+                               {"", "Name", "Time (min)", "Tilt (\xB0)",
+                                "Temp. (\xB0"
+                                "C)"},
                                "2"},
-                          Case{1, {"", "Name", "Depth (nm)", "Tilt (\xB0)", "Temp. (\xB0"
-                                                                          "C)"},
+                          Case{1,
+                               {"", "Name", "Depth (nm)", "Tilt (\xB0)",
+                                "Temp. (\xB0"
+                                "C)"},
                                "1.0"}}) {
         doc.DepthScale = static_cast<Integer>(c.depthScale);
         const ReportTable table = IntensityTable(doc, '.');
@@ -350,7 +355,10 @@ TEST(ReportTable, ExperimentLabelsAndElementValuesAsTheReportShowsThem)
 
 // --- Free text --------------------------------------------------------------
 
-double charWidth(std::string_view text) { return static_cast<double>(text.size()); }
+double charWidth(std::string_view text)
+{
+    return static_cast<double>(text.size());
+}
 
 TEST(ReportText, WrapsAtTheLastBlankOrTheLastCharacterThatFits)
 {
@@ -422,9 +430,15 @@ TEST(ReportNumbers, ParametersKeepTheDigitsTheyWereEnteredWith)
         const char* expected;
     };
     const std::vector<Case> cases = {
-        {3.2f, "###", "3.2"},        {3.0f, "###", "3"},           {0.75f, "#0.0", "0.75"},
-        {0.5f, "#0.0", "0.5"},       {2.5f, "##0.00", "2.50"},     {20.4f, "##0.000", "20.400"},
-        {45.0f, "##0.0", "45.0"},    {54.7356f, "##0.0", "54.7356"}, {0.1234567f, "#0.0", "0.123457"},
+        {3.2f, "###", "3.2"},
+        {3.0f, "###", "3"},
+        {0.75f, "#0.0", "0.75"},
+        {0.5f, "#0.0", "0.5"},
+        {2.5f, "##0.00", "2.50"},
+        {20.4f, "##0.000", "20.400"},
+        {45.0f, "##0.0", "45.0"},
+        {54.7356f, "##0.0", "54.7356"},
+        {0.1234567f, "#0.0", "0.123457"},
         {-1.25f, "##0.0;\\ ", " "},
     };
     for (const auto& c : cases)

@@ -36,8 +36,8 @@ TEST(ResultsChart, LineChartLeavesOutExcludedColumnsAndExperiments)
 {
     Document doc = experiments(4);
     doc.ExpOmit[3] = true;
-    const ChartTable t = table({"C", "O", "Si"}, {{10, 60, 30}, {0, 50, -1}, {99, 99, 99}, {5, 55, 40}},
-                               {false, true, false});
+    const ChartTable t =
+        table({"C", "O", "Si"}, {{10, 60, 30}, {0, 50, -1}, {99, 99, 99}, {5, 55, 40}}, {false, true, false});
     const ChartSpec spec = LineChartOverExperiments(doc, t, {"Time (min)", "Atomic %"}, '.');
     EXPECT_EQ(spec.type, ChartType::Line);
     ASSERT_EQ(spec.sets.size(), 2u);
@@ -94,7 +94,13 @@ TEST(ResultsChart, XAxisFollowsTheChosenLabel)
     const Case cases[] = {
         {"sequence numbers", 1, {"a", "b", "c"}, false, '.', {"1", "2", "3"}, {}},
         {"names, trimmed", 2, {" spot A ", "spot B", ""}, false, '.', {"spot A", "spot B", ""}, {}},
-        {"treatment text", 6, {"as received", "annealed", "sputtered"}, false, '.', {"as received", "annealed", "sputtered"}, {}},
+        {"treatment text",
+         6,
+         {"as received", "annealed", "sputtered"},
+         false,
+         '.',
+         {"as received", "annealed", "sputtered"},
+         {}},
         {"tilt positions", 4, {"0", "30", "60"}, false, '.', {}, {0, 30, 60 - 0.0001}},
         {"time as depth", 3, {"2", "4", "6"}, true, '.', {}, {1, 2, 3 - 0.0001}},
         {"time without depth", 3, {"2", "4", "6"}, false, '.', {}, {2, 4, 6 - 0.0001}},
@@ -144,14 +150,20 @@ TEST(ResultsChart, ChoiceByModelAndExperiments)
     };
     using K = ResultsChartKind;
     const Case cases[] = {
-        {ModelType::Homogeneous, 3, 0, false, 1, K::None},      {ModelType::Homogeneous, 0, 0, false, 4, K::None},
-        {ModelType::Homogeneous, 1, 0, false, 4, K::CompositionPie}, {ModelType::Homogeneous, 2, 0, false, 2, K::CompositionLines},
-        {ModelType::Homogeneous, 2, 0, true, 2, K::CompositionLines}, {ModelType::Plane, 1, 2, false, 3, K::LayerPie},
-        {ModelType::Plane, 1, 1, false, 3, K::None},             {ModelType::OxideLayer, 1, 1, false, 3, K::None},
-        {ModelType::OxideLayer, 5, 1, false, 3, K::OxideLines},  {ModelType::Sphere, 4, 1, false, 3, K::LayerLines},
+        {ModelType::Homogeneous, 3, 0, false, 1, K::None},
+        {ModelType::Homogeneous, 0, 0, false, 4, K::None},
+        {ModelType::Homogeneous, 1, 0, false, 4, K::CompositionPie},
+        {ModelType::Homogeneous, 2, 0, false, 2, K::CompositionLines},
+        {ModelType::Homogeneous, 2, 0, true, 2, K::CompositionLines},
+        {ModelType::Plane, 1, 2, false, 3, K::LayerPie},
+        {ModelType::Plane, 1, 1, false, 3, K::None},
+        {ModelType::OxideLayer, 1, 1, false, 3, K::None},
+        {ModelType::OxideLayer, 5, 1, false, 3, K::OxideLines},
+        {ModelType::Sphere, 4, 1, false, 3, K::LayerLines},
         {ModelType::Nanotube, 4, 0, false, 3, K::None},
         // An angle-resolved set has one structure for all its experiments.
-        {ModelType::Plane, 6, 2, true, 4, K::LayerPie},          {ModelType::Plane, 3, 1, true, 3, K::None},
+        {ModelType::Plane, 6, 2, true, 4, K::LayerPie},
+        {ModelType::Plane, 3, 1, true, 3, K::None},
     };
     for (const Case& c : cases) {
         Document doc = experiments(c.experiments);

@@ -28,9 +28,9 @@ const LayerTable<double> kTruthOfSecond{0.0, 0.9, 1.5};
 /// The working thicknesses are the true ones of experiment 1.
 struct MeasuredSample {
     /// prepare completes the document before the measurement is simulated.
-    explicit MeasuredSample(const SampleShape& shape = {ModelType::Plane, 2, 4, 2, false},
-                            const LayerTable<double>& truth = kTruth,
-                            const std::function<void(Document&)>& prepare = [](Document&) {})
+    explicit MeasuredSample(
+        const SampleShape& shape = {ModelType::Plane, 2, 4, 2, false}, const LayerTable<double>& truth = kTruth,
+        const std::function<void(Document&)>& prepare = [](Document&) {})
     {
         test::ModelWorkspace w;
         test::BuildSample(w, shape);

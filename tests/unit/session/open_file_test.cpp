@@ -170,8 +170,8 @@ TEST_F(OpenFile, OtherFilesGoToTheExchangeImport)
     };
     const Case cases[] = {
         {"clean", "XPSRDE;1.00\r\nTITL;Sample A\r\nELEM\r\nO;1s\r\nINTE\r\n1000\r\nEND\r\n", true, false},
-        {"with errors", "XPSRDE;1.00\r\nTITL;Sample A\r\nCROS;XXXX\r\nELEM\r\nO;1s\r\nINTE\r\n1000\r\nEND\r\n",
-         true, true},
+        {"with errors", "XPSRDE;1.00\r\nTITL;Sample A\r\nCROS;XXXX\r\nELEM\r\nO;1s\r\nINTE\r\n1000\r\nEND\r\n", true,
+         true},
         {"unreadable header", "no exchange file\r\n", false, false},
     };
     const test::LibraryFolder library(LibraryBytes(test::SmallLibrary()));

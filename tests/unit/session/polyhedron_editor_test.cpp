@@ -21,11 +21,17 @@ PolyhedronFactors factors(std::initializer_list<float> first)
     return par;
 }
 
-std::vector<float> areasOf(const PolyhedronEditor& editor) { return {editor.areas().begin(), editor.areas().end()}; }
+std::vector<float> areasOf(const PolyhedronEditor& editor)
+{
+    return {editor.areas().begin(), editor.areas().end()};
+}
 
 class PolyhedronEditorTest : public testing::Test {
 protected:
-    PolyhedronEditor open(const PolyhedronFactors& par, char decSep = '.') { return PolyhedronEditor(par, dialogs, decSep); }
+    PolyhedronEditor open(const PolyhedronFactors& par, char decSep = '.')
+    {
+        return PolyhedronEditor(par, dialogs, decSep);
+    }
 
     /// Types the areas of the first classes, moving the slider.
     static void enter(PolyhedronEditor& editor, std::initializer_list<const char*> texts)
@@ -160,8 +166,11 @@ TEST_F(PolyhedronEditorTest, SliderSnapsToWholeSteps)
         const char* tilt;
         const char* area;
     };
-    const Case cases[] = {{2.4, 2, "20", "20.0"},  {8.7, 8, "80", "80.0"}, {-3.0, 0, "0", "0.0"},
-                          {1.5, 2, "20", "20.0"},  {std::numeric_limits<double>::quiet_NaN(), 0, "0", "0.0"}};
+    const Case cases[] = {{2.4, 2, "20", "20.0"},
+                          {8.7, 8, "80", "80.0"},
+                          {-3.0, 0, "0", "0.0"},
+                          {1.5, 2, "20", "20.0"},
+                          {std::numeric_limits<double>::quiet_NaN(), 0, "0", "0.0"}};
     for (const Case& c : cases) {
         EXPECT_EQ(editor.moveSlider(c.position), c.snapped) << c.position;
         EXPECT_EQ(editor.tiltClass(), c.snapped + 1);
@@ -177,8 +186,8 @@ TEST_F(PolyhedronEditorTest, SliderSnapsToWholeSteps)
 TEST_F(PolyhedronEditorTest, SharesThatAddUpToNothingAreNotStored)
 {
     // A damaged file: non-zero shares whose sum is zero, or no number.
-    for (const PolyhedronFactors& stored : {factors({0.5f, -0.5f}), factors({0.5f, -0.2f}),
-                                            factors({std::numeric_limits<float>::quiet_NaN(), 0.5f})}) {
+    for (const PolyhedronFactors& stored :
+         {factors({0.5f, -0.5f}), factors({0.5f, -0.2f}), factors({std::numeric_limits<float>::quiet_NaN(), 0.5f})}) {
         dialogs.messages.clear();
         PolyhedronEditor editor = open(stored);
         EXPECT_FALSE(editor.normalize());

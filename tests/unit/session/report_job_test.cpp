@@ -55,7 +55,10 @@ struct PrintFixture {
     }
 };
 
-int resultSection(int type) { return kPrintFirstResultType + type; }
+int resultSection(int type)
+{
+    return kPrintFirstResultType + type;
+}
 
 TEST(PrintJob, SectionsInTheirOrderAndOnlyWhereTheyApply)
 {
@@ -170,7 +173,10 @@ TEST(PrintJob, PrintCurrentPrintsTheActiveWindowsTable)
         {"Intensity", ReportWindow::Intensity, {}, {"Intensity"}},
         {"NoExperiments", ReportWindow::Intensity, [](Document& doc) { doc.ExpCount = 0; }, {}},
         {"Imfp", ReportWindow::Imfp, {}, {"IMFP & Contamination"}},
-        {"ImfpComputed", ReportWindow::Imfp, [](Document& doc) { doc.setHomogeneousImfpMethod(ImfpMethod::Tpp2m); }, {}},
+        {"ImfpComputed",
+         ReportWindow::Imfp,
+         [](Document& doc) { doc.setHomogeneousImfpMethod(ImfpMethod::Tpp2m); },
+         {}},
         {"Results", ReportWindow::Results, [](Document&) {}, {"Mass ratio"}},
         {"ResultsOfAModel", ReportWindow::Results, layered, {}},
         {"Model", ReportWindow::Model, layered, {"Model data", "Atom locations", "IMFP values"}},

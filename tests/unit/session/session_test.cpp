@@ -38,7 +38,9 @@ TEST(Session, AnEditNotifiesWhatItNamesOnceWhenTheOutermostEnds)
 
     // Nothing named and nothing noticed: nobody is told.
     views.notices.clear();
-    { auto quiet = t.session.edit({}); }
+    {
+        auto quiet = t.session.edit({});
+    }
     EXPECT_TRUE(views.notices.empty());
 
     // The dirty flag, the title and the file name are noticed by themselves.
@@ -48,8 +50,8 @@ TEST(Session, AnEditNotifiesWhatItNamesOnceWhenTheOutermostEnds)
         edit.doc.setTitle("Fe oxide");
         edit.doc.DocFileName = "/data/fe.lvd";
     }
-    EXPECT_EQ(views.notices, (std::vector<ChangeSet>{
-                                 {Change::Elements, Change::DirtyFlag, Change::Title, Change::FileName}}));
+    EXPECT_EQ(views.notices,
+              (std::vector<ChangeSet>{{Change::Elements, Change::DirtyFlag, Change::Title, Change::FileName}}));
 }
 
 TEST(Session, AViewIsToldWhileItsSubscriptionLives)
@@ -77,8 +79,8 @@ TEST(Session, NewDocumentResetsAndTellsTheShellInOrder)
     EXPECT_EQ(t.session.doc().ElemCount, 0);
     EXPECT_EQ(t.session.results().RefElem, 1);
     EXPECT_EQ(t.session.model().ModelExperiment, 1);
-    const std::vector<std::string> order = {"closeChildWindows", "unloadNotesWindow", "disableDataCommands",
-                                            "abandonPrintJob", "resetWindowSwitches", "clearFileDialogName"};
+    const std::vector<std::string> order = {"closeChildWindows", "unloadNotesWindow",   "disableDataCommands",
+                                            "abandonPrintJob",   "resetWindowSwitches", "clearFileDialogName"};
     EXPECT_EQ(t.shell.calls, order);
     EXPECT_EQ(views.notices, std::vector<ChangeSet>{ChangeSet::everything()});
 }
@@ -108,7 +110,8 @@ TEST(Session, ResultsErrorsAreNotShownTwiceInARow)
     t.doc().Intensity[2][2] = kEmptyValue;  // no oxygen in experiment 2
     t.res().ResType = kOxideMolarPercent;
     const char* const report = "Results error(s):\r\n\r\n- Oxygen not found in experiment 2    \r\n";
-    EXPECT_EQ(ShowResults(t.session).findings.back().items, std::vector<std::string>{"Oxygen not found in experiment 2"});
+    EXPECT_EQ(ShowResults(t.session).findings.back().items,
+              std::vector<std::string>{"Oxygen not found in experiment 2"});
     EXPECT_EQ(t.texts(), std::vector<std::string>{report});
     EXPECT_TRUE(t.session.closing());
     // The window refilling itself right after the box says nothing ...
@@ -130,8 +133,8 @@ TEST(Session, TheElementGridSwitchesTheDataCommandsAndTellsTheElementsViews)
     EXPECT_FALSE(TransferElementGrid(t.session, grid));  // the count did not change
     grid.SetTextMatrix(1, kColSymbol, "");
     EXPECT_TRUE(TransferElementGrid(t.session, grid));
-    EXPECT_EQ(t.shell.calls, (std::vector<std::string>{"enableDataCommands", "enableDataCommands",
-                                                       "disableDataCommands"}));
+    EXPECT_EQ(t.shell.calls,
+              (std::vector<std::string>{"enableDataCommands", "enableDataCommands", "disableDataCommands"}));
     EXPECT_EQ(views.notices, std::vector<ChangeSet>(3, Change::Elements));
 }
 

@@ -28,8 +28,8 @@ TEST(ScaleToCounts, BringsTheLargestIntensityToSixDigits)
         {{0.0123f, 0.005f}, 1e7, {123000.0f, 50000.0f}},  // the largest lands in [1e5, 1e6)
         {{99999.9f, 1.0f}, 10.0, {999999.0f, 10.0f}},
         {{100000.0f, 3.0f}, 1.0, {100000.0f, 3.0f}},
-        {{2.5e6f, 1.0f}, 1.0, {2.5e6f, 1.0f}},  // already larger: unchanged
-        {{0.0f, 0.0f}, 1.0, {0.0f, 0.0f}},      // nothing to scale
+        {{2.5e6f, 1.0f}, 1.0, {2.5e6f, 1.0f}},     // already larger: unchanged
+        {{0.0f, 0.0f}, 1.0, {0.0f, 0.0f}},         // nothing to scale
         {{-1.0f, 0.5f}, 1e6, {-1.0f, 500000.0f}},  // an empty cell stays empty
     };
     for (const Case& c : cases) {
@@ -128,8 +128,8 @@ TEST(Simulation, CalculateAppendsAnExperimentWithThePeakIntensitiesOfTheStructur
     EXPECT_EQ(simulation.State(), "Calculated");
     EXPECT_TRUE(m.doc.DocDirty);
     EXPECT_TRUE(m.doc.RecalcNeeded);
-    EXPECT_EQ(views.notices, (std::vector<ChangeSet>{
-                                 {Change::Intensities, Change::Labels, Change::Model, Change::DirtyFlag}}));
+    EXPECT_EQ(views.notices,
+              (std::vector<ChangeSet>{{Change::Intensities, Change::Labels, Change::Model, Change::DirtyFlag}}));
     // Experiment 1 keeps its measurement.
     EXPECT_EQ(m.doc.Intensity[1][2], 2000.0f);
 
