@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/imfp_needs.h"
+#include "model/model_warnings.h"
 
 namespace slv {
 
@@ -44,7 +45,10 @@ struct LengthLimits {
 constexpr LengthLimits kLimitsNm{100.0, 0.25, 0.06};
 constexpr LengthLimits kLimitsAngstrom{1000.0, 2.5, 0.6};
 
-const LengthLimits& limitsOf(const Document& doc) { return doc.LenUnitA == 1 ? kLimitsAngstrom : kLimitsNm; }
+const LengthLimits& limitsOf(const Document& doc)
+{
+    return doc.LenUnitA == 1 ? kLimitsAngstrom : kLimitsNm;
+}
 
 std::string lowerText(std::string text)
 {
@@ -79,8 +83,8 @@ bool checkOxideRows(Document& doc, ModelState& model, int& errors, std::string& 
         SetBit(errors, kBitTableError);
         return false;
     }
-    if (doc.ElSymbol[model.MetalElem].trimmedText() != doc.ElSymbol[model.OxideElem].trimmedText()
-        || doc.ElLine[model.MetalElem].trimmedText() != doc.ElLine[model.OxideElem].trimmedText()) {
+    if (doc.ElSymbol[model.MetalElem].trimmedText() != doc.ElSymbol[model.OxideElem].trimmedText() ||
+        doc.ElLine[model.MetalElem].trimmedText() != doc.ElLine[model.OxideElem].trimmedText()) {
         AppendModelLine(message, kOxideRowsDifferText);
         SetBit(errors, kBitTableError);
         return false;
@@ -246,6 +250,7 @@ ModelFindings RunModelChecks(Document& doc, ModelState& model)
     if (findings.errors < (1 << kBitTableError)) {
         AnalyseStructure(doc, model, findings.message, findings.errors);
         findings.analysed = true;
+        CheckModelWarnings(doc, findings.errors, findings.message);
     }
     model.ModelErrors = findings.errors;
     return findings;
@@ -265,6 +270,9 @@ std::optional<Finding> ModelErrorsFinding(int errors, const std::string& message
     if (errors == 1 << kBitNanotubeWarning) {
         finding.kind = FindingKind::Note;
         finding.heading = kNanotubeWarningsHeading;
+    } else if (ModelUsable(errors)) {
+        finding.kind = FindingKind::Warning;
+        finding.heading = kModelWarningsHeading;
     } else {
         finding.kind = FindingKind::Error;
         finding.heading = heading;

@@ -7,6 +7,9 @@ namespace slv {
 
 namespace {
 constexpr const char* kCarbonNotFound = "Carbon not found. No contamination correction";
+constexpr const char* kCarbonNoCompositionText =
+    "C 1s is corrected as if it lay beneath the contamination layer, so its value is no composition; "
+    "excluding the row gives the substrate composition";
 
 // Evans: the attenuation exp(-14.3 / sqrt(E)) of a typical contamination layer.
 constexpr float kEvansContamination = 14.3f;
@@ -19,13 +22,16 @@ constexpr float kExplicitContaminationScale = 30.0f;
 int FindCarbonRow(const Document& doc)
 {
     for (int row = 1; row <= doc.ElemCount; ++row)
-        if (doc.ElSymbol[row].trimmedText() == "C" && doc.ElLine[row].trimmedText() == "1s"
-            && doc.ElState[row].isBlank())
+        if (doc.ElSymbol[row].trimmedText() == "C" && doc.ElLine[row].trimmedText() == "1s" &&
+            doc.ElState[row].isBlank())
             return row;
     return 0;
 }
 
-float NonNegative(float reducedThickness) { return reducedThickness > 0.0f ? reducedThickness : 0.0f; }
+float NonNegative(float reducedThickness)
+{
+    return reducedThickness > 0.0f ? reducedThickness : 0.0f;
+}
 
 /// The thickness follows from the carbon's atomic percentage, counted with
 /// the carbon line even when the analyst excluded it from the composition.
@@ -75,17 +81,26 @@ void ContaminationThickness(const QuantContext& q, std::string& errors)
         }
         VarnThickness(doc, corr, q.res);
         break;
-    case ContaminationMethod::Explicit:
-        ExplicitThickness(doc, corr);
-        break;
-    default:
-        break;
+    case ContaminationMethod::Explicit: ExplicitThickness(doc, corr); break;
+    default: break;
     }
     // Once its thickness is known, the contamination carbon leaves the composition.
     if (method != ContaminationMethod::Evans && corr.CarbonRow != 0 && corr.ExcludeCarbon) {
         doc.ElOmit[corr.CarbonRow] = true;
         corr.ExcludeCarbon = false;
     }
+}
+
+void CheckContaminationCarbon(const Document& doc, const CorrectionTables& corr, std::string& errors)
+{
+    const ContaminationMethod method = doc.contaminationMethod();
+    if (method != ContaminationMethod::Evans && method != ContaminationMethod::Explicit)
+        return;
+    if (corr.CarbonRow == 0 || doc.ElOmit[corr.CarbonRow])
+        return;
+    const auto first = corr.ContamThick.begin() + 1;
+    if (std::any_of(first, first + doc.ExpCount, [](float thickness) { return thickness > 0.0f; }))
+        AppendFinding(errors, kCarbonNoCompositionText);
 }
 
 }  // namespace slv

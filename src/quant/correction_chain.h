@@ -22,7 +22,10 @@ namespace slv {
 inline constexpr const char* kInvalidTransmissionText = "Invalid transmission data. No transmission used";
 
 /// A table cell holds a value when it is not negative (-1 marks "no value").
-inline bool HasValue(float cell) { return cell >= 0.0f; }
+inline bool HasValue(float cell)
+{
+    return cell >= 0.0f;
+}
 
 /// x as a table cell: -1 when x is no finite number a float can hold, so that
 /// no NaN or infinity ever reaches a table.
@@ -33,7 +36,10 @@ float CellValue(double x);
 void AppendFinding(std::string& errors, std::string_view finding);
 
 /// Kinetic energy in eV of the line of an element row: ExcEnergy - BindEnergy.
-inline float KineticEnergy(const Document& doc, int row) { return doc.ExcEnergy - doc.BindEnergy[row]; }
+inline float KineticEnergy(const Document& doc, int row)
+{
+    return doc.ExcEnergy - doc.BindEnergy[row];
+}
 
 /// Moves the binding energy of every line that the source cannot excite to
 /// ExcEnergy - 1 eV (kinetic energy 1 eV), with an error finding for each.
@@ -82,10 +88,16 @@ void AngularFactors(const QuantContext& q, AngularMethod method);
 /// contamination value over 30, in IMFPs of the C 1s line as well.
 void ContaminationThickness(const QuantContext& q, std::string& errors);
 
+/// Evans and Explicit correct every line, the contamination carbon's own
+/// among them, as if it lay beneath the contamination layer: while the C 1s
+/// row takes part in the composition, the carbon value is no composition
+/// and the analyst is told so in errors.
+void CheckContaminationCarbon(const Document& doc, const CorrectionTables& corr, std::string& errors);
+
 /// Corrected-intensity modes.
 enum CorrectionMode : int {
-    kCorrectAll = 1,                // transmission, cross section, angular factor, IMFP, contamination
-    kCorrectWithoutAttenuation = 2, // stops before the IMFP: for preliminary compositions
+    kCorrectAll = 1,                 // transmission, cross section, angular factor, IMFP, contamination
+    kCorrectWithoutAttenuation = 2,  // stops before the IMFP: for preliminary compositions
 };
 
 /// Fills CorrIntensity for experiments 1..ExpCount and rows 1..ElemCount.

@@ -10,6 +10,7 @@
 #include "model/model_check.h"
 #include "model/model_errors.h"
 #include "model/model_regions.h"
+#include "model/model_warnings.h"
 #include "model/relative_intensities.h"
 #include "model/thickness_checks.h"
 #include "platform/format_mask.h"
@@ -166,8 +167,8 @@ bool LayerCalculation::Recalculate()
 bool LayerCalculation::recalculate(Session::Edit& edit, Findings& findings)
 {
     const Document& doc = edit.doc;
-    bool calculated = m_prepared &&
-                      (doc.modelType() != ModelType::Nanotube || UpdateTubeRadius(doc, edit.model, findings));
+    bool calculated =
+        m_prepared && (doc.modelType() != ModelType::Nanotube || UpdateTubeRadius(doc, edit.model, findings));
     if (calculated && !ModelCalculation(doc, edit.model, doc.LayerThick, doc.Coverage)) {
         findings.add(TakeModelError(edit.model.trap, ModelErrorOrigin::Calculation));
         calculated = false;
@@ -244,6 +245,8 @@ AutofitRun LayerCalculation::Autofit()
         // returned, which are also rounded to single precision on the way back:
         // the grid and the Q sum are computed anew for what is shown.
         recalculate(edit, run.findings);
+        if (!run.summary.fittedValues.empty())
+            CheckFittedStack(doc, run.findings);
     }
     m_session.present(run.findings);
     return run;
@@ -326,8 +329,8 @@ void LayerCalculation::fillGrid()
     for (int e = 1; e <= n; ++e) {
         const float measured = MeasuredRelativeIntensity(s.results(), Experiment(), e);
         const double diff = diffPercent(history.RelIntensity[0][e], measured);
-        m_grid.SetTextMatrix(e, kCalcColHeader, doc.ElModelFlag[e] == kElementOmitted ? kOmittedHeader
-                                                                                       : std::to_string(e));
+        m_grid.SetTextMatrix(e, kCalcColHeader,
+                             doc.ElModelFlag[e] == kElementOmitted ? kOmittedHeader : std::to_string(e));
         m_grid.SetTextMatrix(e, kCalcColLabel, ElementColumnHeader(doc, e, showLines));
         m_grid.SetTextMatrix(e, kCalcColMeasured, limitedNumber(measured, kRelativeMask, kRelativeLimit, decSep));
         const bool diffShown = std::abs(diff) < kDiffShownBelow;

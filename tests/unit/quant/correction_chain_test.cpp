@@ -1,5 +1,6 @@
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -66,9 +67,8 @@ TEST(CorrectionChain, LineBeyondTheSourceMovesToOneElectronVolt)
     CheckKineticEnergies(t.doc, t.findings);
 
     ASSERT_EQ(t.findings.size(), 1u);
-    EXPECT_EQ(t.findings[0].text,
-              "The  Fe2p  line cannot be excited\r\nby the selected source.\r\n\r\n"
-              "Line energy changed to give positive kinetic energy.    ");
+    EXPECT_EQ(t.findings[0].text, "The  Fe2p  line cannot be excited\r\nby the selected source.\r\n\r\n"
+                                  "Line energy changed to give positive kinetic energy.    ");
     EXPECT_EQ(IconOf(t.findings[0].kind), MessageIcon::Critical);
     EXPECT_FLOAT_EQ(t.doc.BindEnergy[1], 1252.6f);
     EXPECT_FLOAT_EQ(t.doc.BindEnergy[2], 1253.6f);
@@ -77,12 +77,19 @@ TEST(CorrectionChain, LineBeyondTheSourceMovesToOneElectronVolt)
 TEST(CorrectionChain, WagnerFactorsDependOnSourceAndLine)
 {
     // Scaled: 3p, 2s, 4p, 5d, 4d below Z 66, every line from Z 72.
-    ChainSession t({{"Fe", "2p", "", 26}, {"Fe", "3p", "", 26}, {"Pd", "3d", "", 46}, {"Au", "4f", "", 79},
-                    {"Ag", "4d", "", 47}, {"Dy", "4d", "", 66}, {"Si", "2s", "", 14}, {"Pb", "5d", "", 82},
+    ChainSession t({{"Fe", "2p", "", 26},
+                    {"Fe", "3p", "", 26},
+                    {"Pd", "3d", "", 46},
+                    {"Au", "4f", "", 79},
+                    {"Ag", "4d", "", 47},
+                    {"Dy", "4d", "", 66},
+                    {"Si", "2s", "", 14},
+                    {"Pb", "5d", "", 82},
                     {"Sn", "4p", "", 50}});
     const bool scaled[] = {false, true, false, true, true, false, true, true, true};
     t.doc.setCrossSectionSet(CrossSectionSet::Wagner);
-    const std::pair<ExcitationSource, float> sourceFactors[] = {{ExcitationSource::MgKAlpha, 0.9f}, {ExcitationSource::AlKAlpha, 1.1f}, {ExcitationSource::Other, 1.0f}};
+    const std::pair<ExcitationSource, float> sourceFactors[] = {
+        {ExcitationSource::MgKAlpha, 0.9f}, {ExcitationSource::AlKAlpha, 1.1f}, {ExcitationSource::Other, 1.0f}};
     for (const auto& [source, factor] : sourceFactors) {
         t.doc.setSource(source);
         EffectiveCrossSections(t.doc, t.corr);
@@ -101,10 +108,11 @@ TEST(CorrectionChain, EvansCrossSectionsRemoveTheAsymmetryAndZeroMeansMissing)
     t.doc.Asymmetry[3] = 2.0f;
     t.doc.setCrossSectionSet(CrossSectionSet::Evans);
     EffectiveCrossSections(t.doc, t.corr);
-    EXPECT_FLOAT_EQ(t.corr.CrossEff[1], 2.0f);  // 3 / (1 + 2/4)
+    EXPECT_FLOAT_EQ(t.corr.CrossEff[1], 2.0f);   // 3 / (1 + 2/4)
     EXPECT_EQ(t.corr.CrossEff[2], kEmptyValue);  // no asymmetry parameter
     EXPECT_EQ(t.corr.CrossEff[3], kEmptyValue);  // cross section 0
-    for (CrossSectionSet set : {CrossSectionSet::None, CrossSectionSet::Scofield, CrossSectionSet::Wagner, CrossSectionSet::Nefedov}) {
+    for (CrossSectionSet set :
+         {CrossSectionSet::None, CrossSectionSet::Scofield, CrossSectionSet::Wagner, CrossSectionSet::Nefedov}) {
         t.doc.setCrossSectionSet(set);
         EffectiveCrossSections(t.doc, t.corr);
         EXPECT_EQ(t.corr.CrossEff[3], kEmptyValue) << "set " << CodeOf(set);
@@ -119,7 +127,8 @@ TEST(CorrectionChain, PowerLawTransmissionAtOneThousandElectronVolts)
     std::string path;
     std::string errors;
     const auto at = [&](TransmissionType type, float exponent, std::size_t lines) {
-        return TransmissionFactors(type, exponent, path, std::span(binding, lines), 1486.6f, t.env, true, errors, t.findings);
+        return TransmissionFactors(type, exponent, path, std::span(binding, lines), 1486.6f, t.env, true, errors,
+                                   t.findings);
     };
     EXPECT_NEAR(at(TransmissionType::Fat, 0, 1)[0], 0.001f, 1e-7f);
     EXPECT_NEAR(at(TransmissionType::Frr, 0, 1)[0], 1000.0f, 1e-2f);
@@ -150,7 +159,8 @@ TEST(CorrectionChain, InvalidTransmissionFallsBackToOne)
             test::QuantWorkspace t;
             std::string path;
             std::string errors = "earlier\r\n";
-            const auto factors = TransmissionFactors(c.type, c.exponent, path, std::span(binding, c.lines), 1486.6f, t.env, showMessage, errors, t.findings);
+            const auto factors = TransmissionFactors(c.type, c.exponent, path, std::span(binding, c.lines), 1486.6f,
+                                                     t.env, showMessage, errors, t.findings);
             EXPECT_EQ(factors, std::vector<float>(c.lines, 1.0f));
             EXPECT_EQ(errors, "earlier\r\n- Invalid transmission data. No transmission used    \r\n");
             ASSERT_EQ(t.findings.size(), showMessage ? 1u : 0u);
@@ -238,7 +248,7 @@ TEST(CorrectionChain, VarnThicknessFromTheCarbonPercentage)
     EXPECT_EQ(t.RunFactors(), "");
     EXPECT_NEAR(t.corr.ContamThick[1], 0.215f, 1e-6f);
     EXPECT_EQ(t.corr.ContamThick[2], 0.0f);  // no carbon measured
-    EXPECT_TRUE(t.doc.ElOmit[1]);                   // excluded again once the thickness is known
+    EXPECT_TRUE(t.doc.ElOmit[1]);            // excluded again once the thickness is known
     EXPECT_FALSE(t.corr.ExcludeCarbon);
 
     // Every line is attenuated by exp(-t lambda_C / lambda).
@@ -264,7 +274,7 @@ TEST(CorrectionChain, ExplicitContaminationInThirtiethsOfTheValue)
     EXPECT_EQ(t.RunFactors(), "");
     for (int exp = 1; exp <= 3; ++exp)
         EXPECT_FLOAT_EQ(t.corr.ContamThick[exp], 0.5f);  // experiment 1's value for all
-    t.doc.setSeparateContamination(1);                                     // separate values
+    t.doc.setSeparateContamination(1);                   // separate values
     t.RunFactors();
     EXPECT_FLOAT_EQ(t.corr.ContamThick[1], 0.5f);
     EXPECT_EQ(t.corr.ContamThick[2], 0.0f);  // negative value
@@ -291,6 +301,44 @@ TEST(CorrectionChain, ContaminationNeedsACarbonLineButNoMessage)
         CorrectIntensities(t.doc, t.corr, kCorrectAll);
         EXPECT_FLOAT_EQ(t.corr.CorrIntensity[1][2], 100.0f) << "method " << CodeOf(method);
         EXPECT_TRUE(t.findings.empty());
+    }
+}
+
+TEST(CorrectionChain, ContaminationCarbonCorrectedAsIfBeneathTheLayerIsNoComposition)
+{
+    struct Case {
+        const char* what;
+        ContaminationMethod method;
+        float contamination;  // the Explicit value
+        bool carbonExcluded;
+        const char* carbonState;
+        bool warned;
+    };
+    const Case cases[] = {
+        {"Evans", ContaminationMethod::Evans, kEmptyValue, false, "", true},
+        {"Explicit", ContaminationMethod::Explicit, 15.0f, false, "", true},
+        {"Explicit without a value", ContaminationMethod::Explicit, kEmptyValue, false, "", false},
+        {"carbon excluded", ContaminationMethod::Evans, kEmptyValue, true, "", false},
+        {"no contamination carbon", ContaminationMethod::Evans, kEmptyValue, false, "C-O", false},
+        {"VARN", ContaminationMethod::Varn, kEmptyValue, false, "", false},
+        {"no correction", ContaminationMethod::None, kEmptyValue, false, "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ChainSession t({{"C", "1s", c.carbonState}, {"Si", "2p"}, {"O", "1s"}});
+        t.doc.setContaminationMethod(c.method);
+        t.doc.ExpContam[1] = c.contamination;
+        t.doc.ElOmit[1] = c.carbonExcluded;
+        t.doc.RecalcNeeded = true;
+        Quantify(t.quant(), kAtomicPercent);
+        std::vector<std::string> items;
+        for (const Finding& finding : t.findings.all())
+            if (finding.heading == kResultsErrorsHeading)
+                items = finding.items;
+        const std::vector<std::string> warning{
+            "C 1s is corrected as if it lay beneath the contamination layer, so its value is no composition; "
+            "excluding the row gives the substrate composition"};
+        EXPECT_EQ(items, c.warned ? warning : std::vector<std::string>{});
     }
 }
 
