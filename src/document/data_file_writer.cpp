@@ -17,7 +17,8 @@ constexpr std::size_t kMaxCountedText = std::numeric_limits<Integer>::max();
 class DataFileWriter {
 public:
     explicit DataFileWriter(const Document& doc)
-        : m_doc(doc), m_experiments(doc.IsTemplate ? doc.IMFPRowCount : doc.ExpCount)
+        : m_doc(doc),
+          m_experiments(doc.IsTemplate ? doc.IMFPRowCount : doc.ExpCount)
     {
     }
 
@@ -118,9 +119,11 @@ private:
 
     void model()
     {
-        m_out.integer(m_doc.ModelOn);
-        if (m_doc.ModelOn == 0)
+        if (m_doc.ModelOn == 0) {
+            m_out.integer(0);
             return;
+        }
+        m_out.integer(m_doc.curvedModel() == CurvedModel::Exact ? kModelOnExactParticles : kModelOnSurfaceAngleClasses);
         m_out.single(m_doc.SampleRadius);
         m_out.single(m_doc.InnerRadius);
         m_out.integer(m_doc.LenUnitA);
@@ -191,7 +194,8 @@ bool WriteDocumentFile(Document& doc, const std::string& path, Findings& finding
         return false;
     }
     if (const std::error_code error = ReplaceFileContents(path, *bytes)) {
-        findings.add(FileErrorFinding(FileErrorNumberOf(error, FileAccess::Write), kContextGeneral, {}, error.message()));
+        findings.add(
+            FileErrorFinding(FileErrorNumberOf(error, FileAccess::Write), kContextGeneral, {}, error.message()));
         return false;
     }
     doc.DocDirty = false;

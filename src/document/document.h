@@ -24,7 +24,7 @@ namespace slv {
 inline constexpr int kMaxElements = 20;     // element rows 1..20, row 0 is hydrogen
 inline constexpr int kMaxExperiments = 40;  // experiments 1..40
 inline constexpr int kLabelsPerExperiment = 8;
-inline constexpr int kMaxLayers = 5;        // layers 1..5, layer 0 is the bulk
+inline constexpr int kMaxLayers = 5;  // layers 1..5, layer 0 is the bulk
 inline constexpr int kPolyhedronParameters = 9;
 inline constexpr int kParTextCount = 2;
 inline constexpr int kParNumberCount = 7;
@@ -143,10 +143,7 @@ struct Document {
     void setAngularMethod(AngularMethod method) { ParIndex[kAngularSlot] = CodeOf(method); }
     TransmissionType transmissionType() const { return static_cast<TransmissionType>(ParIndex[kTransmissionSlot]); }
     void setTransmissionType(TransmissionType type) { ParIndex[kTransmissionSlot] = CodeOf(type); }
-    MultilineApproach multilineApproach() const
-    {
-        return static_cast<MultilineApproach>(ParIndex[kMultilineSlot]);
-    }
+    MultilineApproach multilineApproach() const { return static_cast<MultilineApproach>(ParIndex[kMultilineSlot]); }
     void setMultilineApproach(MultilineApproach approach) { ParIndex[kMultilineSlot] = CodeOf(approach); }
     /// "Calculate mean atomic weight": the matrix weight follows from the composition.
     bool autoMeanAtomicWeight() const { return ParIndex[kAutoAtomicWeightSlot] == 1; }
@@ -201,6 +198,11 @@ struct Document {
 
     // Model-structure record.
     Integer ModelOn = 0;
+    /// The intensity model of Sphere and Cylinder. New documents use the exact
+    /// integral; a file records it in the value of ModelOn (see data_file_format.h).
+    CurvedModel CurvedChoice = CurvedModel::Exact;
+    CurvedModel curvedModel() const { return CurvedChoice; }
+    void setCurvedModel(CurvedModel model) { CurvedChoice = model; }
     Integer MultiLayers = 1;
     float SampleRadius = 0.0f;
     float InnerRadius = 0.0f;

@@ -3,9 +3,9 @@
 #include <array>
 
 #include "document/data_file.h"
+#include "support/empty_document.h"
 #include "support/legacy_data_file_writer.h"
 #include "support/stored_document.h"
-#include "support/empty_document.h"
 
 namespace slv {
 namespace {
@@ -17,10 +17,12 @@ const char* const kShortFileText = "File shorter than expected    ";
 const char* const kCorruptedText = "Number of parameters greater than expected.\r\nFile may be corrupted    ";
 
 /// A random document that an older version can hold unchanged: no combined
-/// model code and library options that need no renumbering.
+/// model code, library options that need no renumbering, and the curved model
+/// of a file that does not record it.
 void FillForVersion(Document& doc, std::uint32_t seed, int version)
 {
     test::RandomDocument(seed).fill(doc);
+    doc.setCurvedModel(doc.ModelOn != 0 ? CurvedModel::SurfaceAngleClasses : CurvedModel::Exact);
     if (version < 210) {
         doc.setModelType(static_cast<ModelType>(0));
         doc.setIslands(0);
@@ -98,8 +100,10 @@ TEST(DataFileReader, OlderVersionsSplitTheCombinedModelCode)
         int islands;
     };
     const Case cases[] = {
-        {0, ModelType::Homogeneous, 0}, {1, ModelType::Plane, 0},    {2, ModelType::Sphere, 0},    {3, ModelType::Cylinder, 0},
-        {4, ModelType::Plane, 1},       {5, ModelType::Sphere, 1},   {6, ModelType::Cylinder, 1},  {7, ModelType::OxideLayer, 0},
+        {0, ModelType::Homogeneous, 0},    {1, ModelType::Plane, 0},
+        {2, ModelType::Sphere, 0},         {3, ModelType::Cylinder, 0},
+        {4, ModelType::Plane, 1},          {5, ModelType::Sphere, 1},
+        {6, ModelType::Cylinder, 1},       {7, ModelType::OxideLayer, 0},
         {9, static_cast<ModelType>(9), 3},  // no code of the older versions: kept as stored
     };
     for (int version : {102, 121, 143, 210}) {
@@ -122,22 +126,67 @@ TEST(DataFileReader, OlderVersionsSplitTheCombinedModelCode)
     }
 }
 
+TEST(DataFileReader, TheModelFlagRecordsTheCurvedModel)
+{
+    struct Case {
+        int version;
+        Integer storedFlag;
+        Integer modelOn;
+        CurvedModel curved;
+    };
+    const Case cases[] = {
+        {230, 1, 1, CurvedModel::SurfaceAngleClasses},  // every file written before the choice existed
+        {230, 2, 1, CurvedModel::Exact},
+        {220, 2, 1, CurvedModel::Exact},
+        {230, -1, 1, CurvedModel::SurfaceAngleClasses},
+        {230, 3, 1, CurvedModel::SurfaceAngleClasses},
+        {230, 0, 0, CurvedModel::Exact},  // no model block: the new-document choice
+        {143, 2, 1, CurvedModel::SurfaceAngleClasses},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "version " << c.version << " flag " << c.storedFlag);
+        test::Work t;
+        t.doc().setModelType(ModelType::Plane);
+        t.doc().ModelOn = c.storedFlag;
+        test::Work reader;
+        ASSERT_EQ(ReadDataFile(reader.doc(), test::LegacyDataFile(t.doc(), {c.version}), reader.findings),
+                  DataFileStatus::Loaded);
+        EXPECT_EQ(reader.doc().ModelOn, c.modelOn);
+        EXPECT_EQ(reader.doc().curvedModel(), c.curved);
+    }
+}
+
+TEST(DataFileReader, TheCurvedModelChangesNothingButTheModelFlag)
+{
+    // A reader that does not know the choice reads the same layout.
+    test::Work t;
+    test::RandomDocument(7).fill(t.doc());
+    t.doc().ModelOn = 1;
+    t.doc().setCurvedModel(CurvedModel::Exact);
+    const auto exact = DataFileBytes(t.doc());
+    t.doc().setCurvedModel(CurvedModel::SurfaceAngleClasses);
+    const auto classes = DataFileBytes(t.doc());
+    ASSERT_TRUE(exact && classes);
+    ASSERT_EQ(exact->size(), classes->size());
+    int differing = 0;
+    for (std::size_t i = 0; i < exact->size(); ++i)
+        differing += (*exact)[i] != (*classes)[i] ? 1 : 0;
+    EXPECT_EQ(differing, 1);
+}
+
 TEST(DataFileReader, VersionsBefore124RenumberTheLibraryOptions)
 {
     struct Case {
         std::array<Integer, 4> stored, converted;
     };
     const Case cases[] = {
-        {{1, 2, 0, 0}, {1, 0, 0, 0}},
-        {{1, 3, 1, 1}, {1, 2, 2, 0}},
-        {{0, 1, 1, 0}, {0, 1, 1, 0}},
-        {{1, 0, 1, 1}, {1, 0, 2, 0}},
-        {{1, 3, 0, 5}, {1, 2, 0, 0}},
+        {{1, 2, 0, 0}, {1, 0, 0, 0}}, {{1, 3, 1, 1}, {1, 2, 2, 0}}, {{0, 1, 1, 0}, {0, 1, 1, 0}},
+        {{1, 0, 1, 1}, {1, 0, 2, 0}}, {{1, 3, 0, 5}, {1, 2, 0, 0}},
     };
     for (int version : {102, 121, 124, 230}) {
         for (const Case& c : cases) {
-            SCOPED_TRACE(testing::Message() << "version " << version << " options " << c.stored[1] << c.stored[2]
-                                            << c.stored[3]);
+            SCOPED_TRACE(testing::Message()
+                         << "version " << version << " options " << c.stored[1] << c.stored[2] << c.stored[3]);
             test::Work t;
             t.doc().ParLibrary = c.stored;
             test::Work reader;
@@ -153,10 +202,11 @@ TEST(DataFileReader, ShorterParameterBlocksFillTheFirstEntries)
     test::Work t;
     const Document reset = t.doc();
     FillForVersion(t.doc(), 7, 143);
-    const test::LegacyLayout layout{.version = 143, .texts = 1, .numbers = 5, .indices = 12, .library = 3,
-                                    .labels = 6, .units = 2};
+    const test::LegacyLayout layout{
+        .version = 143, .texts = 1, .numbers = 5, .indices = 12, .library = 3, .labels = 6, .units = 2};
     test::Work reader;
-    ASSERT_EQ(ReadDataFile(reader.doc(), test::LegacyDataFile(t.doc(), layout), reader.findings), DataFileStatus::Loaded);
+    ASSERT_EQ(ReadDataFile(reader.doc(), test::LegacyDataFile(t.doc(), layout), reader.findings),
+              DataFileStatus::Loaded);
     const Document& d = reader.doc();
     EXPECT_EQ(d.ParText[0], t.doc().ParText[0]);
     EXPECT_EQ(d.ParText[1], reset.ParText[1]);
@@ -244,8 +294,7 @@ TEST(DataFileReader, HostileCountsAreReportedAndLeaveTheDocument)
 
         EXPECT_EQ(ReadDataFile(t.doc(), hostile, t.findings), c.status);
         ASSERT_EQ(t.findings.size(), 1u);
-        EXPECT_EQ(t.findings[0].text,
-                  c.status == DataFileStatus::CorruptedCount ? kCorruptedText : kShortFileText);
+        EXPECT_EQ(t.findings[0].text, c.status == DataFileStatus::CorruptedCount ? kCorruptedText : kShortFileText);
         EXPECT_EQ(t.findings[0].kind, FindingKind::Error);
         EXPECT_EQ(test::StoredFieldDifferences(before, t.doc()), "");
     }
@@ -318,8 +367,8 @@ TEST(DataFileReader, EndMarkerChecksAndTrailingBytes)
     EXPECT_EQ(u.findings[0].text, kShortFileText);
     EXPECT_EQ(test::StoredFieldDifferences(source.doc(), u.doc()), "");  // the data read stay
 
-    const std::vector<std::byte> exchange = {std::byte{'X'}, std::byte{'P'}, std::byte{'S'}, std::byte{'R'},
-                                             std::byte{'D'}, std::byte{'E'}};
+    const std::vector<std::byte> exchange = {std::byte{'X'}, std::byte{'P'}, std::byte{'S'},
+                                             std::byte{'R'}, std::byte{'D'}, std::byte{'E'}};
     test::Work w;
     EXPECT_EQ(ReadDataFile(w.doc(), exchange, w.findings), DataFileStatus::NotADataFile);
     EXPECT_TRUE(w.findings.empty());
