@@ -61,6 +61,13 @@ std::string shellErrorText(double ratio, bool wire)
     return {};
 }
 
+/// Islands on a curved substrate and the single row of spheres have only the
+/// surface-angle classes.
+bool exactIntegralOffered(const Document& doc)
+{
+    return doc.IslandMode != 1 && !(doc.modelType() == ModelType::Sphere && doc.singleRowOfSpheres());
+}
+
 /// The largest IMFP that enters the model intensities.
 float largestModelImfp(const Document& doc)
 {
@@ -88,13 +95,12 @@ void checkParticleRadius(const Document& doc, int& errors, std::string& message)
     if (!(ratio < kClassModelRadiusInImfps))
         return;
     const bool wire = doc.modelType() == ModelType::Cylinder;
-    const bool exactOffered =
-        doc.IslandMode != 1 && !(doc.modelType() == ModelType::Sphere && doc.singleRowOfSpheres());
     std::string line = "- Outer radius " + lengthText(doc, doc.SampleRadius) + " = " + FormatNumber(ratio, kRatioMask) +
                        " x the largest IMFP (" + lengthText(doc, imfp) + "): surface-angle classes make the " +
                        (wire ? "wire's" : "particle's") + " layers " + shellErrorText(ratio, wire);
-    line += exactOffered ? "; use the exact particle integral"
-                         : "; the exact particle integral serves full shells only, without islands or a single row";
+    line += exactIntegralOffered(doc)
+                ? "; use the exact particle integral"
+                : "; the exact particle integral serves full shells only, without islands or a single row";
     AppendModelLine(message, line + kLineTail);
     SetBit(errors, kBitModelWarning);
 }
@@ -165,7 +171,9 @@ std::string lineName(const Document& doc, int row)
 bool UsesSurfaceAngleClasses(const Document& doc)
 {
     const ModelType type = doc.modelType();
-    return type == ModelType::Sphere || type == ModelType::Cylinder;
+    if (type != ModelType::Sphere && type != ModelType::Cylinder)
+        return false;
+    return doc.curvedModel() == CurvedModel::SurfaceAngleClasses || !exactIntegralOffered(doc);
 }
 
 void CheckModelWarnings(const Document& doc, int& errors, std::string& message)

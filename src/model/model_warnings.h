@@ -23,7 +23,8 @@ inline constexpr double kClassModelRadiusInImfps = 10.0;
 inline constexpr double kOpaqueStackInImfps = 3.0;
 
 /// Whether the calculation weights surface-angle classes for a curved
-/// sample (Sphere, Cylinder) rather than integrating over the particle.
+/// sample (Sphere, Cylinder) rather than integrating over the particle: when
+/// the analyst chose them, and always for islands and a single row of spheres.
 bool UsesSurfaceAngleClasses(const Document& doc);
 
 /// Appends the model warnings of the record to message and sets

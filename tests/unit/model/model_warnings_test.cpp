@@ -64,8 +64,18 @@ TEST(ModelWarnings, CurvedSampleTooSmallForTheSurfaceAngleClasses)
         {"thin wire", ModelType::Cylinder, 1.5f, "far too large, or no solution"},
         {"polyhedron", ModelType::Polyhedron, 1.5f, nullptr, [](Document& d) { d.PolyPar[1] = 1.0f; }},
         {"plane", ModelType::Plane, 1.5f, nullptr},
+        {"exact integral chosen", ModelType::Sphere, 1.5f, nullptr,
+         [](Document& d) { d.setCurvedModel(CurvedModel::Exact); }},
         {"islands keep the classes", ModelType::Sphere, 4.5f, "serves full shells only",
-         [](Document& d) { d.IslandMode = 1; }},
+         [](Document& d) {
+             d.setCurvedModel(CurvedModel::Exact);
+             d.IslandMode = 1;
+         }},
+        {"a single row of spheres keeps the classes", ModelType::Sphere, 4.5f, "serves full shells only",
+         [](Document& d) {
+             d.setCurvedModel(CurvedModel::Exact);
+             d.setSingleRowOfSpheres(true);
+         }},
         {"IMFPs no line needs do not count", ModelType::Sphere, 12.0f, nullptr,
          [](Document& d) { d.LayerIMFP[0][4] = 50.0f; }},
     };
@@ -75,6 +85,7 @@ TEST(ModelWarnings, CurvedSampleTooSmallForTheSurfaceAngleClasses)
         test::BuildOxidisedWafer(t.doc);
         RecomputeUnits(t.doc);
         t.doc.setModelType(c.type);
+        t.doc.setCurvedModel(CurvedModel::SurfaceAngleClasses);
         t.doc.SampleRadius = c.radiusInImfps * kWaferImfp;
         c.change(t.doc);
         const std::string message = warningsOf(t.doc);
@@ -88,6 +99,7 @@ TEST(ModelWarnings, CurvedSampleTooSmallForTheSurfaceAngleClasses)
     test::BuildOxidisedWafer(t.doc);
     RecomputeUnits(t.doc);
     t.doc.setModelType(ModelType::Sphere);
+    t.doc.setCurvedModel(CurvedModel::SurfaceAngleClasses);
     t.doc.SampleRadius = 3.2f;
     EXPECT_EQ(warningsOf(t.doc),
               "- Outer radius 3.2 nm = 0.9 x the largest IMFP (3.6 nm): surface-angle classes make the particle's "
