@@ -15,7 +15,7 @@ namespace slv {
 namespace {
 constexpr const char* kLineTail = "   ";
 constexpr const char* kLengthMask = "#0.0#";
-constexpr const char* kRatioMask = "#0.0";
+constexpr const char* kImfpCountMask = "#0.0";
 constexpr const char* kDegreeMask = "#0";
 constexpr const char* kDegreeSign = "\260";
 /// Emission at 90 degrees or more from the surface normal leaves no solid to escape from.
@@ -95,7 +95,7 @@ void checkParticleRadius(const Document& doc, int& errors, std::string& message)
     if (!(ratio < kClassModelRadiusInImfps))
         return;
     const bool wire = doc.modelType() == ModelType::Cylinder;
-    std::string line = "- Outer radius " + lengthText(doc, doc.SampleRadius) + " = " + FormatNumber(ratio, kRatioMask) +
+    std::string line = "- Outer radius " + lengthText(doc, doc.SampleRadius) + " = " + FormatNumber(ratio, kImfpCountMask) +
                        " x the largest IMFP (" + lengthText(doc, imfp) + "): surface-angle classes make the " +
                        (wire ? "wire's" : "particle's") + " layers " + shellErrorText(ratio, wire);
     line += exactIntegralOffered(doc)
@@ -210,7 +210,7 @@ void CheckFittedStack(const Document& doc, Findings& findings)
     if (clearest == 0 || !(fewestImfps > kOpaqueStackInImfps))
         return;
     findings.warning("The layers, " + lengthText(doc, stack) + " together, are " +
-                     FormatNumber(fewestImfps, kRatioMask) + " IMFPs thick even for " + lineName(doc, clearest) +
+                     FormatNumber(fewestImfps, kImfpCountMask) + " IMFPs thick even for " + lineName(doc, clearest) +
                      ", the line from below that sees furthest: the signal from below is under 5 % and the "
                      "thickness is poorly determined" +
                      std::string(kFindingTail));
