@@ -29,6 +29,16 @@ inline constexpr std::size_t kMagicBytes = 4;
 inline constexpr Integer kProgramVersionStamp = 700;
 inline constexpr Integer kCurrentFormatVersion = 230;
 
+/// The model block's flag records the intensity model of Sphere and Cylinder:
+/// readers of the current format only ask whether it is 0 (no model block), so
+/// they read a file that records the exact integral and evaluate it with the
+/// surface-angle classes, and keep the value when they save it again. A flag
+/// of any other non-zero value (all files written before the choice existed)
+/// means the classes; a file without a model block leaves the new-document
+/// choice.
+inline constexpr Integer kModelOnSurfaceAngleClasses = 1;
+inline constexpr Integer kModelOnExactParticles = 2;
+
 /// The largest file start the reader looks at. The largest document
 /// (two 32767-byte parameter texts, 32767 bytes of notes, full tables) takes
 /// about 110 KB; whatever lies further out is past any end marker.

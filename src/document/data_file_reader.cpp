@@ -164,7 +164,10 @@ private:
 
     bool model()
     {
-        m_doc.ModelOn = m_in.integer();
+        const Integer modelOn = m_in.integer();
+        m_doc.ModelOn = modelOn == 0 ? 0 : 1;
+        const bool classes = modelOn != 0 && (modelOn != kModelOnExactParticles || !m_version.currentLayout());
+        m_doc.setCurvedModel(classes ? CurvedModel::SurfaceAngleClasses : CurvedModel::Exact);
         if (m_doc.ModelOn == 0)
             return true;
         m_doc.SampleRadius = m_in.single();

@@ -119,9 +119,11 @@ private:
 
     void model()
     {
-        m_out.integer(m_doc.ModelOn);
-        if (m_doc.ModelOn == 0)
+        if (m_doc.ModelOn == 0) {
+            m_out.integer(0);
             return;
+        }
+        m_out.integer(m_doc.curvedModel() == CurvedModel::Exact ? kModelOnExactParticles : kModelOnSurfaceAngleClasses);
         m_out.single(m_doc.SampleRadius);
         m_out.single(m_doc.InnerRadius);
         m_out.integer(m_doc.LenUnitA);

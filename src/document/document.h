@@ -198,6 +198,11 @@ struct Document {
 
     // Model-structure record.
     Integer ModelOn = 0;
+    /// The intensity model of Sphere and Cylinder. New documents use the exact
+    /// integral; a file records it in the value of ModelOn (see data_file_format.h).
+    CurvedModel CurvedChoice = CurvedModel::Exact;
+    CurvedModel curvedModel() const { return CurvedChoice; }
+    void setCurvedModel(CurvedModel model) { CurvedChoice = model; }
     Integer MultiLayers = 1;
     float SampleRadius = 0.0f;
     float InnerRadius = 0.0f;

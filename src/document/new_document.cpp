@@ -66,6 +66,7 @@ void clearModel(Document& doc)
     doc.PolyPar.fill(0.0f);
     doc.MultiLayers = 1;
     doc.ModelOn = 0;
+    doc.setCurvedModel(CurvedModel::Exact);
 }
 
 }  // namespace

@@ -64,6 +64,12 @@ enum class ScalingOption : Integer { None = 0, ClosestLine = 1, AverageFactor = 
 /// The material class of a matrix or layer for the IMFP formulas.
 enum class MaterialClass : Integer { None = 0, Element = 1, Inorganic = 2, Polymer = 3 };
 
+/// How the Sphere and Cylinder models find their intensities: the exact
+/// straight-line integral over the core-shell particle or wire, or the nine
+/// surface-angle classes of a flat stack (the large-radius limit). The single
+/// row of spheres and islands on a curved substrate always use the classes.
+enum class CurvedModel : Integer { Exact = 0, SurfaceAngleClasses = 1 };
+
 /// Units of the Time, Tilt and Temperature labels (UnitIndex 0..2) and the
 /// model's length unit (LenUnitA).
 enum class TimeUnit : Integer { Second = 0, Minute = 1, Hour = 2, Day = 3 };

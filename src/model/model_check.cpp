@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/imfp_needs.h"
+#include "model/model_warnings.h"
 
 namespace slv {
 
@@ -249,6 +250,7 @@ ModelFindings RunModelChecks(Document& doc, ModelState& model)
     if (findings.errors < (1 << kBitTableError)) {
         AnalyseStructure(doc, model, findings.message, findings.errors);
         findings.analysed = true;
+        CheckModelWarnings(doc, findings.errors, findings.message);
     }
     model.ModelErrors = findings.errors;
     return findings;
@@ -268,6 +270,9 @@ std::optional<Finding> ModelErrorsFinding(int errors, const std::string& message
     if (errors == 1 << kBitNanotubeWarning) {
         finding.kind = FindingKind::Note;
         finding.heading = kNanotubeWarningsHeading;
+    } else if (ModelUsable(errors)) {
+        finding.kind = FindingKind::Warning;
+        finding.heading = kModelWarningsHeading;
     } else {
         finding.kind = FindingKind::Error;
         finding.heading = heading;

@@ -38,6 +38,7 @@ enum ModelErrorBit : int {
     kBitNanotubeError = 2,    // value 4
     kBitStructureError = 3,   // value 8
     kBitParameterError = 4,   // value 16: selects the heading "Parameter error(s):"
+    kBitModelWarning = 5,     // value 32: a warning only (model_warnings.h)
 };
 
 inline bool TestBit(int flags, int bit)
@@ -57,12 +58,13 @@ inline void ClearBit(int& flags, int bit)
 inline constexpr const char* kModelErrorsHeading = "Model error(s):";
 inline constexpr const char* kParameterErrorsHeading = "Parameter error(s):";
 inline constexpr const char* kNanotubeWarningsHeading = "Nanotube warning(s):";
+inline constexpr const char* kModelWarningsHeading = "Model warning(s):";
 
-/// Whether a model with these error bits may be used: nothing worse than the
-/// nanotube warning was found.
+/// Whether a model with these error bits may be used: nothing worse than a
+/// warning was found.
 inline bool ModelUsable(int errors)
 {
-    return (errors & ~(1 << kBitNanotubeWarning)) == 0;
+    return (errors & ~((1 << kBitNanotubeWarning) | (1 << kBitModelWarning))) == 0;
 }
 
 /// Every finding is one line of the message, ended by a line break.
@@ -96,13 +98,14 @@ struct ModelFindings {
     bool analysed = false;
 };
 
-/// CheckModel, then AnalyseStructure when the table check left errors below 2;
-/// the bits are kept in model.ModelErrors.
+/// CheckModel, then AnalyseStructure and the model warnings when the table
+/// check left errors below 2; the bits are kept in model.ModelErrors.
 ModelFindings RunModelChecks(Document& doc, ModelState& model);
 
 /// The message of the findings under "Model error(s):", "Parameter
-/// error(s):" or "Nanotube warning(s):" (information, OK only), offering the
-/// buttons; nullopt when there is nothing to say.
+/// error(s):", "Nanotube warning(s):" (information, OK only) or "Model
+/// warning(s):" (warning, OK only), offering the buttons; nullopt when there
+/// is nothing to say.
 std::optional<Finding> ModelErrorsFinding(int errors, const std::string& message,
                                           MessageButtons buttons = MessageButtons::Ok);
 

@@ -7,6 +7,9 @@ namespace slv {
 
 namespace {
 constexpr const char* kCarbonNotFound = "Carbon not found. No contamination correction";
+constexpr const char* kCarbonNoCompositionText =
+    "C 1s is corrected as if it lay beneath the contamination layer, so its value is no composition; "
+    "excluding the row gives the substrate composition";
 
 // Evans: the attenuation exp(-14.3 / sqrt(E)) of a typical contamination layer.
 constexpr float kEvansContamination = 14.3f;
@@ -86,6 +89,18 @@ void ContaminationThickness(const QuantContext& q, std::string& errors)
         doc.ElOmit[corr.CarbonRow] = true;
         corr.ExcludeCarbon = false;
     }
+}
+
+void CheckContaminationCarbon(const Document& doc, const CorrectionTables& corr, std::string& errors)
+{
+    const ContaminationMethod method = doc.contaminationMethod();
+    if (method != ContaminationMethod::Evans && method != ContaminationMethod::Explicit)
+        return;
+    if (corr.CarbonRow == 0 || doc.ElOmit[corr.CarbonRow])
+        return;
+    const auto first = corr.ContamThick.begin() + 1;
+    if (std::any_of(first, first + doc.ExpCount, [](float thickness) { return thickness > 0.0f; }))
+        AppendFinding(errors, kCarbonNoCompositionText);
 }
 
 }  // namespace slv

@@ -88,6 +88,12 @@ void AngularFactors(const QuantContext& q, AngularMethod method);
 /// contamination value over 30, in IMFPs of the C 1s line as well.
 void ContaminationThickness(const QuantContext& q, std::string& errors);
 
+/// Evans and Explicit correct every line, the contamination carbon's own
+/// among them, as if it lay beneath the contamination layer: while the C 1s
+/// row takes part in the composition, the carbon value is no composition
+/// and the analyst is told so in errors.
+void CheckContaminationCarbon(const Document& doc, const CorrectionTables& corr, std::string& errors);
+
 /// Corrected-intensity modes.
 enum CorrectionMode : int {
     kCorrectAll = 1,                 // transmission, cross section, angular factor, IMFP, contamination

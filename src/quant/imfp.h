@@ -14,6 +14,7 @@
 #include <bitset>
 #include <optional>
 #include <span>
+#include <string>
 
 #include "quant/quant_state.h"
 
@@ -51,6 +52,21 @@ std::optional<RowImfps> SeahDenchIMFP(const Document& doc, MaterialClass materia
 /// compound without atoms.
 std::optional<RowImfps> GriesIMFP(const Document& doc, MaterialClass materialClass, std::span<const float> composition,
                                   int firstRow, float density, Findings& findings);
+
+/// The class "element" of the Gries formula describes a pure element: it
+/// takes the atomic number, weight and constants of one row, the last with a
+/// positive composition (0 = none). A matrix of several elements is then
+/// described by that element alone, which the analyst is told.
+struct GriesElement {
+    int row = 0;
+    /// Distinct element symbols with a positive composition.
+    int elements = 0;
+};
+GriesElement GriesElementOf(const Document& doc, std::span<const float> composition, int firstRow);
+
+/// "Gries IMFP, class element, in a matrix of 3 elements takes the constants
+/// of Fe alone", without the leading "- " or trailing blanks.
+std::string GriesElementClassText(const Document& doc, const GriesElement& element);
 
 /// The model's IMFP calculation by the model method: LayerIMFP of one layer
 /// (0 = bulk) or of the bulk and every layer when onlyLayer is empty. Sets

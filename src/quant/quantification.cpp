@@ -138,6 +138,7 @@ void Quantify(const QuantContext& q, int resultType)
         doc.RecalcNeeded = false;
     }
     CorrectIntensities(doc, q.corr, kCorrectAll);
+    CheckContaminationCarbon(doc, q.corr, errors);
     CombineLines(doc, q.corr, res);
     // Combining lines may leave fewer result rows than the reference row number.
     if (res.RefElem < 1 || res.RefElem > res.ResElemCount)

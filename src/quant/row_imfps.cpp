@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <set>
+#include <string>
 
 #include "quant/imfp_formulas.h"
 
@@ -24,6 +26,37 @@ ImfpRowSet StoreRowImfps(const Document& doc, const RowImfps& lambdas, double un
             unchanged.set(row);
     }
     return unchanged;
+}
+
+namespace {
+/// A matrix described by the same element in several experiments is named once.
+void warnOnce(Findings& findings, const std::string& text)
+{
+    for (const Finding& finding : findings.all())
+        if (finding.text == text)
+            return;
+    findings.warning(text);
+}
+}  // namespace
+
+GriesElement GriesElementOf(const Document& doc, std::span<const float> composition, int firstRow)
+{
+    GriesElement chosen;
+    std::set<std::string> symbols;
+    for (int row = firstRow; row <= ElementRowCount(doc); ++row) {
+        if (composition[row] > 0.0f) {
+            chosen.row = row;
+            symbols.insert(doc.ElSymbol[row].trimmedText());
+        }
+    }
+    chosen.elements = static_cast<int>(symbols.size());
+    return chosen;
+}
+
+std::string GriesElementClassText(const Document& doc, const GriesElement& element)
+{
+    return "Gries IMFP, class element, in a matrix of " + std::to_string(element.elements) +
+           " elements takes the constants of " + doc.ElSymbol[element.row].trimmedText() + " alone";
 }
 
 std::optional<RowImfps> SeahDenchIMFP(const Document& doc, MaterialClass materialClass, float meanAtomicWeight,
@@ -49,12 +82,12 @@ std::optional<RowImfps> GriesIMFP(const Document& doc, MaterialClass materialCla
     double molarVolume = 0.0;
     double effectiveZ = 0.0;
     if (materialClass == MaterialClass::Element) {
-        int element = -1;
-        for (int row = firstRow; row <= lastRow; ++row)
-            if (composition[row] > 0.0f)
-                element = row;
-        if (element < 0)
+        const GriesElement chosen = GriesElementOf(doc, composition, firstRow);
+        if (chosen.elements == 0)
             return std::nullopt;
+        if (chosen.elements > 1)
+            warnOnce(findings, GriesElementClassText(doc, chosen) + std::string(kFindingTail));
+        const int element = chosen.row;
         k = GriesCoefficientsOf(materialClass, doc.AtomicNo[element]);
         molarVolume = doc.AtWeight[element] / density;
         effectiveZ = std::sqrt(static_cast<double>(doc.AtomicNo[element]));

@@ -10,6 +10,7 @@
 #include "model/model_check.h"
 #include "model/model_errors.h"
 #include "model/model_regions.h"
+#include "model/model_warnings.h"
 #include "model/relative_intensities.h"
 #include "model/thickness_checks.h"
 #include "platform/format_mask.h"
@@ -244,6 +245,8 @@ AutofitRun LayerCalculation::Autofit()
         // returned, which are also rounded to single precision on the way back:
         // the grid and the Q sum are computed anew for what is shown.
         recalculate(edit, run.findings);
+        if (!run.summary.fittedValues.empty())
+            CheckFittedStack(doc, run.findings);
     }
     m_session.present(run.findings);
     return run;

@@ -1,6 +1,7 @@
 #include "session/model_checks.h"
 
 #include "model/model_table.h"
+#include "model/model_warnings.h"
 #include "model/oxide_layer.h"
 
 namespace slv {
@@ -33,6 +34,8 @@ bool ModelTablePasses(Session& session)
     int errors = 0;
     std::string message;
     CheckModel(edit.doc, edit.model, errors, message);
+    if (ModelUsable(errors))
+        CheckModelWarnings(edit.doc, errors, message);
     show(session, errors, message, MessageButtons::Ok);
     return ModelUsable(errors);
 }

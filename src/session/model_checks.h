@@ -19,8 +19,8 @@ void PassModelThroughGrid(Session& session);
 ModelFindings ValidateModel(Session& session, MessageButtons buttons = MessageButtons::Ok);
 
 /// The table check alone (without the structure analysis, which only a fit
-/// needs), its findings shown; true when nothing worse than a nanotube
-/// warning was found.
+/// needs) and, on a sound table, the model warnings, its findings shown;
+/// true when nothing worse than a warning was found.
 bool ModelTablePasses(Session& session);
 
 /// The Oxide-Layer thickness of every experiment computed into the first

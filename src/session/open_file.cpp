@@ -14,6 +14,14 @@ namespace {
 
 constexpr int kResultTypeBits = 0x0F;
 
+/// The VARN contamination carbon leaves the composition once its thickness
+/// is known, whichever kind of file brought the data in.
+void excludeVarnCarbon(Session::Edit& edit)
+{
+    if (edit.doc.contaminationMethod() == ContaminationMethod::Varn)
+        edit.corr.ExcludeCarbon = true;
+}
+
 /// The exchange file stays on disk: the document now holds its data, and the
 /// analyst decides what becomes of the file. None when nothing usable was read.
 LoadedFileKind importExchange(Session::Edit& edit, const Environment& env, const std::string& path, Findings& findings)
@@ -21,6 +29,7 @@ LoadedFileKind importExchange(Session::Edit& edit, const Environment& env, const
     const std::string errors = ImportExchangeFile(edit.doc, path, env, findings);
     if (errors == kExchangeCritical)
         return LoadedFileKind::None;
+    excludeVarnCarbon(edit);
     if (errors.empty())
         edit.doc.DocDirty = true;
     else
@@ -31,9 +40,7 @@ LoadedFileKind importExchange(Session::Edit& edit, const Environment& env, const
 /// The working state a loaded data or template file needs before any window shows it.
 void prepareLoadedFile(Session::Edit& edit, const Environment& env, Findings& findings)
 {
-    // The VARN contamination carbon leaves the composition once its thickness is known.
-    if (edit.doc.contaminationMethod() == ContaminationMethod::Varn)
-        edit.corr.ExcludeCarbon = true;
+    excludeVarnCarbon(edit);
     if (const auto weights = GeometryWeightsOf(edit.doc, env.programFolder, findings))
         edit.model.AngleWeight = *weights;
 }

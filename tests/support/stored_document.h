@@ -100,6 +100,7 @@ public:
             doc.PolyPar[i] = number();
         doc.NotesText = chance(3) ? "" : text(pick(600), false);
         doc.NotesLen = static_cast<Integer>(doc.NotesText.size());
+        doc.setCurvedModel(chance(2) ? CurvedModel::Exact : CurvedModel::SurfaceAngleClasses);
     }
 
 private:
@@ -228,6 +229,7 @@ inline std::string StoredFieldDifferences(const Document& a, const Document& b)
         check("MultiLayers", a.MultiLayers, b.MultiLayers);
         check("AutoCov", a.AutoCov, b.AutoCov);
         check("ARXPS", a.ARXPS, b.ARXPS);
+        check("CurvedChoice", CodeOf(a.curvedModel()), CodeOf(b.curvedModel()));
         for (int i = 1; a.modelType() == ModelType::Polyhedron && i <= kPolyhedronParameters; ++i)
             check("PolyPar", a.PolyPar[i], b.PolyPar[i], i);
         for (int e = 1; data && e <= m; ++e)

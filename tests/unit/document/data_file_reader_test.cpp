@@ -17,10 +17,12 @@ const char* const kShortFileText = "File shorter than expected    ";
 const char* const kCorruptedText = "Number of parameters greater than expected.\r\nFile may be corrupted    ";
 
 /// A random document that an older version can hold unchanged: no combined
-/// model code and library options that need no renumbering.
+/// model code, library options that need no renumbering, and the curved model
+/// of a file that does not record it.
 void FillForVersion(Document& doc, std::uint32_t seed, int version)
 {
     test::RandomDocument(seed).fill(doc);
+    doc.setCurvedModel(doc.ModelOn != 0 ? CurvedModel::SurfaceAngleClasses : CurvedModel::Exact);
     if (version < 210) {
         doc.setModelType(static_cast<ModelType>(0));
         doc.setIslands(0);
@@ -122,6 +124,54 @@ TEST(DataFileReader, OlderVersionsSplitTheCombinedModelCode)
             }
         }
     }
+}
+
+TEST(DataFileReader, TheModelFlagRecordsTheCurvedModel)
+{
+    struct Case {
+        int version;
+        Integer storedFlag;
+        Integer modelOn;
+        CurvedModel curved;
+    };
+    const Case cases[] = {
+        {230, 1, 1, CurvedModel::SurfaceAngleClasses},  // every file written before the choice existed
+        {230, 2, 1, CurvedModel::Exact},
+        {220, 2, 1, CurvedModel::Exact},
+        {230, -1, 1, CurvedModel::SurfaceAngleClasses},
+        {230, 3, 1, CurvedModel::SurfaceAngleClasses},
+        {230, 0, 0, CurvedModel::Exact},  // no model block: the new-document choice
+        {143, 2, 1, CurvedModel::SurfaceAngleClasses},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "version " << c.version << " flag " << c.storedFlag);
+        test::Work t;
+        t.doc().setModelType(ModelType::Plane);
+        t.doc().ModelOn = c.storedFlag;
+        test::Work reader;
+        ASSERT_EQ(ReadDataFile(reader.doc(), test::LegacyDataFile(t.doc(), {c.version}), reader.findings),
+                  DataFileStatus::Loaded);
+        EXPECT_EQ(reader.doc().ModelOn, c.modelOn);
+        EXPECT_EQ(reader.doc().curvedModel(), c.curved);
+    }
+}
+
+TEST(DataFileReader, TheCurvedModelChangesNothingButTheModelFlag)
+{
+    // A reader that does not know the choice reads the same layout.
+    test::Work t;
+    test::RandomDocument(7).fill(t.doc());
+    t.doc().ModelOn = 1;
+    t.doc().setCurvedModel(CurvedModel::Exact);
+    const auto exact = DataFileBytes(t.doc());
+    t.doc().setCurvedModel(CurvedModel::SurfaceAngleClasses);
+    const auto classes = DataFileBytes(t.doc());
+    ASSERT_TRUE(exact && classes);
+    ASSERT_EQ(exact->size(), classes->size());
+    int differing = 0;
+    for (std::size_t i = 0; i < exact->size(); ++i)
+        differing += (*exact)[i] != (*classes)[i] ? 1 : 0;
+    EXPECT_EQ(differing, 1);
 }
 
 TEST(DataFileReader, VersionsBefore124RenumberTheLibraryOptions)

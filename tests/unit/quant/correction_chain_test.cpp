@@ -1,5 +1,6 @@
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -300,6 +301,44 @@ TEST(CorrectionChain, ContaminationNeedsACarbonLineButNoMessage)
         CorrectIntensities(t.doc, t.corr, kCorrectAll);
         EXPECT_FLOAT_EQ(t.corr.CorrIntensity[1][2], 100.0f) << "method " << CodeOf(method);
         EXPECT_TRUE(t.findings.empty());
+    }
+}
+
+TEST(CorrectionChain, ContaminationCarbonCorrectedAsIfBeneathTheLayerIsNoComposition)
+{
+    struct Case {
+        const char* what;
+        ContaminationMethod method;
+        float contamination;  // the Explicit value
+        bool carbonExcluded;
+        const char* carbonState;
+        bool warned;
+    };
+    const Case cases[] = {
+        {"Evans", ContaminationMethod::Evans, kEmptyValue, false, "", true},
+        {"Explicit", ContaminationMethod::Explicit, 15.0f, false, "", true},
+        {"Explicit without a value", ContaminationMethod::Explicit, kEmptyValue, false, "", false},
+        {"carbon excluded", ContaminationMethod::Evans, kEmptyValue, true, "", false},
+        {"no contamination carbon", ContaminationMethod::Evans, kEmptyValue, false, "C-O", false},
+        {"VARN", ContaminationMethod::Varn, kEmptyValue, false, "", false},
+        {"no correction", ContaminationMethod::None, kEmptyValue, false, "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ChainSession t({{"C", "1s", c.carbonState}, {"Si", "2p"}, {"O", "1s"}});
+        t.doc.setContaminationMethod(c.method);
+        t.doc.ExpContam[1] = c.contamination;
+        t.doc.ElOmit[1] = c.carbonExcluded;
+        t.doc.RecalcNeeded = true;
+        Quantify(t.quant(), kAtomicPercent);
+        std::vector<std::string> items;
+        for (const Finding& finding : t.findings.all())
+            if (finding.heading == kResultsErrorsHeading)
+                items = finding.items;
+        const std::vector<std::string> warning{
+            "C 1s is corrected as if it lay beneath the contamination layer, so its value is no composition; "
+            "excluding the row gives the substrate composition"};
+        EXPECT_EQ(items, c.warned ? warning : std::vector<std::string>{});
     }
 }
 

@@ -170,6 +170,44 @@ TEST_F(ImfpTest, GriesFromThePreliminaryComposition)
     EXPECT_EQ(lambda(1, 1), 1.0f);
 }
 
+TEST_F(ImfpTest, GriesClassElementOfSeveralElementsNamesTheOneTaken)
+{
+    struct Case {
+        const char* what;
+        std::initializer_list<Line> lines;
+        MaterialClass matrixClass;
+        const char* expected;  // nullptr: no message
+    };
+    const Case cases[] = {
+        {"two lines of one element",
+         {{"Cu", "2p", 29, 63.55f, 550.0f}, {"Cu", "3p", 29, 63.55f, 1410.0f}},
+         MaterialClass::Element,
+         nullptr},
+        {"an alloy",
+         {{"Ni", "2p", 28, 58.69f, 630.0f}, {"Fe", "2p", 26, 55.85f, 780.0f}},
+         MaterialClass::Element,
+         "Gries IMFP, class element, in a matrix of 2 elements takes the constants of Fe alone    "},
+        {"an alloy described as inorganic",
+         {{"Ni", "2p", 28, 58.69f, 630.0f}, {"Fe", "2p", 26, 55.85f, 780.0f}},
+         MaterialClass::Inorganic,
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        t.doc = test::EmptyDocument();
+        t.findings = Findings(t.dialogs);
+        setUpLines(c.lines, 3);
+        for (int exp = 1; exp <= 3; ++exp)
+            setMatrix(exp, c.matrixClass, 8.0f, 60.0f);
+        t.doc.setSeparateMatrixValues(true);  // three matrices, one message
+        LineIMFPs(t.quant(), ImfpMethod::Gries);
+        if (c.expected == nullptr)
+            EXPECT_TRUE(t.findings.empty());
+        else
+            expectOneMessage(c.expected, MessageIcon::Exclamation);
+    }
+}
+
 TEST_F(ImfpTest, ModelMethodsAreImproperForAHomogeneousSample)
 {
     setUpLines({{"Cu", "2p", 29, 63.55f, 1000.0f}});

@@ -5,6 +5,7 @@
 // leave in the document.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -392,6 +393,53 @@ TEST(LayerCalculation, ModifiedTubeLayerIsFittedAndRefusedWhenThickerThanTheWall
     EXPECT_FALSE(calc.SetThickness(1, 1.5));  // 1.5 + 0.7 leaves no wall above radius 6
     EXPECT_EQ(m.messages().back().text, kModifiedLayerTooThickText);
     EXPECT_EQ(m.model.History.QSum[0], qSum);
+}
+
+TEST(LayerCalculation, WarningsOnOpeningAndAfterAutofitLeaveTheWindowWorking)
+{
+    // The bulk's lines cross layer 1 (IMFPs 1.42, 1.63 nm) and layer 2 (1.57, 1.78 nm).
+    struct Case {
+        const char* what;
+        LayerTable<double> truth;
+        std::function<void(Document&)> change;
+        const char* openingWarning;  // a part of the warning shown on opening; nullptr: none
+        bool stackWarning;           // after the fit
+    };
+    const Case cases[] = {
+        {"clean", kTruth, [](Document&) {}, nullptr, false},
+        {"thick stack", {0.0, 2.5, 3.5}, [](Document&) {}, nullptr, true},
+        {"degrees read as radians", kTruth,
+         [](Document& d) {
+             d.setTiltUnit(TiltUnit::Radian);
+             RecomputeUnits(d);
+             d.LabelText[2][4] = "35";
+         },
+         "Model warning(s):\r\n- Emission angle of 90\260 or more (up to 2005\260) in label column", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MeasuredSample m({ModelType::Plane, 2, 4, 2, false}, c.truth);
+        c.change(m.doc);
+        m.res.RefElem = 2;  // layer 1's line: the bulk's is weak under a thick stack
+        for (int k = 1; k <= 2; ++k)
+            m.doc.LayerThick[k] = 1.05 * c.truth[k];
+        LayerCalculation calc(m.t.session);
+        ASSERT_TRUE(calc.AutofitEnabled());
+        if (c.openingWarning == nullptr) {
+            EXPECT_TRUE(m.messages().empty());
+        } else {
+            ASSERT_EQ(m.messages().size(), 1u);
+            EXPECT_EQ(m.messages()[0].text.rfind(c.openingWarning, 0), 0u) << m.messages()[0].text;
+            EXPECT_EQ(m.messages()[0].icon, MessageIcon::Exclamation);
+        }
+        const AutofitRun run = calc.Autofit();
+        ASSERT_TRUE(run.summary.succeeded()) << run.summary.briefReport();
+        const bool warned = std::any_of(run.findings.all().begin(), run.findings.all().end(), [](const Finding& f) {
+            return f.kind == FindingKind::Warning && f.text.find("poorly determined") != std::string::npos;
+        });
+        EXPECT_EQ(warned, c.stackWarning);
+        EXPECT_NEAR(m.doc.LayerThick[1], c.truth[1], 1e-3 * c.truth[1]);
+    }
 }
 
 }  // namespace
