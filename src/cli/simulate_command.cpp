@@ -8,13 +8,13 @@
 #include "cli/structure_options.h"
 #include "document/element_table.h"
 #include "model/model_name.h"
+#include "platform/format_mask.h"
+#include "platform/text_encoding.h"
+#include "quant/results_table.h"
 #include "session/model_checks.h"
 #include "session/open_file.h"
 #include "session/save_file.h"
 #include "session/simulation.h"
-#include "platform/format_mask.h"
-#include "platform/text_encoding.h"
-#include "quant/results_table.h"
 
 namespace slv::cli {
 namespace {
@@ -60,6 +60,11 @@ public:
             ->check(CLI::PositiveNumber);
         m_subcommand->add_option("--name", m_name, "Name label of the experiment (default \"Simulated\")");
         m_subcommand->add_option("--save", m_save, "Data file to write")->required();
+        m_subcommand
+            ->add_option("--curved", m_curved,
+                         "Sphere and Cylinder: exact particle integral or surface-angle classes "
+                         "(default: as the data set records it)")
+            ->check(CLI::IsMember({kCurvedExact, kCurvedClasses}));
     }
 
     int run(std::ostream& out, std::ostream& err) override
@@ -87,6 +92,7 @@ public:
             return usage;
         if (const int usage = checkExperiment(doc, err); usage != kExitOk)
             return usage;
+        ApplyCurvedModelOption(session, m_curved);
         if (!ModelTablePasses(session))
             return kExitUnusableInput;
 
@@ -137,10 +143,14 @@ private:
     int m_experiment = 0;
     std::string m_name;
     std::string m_save;
+    std::string m_curved;
 };
 
 }  // namespace
 
-std::unique_ptr<Command> makeSimulateCommand() { return std::make_unique<SimulateCommand>(); }
+std::unique_ptr<Command> makeSimulateCommand()
+{
+    return std::make_unique<SimulateCommand>();
+}
 
 }  // namespace slv::cli

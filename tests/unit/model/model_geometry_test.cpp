@@ -34,6 +34,8 @@ TEST_P(ProductionMatchesOracle, ToTwelveDigits)
     test::ModelWorkspace t;
     test::BuildSample(t, c.shape);
     Document& doc = t.doc;
+    // The oracle writes out the surface-angle classes of sphere and cylinder.
+    doc.setCurvedModel(CurvedModel::SurfaceAngleClasses);
     doc.MultiLayers = static_cast<Integer>(c.multiLayers);
     doc.SampleRadius = c.radius;
     doc.InnerRadius = c.innerRadius;
@@ -92,8 +94,8 @@ TEST(PlaneIntensity, ZeroThicknessLeavesOnlyTheUnattenuatedBulk)
     const Document& doc = s.t.doc;
     const double cosine = std::cos(0.5);
     // Element 1 sits in the bulk only; element 2 in layer 1 only.
-    const double bulkTerm = double{doc.LayerComp[0][1]} * doc.LayerDensity[0] / doc.LayerMolWeight[0] *
-                            doc.LayerIMFP[0][1] * cosine;
+    const double bulkTerm =
+        double{doc.LayerComp[0][1]} * doc.LayerDensity[0] / doc.LayerMolWeight[0] * doc.LayerIMFP[0][1] * cosine;
     EXPECT_NEAR(s.intensity({}, 1, cosine), bulkTerm, 1e-15 * bulkTerm);
     EXPECT_EQ(s.intensity({}, 2, cosine), 0.0);
 }
@@ -135,7 +137,8 @@ TEST(PlaneIntensity, DifferentImfpOverlayerRatioAnchor)
 TEST(CurvedPaths, RadiusZeroIsTheFlatPathAndAHugeRadiusTendsToIt)
 {
     // Polar-angle classes: facet tilts 0..80 degrees, sphere and cylinder bands centred at 5..85.
-    for (const auto& [modelType, firstDegrees] : {std::pair{ModelType::Sphere, 5}, {ModelType::Cylinder, 5}, {ModelType::Polyhedron, 0}}) {
+    for (const auto& [modelType, firstDegrees] :
+         {std::pair{ModelType::Sphere, 5}, {ModelType::Cylinder, 5}, {ModelType::Polyhedron, 0}}) {
         test::ModelWorkspace t;
         ASSERT_TRUE(test::BuildAndSetUp(t, {modelType, 3, 6, 1, false}));
         const LayerTable<double> thick = {0.0, 0.5, 1.2, 0.8};
@@ -157,13 +160,13 @@ TEST(CurvedPaths, RadiusZeroIsTheFlatPathAndAHugeRadiusTendsToIt)
 TEST(NanotubeSteps, ThinWallsFollowMoreCrossings)
 {
     // (w / Lb)^-0.4 x 3.4 + 0.75, limited to 1..6.
-    EXPECT_EQ(TubeStepsFor(10.0f, 0.0f, 2.0f), 2);    // 5^-0.4 x 3.4 + 0.75 = 2.54
-    EXPECT_EQ(TubeStepsFor(100.0f, 0.0f, 2.0f), 1);   // a thick wall: 1.15
-    EXPECT_EQ(TubeStepsFor(1.0f, 0.9f, 2.0f), 6);     // a thin wall: 11.9, limited
-    EXPECT_EQ(TubeStepsFor(1.0f, 0.0f, 2.0f), 5);     // 2^0.4 x 3.4 + 0.75 = 5.24
-    EXPECT_EQ(TubeStepsFor(1.0f, 2.0f, 3.0f), 6);     // negative wall: w = Lb / 3 -> 6.03
-    EXPECT_EQ(TubeStepsFor(1.0f, 1.0f, 2.0f), 6);     // no wall at all
-    EXPECT_EQ(TubeStepsFor(1.0f, 0.0f, 0.0f), 1);     // no bulk IMFP: nothing to scale by
+    EXPECT_EQ(TubeStepsFor(10.0f, 0.0f, 2.0f), 2);   // 5^-0.4 x 3.4 + 0.75 = 2.54
+    EXPECT_EQ(TubeStepsFor(100.0f, 0.0f, 2.0f), 1);  // a thick wall: 1.15
+    EXPECT_EQ(TubeStepsFor(1.0f, 0.9f, 2.0f), 6);    // a thin wall: 11.9, limited
+    EXPECT_EQ(TubeStepsFor(1.0f, 0.0f, 2.0f), 5);    // 2^0.4 x 3.4 + 0.75 = 5.24
+    EXPECT_EQ(TubeStepsFor(1.0f, 2.0f, 3.0f), 6);    // negative wall: w = Lb / 3 -> 6.03
+    EXPECT_EQ(TubeStepsFor(1.0f, 1.0f, 2.0f), 6);    // no wall at all
+    EXPECT_EQ(TubeStepsFor(1.0f, 0.0f, 0.0f), 1);    // no bulk IMFP: nothing to scale by
 }
 
 TEST(Islands, FullCoverageIsTheLayerModelAndNoCoverageTheBareSubstrate)
@@ -172,6 +175,7 @@ TEST(Islands, FullCoverageIsTheLayerModelAndNoCoverageTheBareSubstrate)
     auto intensities = [&](bool islands, double coverage, double islandThickness) {
         test::ModelWorkspace t;
         EXPECT_TRUE(test::BuildAndSetUp(t, {ModelType::Sphere, 2, 3, 1, false}, 30.0f));
+        t.doc.setCurvedModel(CurvedModel::SurfaceAngleClasses);  // as islands on a sphere always are
         t.doc.IslandMode = islands ? 1 : 0;
         t.doc.LayerKind[1] = islands ? 2 : 1;
         EXPECT_TRUE(ModelCalculation(t.doc, t.model, {0.0, islandThickness, thick[2]}, coverage));

@@ -58,9 +58,9 @@ TEST(ModelSetup, EmissionCosinesFollowTheTiltLabelAndItsUnit)
         char decSep;
         double cosine;
     };
-    for (const Case c : {Case{"60", 0, 1, '.', 0.5}, Case{"1.0471975511965976", 1, 1, '.', 0.5},
-                         Case{"60", 0, 0, '.', 1.0}, Case{"41,41", 0, 1, ',', std::cos(41.41 * M_PI / 180.0)},
-                         Case{"tilted", 0, 1, '.', 1.0}}) {
+    for (const Case c :
+         {Case{"60", 0, 1, '.', 0.5}, Case{"1.0471975511965976", 1, 1, '.', 0.5}, Case{"60", 0, 0, '.', 1.0},
+          Case{"41,41", 0, 1, ',', std::cos(41.41 * M_PI / 180.0)}, Case{"tilted", 0, 1, '.', 1.0}}) {
         test::ModelWorkspace t;
         test::BuildSample(t, {ModelType::Plane, 1, 2, 3, false});
         t.env.DecSep = c.decSep;
@@ -108,10 +108,11 @@ TEST(ImfpNeeded, EveryLayerAboveTheDeepestOccurrence)
     auto check = [&](std::initializer_list<Expectation> expectations, const char* what) {
         for (const auto& x : expectations)
             for (int row = 0; row <= 3; ++row)
-                EXPECT_EQ(ImfpNeeded(doc, row, x.element), x.rows[row]) << what << " element " << x.element
-                                                                         << " row " << row;
+                EXPECT_EQ(ImfpNeeded(doc, row, x.element), x.rows[row])
+                    << what << " element " << x.element << " row " << row;
     };
     doc.setModelType(ModelType::Sphere);
+    doc.setCurvedModel(CurvedModel::SurfaceAngleClasses);
     check({{1, {false, true, true, false}},
            {2, {true, true, true, true}},
            {3, {false, false, false, false}},
