@@ -22,7 +22,7 @@
 namespace slv {
 namespace {
 
-const std::string kExampleFolder = std::string(SLV_SOURCE_DIR) + "/examples/";
+const std::string kNoiseExampleFolder = std::string(SLV_SOURCE_DIR) + "/examples/";
 constexpr int kRealisations = 200;
 constexpr double kNoise = 0.01;
 constexpr double kAgreement = 0.3;
@@ -82,7 +82,7 @@ TEST_P(FitUncertainty, ReportedSigmaMatchesTheScatterOfNoiseRealisations)
     test::TestSession t;
     // The element library, for the geometry weights, lies beside the program.
     t.setProgramFolder(std::filesystem::path(SLV_CLI_PATH).parent_path());
-    ASSERT_TRUE(OpenDocumentFile(t.session, kExampleFolder + c.file).ok);
+    ASSERT_TRUE(OpenDocumentFile(t.session, kNoiseExampleFolder + c.file).ok);
     t.doc().ARXPS = c.angleResolved;
     for (int row : c.omitted)
         t.doc().ElModelFlag[row] = kElementOmitted;
