@@ -1,3 +1,5 @@
+#include <cmath>
+#include <optional>
 #include <ostream>
 
 #include <nlohmann/json.hpp>
@@ -58,6 +60,85 @@ nlohmann::ordered_json summaryJson(const FitSummary& summary)
             {"fitted_values", fitted}};
 }
 
+constexpr const char* kSigmaMask = "#0.0000";
+constexpr const char* kCorrelationMask = "0.000";
+
+/// The fitted value's standard deviation, nullopt when the fit gave none.
+using Sigma = std::optional<double>;
+
+/// The parameter number of a layer as the fit numbered the free layers, 0 for a fixed or linked one.
+int parameterOfLayer(const Document& doc, int layer)
+{
+    if (doc.LayerLink[layer] != 0)
+        return 0;
+    int parameter = 0;
+    for (int k = 1; k <= layer; ++k)
+        parameter += doc.LayerLink[k] == 0 ? 1 : 0;
+    return parameter;
+}
+
+Sigma sigmaOfLayer(const Session& session, const FitSummary& summary, int layer)
+{
+    const Document& doc = session.doc();
+    // A layer linked to a free one shares its value and its uncertainty.
+    const int source = doc.LayerLink[layer] > 0 ? doc.LayerLink[layer] : layer;
+    const int parameter = parameterOfLayer(doc, source);
+    if (parameter == 0 || static_cast<std::size_t>(parameter) > summary.uncertainties.size())
+        return std::nullopt;
+    return summary.uncertainties[static_cast<std::size_t>(parameter - 1)];
+}
+
+/// The coverage's, when it was fitted: the value after the free layers.
+Sigma coverageSigma(const Session& session, const FitSummary& summary)
+{
+    const Document& doc = session.doc();
+    std::size_t freeLayers = 0;
+    for (int k = 1; k <= doc.LayerCount; ++k)
+        freeLayers += doc.LayerLink[k] == 0 ? 1 : 0;
+    return summary.uncertainties.size() == freeLayers + 1 ? Sigma(summary.uncertainties.back()) : std::nullopt;
+}
+
+nlohmann::ordered_json sigmaJson(Sigma sigma)
+{
+    return sigma && std::isfinite(*sigma) ? nlohmann::ordered_json(*sigma) : nlohmann::ordered_json(nullptr);
+}
+
+std::string sigmaText(Sigma sigma)
+{
+    if (!sigma)
+        return "-";
+    return std::isfinite(*sigma) ? FormatNumber(*sigma, kSigmaMask) : "not determined";
+}
+
+nlohmann::ordered_json correlationJson(const FitSummary& summary)
+{
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    for (const auto& row : summary.correlation) {
+        nlohmann::ordered_json values = nlohmann::ordered_json::array();
+        for (double value : row)
+            values.push_back(std::isfinite(value) ? nlohmann::ordered_json(value) : nlohmann::ordered_json(nullptr));
+        rows.push_back(values);
+    }
+    return rows;
+}
+
+void writeUncertaintyBasis(std::ostream& out, const FitSummary& summary)
+{
+    out << (summary.uncertaintyFromIntensityError ? "Uncertainty from a stated relative intensity uncertainty of "
+                                                  : "Uncertainty from the residuals: relative intensity scatter ")
+        << summary.intensityError << " (" << summary.equations << " equations, " << summary.fittedValues.size()
+        << " fitted values)\n";
+    if (summary.correlation.size() < 2)
+        return;
+    out << "Correlation:";
+    for (const auto& row : summary.correlation) {
+        out << "\n ";
+        for (double value : row)
+            out << " " << (std::isfinite(value) ? FormatNumber(value, kCorrelationMask) : "-");
+    }
+    out << "\n";
+}
+
 class FitCommand final : public Command {
 public:
     void attach(CLI::App& app) override
@@ -77,10 +158,25 @@ public:
                          "(default: the stored results)")
             ->delimiter(',');
         m_subcommand->add_option("--coverage", m_coverage, "Start coverage of the islands, 0..1");
+        m_subcommand
+            ->add_flag("--estimate", m_estimate,
+                       "Start from an Estimate (a global search for the least Q "
+                       "sum) even when a usable start is stored")
+            ->excludes("--start");
+        m_subcommand
+            ->add_option("--intensity-error", m_intensityError,
+                         "Relative uncertainty of a measured intensity, for "
+                         "the uncertainties of an exactly determined fit")
+            ->check(CLI::Range(0.0, 1.0));
         m_subcommand->add_option("--save", m_save,
                                  "Write the data set with the accepted results to this file "
                                  "(only after a successful fit)");
         m_subcommand->add_option("--format", m_format, "text or json")->check(CLI::IsMember({"text", "json"}));
+        m_subcommand
+            ->add_option("--curved", m_curved,
+                         "Sphere and Cylinder: exact particle integral or surface-angle classes "
+                         "(default: as the data set records it)")
+            ->check(CLI::IsMember({kCurvedExact, kCurvedClasses}));
     }
 
     int run(std::ostream& out, std::ostream& err) override
@@ -153,6 +249,7 @@ private:
         Session& session = cli.session;
         if (const int usage = CheckStructureOptions(session, m_start, m_coverage, "--start", err); usage != kExitOk)
             return usage;
+        ApplyCurvedModelOption(session, m_curved);
         {
             // As a click in the model results window: the experiment's stored
             // results become the working values (experiment 1 holds them in
@@ -175,19 +272,45 @@ private:
         if (m_coverage && !calculation.SetCoverage(*m_coverage))
             return kExitUnusableInput;
 
-        const AutofitRun run = calculation.Autofit();
+        // Without a start given, the stored one is used when Autofit would
+        // accept it; otherwise, or when asked, the fit starts from an Estimate.
+        const bool storedUsable = storedStartUsable(session);
+        std::optional<EstimateRun> estimate;
+        if (m_estimate || (m_start.empty() && !m_coverage && !storedUsable)) {
+            estimate = calculation.Estimate();
+            if (!estimate->found) {
+                err << "error: no start values could be estimated\n";
+                return kExitUnusableInput;
+            }
+        }
+        FitOptions options;
+        options.relativeIntensityError = m_intensityError;
+        const AutofitRun run = calculation.Autofit(options);
         const bool failed = !run.started || !run.summary.succeeded();
         if (!failed) {
             calculation.Accept();
             if (!m_save.empty() && !SaveDocument(session, m_save))
                 return kExitUnusableInput;
         }
-        writeFit(out, session, run);
+        writeFit(out, session, run, estimate);
         return failed ? kExitUnusableInput : kExitOk;
     }
 
-    void writeFit(std::ostream& out, const Session& session, const AutofitRun& run) const
+    /// Stored thicknesses that Autofit would start from: not all zero, Q sum below its limit.
+    static bool storedStartUsable(const Session& session)
     {
+        const Document& doc = session.doc();
+        double sum = 0.0;
+        for (int k = 1; k <= doc.LayerCount; ++k)
+            sum += doc.LayerThick[k];
+        return sum > 0.0 && session.model().History.QSum[0] < kAutofitQSumLimit;
+    }
+
+    void writeFit(std::ostream& out, const Session& session, const AutofitRun& run,
+                  const std::optional<EstimateRun>& estimate) const
+    {
+        const FitSummary& summary = run.summary;
+        const bool haveSigma = run.started && !summary.uncertainties.empty();
         const Document& doc = session.doc();
         const std::string unit = doc.UnitText[3].trimmedText();
         const bool islands = doc.IslandMode == 1;
@@ -198,9 +321,18 @@ private:
             result["layers"] = nlohmann::ordered_json::array();
             for (int k = 1; k <= doc.LayerCount; ++k)
                 result["layers"].push_back({{"name", AnsiToUtf8(doc.LayerName[k].trimmedText())},
-                                            {"thickness", ShortestDecimal(static_cast<float>(doc.LayerThick[k]))}});
+                                            {"thickness", ShortestDecimal(static_cast<float>(doc.LayerThick[k]))},
+                                            {"uncertainty", sigmaJson(sigmaOfLayer(session, summary, k))}});
             result["coverage"] = islands ? nlohmann::ordered_json(ShortestDecimal(static_cast<float>(doc.Coverage)))
                                          : nlohmann::ordered_json(nullptr);
+            result["coverage_uncertainty"] = sigmaJson(coverageSigma(session, summary));
+            result["correlation"] = correlationJson(summary);
+            result["uncertainty_from"] = !haveSigma                              ? nlohmann::ordered_json(nullptr)
+                                         : summary.uncertaintyFromIntensityError ? "intensity error"
+                                                                                 : "residuals";
+            result["intensity_error"] =
+                haveSigma ? nlohmann::ordered_json(summary.intensityError) : nlohmann::ordered_json(nullptr);
+            result["start"] = estimate ? "estimated" : m_start.empty() ? "stored" : "given";
             result["q_sum"] = qSum;
             result["info"] =
                 run.started ? nlohmann::ordered_json(run.summary.lmdifInfo) : nlohmann::ordered_json(nullptr);
@@ -210,13 +342,21 @@ private:
             return;
         }
         out << ModelName(doc) << ", experiment " << m_experiment << (doc.ARXPS ? " (all angles fitted)" : "") << "\n";
-        std::vector<std::vector<std::string>> rows{{"Layer", "Name", "Link to", "Thickness (" + unit + ")"}};
+        if (estimate)
+            out << "Start estimated by a global search: Q sum " << estimate->qSum << " after " << estimate->evaluations
+                << " model evaluations\n";
+        std::vector<std::vector<std::string>> rows{
+            {"Layer", "Name", "Link to", "Thickness (" + unit + ")", "+/- 1 sigma"}};
         for (int k = 1; k <= doc.LayerCount; ++k)
             rows.push_back({std::to_string(k), AnsiToUtf8(doc.LayerName[k].trimmedText()), linkName(doc.LayerLink[k]),
-                            FormatNumber(doc.LayerThick[k], kThicknessMask)});
+                            FormatNumber(doc.LayerThick[k], kThicknessMask),
+                            sigmaText(sigmaOfLayer(session, summary, k))});
         WriteAlignedTable(out, rows, {false, true, true});
         if (islands)
-            out << "Coverage: " << FormatNumber(doc.Coverage, kCoverageMask) << "\n";
+            out << "Coverage: " << FormatNumber(doc.Coverage, kCoverageMask) << " +/- "
+                << sigmaText(coverageSigma(session, summary)) << "\n";
+        if (haveSigma)
+            writeUncertaintyBasis(out, summary);
         out << "Q sum: " << qSum << "\n";
         out << "Info: " << (run.started ? std::to_string(run.summary.lmdifInfo) : "Autofit did not start") << "\n";
         if (!message.empty())
@@ -224,10 +364,13 @@ private:
     }
 
     std::string m_file;
+    bool m_estimate = false;
+    double m_intensityError = kDefaultIntensityError;
     int m_experiment = 1;
     std::vector<double> m_start;
     std::optional<double> m_coverage;
     std::string m_save;
+    std::string m_curved;
     std::string m_format = "text";
 };
 

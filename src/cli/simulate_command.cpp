@@ -60,6 +60,11 @@ public:
             ->check(CLI::PositiveNumber);
         m_subcommand->add_option("--name", m_name, "Name label of the experiment (default \"Simulated\")");
         m_subcommand->add_option("--save", m_save, "Data file to write")->required();
+        m_subcommand
+            ->add_option("--curved", m_curved,
+                         "Sphere and Cylinder: exact particle integral or surface-angle classes "
+                         "(default: as the data set records it)")
+            ->check(CLI::IsMember({kCurvedExact, kCurvedClasses}));
     }
 
     int run(std::ostream& out, std::ostream& err) override
@@ -87,6 +92,7 @@ public:
             return usage;
         if (const int usage = checkExperiment(doc, err); usage != kExitOk)
             return usage;
+        ApplyCurvedModelOption(session, m_curved);
         if (!ModelTablePasses(session))
             return kExitUnusableInput;
 
@@ -137,6 +143,7 @@ private:
     int m_experiment = 0;
     std::string m_name;
     std::string m_save;
+    std::string m_curved;
 };
 
 }  // namespace

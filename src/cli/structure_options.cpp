@@ -34,4 +34,12 @@ int CheckStructureOptions(Session& session, const std::vector<double>& thickness
     return kExitOk;
 }
 
+void ApplyCurvedModelOption(Session& session, const std::string& curved)
+{
+    if (curved.empty())
+        return;
+    auto edit = session.edit(Change::Model);
+    edit.doc.setCurvedModel(curved == kCurvedExact ? CurvedModel::Exact : CurvedModel::SurfaceAngleClasses);
+}
+
 }  // namespace slv::cli

@@ -20,4 +20,11 @@ namespace slv::cli {
 int CheckStructureOptions(Session& session, const std::vector<double>& thicknesses,
                           const std::optional<double>& coverage, const std::string& option, std::ostream& err);
 
+/// The values of --curved: the exact particle integral or the surface-angle classes.
+inline constexpr const char* kCurvedExact = "exact";
+inline constexpr const char* kCurvedClasses = "classes";
+
+/// Overrides the document's curved model when --curved was given (empty: the document's choice).
+void ApplyCurvedModelOption(Session& session, const std::string& curved);
+
 }  // namespace slv::cli

@@ -25,6 +25,8 @@ constexpr const char* kOrthogonalText =
     "The solution is orthogonal to the columns of the\r\nJacobian matrix to machine precision    ";
 constexpr const char* kUnexpectedFlagText = "Unexpected Autofit return flag:";
 constexpr const char* kMessageTail = "    ";
+constexpr const char* kNotAtMinimumText =
+    "Autofit stopped before the least Q sum was reached.\r\nEstimate other initial layer thickness values    ";
 constexpr const char* kOutOfRangeText =
     "Some of the results are out of the expected range.    \r\nRefine initial data or modify the model";
 
@@ -150,13 +152,25 @@ bool isFreeLayer(const FitProblem& problem, int layer)
     return problem.ParamOfLayer[layer] > 0;
 }
 
-void writeBack(Document& doc, const FitProblem& problem)
+/// How the fit ended, lmdif's info judged by the analysis of its end.
+FitTermination terminationOf(int info, const FitSolution& solution)
 {
-    for (int k = 1; k <= doc.LayerCount; ++k)
-        if (isFreeLayer(problem, k))
-            doc.LayerThick[k] = static_cast<float>(problem.x[problem.ParamOfLayer[k] - 1]);
-    if (problem.coverageFitted)
-        doc.Coverage = static_cast<float>(problem.x.back()) / kCoverageScale;
+    if (solution.residualsVanished)
+        return FitTermination::ResidualsVanished;
+    const FitTermination termination = TerminationOfInfo(info);
+    const bool claimsConvergence = info >= 1 && info <= 4;
+    return claimsConvergence && !solution.atMinimum ? FitTermination::NotAtMinimum : termination;
+}
+
+void recordUncertainties(FitSummary& summary, const FitSolution& solution, const FitProblem& problem)
+{
+    summary.uncertainties = solution.sigma;
+    if (problem.coverageFitted && !summary.uncertainties.empty())
+        summary.uncertainties.back() /= kCoverageScale;
+    summary.correlation = solution.correlation;
+    summary.equations = solution.equations;
+    summary.uncertaintyFromIntensityError = solution.fromIntensityError;
+    summary.intensityError = solution.intensityError;
 }
 
 bool resultsInRange(const Document& doc, const FitProblem& problem)
@@ -182,6 +196,7 @@ FitSummary FitLayers(FitProblem& problem, const FitOptions& options)
         return summary;
     }
 
+    RaiseToSmallestStart(problem);
     // The start's Q sum; a fault there is met again, and handled, by lmdif's first evaluation.
     summary.initialQSum = SquaredResidualSum(problem, problem.x).value_or(NAN);
     ClearModelError(problem.trap);
@@ -207,20 +222,25 @@ FitSummary FitLayers(FitProblem& problem, const FitOptions& options)
     summary.xtol = schedule.xtol;
     if (summary.termination == FitTermination::RunTimeError)
         return summary;
-    summary.termination = TerminationOfInfo(summary.lmdifInfo);
     summary.finalQSum = squaredSum(work.f);
     summary.fittedValues = fittedValues(problem);
-    reportInfo(summary.lmdifInfo, summary.findings);
+    const FitSolution solution = AnalyseFitSolution(problem, problem.x, work.f, options.relativeIntensityError);
+    summary.termination = terminationOf(summary.lmdifInfo, solution);
+    if (summary.termination == FitTermination::NotAtMinimum)
+        summary.findings.warning(kNotAtMinimumText);
+    else if (!summary.succeeded())
+        reportInfo(summary.lmdifInfo, summary.findings);
+    recordUncertainties(summary, solution, problem);
     return summary;
 }
 
-FitSummary FitDriver(Document& doc, const ModelState& model, const QuantResults& res)
+FitSummary FitDriver(Document& doc, const ModelState& model, const QuantResults& res, const FitOptions& options)
 {
     FitProblem problem = BuildFitProblem(doc, model, res);
-    FitSummary summary = FitLayers(problem);
+    FitSummary summary = FitLayers(problem, options);
     if (summary.termination == FitTermination::NotStarted || summary.termination == FitTermination::RunTimeError)
         return summary;
-    writeBack(doc, problem);
+    WriteBackParameters(doc, problem);
     if (!resultsInRange(doc, problem)) {
         summary.findings.note(kOutOfRangeText);
         summary.outOfRange = true;
@@ -228,16 +248,16 @@ FitSummary FitDriver(Document& doc, const ModelState& model, const QuantResults&
     return summary;
 }
 
-FitSummary RunAutofit(Document& doc, ModelState& model, const QuantResults& res)
+FitSummary RunAutofit(Document& doc, ModelState& model, const QuantResults& res, const FitOptions& options)
 {
     if (doc.modelType() != ModelType::Nanotube || !doc.modifiedTubeLayer())
-        return FitDriver(doc, model, res);
+        return FitDriver(doc, model, res, options);
     for (int round = 0; round < kTubeRounds; ++round) {
         FitSummary refused;
         if (!UpdateTubeRadius(doc, model, refused.findings))
             return refused;
         const double before = doc.LayerThick[1];
-        FitSummary summary = FitDriver(doc, model, res);
+        FitSummary summary = FitDriver(doc, model, res, options);
         if (!summary.succeeded())
             return summary;
         if (std::abs(doc.LayerThick[1] - before) <= kTubeSettled * std::abs(doc.LayerThick[1]))

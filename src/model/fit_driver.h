@@ -10,11 +10,17 @@
 // (variables scaled by the Jacobian's column norms), step bound factor 100.
 // An overflow inside the model is retried with the step bound divided by 10
 // (down to 0.01); any other trapped error ends the fit with its message.
-// Results are written back rounded to single precision and range-checked.
+// Every parameter starts at least at its smallest start (fit_problem.h), so
+// that its difference step changes the intensities. The end is judged anew
+// (fit_solution.h): residuals that vanished are a success whatever lmdif's
+// info, an end that is no minimum is none, and every fitted value gets its
+// standard deviation. Results are written back rounded to single precision
+// and range-checked.
 #pragma once
 
 #include "document/document.h"
 #include "model/fit_problem.h"
+#include "model/fit_solution.h"
 #include "model/fit_summary.h"
 #include "model/model_state.h"
 #include "quant/quant_state.h"
@@ -39,6 +45,9 @@ struct FitOptions {
     int evaluationsPerParameter = 500;
     /// ... and a pass calls lmdif again, up to this often, while it stops at the limit.
     int callsAtEvaluationLimit = 10;
+    /// The relative uncertainty of a measured intensity, for the uncertainties
+    /// of an exactly determined fit.
+    double relativeIntensityError = kDefaultIntensityError;
 };
 
 /// Fits the problem on its own data: afterwards problem.x holds the fitted
@@ -51,12 +60,12 @@ FitSummary FitLayers(FitProblem& problem, const FitOptions& options = {});
 /// SystemDefined, ModelRefElem, FitExpCount and CoverageFitted, and ModelSetup
 /// must have run. The fitted thicknesses (and coverage) are written back to
 /// the document, also when a warning follows, and range-checked.
-FitSummary FitDriver(Document& doc, const ModelState& model, const QuantResults& res);
+FitSummary FitDriver(Document& doc, const ModelState& model, const QuantResults& res, const FitOptions& options = {});
 
 /// The fit of the Autofit command: FitDriver, or for the Nanotube with the
 /// modified tube layer an outer iteration that recomputes the tube radius
 /// from the fitted thicknesses and fits again (at most 101 rounds) until the
 /// first layer changes by no more than 1/1000.
-FitSummary RunAutofit(Document& doc, ModelState& model, const QuantResults& res);
+FitSummary RunAutofit(Document& doc, ModelState& model, const QuantResults& res, const FitOptions& options = {});
 
 }  // namespace slv

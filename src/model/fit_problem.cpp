@@ -1,5 +1,6 @@
 #include "model/fit_problem.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "document/file_error.h"
@@ -59,6 +60,48 @@ void UnpackParameters(const FitProblem& problem, const double* x, LayerTable<dou
     coverage = problem.coverageFitted ? x[problem.x.size() - 1] / kCoverageScale : problem.coverage;
 }
 
+std::optional<double> MeasuredRatio(const FitProblem& problem, std::size_t cell)
+{
+    const auto [exp, e] = problem.residualCells[cell];
+    const bool angleResolved = problem.calculation.angleResolved;
+    const int measuredExp = angleResolved ? exp : problem.selectedExperiment;
+    const int referenceExp = angleResolved ? 1 : problem.selectedExperiment;
+    const float value = problem.measured[measuredExp][e];
+    if (value <= 0.0f)
+        return 0.0;
+    const float reference = problem.measured[referenceExp][problem.referenceElement];
+    if (reference == 0.0f)
+        return std::nullopt;
+    return measuredRatio(value, reference);
+}
+
+bool IsReferenceCell(const FitProblem& problem, std::size_t cell)
+{
+    const auto [exp, e] = problem.residualCells[cell];
+    return exp == 1 && e == problem.referenceElement;
+}
+
+double SmallestParameter(const FitProblem& problem, std::size_t parameter)
+{
+    const bool coverage = problem.coverageFitted && parameter + 1 == problem.x.size();
+    return coverage ? kSmallestCoverage * kCoverageScale : kSmallestThicknessOfBound * problem.maxThick;
+}
+
+void RaiseToSmallestStart(FitProblem& problem)
+{
+    for (std::size_t j = 0; j < problem.x.size(); ++j)
+        problem.x[j] = std::max(problem.x[j], SmallestParameter(problem, j));
+}
+
+void WriteBackParameters(Document& doc, const FitProblem& problem)
+{
+    for (int k = 1; k <= doc.LayerCount; ++k)
+        if (problem.ParamOfLayer[k] > 0)
+            doc.LayerThick[k] = static_cast<float>(problem.x[problem.ParamOfLayer[k] - 1]);
+    if (problem.coverageFitted)
+        doc.Coverage = static_cast<float>(problem.x.back()) / kCoverageScale;
+}
+
 bool ComputeResiduals(FitProblem& problem, const double* x, double* f)
 {
     ModelTrap& trap = problem.trap;
@@ -74,25 +117,15 @@ bool ComputeResiduals(FitProblem& problem, const double* x, double* f)
 
     const int elements = problem.calculation.elements;
     const auto calculated = [&](int exp, int e) { return CalculatedIntensity(problem.intensities, elements, exp, e); };
-    const auto& measured = problem.measured;
-    const int ref = problem.referenceElement;
-    const bool angleResolved = problem.calculation.angleResolved;
-    const double calcReference = calculated(1, ref);
+    const double calcReference = calculated(1, problem.referenceElement);
     if (calcReference == 0.0)
         return TrapModelError(trap, kRoutineResidual, kErrDivisionByZero);
-    std::size_t i = 0;
-    for (const auto& [exp, e] : problem.residualCells) {
-        const int measuredExp = angleResolved ? exp : problem.selectedExperiment;
-        const int referenceExp = angleResolved ? 1 : problem.selectedExperiment;
-        const double calcRatio = calculated(exp, e) / calcReference;
-        if (measured[measuredExp][e] <= 0.0f) {
-            f[i++] = -calcRatio;
-            continue;
-        }
-        const float measuredReference = measured[referenceExp][ref];
-        if (measuredReference == 0.0f)
+    for (std::size_t i = 0; i < problem.residualCells.size(); ++i) {
+        const auto [exp, e] = problem.residualCells[i];
+        const auto ratio = MeasuredRatio(problem, i);
+        if (!ratio)
             return TrapModelError(trap, kRoutineResidual, kErrDivisionByZero);
-        f[i++] = measuredRatio(measured[measuredExp][e], measuredReference) - calcRatio;
+        f[i] = *ratio - calculated(exp, e) / calcReference;
     }
     return true;
 }

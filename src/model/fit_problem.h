@@ -58,6 +58,30 @@ FitProblem BuildFitProblem(const Document& doc, const ModelState& model, const Q
 /// The thicknesses and the coverage that the parameters `x` stand for.
 void UnpackParameters(const FitProblem& problem, const double* x, LayerTable<double>& thick, double& coverage);
 
+/// The measured ratio that residual `cell` compares with: 0 for an element
+/// without a measured value, nullopt when the reference has none.
+std::optional<double> MeasuredRatio(const FitProblem& problem, std::size_t cell);
+
+/// Whether residual `cell` is the reference line's own ratio, 1 by construction.
+bool IsReferenceCell(const FitProblem& problem, std::size_t cell);
+
+/// The smallest value a parameter starts from, and the scale of its
+/// difference step: a forward difference taken relative to a start of, say,
+/// 1e-10 nm changes no intensity within double precision, the fit would never
+/// move that layer and would end at once "converged". A thickness starts at
+/// least at this fraction of the fit's upper bound (5 IMFPs, so 5e-5 IMFP),
+/// the coverage at least at 1e-4.
+inline constexpr double kSmallestThicknessOfBound = 1e-5;
+inline constexpr double kSmallestCoverage = 1e-4;
+double SmallestParameter(const FitProblem& problem, std::size_t parameter);
+
+/// Raises every parameter to its smallest start.
+void RaiseToSmallestStart(FitProblem& problem);
+
+/// Writes the parameters back into the free layers' thicknesses (and the
+/// coverage), rounded to single precision as the document shows them.
+void WriteBackParameters(Document& doc, const FitProblem& problem);
+
 /// Runs the model calculation for `x` and fills the residuals f. False when a
 /// run-time error was trapped (a parameter that is not a finite number comes
 /// from the minimiser itself, routine 1; a reference intensity of 0 is a

@@ -20,6 +20,8 @@ std::string_view TerminationMeaning(FitTermination termination)
     case FitTermination::UnexpectedInfo: return "lmdif returned an undocumented code";
     case FitTermination::RunTimeError: return "a numeric fault in the model calculation";
     case FitTermination::RoundsExhausted: return "the nanotube radius did not settle";
+    case FitTermination::ResidualsVanished: return "the residuals vanished to the precision of the measured ratios";
+    case FitTermination::NotAtMinimum: return "the fit ended away from the minimum of the Q sum";
     }
     return "";
 }
@@ -42,9 +44,9 @@ FitTermination TerminationOfInfo(int info)
 
 bool FitSummary::succeeded() const
 {
-    const bool converged = termination == FitTermination::SumOfSquaresConverged ||
-                           termination == FitTermination::ParametersConverged ||
-                           termination == FitTermination::BothConverged;
+    const bool converged =
+        termination == FitTermination::SumOfSquaresConverged || termination == FitTermination::ParametersConverged ||
+        termination == FitTermination::BothConverged || termination == FitTermination::ResidualsVanished;
     return converged && !outOfRange;
 }
 

@@ -29,6 +29,8 @@ enum class FitTermination {
     UnexpectedInfo,         // lmdif returned a code it does not document
     RunTimeError,           // a numeric fault in the model calculation ended the fit
     RoundsExhausted,        // the nanotube's outer iteration did not settle
+    ResidualsVanished,      // every residual fell below the resolution of the measured ratios
+    NotAtMinimum,           // lmdif stopped, but a Gauss-Newton step would still lower the Q sum
 };
 
 /// What a termination means, in a few words.
@@ -51,12 +53,23 @@ struct FitSummary {
     double xtol = 0.0;
     /// The free layer thicknesses in layer order, then the coverage when it was fitted.
     std::vector<double> fittedValues;
+    /// One standard deviation of each fitted value, NaN where the data do not
+    /// determine it, and their correlation coefficients (see fit_solution.h).
+    std::vector<double> uncertainties;
+    std::vector<std::vector<double>> correlation;
+    /// Independent equations of the fit, and the relative intensity
+    /// uncertainty the uncertainties rest on: found from the residuals, or
+    /// with no more equations than free values the stated one.
+    int equations = 0;
+    bool uncertaintyFromIntensityError = false;
+    double intensityError = 0.0;
     /// A fitted thickness is negative or beyond the bound, or the coverage outside [0, 1).
     bool outOfRange = false;
     /// The messages for the analyst, in the order they are shown.
     Findings findings;
 
-    /// Converged (info 1 to 3) with every value in range.
+    /// Converged with every value in range: lmdif's info 1 to 3 at a minimum
+    /// of the Q sum, or residuals that vanished whatever the info.
     bool succeeded() const;
     /// The messages' texts, one paragraph each.
     std::string message() const;

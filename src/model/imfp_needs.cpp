@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/particle_regions.h"
+
 namespace slv {
 
 namespace {
@@ -36,7 +38,7 @@ bool ImfpNeeded(const Document& doc, int layerRow, int elementRow)
     }
     if (deepest == 0)
         return false;
-    if (doc.modelType() == ModelType::Nanotube)
+    if (doc.modelType() == ModelType::Nanotube || UsesExactParticleIntegral(doc))
         return true;
     if (layerRow > 0 && inLayers && StackRepetitions(doc) > 1)
         return true;

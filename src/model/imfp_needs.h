@@ -16,7 +16,8 @@ bool ElementInRow(const Document& doc, int layerRow, int elementRow);
 /// the model intensities: the element occurs in some row, and the row lies at
 /// or above the element's deepest occurrence (layer 1 on top, the bulk at the
 /// bottom). A repeated stack (multilayer) puts every layer above the deeper
-/// repetitions; the Nanotube sends every electron through the whole tube.
+/// repetitions; the Nanotube, and the exact integral over a particle, send
+/// electrons through the whole body.
 bool ImfpNeeded(const Document& doc, int layerRow, int elementRow);
 
 /// The layer stack's repetitions as the calculation uses them: MultiLayers,

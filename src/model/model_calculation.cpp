@@ -6,6 +6,7 @@
 #include "document/file_error.h"
 #include "model/geometry_intensity.h"
 #include "model/model_errors.h"
+#include "model/particle_regions.h"
 
 namespace slv {
 
@@ -27,6 +28,29 @@ void copyToEveryExperiment(std::vector<double>& out, int elementCount, int exper
         out[cell(elementCount, exp, element)] = value;
 }
 
+bool evaluateParticle(const CalculationInput& input, const LayerTable<double>& thick, std::vector<double>& out,
+                      ModelTrap& trap)
+{
+    const RegionTables& regions = input.regions;
+    // A trial step of the fit below zero thickness is, as an overflow of the
+    // class model, a step too long: the fit retries it shorter.
+    for (int k = 1; k <= input.layers; ++k)
+        if (!(thick[k] >= 0.0) || !std::isfinite(thick[k]))
+            return TrapModelError(trap, kRoutineCurved, kErrOverflow);
+    const auto chords = ParticleChordTable(regions, thick, input.sampleRadius, input.modelType);
+    if (!chords)
+        return TrapModelError(trap, kRoutineCurved, kErrInvalidCall);
+    for (int e = 1; e <= input.elements; ++e) {
+        // An element that occurs in no region sends no electrons.
+        const bool present = regions.inBulk[e] || regions.lastRegion[e] > 0;
+        const auto value = present ? ParticleIntensity(regions, *chords, e) : std::optional<double>(0.0);
+        if (!value)
+            return TrapModelError(trap, kRoutineCurved, kErrOverflow);
+        copyToEveryExperiment(out, input.elements, input.experiments, e, *value);
+    }
+    return true;
+}
+
 bool evaluateGeometry(const CalculationInput& input, const LayerTable<double>& thick, std::vector<double>& out,
                       ModelTrap& trap)
 {
@@ -46,6 +70,9 @@ bool evaluateGeometry(const CalculationInput& input, const LayerTable<double>& t
         return true;
     case ModelType::Sphere:
     case ModelType::Cylinder:
+        if (input.exactParticles)
+            return evaluateParticle(input, thick, out, trap);
+        [[fallthrough]];
     case ModelType::Polyhedron: {
         const auto paths = CurvedPathTable(regions, thick, input.sampleRadius, input.modelType, trap);
         if (!paths)
@@ -92,6 +119,7 @@ CalculationInput CalculationInputOf(const Document& doc, const ModelState& model
 {
     CalculationInput input;
     input.modelType = doc.modelType();
+    input.exactParticles = UsesExactParticleIntegral(doc);
     input.elements = doc.ElemCount;
     input.layers = doc.LayerCount;
     input.islands = doc.IslandMode == 1;

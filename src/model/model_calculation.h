@@ -19,6 +19,8 @@ namespace slv {
 
 struct CalculationInput {
     ModelType modelType = ModelType::Plane;
+    /// Sphere and Cylinder by the exact particle integral instead of the angle classes.
+    bool exactParticles = false;
     int elements = 0;
     int layers = 0;
     bool islands = false;

@@ -30,6 +30,16 @@ double shortestImfp(const RegionTables& regions)
 }
 }  // namespace
 
+bool UsesExactParticleIntegral(const Document& doc)
+{
+    const ModelType type = doc.modelType();
+    if (type != ModelType::Sphere && type != ModelType::Cylinder)
+        return false;
+    if (type == ModelType::Sphere && doc.singleRowOfSpheres())
+        return false;
+    return doc.curvedModel() == CurvedModel::Exact && doc.IslandMode != 1;
+}
+
 std::optional<ParticleShape> ParticleShapeOf(ModelType modelType)
 {
     switch (modelType) {

@@ -18,11 +18,16 @@
 
 #include <optional>
 
-#include "document/parameter_options.h"
+#include "document/document.h"
 #include "model/particle_intensity.h"
 #include "model/region_tables.h"
 
 namespace slv {
+
+/// Whether the model calculation of the document uses the exact particle
+/// integral: a Sphere or Cylinder whose document chose it, neither a single
+/// row of spheres nor islands (those keep the surface-angle classes).
+bool UsesExactParticleIntegral(const Document& doc);
 
 /// The particle the model type describes: Sphere a sphere, Cylinder a wire
 /// seen perpendicular to its axis; nullopt for every other model type.

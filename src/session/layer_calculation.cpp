@@ -6,6 +6,7 @@
 
 #include "document/element_table.h"
 #include "model/fit_driver.h"
+#include "model/fit_estimate.h"
 #include "model/model_calculation.h"
 #include "model/model_check.h"
 #include "model/model_errors.h"
@@ -139,6 +140,7 @@ bool LayerCalculation::SetThickness(int layer, double thickness)
     }
     auto edit = m_session.edit(Change::Model);
     edit.doc.LayerThick[layer] = thickness;
+    m_estimated = false;
     return Recalculate();
 }
 
@@ -152,6 +154,7 @@ bool LayerCalculation::SetCoverage(double coverage)
     }
     auto edit = m_session.edit(Change::Model);
     edit.doc.Coverage = coverage;
+    m_estimated = false;
     return Recalculate();
 }
 
@@ -219,10 +222,32 @@ void LayerCalculation::ChangeExperiment(int experiment)
     m_prepared = ModelSetup(q, edit.model, experiment);
     m_session.present(findings);
     loadResults(edit.doc);
+    m_estimated = false;
     Recalculate();
 }
 
-AutofitRun LayerCalculation::Autofit()
+EstimateRun LayerCalculation::Estimate()
+{
+    EstimateRun run;
+    if (!AutofitEnabled())
+        return run;
+    auto edit = m_session.edit(Change::Model);
+    FitProblem problem = BuildFitProblem(edit.doc, edit.model, edit.res);
+    const FitEstimate estimate = EstimateStart(problem);
+    run.evaluations = estimate.evaluations;
+    if (!estimate.found)
+        return run;
+    problem.x = estimate.x;
+    WriteBackParameters(edit.doc, problem);
+    Findings findings(m_session.dialogs());
+    run.found = recalculate(edit, findings);
+    m_session.present(findings);
+    run.qSum = edit.model.History.QSum[0];
+    m_estimated = run.found;
+    return run;
+}
+
+AutofitRun LayerCalculation::Autofit(const FitOptions& options)
 {
     AutofitRun run;
     run.findings = Findings(m_session.dialogs());
@@ -233,13 +258,14 @@ AutofitRun LayerCalculation::Autofit()
     float thicknessSum = 0.0f;
     for (int k = 1; k <= doc.LayerCount; ++k)
         thicknessSum += static_cast<float>(doc.LayerThick[k]);
-    if (!(thicknessSum > 0.0f)) {
+    if (!m_estimated && !(thicknessSum > 0.0f)) {
         run.findings.warning(kEstimateThicknessText);
-    } else if (static_cast<float>(edit.model.History.QSum[0]) >= kAutofitQSumLimit) {
+    } else if (!m_estimated && static_cast<float>(edit.model.History.QSum[0]) >= kAutofitQSumLimit) {
         run.findings.warning(kRefineThicknessText);
     } else {
         run.started = true;
-        run.summary = RunAutofit(edit.doc, edit.model, edit.res);
+        m_estimated = false;
+        run.summary = RunAutofit(edit.doc, edit.model, edit.res, options);
         run.findings.append(run.summary.findings);
         // The minimiser's last evaluation need not be at the thicknesses it
         // returned, which are also rounded to single precision on the way back:

@@ -30,6 +30,7 @@
 #include <string_view>
 
 #include "document/text_grid.h"
+#include "model/fit_driver.h"
 #include "model/fit_summary.h"
 #include "session/session.h"
 
@@ -48,6 +49,14 @@ enum LayerCalculationColumn : int {
     kCalcColCurrent = 4,
     kCalcColPrevious = 5,
     kCalcColBefore = 6,
+};
+
+/// What an Estimate did: whether it ran and found a start, its Q sum and the
+/// model evaluations it took.
+struct EstimateRun {
+    bool found = false;
+    double qSum = 0.0;
+    int evaluations = 0;
 };
 
 /// What an Autofit did: whether it started, the fit's summary, and every
@@ -100,9 +109,18 @@ public:
     /// thicknesses as the results of the one left first.
     void ChangeExperiment(int experiment);
 
-    /// Autofit; not started when not enabled, without a thickness estimate,
-    /// or with a Q sum of 50 or more (each after its warning).
-    AutofitRun Autofit();
+    /// Estimate: a global search of the free thicknesses (and the coverage)
+    /// for the least Q sum (model/fit_estimate.h); the working values become
+    /// the estimate, calculated. Nothing changes when Autofit is not enabled
+    /// or no start was found.
+    EstimateRun Estimate();
+    /// Whether the working values are an Estimate not edited since.
+    bool StartEstimated() const { return m_estimated; }
+
+    /// Autofit; not started when not enabled, or from values the analyst
+    /// set without a thickness estimate or with a Q sum of 50 or more (each
+    /// after its warning). An Estimate's start needs no such check.
+    AutofitRun Autofit(const FitOptions& options = {});
 
     /// Stores the working thicknesses (and coverage) as the results.
     void Accept();
@@ -121,6 +139,7 @@ private:
     Session& m_session;
     TextGrid m_grid;
     bool m_prepared = false;
+    bool m_estimated = false;
 };
 
 }  // namespace slv

@@ -1,10 +1,12 @@
 // How long the model takes: one evaluation of a 5-layer nanotube with 20
 // element rows and 40 angle-resolved experiments, by the production formulas
 // and by the term-by-term oracle, and complete Autofits of that nanotube and
-// of a 5-layer sphere, each from the same perturbed start.
+// of a 5-layer sphere (exact integral and surface-angle classes), each from
+// the same perturbed start, and the Estimate of five free thicknesses.
 #include <benchmark/benchmark.h>
 
 #include "model/fit_driver.h"
+#include "model/fit_estimate.h"
 #include "model/model_calculation.h"
 #include "model/model_regions.h"
 #include "support/model_cases.h"
@@ -26,12 +28,15 @@ struct NanotubeCase {
     }
 };
 
-/// A 5-layer sphere of radius 20 nm with 10 element rows, one experiment.
+/// A 5-layer sphere of radius 20 nm with 20 element rows, one experiment, by
+/// the exact particle integral or by the surface-angle classes.
+template<CurvedModel kCurved>
 struct SphereCase {
     test::ModelWorkspace w;
     SphereCase()
     {
-        test::BuildSample(w, {ModelType::Sphere, 5, 10, 1, false});
+        test::BuildSample(w, {ModelType::Sphere, 5, 20, 1, false});
+        w.doc.setCurvedModel(kCurved);
         w.doc.SampleRadius = 20.0f;
         test::SimulateMeasurement(w, truth(), 0.0);
         test::PrepareFit(w);
@@ -87,11 +92,71 @@ void NanotubeAutofit(benchmark::State& state)
 }
 BENCHMARK(NanotubeAutofit)->Unit(benchmark::kMillisecond);
 
-void SphereAutofit(benchmark::State& state)
+void SphereAutofitExact(benchmark::State& state)
 {
-    Autofit<SphereCase>(state, SphereCase::truth());
+    using Case = SphereCase<CurvedModel::Exact>;
+    Autofit<Case>(state, Case::truth());
 }
-BENCHMARK(SphereAutofit)->Unit(benchmark::kMillisecond);
+BENCHMARK(SphereAutofitExact)->Unit(benchmark::kMillisecond);
+
+void SphereAutofitClasses(benchmark::State& state)
+{
+    using Case = SphereCase<CurvedModel::SurfaceAngleClasses>;
+    Autofit<Case>(state, Case::truth());
+}
+BENCHMARK(SphereAutofitClasses)->Unit(benchmark::kMillisecond);
+
+/// A 5-layer plane with 20 element rows, one experiment.
+struct PlaneCase {
+    test::ModelWorkspace w;
+    PlaneCase()
+    {
+        test::BuildSample(w, {ModelType::Plane, 5, 20, 1, false});
+        test::SimulateMeasurement(w, SphereCase<CurvedModel::Exact>::truth(), 0.0);
+        test::PrepareFit(w);
+        w.setUp();
+    }
+};
+
+/// The global search of five free thicknesses that Autofit then starts from.
+template<typename Case>
+void Estimate(benchmark::State& state)
+{
+    Case c;
+    for (auto _ : state) {
+        FitProblem problem = BuildFitProblem(c.w.doc, c.w.model, c.w.res);
+        const FitEstimate estimate = EstimateStart(problem);
+        if (!estimate.found)
+            state.SkipWithError("no estimate");
+        state.counters["evaluations"] = estimate.evaluations;
+    }
+}
+
+void PlaneEstimate(benchmark::State& state)
+{
+    Estimate<PlaneCase>(state);
+}
+BENCHMARK(PlaneEstimate)->Unit(benchmark::kMillisecond);
+
+void SphereEstimateExact(benchmark::State& state)
+{
+    Estimate<SphereCase<CurvedModel::Exact>>(state);
+}
+BENCHMARK(SphereEstimateExact)->Unit(benchmark::kMillisecond);
+
+/// Estimate, then Autofit from it, the whole of what a new user's fit does.
+void SphereEstimateAndAutofitExact(benchmark::State& state)
+{
+    SphereCase<CurvedModel::Exact> c;
+    for (auto _ : state) {
+        FitProblem problem = BuildFitProblem(c.w.doc, c.w.model, c.w.res);
+        problem.x = EstimateStart(problem).x;
+        WriteBackParameters(c.w.doc, problem);
+        if (!RunAutofit(c.w.doc, c.w.model, c.w.res).succeeded())
+            state.SkipWithError("the fit failed");
+    }
+}
+BENCHMARK(SphereEstimateAndAutofitExact)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace slv

@@ -107,12 +107,79 @@ TEST_F(CliFit, SaveStoresTheAcceptedResultsAndAFailedFitWritesNothing)
     EXPECT_NEAR(again["layers"][0]["thickness"].get<double>(), fitted["layers"][0]["thickness"].get<double>(), 1e-4);
     EXPECT_NEAR(again["coverage"].get<double>(), fitted["coverage"].get<double>(), 1e-5);
 
-    // The examples hold no results: without a start there is nothing to fit from.
+    // A typed start far from the answer is refused by the Q-sum gate.
     const std::string notWritten = temp("none.lvd");
-    const auto failed =
-        test::RunCliBinary("fit '" + kExampleFolder + "hfo2_gate_stack.lvd' --format json --save '" + notWritten + "'");
+    const auto failed = test::RunCliBinary("fit '" + kExampleFolder +
+                                           "hfo2_gate_stack.lvd' --start 9,9 --format json "
+                                           "--save '" +
+                                           notWritten + "'");
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_FALSE(fs::exists(notWritten));
+}
+
+TEST_F(CliFit, EveryStartEndsAtTheMinimumOrSaysItDidNot)
+{
+    // HfO2 2.5 nm over SiO2 0.8 nm, fitted within its noise (examples/README.md).
+    const std::string hfo2 = "'" + kExampleFolder + "hfo2_gate_stack.lvd'";
+    const struct {
+        const char* name;
+        std::string arguments;
+        const char* start;
+    } cases[] = {
+        {"a start whose difference step vanished", hfo2 + " --start 1e-10,1", "given"},
+        {"no start stored or given", hfo2, "estimated"},
+        {"an Estimate asked for", hfo2 + " --estimate", "estimated"},
+        {"an Estimate for islands", "'" + kExampleFolder + "cu_islands_on_graphite.lvd'", "estimated"},
+        {"an Estimate for particles", "'" + kExampleFolder + "cdse_zns_quantum_dots.lvd'", "estimated"},
+        {"an Estimate for nanotubes", "'" + kExampleFolder + "tio2_coated_nanotubes.lvd'", "estimated"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = fitJson(c.arguments);
+        EXPECT_EQ(result["start"], c.start);
+        EXPECT_LT(result["q_sum"].get<double>(), 1e-3);
+        EXPECT_EQ(result["message"], "");
+        if (result["model"] == "Layers-on-Plane") {
+            EXPECT_NEAR(result["layers"][0]["thickness"].get<double>(), 2.5, 0.06);
+            EXPECT_NEAR(result["layers"][1]["thickness"].get<double>(), 0.8, 0.11);
+        }
+        for (const auto& layer : result["layers"])
+            EXPECT_GT(layer["uncertainty"].get<double>(), 0.0);
+    }
+}
+
+TEST_F(CliFit, UncertaintiesComeWithTheirCorrelationAndBasis)
+{
+    const auto stack = fitJson("'" + kExampleFolder + "hfo2_gate_stack.lvd' --start 3,1");
+    EXPECT_EQ(stack["uncertainty_from"], "residuals");
+    ASSERT_EQ(stack["correlation"].size(), 2u);
+    EXPECT_DOUBLE_EQ(stack["correlation"][0][0].get<double>(), 1.0);
+    EXPECT_NEAR(stack["correlation"][0][1].get<double>(), stack["correlation"][1][0].get<double>(), 1e-12);
+
+    // Two lines for one shell: exactly determined, the sigma scales with the stated intensity error.
+    test::TestSession t;
+    ASSERT_TRUE(OpenDocumentFile(t.session, kExampleFolder + "cdse_zns_quantum_dots.lvd").ok);
+    t.doc().ElModelFlag[2] = t.doc().ElModelFlag[4] = 1;
+    ASSERT_TRUE(SaveDocument(t.session, temp("two_lines.lvd")));
+    const auto onePercent = fitJson("'" + temp("two_lines.lvd") + "' --start 0.7");
+    const auto twoPercent = fitJson("'" + temp("two_lines.lvd") + "' --start 0.7 --intensity-error 0.02");
+    EXPECT_EQ(onePercent["uncertainty_from"], "intensity error");
+    EXPECT_NEAR(twoPercent["layers"][0]["uncertainty"].get<double>(),
+                2.0 * onePercent["layers"][0]["uncertainty"].get<double>(), 1e-9);
+
+    const auto text = test::RunCliBinary("fit '" + temp("two_lines.lvd") + "' --start 0.7");
+    EXPECT_NE(text.output.find("+/- 1 sigma"), std::string::npos) << text.output;
+    EXPECT_NE(text.output.find("stated relative intensity uncertainty of 0.01"), std::string::npos) << text.output;
+}
+
+TEST_F(CliFit, TheCurvedModelOptionOverridesTheDocument)
+{
+    // The quantum dots (radius 3.2 nm, twice the IMFPs) were made with the
+    // exact integral; the surface-angle classes make their shell thicker.
+    const std::string qd = "'" + kExampleFolder + "cdse_zns_quantum_dots.lvd' --start 0.7";
+    const double exact = fitJson(qd)["layers"][0]["thickness"].get<double>();
+    EXPECT_DOUBLE_EQ(fitJson(qd + " --curved exact")["layers"][0]["thickness"].get<double>(), exact);
+    EXPECT_GT(fitJson(qd + " --curved classes")["layers"][0]["thickness"].get<double>(), 1.1 * exact);
 }
 
 TEST_F(CliFit, ExitCodesTellUnusableInputFromBadUsage)
@@ -130,6 +197,10 @@ TEST_F(CliFit, ExitCodesTellUnusableInputFromBadUsage)
         {"fit " + qd + " --coverage 0.5", 2},
         {"fit " + qd + " --experiment 2", 2},
         {"fit " + qd + " --format xml", 2},
+        {"fit " + qd + " --curved round", 2},
+        {"fit " + qd + " --estimate --start 1", 2},
+        {"fit " + qd + " --intensity-error 2", 2},
+        {"simulate " + qd + " --thickness 1 --curved none" + out, 2},
         {"fit", 2},
         {"simulate " + qd + " --thickness 1,2" + out, 2},
         {"simulate " + qd + " --thickness -0.5" + out, 2},

@@ -34,6 +34,8 @@ TEST_P(ProductionMatchesOracle, ToTwelveDigits)
     test::ModelWorkspace t;
     test::BuildSample(t, c.shape);
     Document& doc = t.doc;
+    // The oracle writes out the surface-angle classes of sphere and cylinder.
+    doc.setCurvedModel(CurvedModel::SurfaceAngleClasses);
     doc.MultiLayers = static_cast<Integer>(c.multiLayers);
     doc.SampleRadius = c.radius;
     doc.InnerRadius = c.innerRadius;
@@ -173,6 +175,7 @@ TEST(Islands, FullCoverageIsTheLayerModelAndNoCoverageTheBareSubstrate)
     auto intensities = [&](bool islands, double coverage, double islandThickness) {
         test::ModelWorkspace t;
         EXPECT_TRUE(test::BuildAndSetUp(t, {ModelType::Sphere, 2, 3, 1, false}, 30.0f));
+        t.doc.setCurvedModel(CurvedModel::SurfaceAngleClasses);  // as islands on a sphere always are
         t.doc.IslandMode = islands ? 1 : 0;
         t.doc.LayerKind[1] = islands ? 2 : 1;
         EXPECT_TRUE(ModelCalculation(t.doc, t.model, {0.0, islandThickness, thick[2]}, coverage));

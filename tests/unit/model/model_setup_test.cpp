@@ -112,6 +112,7 @@ TEST(ImfpNeeded, EveryLayerAboveTheDeepestOccurrence)
                     << what << " element " << x.element << " row " << row;
     };
     doc.setModelType(ModelType::Sphere);
+    doc.setCurvedModel(CurvedModel::SurfaceAngleClasses);
     check({{1, {false, true, true, false}},
            {2, {true, true, true, true}},
            {3, {false, false, false, false}},
