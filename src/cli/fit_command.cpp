@@ -5,17 +5,19 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/number_options.h"
+#include "cli/printable_text.h"
 #include "cli/results_output.h"
 #include "cli/structure_options.h"
 #include "model/model_check.h"
 #include "model/model_name.h"
 #include "model/oxide_layer.h"
+#include "platform/format_mask.h"
+#include "platform/text_encoding.h"
 #include "session/layer_calculation.h"
 #include "session/model_checks.h"
 #include "session/open_file.h"
 #include "session/save_file.h"
-#include "platform/format_mask.h"
-#include "platform/text_encoding.h"
 
 namespace slv::cli {
 namespace {
@@ -65,17 +67,23 @@ public:
         m_subcommand = app.add_subcommand("fit", "Fit the layer thicknesses (and coverage) of a structure model by "
                                                  "Autofit; for the Oxide-Layer model give the oxide thickness of "
                                                  "every experiment");
-        m_subcommand->add_option("file", m_file, "Data file (.lvd) with a structure model")
-            ->required();
-        m_subcommand->add_option("--experiment", m_experiment, "Experiment to fit (1-based); in angle-resolved mode "
-                                                               "all enter the fit and this one is reported")
+        m_subcommand->add_option("file", m_file, "Data file (.lvd) with a structure model")->required();
+        m_subcommand
+            ->add_option("--experiment", m_experiment,
+                         "Experiment to fit (1-based); in angle-resolved mode "
+                         "all enter the fit and this one is reported")
             ->check(CLI::PositiveNumber);
-        m_subcommand->add_option("--start", m_start, "Start thickness of every layer, comma separated "
-                                                     "(default: the stored results)")
-            ->delimiter(',');
-        m_subcommand->add_option("--coverage", m_coverage, "Start coverage of the islands, 0..1");
-        m_subcommand->add_option("--save", m_save, "Write the data set with the accepted results to this file "
-                                                   "(only after a successful fit)");
+        m_subcommand
+            ->add_option("--start", m_start,
+                         "Start thickness of every layer, comma separated "
+                         "(default: the stored results)")
+            ->delimiter(',')
+            ->check(NumberOption(kPositiveNumber));
+        m_subcommand->add_option("--coverage", m_coverage, "Start coverage of the islands, 0..1")
+            ->check(NumberOption(kFractionNumber));
+        m_subcommand->add_option("--save", m_save,
+                                 "Write the data set with the accepted results to this file "
+                                 "(only after a successful fit)");
         m_subcommand->add_option("--format", m_format, "text or json")->check(CLI::IsMember({"text", "json"}));
     }
 
@@ -165,6 +173,8 @@ private:
         LayerCalculation calculation(session);
         if (!calculation.AutofitEnabled())
             return kExitUnusableInput;
+        if (const int usage = checkStartsInModelRange(session, err); usage != kExitOk)
+            return usage;
         for (std::size_t k = 0; k < m_start.size(); ++k)
             if (!calculation.SetThickness(static_cast<int>(k) + 1, m_start[k]))
                 return kExitUnusableInput;
@@ -180,6 +190,21 @@ private:
         }
         writeFit(out, session, run);
         return failed ? kExitUnusableInput : kExitOk;
+    }
+
+    /// A start at or beyond the largest thickness the fit may reach (a few
+    /// IMFPs: no electron of a deeper layer is seen) cannot be fitted from.
+    int checkStartsInModelRange(const Session& session, std::ostream& err) const
+    {
+        const double largest = session.model().MaxThick;
+        for (const double start : m_start)
+            if (largest > 0.0 && start >= largest) {
+                err << "error: --start " << start << " is not below " << largest << " "
+                    << PrintableText(session.doc().UnitText[3].trimmedText())
+                    << ", the thickest layer the model can tell apart\n";
+                return kExitUsage;
+            }
+        return kExitOk;
     }
 
     void writeFit(std::ostream& out, const Session& session, const AutofitRun& run) const
@@ -198,7 +223,8 @@ private:
             result["coverage"] = islands ? nlohmann::ordered_json(ShortestDecimal(static_cast<float>(doc.Coverage)))
                                          : nlohmann::ordered_json(nullptr);
             result["q_sum"] = qSum;
-            result["info"] = run.started ? nlohmann::ordered_json(run.summary.lmdifInfo) : nlohmann::ordered_json(nullptr);
+            result["info"] =
+                run.started ? nlohmann::ordered_json(run.summary.lmdifInfo) : nlohmann::ordered_json(nullptr);
             result["message"] = message;
             result["summary"] = run.started ? summaryJson(run.summary) : nlohmann::ordered_json(nullptr);
             out << result.dump(2) << "\n";
@@ -228,6 +254,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeFitCommand() { return std::make_unique<FitCommand>(); }
+std::unique_ptr<Command> makeFitCommand()
+{
+    return std::make_unique<FitCommand>();
+}
 
 }  // namespace slv::cli

@@ -3,6 +3,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/printable_text.h"
 #include "cli/results_output.h"
 #include "document/element_row_text.h"
 #include "platform/format_mask.h"
@@ -12,7 +13,10 @@
 namespace slv::cli {
 namespace {
 
-std::string layerKindName(int kind) { return kind == 1 ? "Layer" : kind == 2 ? "Island" : ""; }
+std::string layerKindName(int kind)
+{
+    return kind == 1 ? "Layer" : kind == 2 ? "Island" : "";
+}
 
 std::string layerLinkName(int link)
 {
@@ -21,16 +25,17 @@ std::string layerLinkName(int link)
 
 void writeModel(std::ostream& out, const Document& doc)
 {
-    out << "\nModel layers (" << doc.LayerCount << ", lengths in " << doc.UnitText[3].trimmedText() << "):\n";
+    out << "\nModel layers (" << doc.LayerCount << ", lengths in " << PrintableText(doc.UnitText[3].trimmedText())
+        << "):\n";
     std::vector<std::vector<std::string>> rows{{"", "Name", "Type", "Link to", "Mol. weight", "Density", "Thickness"}};
     for (int k = 1; k <= doc.LayerCount; ++k)
-        rows.push_back({"Layer " + std::to_string(k), AnsiToUtf8(doc.LayerName[k].trimmedText()),
-                        layerKindName(doc.LayerKind[k]), layerLinkName(doc.LayerLink[k]),
-                        FormatNumber(doc.LayerMolWeight[k], "###0.00;;\\ "), FormatNumber(doc.LayerDensity[k], "##0.000;;\\ "),
-                        FormatNumber(doc.LayerThick[k], "##0.000;\\ ")});
-    rows.push_back({doc.modelType() == ModelType::Nanotube ? "Tube" : "Bulk", AnsiToUtf8(doc.LayerName[0].trimmedText()), "", "",
-                    FormatNumber(doc.LayerMolWeight[0], "###0.00;;\\ "), FormatNumber(doc.LayerDensity[0], "##0.000;;\\ "),
-                    ""});
+        rows.push_back(
+            {"Layer " + std::to_string(k), AnsiToUtf8(doc.LayerName[k].trimmedText()), layerKindName(doc.LayerKind[k]),
+             layerLinkName(doc.LayerLink[k]), FormatNumber(doc.LayerMolWeight[k], "###0.00;;\\ "),
+             FormatNumber(doc.LayerDensity[k], "##0.000;;\\ "), FormatNumber(doc.LayerThick[k], "##0.000;\\ ")});
+    rows.push_back(
+        {doc.modelType() == ModelType::Nanotube ? "Tube" : "Bulk", AnsiToUtf8(doc.LayerName[0].trimmedText()), "", "",
+         FormatNumber(doc.LayerMolWeight[0], "###0.00;;\\ "), FormatNumber(doc.LayerDensity[0], "##0.000;;\\ "), ""});
     WriteAlignedTable(out, rows, {true, true, true, true});
     if (doc.IslandMode == 1)
         out << "Coverage: " << FormatNumber(doc.Coverage, "#0.000") << "\n";
@@ -45,7 +50,7 @@ private:
     {
         const Session& session = cli.session;
         const Document& doc = session.doc();
-        out << "Title: " << AnsiToUtf8(doc.title()) << "\n";
+        out << "Title: " << PrintableText(AnsiToUtf8(doc.title())) << "\n";
         out << "\nParameters:\n";
         std::vector<std::vector<std::string>> rows;
         for (const auto& entry : ParameterSummary(doc, session.environment().DecSep)) {
@@ -77,6 +82,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeInfoCommand() { return std::make_unique<InfoCommand>(); }
+std::unique_ptr<Command> makeInfoCommand()
+{
+    return std::make_unique<InfoCommand>();
+}
 
 }  // namespace slv::cli

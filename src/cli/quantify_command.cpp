@@ -3,10 +3,11 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/number_options.h"
 #include "cli/results_output.h"
-#include "session/open_file.h"
 #include "quant/quantification.h"
 #include "quant/results_table.h"
+#include "session/open_file.h"
 #include "session/results_view.h"
 
 namespace slv::cli {
@@ -41,7 +42,9 @@ public:
         m_subcommand->add_option("--type", m_type, "Result type: 0..7 or its name, e.g. \"Atomic %\"");
         auto* ref = m_subcommand->add_option("--ref", m_refRow, "Reference result row of the ratio types (1-based)")
                         ->check(CLI::PositiveNumber);
-        m_subcommand->add_option("--value", m_refValue, "Value given to the reference row")->needs(ref);
+        m_subcommand->add_option("--value", m_refValue, "Value given to the reference row, above 0")
+            ->needs(ref)
+            ->check(NumberOption(kPositiveNumber));
         m_subcommand->add_flag("--merge-states", m_mergeStates, "Merge the chemical states of each element");
         m_subcommand->add_option("--format", m_format, "text, csv or json")
             ->check(CLI::IsMember({"text", "csv", "json"}));
@@ -99,6 +102,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeQuantifyCommand() { return std::make_unique<QuantifyCommand>(); }
+std::unique_ptr<Command> makeQuantifyCommand()
+{
+    return std::make_unique<QuantifyCommand>();
+}
 
 }  // namespace slv::cli

@@ -22,7 +22,10 @@ namespace slv {
 inline constexpr const char* kInvalidTransmissionText = "Invalid transmission data. No transmission used";
 
 /// A table cell holds a value when it is not negative (-1 marks "no value").
-inline bool HasValue(float cell) { return cell >= 0.0f; }
+inline bool HasValue(float cell)
+{
+    return cell >= 0.0f;
+}
 
 /// x as a table cell: -1 when x is no finite number a float can hold, so that
 /// no NaN or infinity ever reaches a table.
@@ -33,7 +36,10 @@ float CellValue(double x);
 void AppendFinding(std::string& errors, std::string_view finding);
 
 /// Kinetic energy in eV of the line of an element row: ExcEnergy - BindEnergy.
-inline float KineticEnergy(const Document& doc, int row) { return doc.ExcEnergy - doc.BindEnergy[row]; }
+inline float KineticEnergy(const Document& doc, int row)
+{
+    return doc.ExcEnergy - doc.BindEnergy[row];
+}
 
 /// Moves the binding energy of every line that the source cannot excite to
 /// ExcEnergy - 1 eV (kinetic energy 1 eV), with an error finding for each.
@@ -69,6 +75,15 @@ void ElementTransmissionFactors(const QuantContext& q, bool showMessage, std::st
 /// preliminary composition.
 void AngularFactors(const QuantContext& q, AngularMethod method);
 
+inline constexpr const char* kInvalidAngleText = "Invalid excitation - analyser angle. No angular correction used";
+
+/// The angular correction the document's method can give: none when the
+/// excitation - analyser angle lies outside the open range 0..360 degrees
+/// (an exchange file gives no angle, and the analyst's default may be 0,
+/// where every s line would get the factor 0 and no result). Then the error
+/// line is appended to errors, with a warning finding when showMessage is set.
+AngularMethod UsableAngularMethod(const QuantContext& q, bool showMessage, std::string& errors);
+
 /// Finds CarbonRow and fills ContamThick by the contamination method; a VARN
 /// calculation without a carbon line appends its finding to errors.
 ///
@@ -84,8 +99,8 @@ void ContaminationThickness(const QuantContext& q, std::string& errors);
 
 /// Corrected-intensity modes.
 enum CorrectionMode : int {
-    kCorrectAll = 1,                // transmission, cross section, angular factor, IMFP, contamination
-    kCorrectWithoutAttenuation = 2, // stops before the IMFP: for preliminary compositions
+    kCorrectAll = 1,                 // transmission, cross section, angular factor, IMFP, contamination
+    kCorrectWithoutAttenuation = 2,  // stops before the IMFP: for preliminary compositions
 };
 
 /// Fills CorrIntensity for experiments 1..ExpCount and rows 1..ElemCount.

@@ -14,8 +14,7 @@ namespace {
 
 /// The exchange file stays on disk: the document now holds its data, and the
 /// analyst decides what becomes of the file. None when nothing usable was read.
-LoadedFileKind importExchange(Session::Edit& edit, const Environment& env, const std::string& path,
-                              Findings& findings)
+LoadedFileKind importExchange(Session::Edit& edit, const Environment& env, const std::string& path, Findings& findings)
 {
     const std::string errors = ImportExchangeFile(edit.doc, path, env, findings);
     if (errors == kExchangeCritical)
@@ -23,7 +22,7 @@ LoadedFileKind importExchange(Session::Edit& edit, const Environment& env, const
     if (errors.empty())
         edit.doc.DocDirty = true;
     else
-        findings.add(ExchangeSuspectFinding(std::filesystem::path(path).filename().string()));
+        findings.add(ExchangeSuspectFinding(std::filesystem::path(path).filename().string(), errors));
     return LoadedFileKind::ExchangeFile;
 }
 
