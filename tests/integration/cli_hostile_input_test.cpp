@@ -303,7 +303,7 @@ TEST_F(CliHostile, AnOutputThatCannotBeWrittenEndsTheRunWithExitOneAndTheReason)
 
 TEST_F(CliHostile, NoStoredFuzzInputEndsWithAnErrorMessageAndExitZero)
 {
-    const std::vector<std::string> commands = {"quantify", "check", "info", "fit"};
+    const std::vector<std::string> commands = {"quantify", "check", "fit"};
     int runs = 0;
     for (const char* reader : {"data_file", "exchange"}) {
         for (const auto& entry : fs::directory_iterator(kFuzzCorpus / reader)) {
