@@ -22,16 +22,17 @@ private:
     int runOpened(CliSession& cli, const OpenedFile& opened, std::ostream& out, std::ostream&) override
     {
         Session& session = cli.session;
-        // Opening validated the element table, as File Open does; its findings
-        // were shown like every message of the program.
-        const bool elementFindings = !opened.findings.empty();
+        // Opening validated the element table, as File Open does, and an
+        // exchange file's import told its error lines; those findings were
+        // shown like every message of the program.
+        const bool openFindings = !opened.findings.empty();
         int modelErrors = 0;
         if (session.doc().modelMode()) {
             // The checks every use of a model runs, on the record as the model window hands it back.
             PassModelThroughGrid(session);
             modelErrors = ValidateModel(session).errors;
         }
-        if (elementFindings || !ModelUsable(modelErrors)) {
+        if (openFindings || !ModelUsable(modelErrors)) {
             out << kFindingsText;
             return kExitUnusableInput;
         }

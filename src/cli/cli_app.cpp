@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "cli/error_watch.h"
 
 namespace slv::cli {
 
@@ -24,7 +25,9 @@ std::vector<std::unique_ptr<Command>> allCommands()
     return commands;
 }
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+namespace {
+
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     CLI::App app{"XPS Selvaro: quantitative evaluation of XPS measurements", "selvaro-cli"};
     app.require_subcommand(1);
@@ -49,6 +52,23 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (command->chosen())
             return command->run(out, err);
     return kExitUsage;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    // Check shows its findings on the output, every other command on the error stream.
+    ErrorWatch outWatch(*out.rdbuf());
+    ErrorWatch errWatch(*err.rdbuf());
+    std::ostream watchedOut(&outWatch);
+    std::ostream watchedErr(&errWatch);
+    const int exitCode = runCommand(args, watchedOut, watchedErr);
+    watchedOut.flush();
+    watchedErr.flush();
+    if (!watchedOut)
+        out.setstate(std::ios::badbit);
+    return HonestExitCode(exitCode, outWatch.errorShown() || errWatch.errorShown());
 }
 
 }  // namespace slv::cli

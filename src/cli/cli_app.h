@@ -14,7 +14,9 @@ inline constexpr int kExitUnusableInput = 1;
 inline constexpr int kExitUsage = 2;
 
 /// Runs selvaro-cli with the given arguments (without the program name),
-/// writing results to out and messages to err; returns the exit code.
+/// writing results to out and messages to err; returns the exit code:
+/// kExitUsage for wrong usage, kExitUnusableInput when the command failed or
+/// any message of kind error was shown, kExitOk otherwise.
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace slv::cli

@@ -1,7 +1,9 @@
 #include "cli/console_dialogs.h"
 
+#include <algorithm>
 #include <ostream>
 
+#include "cli/printable_text.h"
 #include "platform/text_encoding.h"
 
 namespace slv::cli {
@@ -57,7 +59,17 @@ std::string ConsoleText(const std::string& messageText)
         lines.pop_back();
     if (!lines.empty() && lines.back() == '\n')
         lines.pop_back();
-    return AnsiToUtf8(lines);
+    // A message may quote a file's text: its control characters are not passed on.
+    const std::string utf8 = AnsiToUtf8(lines);
+    std::string shown;
+    for (std::size_t start = 0; start <= utf8.size();) {
+        const std::size_t end = std::min(utf8.find('\n', start), utf8.size());
+        shown += PrintableText(std::string_view(utf8).substr(start, end - start));
+        if (end < utf8.size())
+            shown += '\n';
+        start = end + 1;
+    }
+    return shown;
 }
 
 DialogAnswer ConsoleDialogs::message(const MessageRequest& request)

@@ -33,7 +33,8 @@ private:
 };
 
 /// A message text as one readable terminal paragraph: UTF-8, CR LF as line
-/// breaks, the blanks that end the program's message fragments removed.
+/// breaks, the blanks that end the program's message fragments removed, and
+/// no control characters (a message may quote a file's text).
 std::string ConsoleText(const std::string& messageText);
 
 }  // namespace slv::cli

@@ -7,6 +7,8 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/number_options.h"
+#include "cli/printable_text.h"
 #include "cli/results_output.h"
 #include "cli/structure_options.h"
 #include "model/model_check.h"
@@ -156,8 +158,10 @@ public:
             ->add_option("--start", m_start,
                          "Start thickness of every layer, comma separated "
                          "(default: the stored results)")
-            ->delimiter(',');
-        m_subcommand->add_option("--coverage", m_coverage, "Start coverage of the islands, 0..1");
+            ->delimiter(',')
+            ->check(NumberOption(kPositiveNumber));
+        m_subcommand->add_option("--coverage", m_coverage, "Start coverage of the islands, 0..1")
+            ->check(NumberOption(kFractionNumber));
         m_subcommand
             ->add_flag("--estimate", m_estimate,
                        "Start from an Estimate (a global search for the least Q "
@@ -167,7 +171,7 @@ public:
             ->add_option("--intensity-error", m_intensityError,
                          "Relative uncertainty of a measured intensity, for "
                          "the uncertainties of an exactly determined fit")
-            ->check(CLI::Range(0.0, 1.0));
+            ->check(NumberOption(kFractionNumber));
         m_subcommand->add_option("--save", m_save,
                                  "Write the data set with the accepted results to this file "
                                  "(only after a successful fit)");
@@ -266,6 +270,8 @@ private:
         LayerCalculation calculation(session);
         if (!calculation.AutofitEnabled())
             return kExitUnusableInput;
+        if (const int usage = checkStartsInModelRange(session, err); usage != kExitOk)
+            return usage;
         for (std::size_t k = 0; k < m_start.size(); ++k)
             if (!calculation.SetThickness(static_cast<int>(k) + 1, m_start[k]))
                 return kExitUnusableInput;
@@ -294,6 +300,21 @@ private:
         }
         writeFit(out, session, run, estimate);
         return failed ? kExitUnusableInput : kExitOk;
+    }
+
+    /// A start at or beyond the largest thickness the fit may reach (a few
+    /// IMFPs: no electron of a deeper layer is seen) cannot be fitted from.
+    int checkStartsInModelRange(const Session& session, std::ostream& err) const
+    {
+        const double largest = session.model().MaxThick;
+        for (const double start : m_start)
+            if (largest > 0.0 && start >= largest) {
+                err << "error: --start " << start << " is not below " << largest << " "
+                    << PrintableText(session.doc().UnitText[3].trimmedText())
+                    << ", the thickest layer the model can tell apart\n";
+                return kExitUsage;
+            }
+        return kExitOk;
     }
 
     /// Stored thicknesses that Autofit would start from: not all zero, Q sum below its limit.

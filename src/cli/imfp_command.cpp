@@ -11,6 +11,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/number_options.h"
 #include "document/document.h"
 #include "document/element_library.h"
 #include "platform/number_text.h"
@@ -20,20 +21,6 @@ namespace slv::cli {
 namespace {
 
 constexpr int kImfpDecimals = 4;
-
-/// Accepts a finite number above 0 (or at least 0 when zeroAllowed).
-CLI::Validator finiteNumber(bool zeroAllowed)
-{
-    return CLI::Validator(
-        [zeroAllowed](std::string& text) -> std::string {
-            double value = 0.0;
-            if (!CLI::detail::lexical_cast(text, value) || !std::isfinite(value) || value < 0.0 ||
-                (value == 0.0 && !zeroAllowed))
-                return zeroAllowed ? "must be a number of 0 or more" : "must be a number above 0";
-            return {};
-        },
-        zeroAllowed ? "NONNEGATIVE" : "POSITIVE");
-}
 
 /// One element of the formula unit: its atom locations, atomic number and weight.
 struct Constituent {
@@ -84,17 +71,20 @@ public:
         m_subcommand->add_option("--class", m_class, "Material class")
             ->required()
             ->check(CLI::IsMember({"element", "inorganic", "polymer"}));
-        m_subcommand->add_option("--density", m_density, "Density, g/cm3")->required()->check(finiteNumber(false));
+        m_subcommand->add_option("--density", m_density, "Density, g/cm3")
+            ->required()
+            ->check(NumberOption(kPositiveNumber));
         m_subcommand->add_option("--molweight", m_molWeight, "Molecular weight of the formula unit, g/mol")
             ->required()
-            ->check(finiteNumber(false));
+            ->check(NumberOption(kPositiveNumber));
         m_subcommand
             ->add_option("--valence-electrons", m_valenceElectrons, "Valence electrons per formula unit (TPP-2M)")
-            ->check(finiteNumber(false));
-        m_subcommand->add_option("--bandgap", m_bandGap, "Band gap, eV (TPP-2M)")->check(finiteNumber(true));
+            ->check(NumberOption(kPositiveNumber));
+        m_subcommand->add_option("--bandgap", m_bandGap, "Band gap, eV (TPP-2M)")
+            ->check(NumberOption(kNonNegativeNumber));
         m_subcommand->add_option("--atoms", m_atoms, "Atoms per formula unit")
             ->capture_default_str()
-            ->check(finiteNumber(false));
+            ->check(NumberOption(kPositiveNumber));
         m_subcommand->add_option("--composition", m_composition,
                                  "Atom locations of the formula unit, e.g. Si:1,O:2 (Gries, Cumpson-Seah)");
         m_subcommand->add_option("--unit", m_unit, "Length unit of the output")
@@ -102,7 +92,7 @@ public:
             ->check(CLI::IsMember({"nm", "A"}));
         m_subcommand->add_option("--energy", m_energies, "Kinetic energy, eV (repeatable)")
             ->required()
-            ->check(finiteNumber(false));
+            ->check(NumberOption(kPositiveNumber));
     }
 
     int run(std::ostream& out, std::ostream& err) override

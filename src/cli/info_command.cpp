@@ -3,6 +3,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/printable_text.h"
 #include "cli/results_output.h"
 #include "document/element_row_text.h"
 #include "platform/format_mask.h"
@@ -24,7 +25,8 @@ std::string layerLinkName(int link)
 
 void writeModel(std::ostream& out, const Document& doc)
 {
-    out << "\nModel layers (" << doc.LayerCount << ", lengths in " << doc.UnitText[3].trimmedText() << "):\n";
+    out << "\nModel layers (" << doc.LayerCount << ", lengths in " << PrintableText(doc.UnitText[3].trimmedText())
+        << "):\n";
     std::vector<std::vector<std::string>> rows{{"", "Name", "Type", "Link to", "Mol. weight", "Density", "Thickness"}};
     for (int k = 1; k <= doc.LayerCount; ++k)
         rows.push_back(
@@ -48,7 +50,7 @@ private:
     {
         const Session& session = cli.session;
         const Document& doc = session.doc();
-        out << "Title: " << AnsiToUtf8(doc.title()) << "\n";
+        out << "Title: " << PrintableText(AnsiToUtf8(doc.title())) << "\n";
         out << "\nParameters:\n";
         std::vector<std::vector<std::string>> rows;
         for (const auto& entry : ParameterSummary(doc, session.environment().DecSep)) {

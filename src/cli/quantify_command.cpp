@@ -3,6 +3,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/number_options.h"
 #include "cli/results_output.h"
 #include "quant/quantification.h"
 #include "quant/results_table.h"
@@ -39,7 +40,9 @@ public:
         m_subcommand->add_option("--type", m_type, "Result type: 0..7 or its name, e.g. \"Atomic %\"");
         auto* ref = m_subcommand->add_option("--ref", m_refRow, "Reference result row of the ratio types (1-based)")
                         ->check(CLI::PositiveNumber);
-        m_subcommand->add_option("--value", m_refValue, "Value given to the reference row")->needs(ref);
+        m_subcommand->add_option("--value", m_refValue, "Value given to the reference row, above 0")
+            ->needs(ref)
+            ->check(NumberOption(kPositiveNumber));
         m_subcommand->add_flag("--merge-states", m_mergeStates, "Merge the chemical states of each element");
         m_subcommand->add_option("--format", m_format, "text, csv or json")
             ->check(CLI::IsMember({"text", "csv", "json"}));

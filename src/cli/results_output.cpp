@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/printable_text.h"
 #include "platform/format_mask.h"
 #include "platform/text_encoding.h"
 
@@ -43,8 +44,9 @@ std::vector<std::vector<std::string>> displayRows(const ResultsTable& table)
     return rows;
 }
 
-std::string csvField(const std::string& text)
+std::string csvField(const std::string& cell)
 {
+    const std::string text = PrintableText(cell);
     if (text.find_first_of(",\"\n\r") == std::string::npos)
         return text;
     std::string quoted = "\"";
@@ -93,13 +95,20 @@ void WriteAlignedTable(std::ostream& out, const std::vector<std::vector<std::str
         return static_cast<std::size_t>(std::count_if(
             utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
     };
-    for (const auto& row : rows)
+    // Cells may hold a file's texts: no control character reaches the terminal.
+    std::vector<std::vector<std::string>> shown;
+    for (const auto& row : rows) {
+        shown.emplace_back();
+        for (const auto& cell : row)
+            shown.back().push_back(PrintableText(cell));
+    }
+    for (const auto& row : shown)
         for (std::size_t c = 0; c < row.size(); ++c) {
             if (widths.size() <= c)
                 widths.push_back(0);
             widths[c] = std::max(widths[c], displayWidth(row[c]));
         }
-    for (const auto& row : rows) {
+    for (const auto& row : shown) {
         std::string line;
         for (std::size_t c = 0; c < row.size(); ++c) {
             const std::string pad(widths[c] - displayWidth(row[c]), ' ');

@@ -4,6 +4,8 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/number_options.h"
+#include "cli/printable_text.h"
 #include "cli/results_output.h"
 #include "cli/structure_options.h"
 #include "document/element_table.h"
@@ -54,8 +56,10 @@ public:
             ->required();
         m_subcommand->add_option("--thickness", m_thickness, "Thickness of every layer, comma separated")
             ->delimiter(',')
-            ->required();
-        m_subcommand->add_option("--coverage", m_coverage, "Coverage of the islands, 0..1");
+            ->required()
+            ->check(NumberOption(kNonNegativeNumber));
+        m_subcommand->add_option("--coverage", m_coverage, "Coverage of the islands, 0..1")
+            ->check(NumberOption(kFractionNumber));
         m_subcommand->add_option("--experiment", m_experiment, "Experiment to fill (1-based; default: append one)")
             ->check(CLI::PositiveNumber);
         m_subcommand->add_option("--name", m_name, "Name label of the experiment (default \"Simulated\")");
@@ -112,8 +116,8 @@ public:
             return kExitUnusableInput;
 
         out << "Experiment " << experiment << " \""
-            << AnsiToUtf8(doc.LabelText[experiment][kNameLabelColumn].trimmedText()) << "\" simulated with "
-            << ModelName(doc) << "\n";
+            << PrintableText(AnsiToUtf8(doc.LabelText[experiment][kNameLabelColumn].trimmedText()))
+            << "\" simulated with " << ModelName(doc) << "\n";
         const bool showLines = FindMultiLineRows(doc).MultiLineFound;
         std::vector<std::vector<std::string>> rows{{"Element", "Intensity"}};
         for (int e = 1; e <= doc.ElemCount; ++e)

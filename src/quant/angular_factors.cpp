@@ -13,6 +13,7 @@ constexpr double kFourPi = 12.56637061435916;
 // matrix of mean atomic weight A (g/mol): g = 1.0205 exp(-0.0093356 A).
 constexpr double kEbelAmplitude = 1.0205;
 constexpr double kEbelDecayPerAtomicWeight = 0.0093356;
+constexpr float kFullTurnDeg = 360.0f;
 
 /// P = (3/2 sin^2(theta) - 1) / 2 for the source-analyser angle theta: the
 /// angular term of the photoemission cross section for unpolarised X-rays,
@@ -80,6 +81,18 @@ void ReilmanEbelFactors(const QuantContext& q, double asymmetryTerm)
     }
 }
 }  // namespace
+
+AngularMethod UsableAngularMethod(const QuantContext& q, bool showMessage, std::string& errors)
+{
+    const AngularMethod method = q.doc.angularMethod();
+    const float angle = q.doc.sourceAnalyserAngle();
+    if (method == AngularMethod::None || (angle > 0.0f && angle < kFullTurnDeg))
+        return method;
+    AppendFinding(errors, kInvalidAngleText);
+    if (showMessage)
+        q.findings.warning(std::string(kInvalidAngleText) + std::string(kFindingTail));
+    return AngularMethod::None;
+}
 
 void AngularFactors(const QuantContext& q, AngularMethod method)
 {

@@ -75,6 +75,15 @@ void ElementTransmissionFactors(const QuantContext& q, bool showMessage, std::st
 /// preliminary composition.
 void AngularFactors(const QuantContext& q, AngularMethod method);
 
+inline constexpr const char* kInvalidAngleText = "Invalid excitation - analyser angle. No angular correction used";
+
+/// The angular correction the document's method can give: none when the
+/// excitation - analyser angle lies outside the open range 0..360 degrees
+/// (an exchange file gives no angle, and the analyst's default may be 0,
+/// where every s line would get the factor 0 and no result). Then the error
+/// line is appended to errors, with a warning finding when showMessage is set.
+AngularMethod UsableAngularMethod(const QuantContext& q, bool showMessage, std::string& errors);
+
 /// Finds CarbonRow and fills ContamThick by the contamination method; a VARN
 /// calculation without a carbon line appends its finding to errors.
 ///

@@ -50,6 +50,11 @@ constexpr std::string_view kLineCut = " - Lines longer than 4096 characters were
 constexpr std::string_view kLinesUnread = " - More than 10000 lines: the rest of the file was not read";
 constexpr std::string_view kFileCut = " - File longer than 1 MB: the rest of the file was not read";
 constexpr std::string_view kFurtherErrors = " - Further errors not listed";
+// A measured value that is no finite number of 0 or more leaves its cell empty.
+constexpr std::string_view kLineWord = " - Line ";
+constexpr std::string_view kInvalidValueWord = ": invalid ";
+constexpr std::string_view kValueOfRowWord = " value of element row ";
+constexpr std::string_view kValueNeededText = " (a number of 0 or more): ";
 constexpr int kMaxErrorLines = 100;
 
 // Run-time error numbers and descriptions of a failed file read.
@@ -152,6 +157,7 @@ private:
     bool m_endSeen = false;
     bool m_orderReported = false;
     std::array<ElementValues, kMaxElements + 1> m_elementValues{};
+    int m_lineNumber = 0;
     std::string m_errors;
     int m_errorLines = 0;
 };
@@ -187,6 +193,7 @@ void ExchangeImport::readBody(ExchangeLineReader& reader)
         m_doc.LabelSelect[k] = 0;
     std::string_view line;
     while (!m_endSeen && reader.ReadDataLine(line)) {
+        m_lineNumber = reader.lineNumber();
         const Fields fields = SplitFields(line);
         if (!keywordLine(KeywordOf(fields[0]), fields))
             dataLine(fields);
@@ -374,9 +381,20 @@ void ExchangeImport::readExperimentLine(const Fields& fields)
     for (int row = 1; row <= kMaxElements && field < fields.size(); ++row, ++field) {
         if (fields[field].empty())
             continue;
-        const float value = number(fields[field]);
+        const std::optional<float> value = ConvertNumberField(fields[field], m_env.DecSep);
+        if (!value || *value < 0.0f) {
+            addError(std::string(kLineWord)
+                         .append(std::to_string(m_lineNumber))
+                         .append(kInvalidValueWord)
+                         .append(kSectionNames[m_section])
+                         .append(kValueOfRowWord)
+                         .append(std::to_string(row))
+                         .append(kValueNeededText)
+                         .append(fields[field]));
+            continue;
+        }
         if (m_section == kIntensitySection)
-            m_doc.Intensity[exp][row] = value;
+            m_doc.Intensity[exp][row] = *value;
     }
 }
 
@@ -497,11 +515,11 @@ std::string ImportExchangeFile(Document& doc, const std::string& path, const Env
     return errors;
 }
 
-Finding ExchangeSuspectFinding(std::string_view fileName)
+Finding ExchangeSuspectFinding(std::string_view fileName, std::string_view errorLines)
 {
-    Finding finding =
-        MessageFinding(FindingKind::Error, std::string(kExchangeErrorText) + "\r\n" + std::string(fileName) +
-                                               "  \r\n\r\n" + kExchangeDataSuspectText);
+    Finding finding = MessageFinding(FindingKind::Error,
+                                     std::string(kExchangeErrorText) + "\r\n" + std::string(fileName) + "  \r\n\r\n" +
+                                         kExchangeDataSuspectText + "\r\n\r\n" + std::string(errorLines));
     finding.beep = true;
     return finding;
 }

@@ -47,8 +47,9 @@ std::string ImportExchangeFile(Document& doc, const std::string& path, const Env
 /// The same for the file's text already in memory.
 std::string ImportExchangeText(Document& doc, std::string_view text, const Environment& env, Findings& findings);
 
-/// The message after an import that found errors: the file is named and its
-/// data are said to be suspect, with the information sound.
-Finding ExchangeSuspectFinding(std::string_view fileName);
+/// The message after an import that found errors: the file is named, its
+/// data are said to be suspect and the error lines of the import follow, so
+/// that the analyst sees what to mend; with the information sound.
+Finding ExchangeSuspectFinding(std::string_view fileName, std::string_view errorLines);
 
 }  // namespace slv

@@ -65,16 +65,21 @@ std::string KeywordOf(std::string_view field)
     return keyword;
 }
 
-float ParseNumberField(std::string_view field, char decSep)
+std::optional<float> ConvertNumberField(std::string_view field, char decSep)
 {
     std::string number(trimmed(field));
-    if (number.empty())
-        return 0.0f;
     const char otherSep = decSep == '.' ? ',' : '.';
     if (number.find(decSep) == std::string::npos)
         std::ranges::replace(number, otherSep, decSep);
-    const float value = ParseSingle(number, decSep);
-    return std::isfinite(value) ? value : 0.0f;
+    const auto value = ConvertNumber(number, decSep);
+    if (!value || std::fabs(*value) > std::numeric_limits<float>::max())
+        return std::nullopt;
+    return static_cast<float>(*value);
+}
+
+float ParseNumberField(std::string_view field, char decSep)
+{
+    return ConvertNumberField(field, decSep).value_or(0.0f);
 }
 
 Integer ParseIntegerField(std::string_view field, char decSep)

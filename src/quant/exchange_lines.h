@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,9 @@ public:
     /// lines. The line views into the text given to the constructor.
     bool ReadDataLine(std::string_view& line);
 
+    /// The number of the line ReadDataLine gave last, counted from 1.
+    int lineNumber() const { return m_linesRead; }
+
     /// Some line read so far was longer than kMaxExchangeLineLength.
     bool lineWasCut() const { return m_lineWasCut; }
     /// Reading stopped at kMaxExchangeLines with text left over.
@@ -60,6 +64,10 @@ std::string KeywordOf(std::string_view field);
 /// "1.5" both read 1.5), since exchange files are written by programs in
 /// any locale. Unconvertible or non-finite text gives 0.
 float ParseNumberField(std::string_view field, char decSep);
+
+/// A number field as ParseNumberField reads it, or nullopt when it is blank,
+/// does not convert, is not finite or lies outside the single-precision range.
+std::optional<float> ConvertNumberField(std::string_view field, char decSep);
 
 /// A whole-number field: ParseNumberField rounded to the nearest integer,
 /// halves to the even neighbour; 0 when outside the Integer range.

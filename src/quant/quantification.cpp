@@ -35,7 +35,7 @@ void RunCorrectionChain(const QuantContext& q, std::string& errors)
     EffectiveCrossSections(q.doc, q.corr);
     ElementTransmissionFactors(q, false, errors);
     LineIMFPs(q, q.doc.imfpMethod());
-    AngularFactors(q, q.doc.angularMethod());
+    AngularFactors(q, UsableAngularMethod(q, false, errors));
     ContaminationThickness(q, errors);
 }
 
@@ -167,7 +167,7 @@ void PreliminaryComposition(const QuantContext& q)
     EffectiveCrossSections(q.doc, q.corr);
     std::string shownAlready;
     ElementTransmissionFactors(q, true, shownAlready);
-    AngularFactors(q, q.doc.angularMethod());
+    AngularFactors(q, UsableAngularMethod(q, true, shownAlready));
     CorrectIntensities(q.doc, q.corr, kCorrectWithoutAttenuation);
     q.res.ResElemCount = q.doc.ElemCount;
     NormalizeResults(q.doc, q.corr, q.res, 0, 1.0f);

@@ -33,7 +33,7 @@ LoadedFileKind importExchange(Session::Edit& edit, const Environment& env, const
     if (errors.empty())
         edit.doc.DocDirty = true;
     else
-        findings.add(ExchangeSuspectFinding(std::filesystem::path(path).filename().string()));
+        findings.add(ExchangeSuspectFinding(std::filesystem::path(path).filename().string(), errors));
     return LoadedFileKind::ExchangeFile;
 }
 

@@ -2,7 +2,6 @@
 // files holding a structure model: the summary, the findings, the verdict
 // and the exit codes.
 #include <functional>
-#include <tuple>
 
 #include "support/cli_fixture.h"
 #include "support/layer_models.h"
@@ -40,7 +39,14 @@ protected:
 
 TEST_F(CliModelCheck, VerdictsAndExitCodes)
 {
-    const std::tuple<void (*)(Document&), std::function<void(Document&)>, int, const char*> cases[] = {
+    // Named fields rather than a structured binding: a binding cannot be captured by the lambda below in C++20.
+    struct VerdictCase {
+        void (*build)(Document&);
+        std::function<void(Document&)> change;
+        int exitCode;
+        const char* ending;
+    };
+    const VerdictCase cases[] = {
         {test::BuildOxidisedWafer, [](Document& d) { d.LayerIMFP[1][1] = 0; }, 1,
          "- Missing IMFP data\n\nStatus: wrong (Level 1 error(s))\n"},
         {test::BuildOxidisedWafer, [](Document& d) { d.ElModelFlag[4] = 1; }, 1,
@@ -52,14 +58,14 @@ TEST_F(CliModelCheck, VerdictsAndExitCodes)
          },
          0, "- Radius of the carbon nanotube seems to be too small\n\nStatus: clean (Warning(s))\n"},
     };
-    for (const auto& [build, change, exitCode, ending] : cases) {
-        EXPECT_EQ(run({"model-check", modelFile([&](Document& d) {
-                           build(d);
-                           change(d);
+    for (const VerdictCase& c : cases) {
+        EXPECT_EQ(run({"model-check", modelFile([&c](Document& d) {
+                           c.build(d);
+                           c.change(d);
                        })}),
-                  exitCode)
+                  c.exitCode)
             << out.str();
-        EXPECT_TRUE(out.str().ends_with(ending)) << out.str();
+        EXPECT_TRUE(out.str().ends_with(c.ending)) << out.str();
     }
 
     EXPECT_EQ(run({"model-check", temp("none.lvd")}), 1);

@@ -229,6 +229,32 @@ TEST_F(ExchangeImport, ExperimentLinesCarryTheSelectedLabelsThenOneValuePerEleme
             EXPECT_FLOAT_EQ(doc.Intensity[exp][row], intensities[exp - 1][row - 1]) << exp << "," << row;
 }
 
+TEST_F(ExchangeImport, AMeasuredValueThatIsNoFiniteNumberOfZeroOrMoreIsAnErrorLineAndLeavesItsCellEmpty)
+{
+    struct Case {
+        const char* keyword;
+        const char* section;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"INTE", "INTENSITY", "abc"},   {"INTE", "INTENSITY", "nan"},  {"INTE", "INTENSITY", "inf"},
+        {"INTE", "INTENSITY", "1e400"}, {"INTE", "INTENSITY", "1e39"}, {"INTE", "INTENSITY", "-5"},
+        {"ENER", "ENERGY", "-inf"},     {"FWHM", "FWHM", "1,5,5"},
+    };
+    for (const Case& c : cases) {
+        test::QuantWorkspace t;
+        const std::string errors = import(
+            t, exchangeText({"TITL;T", "ELEM", "Fe;2p3", "O;1s", c.keyword, std::string("1000;") + c.value, "END"}));
+        // The header is line 1, so the value line is line 7; its second value belongs to element row 2.
+        EXPECT_EQ(errors, std::string(" - Line 7: invalid ") + c.section +
+                              " value of element row 2 (a number of 0 or more): " + c.value + "\r\n");
+        EXPECT_EQ(t.doc.ExpCount, 1) << "the experiment still counts";
+        const bool intensities = std::string_view(c.keyword) == "INTE";
+        EXPECT_FLOAT_EQ(t.doc.Intensity[1][1], intensities ? 1000.0f : kEmptyValue);
+        EXPECT_EQ(t.doc.Intensity[1][2], kEmptyValue) << c.value;
+    }
+}
+
 TEST_F(ExchangeImport, SectionsAndCountsAreCheckedAndBounded)
 {
     std::vector<std::string> manyElements = {"TITL;T", "ELEM"};

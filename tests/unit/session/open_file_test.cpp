@@ -190,9 +190,10 @@ TEST_F(OpenFile, OtherFilesGoToTheExchangeImport)
             EXPECT_EQ(t.session.doc().title(), "Sample A");
             EXPECT_EQ(t.session.doc().DocDirty, !c.reported);
         }
-        // The import's message comes before those of the element validation.
+        // The import's message, with its error lines, comes before those of the element validation.
         const std::string suspect =
-            "Error in XPS Reduced Data Exchange file:    \r\nhand over.lvx  \r\n\r\nLoaded data may be incorrect   ";
+            "Error in XPS Reduced Data Exchange file:    \r\nhand over.lvx  \r\n\r\nLoaded data "
+            "may be incorrect   \r\n\r\n - Illegal cross section set\r\n";
         const auto shown = std::find_if(t.dialogs.messages.begin(), t.dialogs.messages.end(),
                                         [&](const MessageRequest& m) { return m.text == suspect; });
         EXPECT_EQ(shown != t.dialogs.messages.end(), c.reported);
