@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kExamples = std::string(SLV_SOURCE_DIR) + "/examples/";
+const std::string kExampleFolderPrefix = std::string(SLV_SOURCE_DIR) + "/examples/";
 const fs::path kFuzzCorpus = fs::path(SLV_SOURCE_DIR) / "tests" / "fuzz" / "corpus";
 
 struct ShellRun {
@@ -137,7 +137,7 @@ TEST_F(CliHostile, NumbersNoDataSetCanHoldOrTheQuantityForbidsAreUsageErrorsNami
 TEST_F(CliHostile, AFitStartBeyondWhatTheModelCanTellApartIsAUsageError)
 {
     const auto refused = test::RunCliBinary(
-        "fit " + quotedPath(kExamples + "cu_islands_on_graphite.lvd") + " --start 1e30 --coverage 0.3", true);
+        "fit " + quotedPath(kExampleFolderPrefix + "cu_islands_on_graphite.lvd") + " --start 1e30 --coverage 0.3", true);
     EXPECT_EQ(refused.exitCode, 2) << refused.output;
     EXPECT_NE(refused.output.find("error: --start 1e+30 is not below"), std::string::npos) << refused.output;
     EXPECT_EQ(refused.output.find("Inf"), std::string::npos) << refused.output;
@@ -268,7 +268,7 @@ TEST_F(CliHostile, AnAngularCorrectionWithoutAUsableAngleIsLeftOutAndSaidSoRathe
         EXPECT_EQ(told, c.refused) << err.str() << json.dump();
     }
     // The exchange example with Reilman's correction: the file gives no angle, the default is 0.
-    std::ifstream example(kExamples + "anodised_aluminium.lvx", std::ios::binary);
+    std::ifstream example(kExampleFolderPrefix + "anodised_aluminium.lvx", std::ios::binary);
     std::string text{std::istreambuf_iterator<char>(example), std::istreambuf_iterator<char>()};
     text.replace(text.find("ANGL;NONE"), 9, "ANGL;REIL");
     const auto reilman = test::RunCliBinary("quantify " + quotedPath(writeText("reil.lvx", text)) + " --format json");
@@ -282,7 +282,7 @@ TEST_F(CliHostile, AnOutputThatCannotBeWrittenEndsTheRunWithExitOneAndTheReason)
 {
     if (!fs::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full on this system";
-    const std::string glass = quotedPath(kExamples + "float_glass.lvd");
+    const std::string glass = quotedPath(kExampleFolderPrefix + "float_glass.lvd");
     const std::string commands[] = {
         "quantify " + glass,
         "quantify " + glass + " --format json",
