@@ -1,6 +1,7 @@
 // selvaro-cli imfp: the IMFP of a material at given kinetic energies by one of
 // the predictive formulas, with the same formula functions as the evaluation.
 #include <cmath>
+#include <filesystem>
 #include <iomanip>
 #include <map>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/console_dialogs.h"
 #include "document/document.h"
 #include "document/element_library.h"
 #include "platform/number_text.h"
@@ -56,8 +58,8 @@ std::vector<Constituent> parseComposition(const std::string& text)
         const auto colon = item.find(':');
         Constituent part;
         part.symbol = std::string(trimmed(item.substr(0, colon)));
-        const auto count = colon == std::string::npos ? std::optional<double>(1.0)
-                                                      : ConvertNumber(item.substr(colon + 1), '.');
+        const auto count =
+            colon == std::string::npos ? std::optional<double>(1.0) : ConvertNumber(item.substr(colon + 1), '.');
         if (part.symbol.empty() || part.symbol.size() > 2 || !count || *count <= 0.0)
             return {};
         part.atoms = *count;
@@ -95,9 +97,8 @@ public:
         m_subcommand->add_option("--atoms", m_atoms, "Atoms per formula unit")
             ->capture_default_str()
             ->check(finiteNumber(false));
-        m_subcommand
-            ->add_option("--composition", m_composition,
-                         "Atom locations of the formula unit, e.g. Si:1,O:2 (Gries, Cumpson-Seah)");
+        m_subcommand->add_option("--composition", m_composition,
+                                 "Atom locations of the formula unit, e.g. Si:1,O:2 (Gries, Cumpson-Seah)");
         m_subcommand->add_option("--unit", m_unit, "Length unit of the output")
             ->capture_default_str()
             ->check(CLI::IsMember({"nm", "A"}));
@@ -110,7 +111,8 @@ public:
     {
         if (m_method == "gries" || m_method == "cumpson-seah") {
             if (m_composition.empty()) {
-                err << "error: --method " << m_method << " needs --composition, e.g. Si:1,O:2\n" << m_subcommand->help();
+                err << "error: --method " << m_method << " needs --composition, e.g. Si:1,O:2\n"
+                    << m_subcommand->help();
                 return kExitUsage;
             }
             m_constituents = parseComposition(m_composition);
@@ -159,10 +161,10 @@ private:
     /// Atomic numbers and weights of the composition from the element library.
     bool completeFromLibrary(std::ostream& err)
     {
-        LibraryOpenResult opened = ReadLibrary(ExecutableFolder());
+        const std::filesystem::path folder = ExecutableFolder();
+        LibraryOpenResult opened = ReadLibrary(folder);
         if (!opened.library) {
-            err << "error: the element library SLV.lib beside selvaro-cli cannot be read"
-                << (opened.damage.empty() ? "" : ": " + opened.damage) << "\n";
+            err << "error: " << ConsoleText(LibraryOpenMessage(opened, folder)) << "\n";
             return false;
         }
         for (auto& part : m_constituents) {
@@ -227,6 +229,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeImfpCommand() { return std::make_unique<ImfpCommand>(); }
+std::unique_ptr<Command> makeImfpCommand()
+{
+    return std::make_unique<ImfpCommand>();
+}
 
 }  // namespace slv::cli

@@ -15,20 +15,21 @@
 #include "cli/commands.h"
 #include "cli/console_dialogs.h"
 #include "document/element_library.h"
-#include "document/file_error.h"
 #include "document/library_entry.h"
 
 namespace slv::cli {
 namespace {
 
-const std::map<std::string, ExcitationSource> kSources{{"mg", ExcitationSource::MgKAlpha}, {"al", ExcitationSource::AlKAlpha}};
+const std::map<std::string, ExcitationSource> kSources{{"mg", ExcitationSource::MgKAlpha},
+                                                       {"al", ExcitationSource::AlKAlpha}};
 const std::map<std::string, CrossSectionSet> kSets{{"none", CrossSectionSet::None},
-                                       {"scofield", CrossSectionSet::Scofield},
-                                       {"evans", CrossSectionSet::Evans},
-                                       {"wagner", CrossSectionSet::Wagner},
-                                       {"nefedov", CrossSectionSet::Nefedov}};
-const std::map<std::string, SplittingOption> kSplittings{
-    {"none", SplittingOption::None}, {"theoretical", SplittingOption::Theoretical}, {"nominal", SplittingOption::Nominal}};
+                                                   {"scofield", CrossSectionSet::Scofield},
+                                                   {"evans", CrossSectionSet::Evans},
+                                                   {"wagner", CrossSectionSet::Wagner},
+                                                   {"nefedov", CrossSectionSet::Nefedov}};
+const std::map<std::string, SplittingOption> kSplittings{{"none", SplittingOption::None},
+                                                         {"theoretical", SplittingOption::Theoretical},
+                                                         {"nominal", SplittingOption::Nominal}};
 const std::map<std::string, ScalingOption> kScalings{
     {"none", ScalingOption::None}, {"closest", ScalingOption::ClosestLine}, {"average", ScalingOption::AverageFactor}};
 
@@ -99,10 +100,7 @@ public:
         const std::filesystem::path folder = ExecutableFolder();
         LibraryOpenResult opened = ReadLibrary(folder);
         if (!opened.library) {
-            const std::string text = opened.status == LibraryOpenStatus::NotFound
-                                         ? FileErrorText(kErrFileNotFound, kContextLibrary, folder)
-                                         : LibraryOpenMessage(opened);
-            err << "error: " << ConsoleText(text) << "\n";
+            err << "error: " << ConsoleText(LibraryOpenMessage(opened, folder)) << "\n";
             return kExitUnusableInput;
         }
         LibraryFile& library = *opened.library;
@@ -174,6 +172,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Command> makeLookupCommand() { return std::make_unique<LookupCommand>(); }
+std::unique_ptr<Command> makeLookupCommand()
+{
+    return std::make_unique<LookupCommand>();
+}
 
 }  // namespace slv::cli

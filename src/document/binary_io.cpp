@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <fstream>
 #include <limits>
 
 namespace slv {
@@ -20,11 +19,20 @@ std::uint32_t ByteReader::take(std::size_t n)
     return value;
 }
 
-std::int16_t ByteReader::integer() { return static_cast<std::int16_t>(take(2)); }
+std::int16_t ByteReader::integer()
+{
+    return static_cast<std::int16_t>(take(2));
+}
 
-std::int32_t ByteReader::longInteger() { return static_cast<std::int32_t>(take(4)); }
+std::int32_t ByteReader::longInteger()
+{
+    return static_cast<std::int32_t>(take(4));
+}
 
-float ByteReader::single() { return std::bit_cast<float>(take(4)); }
+float ByteReader::single()
+{
+    return std::bit_cast<float>(take(4));
+}
 
 std::string ByteReader::fixedText(std::size_t width)
 {
@@ -80,11 +88,20 @@ void ByteWriter::put(std::uint32_t value, std::size_t n)
         m_bytes.push_back(static_cast<std::byte>((value >> (8 * i)) & 0xFFu));
 }
 
-void ByteWriter::integer(std::int16_t value) { put(static_cast<std::uint16_t>(value), 2); }
+void ByteWriter::integer(std::int16_t value)
+{
+    put(static_cast<std::uint16_t>(value), 2);
+}
 
-void ByteWriter::longInteger(std::int32_t value) { put(static_cast<std::uint32_t>(value), 4); }
+void ByteWriter::longInteger(std::int32_t value)
+{
+    put(static_cast<std::uint32_t>(value), 4);
+}
 
-void ByteWriter::single(float value) { put(std::bit_cast<std::uint32_t>(value), 4); }
+void ByteWriter::single(float value)
+{
+    put(std::bit_cast<std::uint32_t>(value), 4);
+}
 
 void ByteWriter::fixedText(std::string_view text, std::size_t width)
 {
@@ -97,29 +114,6 @@ void ByteWriter::countedText(std::string_view text)
     const std::size_t count = std::min<std::size_t>(text.size(), std::numeric_limits<std::int16_t>::max());
     integer(static_cast<std::int16_t>(count));
     fixedText(text.substr(0, count), count);
-}
-
-std::optional<std::vector<std::byte>> ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes)
-{
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    std::vector<std::byte> bytes;
-    char buffer[4096];
-    while (file) {
-        file.read(buffer, sizeof buffer);
-        const auto got = static_cast<std::size_t>(file.gcount());
-        if (bytes.size() + got > maxBytes)
-            return std::nullopt;
-        for (std::size_t i = 0; i < got; ++i)
-            bytes.push_back(static_cast<std::byte>(buffer[i]));
-    }
-    if (file.bad())
-        return std::nullopt;
-    return bytes;
 }
 
 }  // namespace slv

@@ -17,7 +17,8 @@ constexpr std::size_t kMaxCountedText = std::numeric_limits<Integer>::max();
 class DataFileWriter {
 public:
     explicit DataFileWriter(const Document& doc)
-        : m_doc(doc), m_experiments(doc.IsTemplate ? doc.IMFPRowCount : doc.ExpCount)
+        : m_doc(doc),
+          m_experiments(doc.IsTemplate ? doc.IMFPRowCount : doc.ExpCount)
     {
     }
 
@@ -190,8 +191,8 @@ bool WriteDocumentFile(Document& doc, const std::string& path, Findings& finding
         findings.add(FileErrorFinding(kErrOverflow, kContextGeneral, {}));
         return false;
     }
-    if (const std::error_code error = ReplaceFileContents(path, *bytes)) {
-        findings.add(FileErrorFinding(FileErrorNumberOf(error, FileAccess::Write), kContextGeneral, {}, error.message()));
+    if (const auto failure = ReplaceFileContents(path, *bytes)) {
+        findings.add(FileFailureFinding(*failure, FileAccess::Write, kContextGeneral));
         return false;
     }
     doc.DocDirty = false;

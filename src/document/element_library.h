@@ -15,24 +15,27 @@
 
 #include <array>
 
-#include "platform/findings.h"
+#include "document/file_failure.h"
 #include "document/library_entry.h"
 #include "document/library_file.h"
+#include "platform/findings.h"
 
 namespace slv {
 
 enum class LibraryOpenStatus {
     Ok,
-    NotFound,             // no SLV.lib in the folder
-    Unreadable,           // cannot be read, or larger than any element library
+    NotFound,    // no SLV.lib in the folder
+    Unreadable,  // cannot be read, or no regular file
+    TooLarge,    // larger than any element library
     IllegalHeader,
     IncompatibleVersion,
-    Damaged,              // a section, record or count does not fit the file
+    Damaged,  // a section, record or count does not fit the file
 };
 
 struct LibraryOpenResult {
     LibraryOpenStatus status = LibraryOpenStatus::NotFound;
     std::string damage;                  // what is wrong, for Damaged
+    std::optional<FileFailure> failure;  // the file and the reason, for NotFound and Unreadable
     std::optional<LibraryFile> library;  // set when status is Ok
 };
 
@@ -41,9 +44,10 @@ struct LibraryOpenResult {
 /// halfway through the element table; shows nothing.
 LibraryOpenResult ReadLibrary(const std::filesystem::path& programFolder);
 
-/// The message for a failed open, trailing blanks included (NotFound is
-/// reported by ReportFileError instead and has no text here).
-std::string LibraryOpenMessage(const LibraryOpenResult& result);
+/// The message for a failed open of the library in programFolder, trailing
+/// blanks included: the file error (with the file and the system's reason)
+/// when it is missing or cannot be read, else what is wrong with it.
+std::string LibraryOpenMessage(const LibraryOpenResult& result, const std::filesystem::path& programFolder);
 
 /// The message for a damaged library: what is wrong and where.
 std::string LibraryDamagedMessage(std::string_view damage);
@@ -65,8 +69,7 @@ bool LibraryLacksSet(const LibraryFile& library, const LookupOptions& options);
 
 /// Why an element offers no line to choose from: the library holds no values
 /// of the set at all, none for this element, or no lines of it.
-std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions& options,
-                                 std::string_view symbol);
+std::string NoUsableLinesMessage(const LibraryFile& library, const LookupOptions& options, std::string_view symbol);
 
 /// Fills element rows firstRow..lastRow of the document from the library. A
 /// row whose line the library lacks offers the usable lines to choose from

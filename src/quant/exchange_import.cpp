@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <optional>
 #include <span>
@@ -12,6 +11,8 @@
 
 #include "document/element_library.h"
 #include "document/element_table.h"
+#include "document/file_bytes.h"
+#include "document/file_error.h"
 #include "quant/exchange_lines.h"
 
 namespace slv {
@@ -51,14 +52,6 @@ constexpr std::string_view kLinesUnread = " - More than 10000 lines: the rest of
 constexpr std::string_view kFileCut = " - File longer than 1 MB: the rest of the file was not read";
 constexpr std::string_view kFurtherErrors = " - Further errors not listed";
 constexpr int kMaxErrorLines = 100;
-
-// Run-time error numbers and descriptions of a failed file read.
-constexpr int kErrFileNotFoundNumber = 53;
-constexpr int kErrDeviceIoNumber = 57;
-constexpr std::string_view kFileNotFoundDescription = "File not found";
-constexpr std::string_view kDeviceIoDescription = "Device I/O error";
-
-constexpr std::size_t kReadChunkBytes = 64 * 1024;
 
 enum Section : int { kParameters, kElementSection, kIntensitySection, kEnergySection, kFwhmSection };
 constexpr int kSectionCount = 5;
@@ -105,7 +98,9 @@ struct ElementValues {
 class ExchangeImport {
 public:
     ExchangeImport(Document& doc, const Environment& env, Findings& findings)
-        : m_doc(doc), m_env(env), m_findings(findings)
+        : m_doc(doc),
+          m_env(env),
+          m_findings(findings)
     {
     }
 
@@ -347,7 +342,7 @@ void ExchangeImport::readElementLine(const Fields& fields)
         return field.empty() ? std::nullopt : std::optional(ParseIntegerField(field, m_env.DecSep));
     };
     given = {numberOf(kFieldBindEnergy), numberOf(kFieldCrossSect), numberOf(kFieldAsymmetry),
-             numberOf(kFieldAtWeight), integerOf(kFieldValence), integerOf(kFieldOxygens)};
+             numberOf(kFieldAtWeight),   integerOf(kFieldValence),  integerOf(kFieldOxygens)};
 }
 
 void ExchangeImport::readExperimentLine(const Fields& fields)
@@ -452,13 +447,6 @@ void ExchangeImport::appendErrorLine(std::string_view line)
     m_errors.append(line).append(kErrorLineEnd);
 }
 
-void reportReadError(int errorNumber, std::string_view description, Findings& findings)
-{
-    std::string text = "Error " + std::to_string(errorNumber);
-    text.append("\r\n").append(description).append("    ");
-    findings.error(std::move(text));
-}
-
 }  // namespace
 
 std::string ImportExchangeText(Document& doc, std::string_view text, const Environment& env, Findings& findings)
@@ -474,20 +462,14 @@ std::string ImportExchangeText(Document& doc, std::string_view text, const Envir
 
 std::string ImportExchangeFile(Document& doc, const std::string& path, const Environment& env, Findings& findings)
 {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    if (!file) {
-        reportReadError(kErrFileNotFoundNumber, kFileNotFoundDescription, findings);
+    std::error_code error;
+    const std::vector<std::byte> bytes = ReadFileStart(path, kMaxExchangeFileBytes + 1, error);
+    if (error) {
+        findings.add(FileFailureFinding({path, error}, FileAccess::Read, kContextGeneral));
         return kExchangeCritical;
     }
-    std::string text;
-    std::array<char, kReadChunkBytes> chunk;
-    while (text.size() <= kMaxExchangeFileBytes && file.read(chunk.data(), chunk.size()).gcount() > 0)
-        text.append(chunk.data(), static_cast<std::size_t>(file.gcount()));
-    if (file.bad())
-        reportReadError(kErrDeviceIoNumber, kDeviceIoDescription, findings);
-    const bool cut = text.size() > kMaxExchangeFileBytes;
-    if (cut)
-        text.resize(kMaxExchangeFileBytes);
+    const bool cut = bytes.size() > kMaxExchangeFileBytes;
+    const std::string text(reinterpret_cast<const char*>(bytes.data()), cut ? kMaxExchangeFileBytes : bytes.size());
 
     std::string errors = ImportExchangeText(doc, text, env, findings);
     if (cut && errors != kExchangeCritical)
@@ -497,9 +479,9 @@ std::string ImportExchangeFile(Document& doc, const std::string& path, const Env
 
 Finding ExchangeSuspectFinding(std::string_view fileName)
 {
-    Finding finding = MessageFinding(FindingKind::Error, std::string(kExchangeErrorText) + "\r\n" +
-                                                             std::string(fileName) + "  \r\n\r\n" +
-                                                             kExchangeDataSuspectText);
+    Finding finding =
+        MessageFinding(FindingKind::Error, std::string(kExchangeErrorText) + "\r\n" + std::string(fileName) +
+                                               "  \r\n\r\n" + kExchangeDataSuspectText);
     finding.beep = true;
     return finding;
 }

@@ -6,9 +6,10 @@
 #include "document/asymmetry.h"
 #include "document/element_library.h"
 #include "document/file_error.h"
-#include "support/test_library.h"
 #include "support/empty_document.h"
 #include "support/recording_dialogs.h"
+#include "support/special_files.h"
+#include "support/test_library.h"
 
 namespace slv {
 namespace {
@@ -70,7 +71,7 @@ TEST_F(LibraryLookupTest, FillsTheRowFromTheLineOfTheChosenSet)
     EXPECT_FLOAT_EQ(doc.ElDensity[fe], 7.874f);
     EXPECT_FLOAT_EQ(doc.ValElectrons[fe], 7.0f);
     EXPECT_FLOAT_EQ(doc.BindEnergy[fe], 706.8f);
-    EXPECT_FLOAT_EQ(doc.CrossSect[fe], 10.82f);            // set 2: Scofield for Al K-alpha
+    EXPECT_FLOAT_EQ(doc.CrossSect[fe], 10.82f);             // set 2: Scofield for Al K-alpha
     EXPECT_FLOAT_EQ(doc.Asymmetry[fe], 1.2f + 0.01f * 26);  // the Al table's p polynomial
     EXPECT_FLOAT_EQ(doc.Asymmetry[o], 2.0f);                // s line
     EXPECT_FLOAT_EQ(doc.CrossSect[o], 2.93f);
@@ -198,8 +199,8 @@ TEST_F(LibraryLookupTest, UnusableLibrariesAreReportedAndLeaveTheRowsAlone)
     const Case cases[] = {
         {"disabled", LibraryBytes(test::SmallLibrary()), false, "Library disabled    ", MessageIcon::Exclamation},
         {"missing", {}, true, "", MessageIcon::Critical},
-        {"version 512", wrongVersion, true,
-         "Incompatible library.\r\n\r\nLibrary version should be  4.00   ", MessageIcon::Critical},
+        {"version 512", wrongVersion, true, "Incompatible library.\r\n\r\nLibrary version should be  4.00   ",
+         MessageIcon::Critical},
         {"bad header", badHeader, true, "Illegal or damaged library file header   ", MessageIcon::Critical},
         {"truncated", damaged, true, "", MessageIcon::Critical},
     };
@@ -232,7 +233,24 @@ TEST_F(LibraryLookupTest, AMissingLibraryIsTheSharedFileError)
     t.doc().setLibraryLookupEnabled(true);
     lookup(1, 1);
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].text, FileErrorText(kErrFileNotFound, kContextLibrary, empty.path()) + "    ");
+    EXPECT_EQ(messages()[0].text, FileErrorText(kErrFileNotFound, kContextLibrary, empty.path()) + "\r\n" +
+                                      (empty.path() / kLibraryFileName).string() + ": No such file or directory    ");
+}
+
+TEST_F(LibraryLookupTest, ALibraryThatIsNoRegularFileIsRefusedWithoutWaiting)
+{
+    test::LibraryFolder scratch({});
+    t.doc().setLibraryLookupEnabled(true);
+    addRow("Fe", "2p3");
+    for (const test::SpecialFile& special : test::MakeSpecialFiles(scratch.path(), std::string(kLibraryFileName))) {
+        SCOPED_TRACE(special.kind);
+        Findings found;
+        test::WithoutWaitingOn(special.path, [&] { LibraryLookup(t.doc(), special.path.parent_path(), 1, 1, found); });
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_EQ(found[0].text,
+                  "Path not found or incorrect\r\n" + special.path.string() + ": " + special.reason + "    ");
+        EXPECT_EQ(t.doc().CrossSect[1], 5.0f);
+    }
 }
 
 TEST_F(LibraryLookupTest, RefreshElementConstantsSetsOnlyZDensityAndValenceElectrons)
@@ -302,9 +320,12 @@ TEST_F(LibraryLookupTest, AsymmetryParameterNeedsNoLibraryForSLines)
 
     useLibrary(test::SmallLibrary());
     EXPECT_FLOAT_EQ(AsymmetryParameter(programFolder, 79, "4f7", ExcitationSource::MgKAlpha, t.findings), 0.5f);
-    EXPECT_EQ(AsymmetryParameter(programFolder, 79, "4d5", ExcitationSource::MgKAlpha, t.findings), kAsymmetryNotFound);  // no d entry
-    EXPECT_EQ(AsymmetryParameter(programFolder, 95, "2p", ExcitationSource::AlKAlpha, t.findings), kAsymmetryNotFound);   // beyond Zhigh + 3
-    EXPECT_FLOAT_EQ(AsymmetryParameter(programFolder, 93, "2p", ExcitationSource::AlKAlpha, t.findings), 1.2f + 0.01f * 93);
+    EXPECT_EQ(AsymmetryParameter(programFolder, 79, "4d5", ExcitationSource::MgKAlpha, t.findings),
+              kAsymmetryNotFound);  // no d entry
+    EXPECT_EQ(AsymmetryParameter(programFolder, 95, "2p", ExcitationSource::AlKAlpha, t.findings),
+              kAsymmetryNotFound);  // beyond Zhigh + 3
+    EXPECT_FLOAT_EQ(AsymmetryParameter(programFolder, 93, "2p", ExcitationSource::AlKAlpha, t.findings),
+                    1.2f + 0.01f * 93);
     EXPECT_EQ(AsymmetryParameter(programFolder, 26, "2p", ExcitationSource::Other, t.findings), kAsymmetryNotFound);
 }
 

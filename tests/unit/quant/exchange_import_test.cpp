@@ -12,6 +12,7 @@
 #include "quant/exchange_import.h"
 #include "quant/exchange_lines.h"
 #include "support/quant_workspace.h"
+#include "support/special_files.h"
 
 namespace slv {
 namespace {
@@ -88,8 +89,10 @@ protected:
 TEST_F(ExchangeImport, HeaderAndVersionDecideWhetherTheFileIsReadAtAll)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"XPSRDE;1.00\nTITL;T\nEND", nullptr}, {"ABCXPSRDE;1.00\nTITL;T\nEND", nullptr},
-        {"XPSRDE;1.1\nTITL;T\nEND", nullptr},  {"\r\n  \n\nXPSRDE\t1.10\nTITL;T\nEND", nullptr},
+        {"XPSRDE;1.00\nTITL;T\nEND", nullptr},
+        {"ABCXPSRDE;1.00\nTITL;T\nEND", nullptr},
+        {"XPSRDE;1.1\nTITL;T\nEND", nullptr},
+        {"\r\n  \n\nXPSRDE\t1.10\nTITL;T\nEND", nullptr},
         {"XPSRDE;1.11\nTITL;T", "Illegal exchange file version    "},
         {"XPSRDE;0.9\nTITL;T", "Illegal exchange file version    "},
         {"XPSRDE\nTITL;T", "Illegal exchange file version    "},
@@ -120,19 +123,36 @@ TEST_F(ExchangeImport, ParameterKeywordsSetTheirOptionsOrReportAnIllegalCode)
         int expected;
     };
     const Case cases[] = {
-        {"EXCI;MG", "", 1, 0}, {"exci;al", "", 1, 1}, {"EXCI;OTHER;3000", "", 1, 2},
-        {"EXCI;ALUMINIUM", " - Illegal excitation code", 1, 0}, {"EXCI", " - Illegal excitation code", 1, 0},
+        {"EXCI;MG", "", 1, 0},
+        {"exci;al", "", 1, 1},
+        {"EXCI;OTHER;3000", "", 1, 2},
+        {"EXCI;ALUMINIUM", " - Illegal excitation code", 1, 0},
+        {"EXCI", " - Illegal excitation code", 1, 0},
         {"EXCI;OTHE;0", " - Invalid excitation energy", 1, 2},
-        {"CROS;SCOFIELD", "", 2, 1}, {"CROS;Nefedov", "", 2, 4}, {"CROS;WAG", " - Illegal cross section set", 2, 0},
+        {"CROS;SCOFIELD", "", 2, 1},
+        {"CROS;Nefedov", "", 2, 4},
+        {"CROS;WAG", " - Illegal cross section set", 2, 0},
         // IMFP writes the whole word, so the model's method in the high byte (preset 0x300) is gone.
-        {"IMFP;NONE", "", 3, 0}, {"IMFP;EXPONENT;0.75", "", 3, 2}, {"IMFP;JABL;ELEMENT", "", 3, 4},
-        {"IMFP;TPP2M", " - Illegal IMFP method", 3, 0}, {"IMFP;JABL;GLASS", " - Illegal IMFP material class", 3, 4},
-        {"ANGL;EBEL", "", 6, 2}, {"ANGL;Reilman", "", 6, 1}, {"ANGL;SCOF", " - Illegal angular correction method", 6, 0},
-        {"TRAN;FAT", "", 7, 1}, {"TRAN;frr", "", 7, 2}, {"TRAN;EXPO;-0.5", "", 7, 3}, {"TRAN;FILE;C:\\t.ltr", "", 7, 4},
+        {"IMFP;NONE", "", 3, 0},
+        {"IMFP;EXPONENT;0.75", "", 3, 2},
+        {"IMFP;JABL;ELEMENT", "", 3, 4},
+        {"IMFP;TPP2M", " - Illegal IMFP method", 3, 0},
+        {"IMFP;JABL;GLASS", " - Illegal IMFP material class", 3, 4},
+        {"ANGL;EBEL", "", 6, 2},
+        {"ANGL;Reilman", "", 6, 1},
+        {"ANGL;SCOF", " - Illegal angular correction method", 6, 0},
+        {"TRAN;FAT", "", 7, 1},
+        {"TRAN;frr", "", 7, 2},
+        {"TRAN;EXPO;-0.5", "", 7, 3},
+        {"TRAN;FILE;C:\\t.ltr", "", 7, 4},
         {"TRAN;FATS", " - Illegal transmission correction", 7, 0},
-        {"CONT;VARN", "", 5, 2}, {"CONT;EVANS", "", 5, 1}, {"CONT;EXPL", " - Illegal contamination correction method", 5, 0},
+        {"CONT;VARN", "", 5, 2},
+        {"CONT;EVANS", "", 5, 1},
+        {"CONT;EXPL", " - Illegal contamination correction method", 5, 0},
         {"LABE;NAME;DATE;TILT;X", " - Illegal label set\r\n - Illegal label set", -1, 0},
-        {"WHAT;1", " - Unknown keyword: WHAT", -1, 0}, {";ignored", "", -1, 0}, {"PARA", "", -1, 0},
+        {"WHAT;1", " - Unknown keyword: WHAT", -1, 0},
+        {";ignored", "", -1, 0},
+        {"PARA", "", -1, 0},
     };
     for (const Case& c : cases) {
         test::QuantWorkspace t;
@@ -149,8 +169,9 @@ TEST_F(ExchangeImport, ParameterKeywordsSetTheirOptionsOrReportAnIllegalCode)
 TEST_F(ExchangeImport, OptionValuesAfterTheCodeAreStored)
 {
     test::QuantWorkspace t;
-    EXPECT_EQ(import(t, cleanFileWith({"EXCI;OTHE;2984.3", "IMFP;JABL;POLY", "TRAN;FILE; C:\\t.ltr ",
-                                       "LABE;TIME;TEMP"})), "");
+    EXPECT_EQ(
+        import(t, cleanFileWith({"EXCI;OTHE;2984.3", "IMFP;JABL;POLY", "TRAN;FILE; C:\\t.ltr ", "LABE;TIME;TEMP"})),
+        "");
     EXPECT_FLOAT_EQ(t.doc.ParNumber[6], 2984.3f);
     EXPECT_FLOAT_EQ(t.doc.ExcEnergy, 2984.3f);
     EXPECT_EQ(t.doc.matrixClass(1), MaterialClass::Polymer);
@@ -184,7 +205,7 @@ TEST_F(ExchangeImport, ElementRowsAreCompletedFromTheLibraryAndOverriddenByTheFi
     EXPECT_FLOAT_EQ(doc.Asymmetry[2], 0.5f);
     EXPECT_FLOAT_EQ(doc.CrossSect[2], kFe2p3ScofieldAl);
     EXPECT_FLOAT_EQ(doc.BindEnergy[3], kO1sEnergy);
-    EXPECT_FLOAT_EQ(doc.Asymmetry[3], 2.0f);  // beta of every s line
+    EXPECT_FLOAT_EQ(doc.Asymmetry[3], 2.0f);     // beta of every s line
     EXPECT_FLOAT_EQ(doc.BindEnergy[4], 100.0f);  // not in the library: the file's value stays
     EXPECT_FLOAT_EQ(doc.AtWeight[4], kEmptyValue);
     ASSERT_EQ(t.findings.size(), 1u);
@@ -195,8 +216,8 @@ TEST_F(ExchangeImport, ExperimentLinesCarryTheSelectedLabelsThenOneValuePerEleme
 {
     test::QuantWorkspace t;
     EXPECT_EQ(import(t, exchangeText({"TITL;T", "LABE;TIME;TEMP", "ELEM", "Fe;2p3", "O;1s", "INTE", "10;25;1000;2000",
-                                      "20;  ;1500;", "30;A temperature label too long;;2500", "ENER",
-                                      "10;25;706;531", "20;;;", "30;A temperature label too long;1;2", "END"})),
+                                      "20;  ;1500;", "30;A temperature label too long;;2500", "ENER", "10;25;706;531",
+                                      "20;;;", "30;A temperature label too long;1;2", "END"})),
               "");
     const Document& doc = t.doc;
     EXPECT_EQ(doc.ExpCount, 3);
@@ -226,19 +247,29 @@ TEST_F(ExchangeImport, SectionsAndCountsAreCheckedAndBounded)
         {manyElements, " - Too many elements\r\n", 20, 1},
         {manyExperiments, " - Too many experiments in FWHM section\r\n", 1, 40},
         {{"TITL;T", "ELEM", "O;1s", "INTE", "1", "2", "3", "FWHM", "1", "2", "END"},
-         " - Number of experiments not equal in sections\r\n", 1, 3},
+         " - Number of experiments not equal in sections\r\n",
+         1,
+         3},
         {{"TITL;T", "ELEM", "O;1s", "ENER", "1", "2", "INTE", "1", "END"},
-         " - Number of experiments not equal in sections\r\n", 1, 1},
+         " - Number of experiments not equal in sections\r\n",
+         1,
+         1},
         {{"TITL;T", "ELEM", "O;1s", "ENER", "1", "2", "END"}, "", 1, 2},
         {{"TITL;T", "ELEM", "O;1s", "INTE", "1", "END", "2", "TITL;Other", "bogus"}, "", 1, 1},
         {{"TITL;T", "Fe;2p", "ELEM", "O;1s", "INTE", "1", "PARA", "O;1s", "END"},
-         " - Unknown keyword: Fe\r\n - Unknown keyword: O\r\n", 1, 1},
+         " - Unknown keyword: Fe\r\n - Unknown keyword: O\r\n",
+         1,
+         1},
         {{"EXPE", "1", "2", "ELEM", "O;1s", "INTE", "3"},
          " - Element section must precede experiment sections\r\n - TITLE keyword not found\r\n"
-         " - END keyword not found\r\n", 1, 3},
+         " - END keyword not found\r\n",
+         1,
+         3},
         {{"PARA"},
          " - TITLE keyword not found\r\n - Element section not found\r\n"
-         " - No experiment section (Intensity, Energy, FWHM) found\r\n - END keyword not found\r\n", 0, 0},
+         " - No experiment section (Intensity, Energy, FWHM) found\r\n - END keyword not found\r\n",
+         0,
+         0},
     };
     for (const Case& c : cases) {
         test::QuantWorkspace t;
@@ -251,8 +282,11 @@ TEST_F(ExchangeImport, SectionsAndCountsAreCheckedAndBounded)
 TEST(ExchangeLines, LinesEndAtCrLfOrEitherPairAndTheLastNeedsNoEnd)
 {
     const std::pair<std::string, std::vector<std::string>> cases[] = {
-        {"a\r\nb\n\rc\rd\ne", {"a", "b", "c", "d", "e"}}, {"a\r\rb\n\nc", {"a", "", "b", "", "c"}},
-        {"a\r\n\r\nb\n", {"a", "", "b"}}, {"", {}}, {std::string("a\0b", 3), {std::string("a\0b", 3)}},
+        {"a\r\nb\n\rc\rd\ne", {"a", "b", "c", "d", "e"}},
+        {"a\r\rb\n\nc", {"a", "", "b", "", "c"}},
+        {"a\r\n\r\nb\n", {"a", "", "b"}},
+        {"", {}},
+        {std::string("a\0b", 3), {std::string("a\0b", 3)}},
     };
     for (const auto& [text, expected] : cases) {
         ExchangeLineReader reader(text);
@@ -268,7 +302,7 @@ TEST(ExchangeLines, LinesEndAtCrLfOrEitherPairAndTheLastNeedsNoEnd)
 TEST(ExchangeLines, NumbersAcceptEitherDecimalSeparatorAndAreAlwaysFinite)
 {
     const std::tuple<const char*, char, float> cases[] = {
-        {"1,5", '.', 1.5f}, {"1.5", ',', 1.5f}, {"1,5", ',', 1.5f}, {"", '.', 0.0f},    {"abc", '.', 0.0f},
+        {"1,5", '.', 1.5f},       {"1.5", ',', 1.5f},  {"1,5", ',', 1.5f}, {"", '.', 0.0f},          {"abc", '.', 0.0f},
         {"-2.5e2", '.', -250.0f}, {"1e39", '.', 0.0f}, {"nan", '.', 0.0f}, {" 531.0 ", ',', 531.0f},
     };
     for (const auto& [field, decSep, value] : cases)
@@ -311,14 +345,26 @@ TEST_F(ExchangeImport, FilesAreReadButNeverChangedAndReadErrorsDoNotEndTheProgra
               " - File longer than 1 MB: the rest of the file was not read\r\n");
 
     EXPECT_EQ(ImportExchangeFile(t.doc, (m_folder / "absent.lvx").string(), t.env, t.findings), kExchangeCritical);
-    // A folder opens but cannot be read: the read error is shown, then the
-    // nothing that was read fails the header test.
-    EXPECT_EQ(ImportExchangeFile(t.doc, m_folder.string(), t.env, t.findings), kExchangeCritical);
-    ASSERT_EQ(t.findings.size(), 3u);
-    EXPECT_EQ(t.findings[0].text, "Error 53\r\nFile not found    ");
-    EXPECT_EQ(t.findings[1].text, "Error 57\r\nDevice I/O error    ");
-    EXPECT_EQ(t.findings[2].text, kIllegalExchangeHeader);
-    EXPECT_EQ(IconOf(t.findings[1].kind), MessageIcon::Critical);
+    ASSERT_EQ(t.findings.size(), 1u);
+    EXPECT_EQ(t.findings[0].text,
+              "File not found\r\n" + (m_folder / "absent.lvx").string() + ": No such file or directory    ");
+    EXPECT_EQ(IconOf(t.findings[0].kind), MessageIcon::Critical);
+}
+
+TEST_F(ExchangeImport, OnlyRegularFilesAreReadAndNothingWaitsOnAPipe)
+{
+    for (const test::SpecialFile& special : test::MakeSpecialFiles(m_folder, "sample.lvx")) {
+        SCOPED_TRACE(special.kind);
+        test::QuantWorkspace t;
+        t.env.programFolder = m_folder;
+        const std::string errors = test::WithoutWaitingOn(
+            special.path, [&] { return ImportExchangeFile(t.doc, special.path.string(), t.env, t.findings); });
+        EXPECT_EQ(errors, kExchangeCritical);
+        ASSERT_EQ(t.findings.size(), 1u);
+        EXPECT_EQ(t.findings[0].text,
+                  "Path not found or incorrect\r\n" + special.path.string() + ": " + special.reason + "    ");
+        EXPECT_EQ(t.doc.ElemCount, 0);
+    }
 }
 
 }  // namespace

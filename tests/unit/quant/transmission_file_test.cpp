@@ -9,6 +9,7 @@
 #include "quant/correction_chain.h"
 #include "quant/transmission_file.h"
 #include "support/quant_workspace.h"
+#include "support/special_files.h"
 
 namespace slv {
 namespace {
@@ -24,13 +25,13 @@ TEST(TransmissionFile, EachKindEvaluatesItsFunction)
     };
     const Case cases[] = {
         {"TAB\r\n500; 1.0\r\n1500; 0.5\r\n", 1000.0f, 0.75f},
-        {"TAB\r\n500; 1.0\r\n1500; 0.5\r\n", 400.0f, 1.0f},  // below the first row
+        {"TAB\r\n500; 1.0\r\n1500; 0.5\r\n", 400.0f, 1.0f},    // below the first row
         {"TAB\r\n500; 1.0\r\n1500; 0.5\r\n", 2000.0f, 0.25f},  // the last segment extended
-        {"TAB\n800; 0.6\n", 700.0f, 1.0f},  // a single row holds its value above its energy
+        {"TAB\n800; 0.6\n", 700.0f, 1.0f},                     // a single row holds its value above its energy
         {"TAB\n800; 0.6\n", 5000.0f, 0.6f},
         {"POL2\r\n0; 1; 0.001; 0\r\n", 1000.0f, 2.0f},
-        {"  pol 1 \n0; 1; 1\n", 5.0f, 6.0f},  // keywords are trimmed and case-blind
-        {"Polynomial\n0; 3\n", 5.0f, 3.0f},  // a last character that is no digit: order 0
+        {"  pol 1 \n0; 1; 1\n", 5.0f, 6.0f},               // keywords are trimmed and case-blind
+        {"Polynomial\n0; 3\n", 5.0f, 3.0f},                // a last character that is no digit: order 0
         {"POL1\n0; 1; 1\n1000; 0; 2\n", 999.0f, 1000.0f},  // each row from its energy on
         {"POL1\n0; 1; 1\n1000; 0; 2\n", 1000.0f, 2000.0f},
         {"EXP\r\n0; 0; 1; -0.5\r\n", 400.0f, 0.05f},
@@ -71,7 +72,7 @@ TEST(TransmissionFile, FaultsOfReadingAndEvaluating)
         {"POL6\n0;1;2;3;4;5;6;7;8\n", kNoEvaluation, invalid},  // nine fields
         {"NPL\n1;2;3;4\n", kNoEvaluation, invalid},
         {"UNI\n1;2;3;4;5;6;7;8;9\n", kNoEvaluation, invalid},
-        {"TAB\n500; 1\n \n", kNoEvaluation, invalid},  // a blank line is one empty field
+        {"TAB\n500; 1\n \n", kNoEvaluation, invalid},             // a blank line is one empty field
         {"TAB\r\n# note\r\n500; 1\r\n", kNoEvaluation, invalid},  // no comments after the keyword
         {"TAB\n500; 1e39\n", kNoEvaluation, TransmissionFault::Overflow},
         {"EXP\n0; 0; 1; 12.01\n", 2.0f, invalid},
@@ -139,8 +140,8 @@ TEST(TransmissionFile, CurveGridOfTheTransmissionWindow)
         int count;
     };
     const Case cases[] = {
-        {1486.6f, 50.0f, 29}, {2500.0f, 100.0f, 25}, {2049.9f, 50.0f, 40}, {2050.0f, 100.0f, 20},
-        {4100.0f, 150.0f, 27}, {50.0f, 50.0f, 1},    {49.0f, 50.0f, 0},    {-100.0f, 50.0f, 0},
+        {1486.6f, 50.0f, 29},  {2500.0f, 100.0f, 25}, {2049.9f, 50.0f, 40}, {2050.0f, 100.0f, 20},
+        {4100.0f, 150.0f, 27}, {50.0f, 50.0f, 1},     {49.0f, 50.0f, 0},    {-100.0f, 50.0f, 0},
     };
     for (const auto& c : cases) {
         const TransmissionCurveGrid grid = TransmissionCurveGridOf(c.excitationEv);
@@ -159,9 +160,9 @@ class TransmissionFileOnDisk : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = std::filesystem::temp_directory_path() /
-               ("slv_transmission_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root =
+            std::filesystem::temp_directory_path() / ("slv_transmission_" + std::to_string(::getpid()) + "_" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         for (const char* folder : {"program", "work", "data"})
             std::filesystem::create_directories(root / folder);
         t.env.programFolder = root / "program";
@@ -211,14 +212,16 @@ TEST_F(TransmissionFileOnDisk, FileAtItsPathAndFilesThatCannotBeUsed)
     write(root / "data" / "zero.ltr", "TAB\n100; 1\n100; 2\n");
     struct Case {
         std::string path;
-        const char* message;  // invalid data are left to the caller's message
+        std::string message;  // invalid data are left to the caller's message
     };
     const Case cases[] = {
         {"", "No transmission file specified    "},
         {"   ", "No transmission file specified    "},
-        {(root / "data" / "gone.ltr").string(), "Transmission file not found    "},
-        {(root / "nofolder" / "gone.ltr").string(), "Path not found or incorrect    "},
-        {(root / "data").string(), "Path not found or incorrect    "},
+        {(root / "data" / "gone.ltr").string(),
+         "Transmission file not found\r\n" + (root / "data" / "gone.ltr").string() + ": No such file or directory    "},
+        {(root / "nofolder" / "gone.ltr").string(), "Path not found or incorrect\r\n" +
+                                                        (root / "nofolder" / "gone.ltr").string() +
+                                                        ": No such file or directory    "},
         {(root / "data" / "bad.ltr").string(), ""},
         {(root / "data" / "huge.ltr").string(), ""},
         {(root / "data" / "overflow.ltr").string(), "Overflow\r\nToo large number in transmission file    "},
@@ -231,6 +234,33 @@ TEST_F(TransmissionFileOnDisk, FileAtItsPathAndFilesThatCannotBeUsed)
         EXPECT_EQ(path, c.path);
     }
     EXPECT_FALSE(t.doc.DocDirty);
+}
+
+TEST_F(TransmissionFileOnDisk, OnlyRegularFilesAreReadAndNothingWaitsOnAPipe)
+{
+    for (const test::SpecialFile& special : test::MakeSpecialFiles(root / "data", "t.ltr")) {
+        SCOPED_TRACE(special.kind);
+        // Also where the search for a moved file looks: the current and the program folder.
+        std::filesystem::current_path(special.path.parent_path());
+        t.env.programFolder = special.path.parent_path();
+        struct Case {
+            std::string path;
+            std::string message;
+        };
+        const Case cases[] = {
+            {special.path.string(),
+             "Path not found or incorrect\r\n" + special.path.string() + ": " + special.reason + "    "},
+            {(root / "gone" / "t.ltr").string(), "Path not found or incorrect\r\n" +
+                                                     (root / "gone" / "t.ltr").string() +
+                                                     ": No such file or directory    "},
+        };
+        for (const Case& c : cases) {
+            std::string path = c.path;
+            EXPECT_FALSE(test::WithoutWaitingOn(special.path, [&] { return evaluate(path); }));
+            EXPECT_EQ(message, c.message);
+            EXPECT_EQ(path, c.path);
+        }
+    }
 }
 
 TEST_F(TransmissionFileOnDisk, MovedFileInTheProgramFolder)
