@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <string>
@@ -118,10 +119,15 @@ std::vector<std::byte> ReadFileStart(const std::filesystem::path& path, std::siz
     // The name may have been given to another file since the look above.
     if ((error = NotRegularFileError(opened.st_mode)))
         return {};
-    std::vector<std::byte> bytes(maxBytes);
+    // Room for the size the file has now and one byte more, so that the end
+    // is seen without growing; a file that grows meanwhile is read on.
+    const auto size = static_cast<std::size_t>(std::max<off_t>(opened.st_size, 0));
+    std::vector<std::byte> bytes(std::min(size + 1, maxBytes));
     std::size_t filled = 0;
     while (filled < maxBytes) {
-        const ssize_t got = ::read(fd.get(), bytes.data() + filled, maxBytes - filled);
+        if (filled == bytes.size())
+            bytes.resize(std::min(maxBytes, 2 * bytes.size()));
+        const ssize_t got = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
