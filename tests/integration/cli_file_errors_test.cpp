@@ -41,9 +41,9 @@ TEST_F(CliFileErrors, FilesThatAreNoRegularFilesAreRefusedWithoutWaiting)
 
         // An exchange file names the special file as its analyser transmission.
         const std::string exchange = temp(std::string("transmission_") + special.kind + ".lvx");
-        std::ofstream(exchange, std::ios::binary) << "XPSRDE;1.00\r\nTITL;Hostile transmission\r\nTRAN;FILE;"
-                                                   << special.path.string()
-                                                   << "\r\nELEM\r\nC;1s;\r\nO;1s;\r\nINTE\r\n1000;2000\r\nEND\r\n";
+        std::ofstream(exchange, std::ios::binary)
+            << "XPSRDE;1.00\r\nTITL;Hostile transmission\r\nTRAN;FILE;" << special.path.string()
+            << "\r\nELEM\r\nC;1s;\r\nO;1s;\r\nINTE\r\n1000;2000\r\nEND\r\n";
         const test::CliRun transmitted = runBinary("quantify '" + exchange + "'", special.path);
         EXPECT_NE(transmitted.output.find(refusal), std::string::npos) << transmitted.output;
     }

@@ -17,8 +17,8 @@
 
 #include "document/data_file.h"
 #include "document/save_target.h"
+#include "support/child_process.h"
 #include "support/empty_document.h"
-#include "support/ordinary_user.h"
 
 namespace slv {
 namespace {
@@ -175,6 +175,18 @@ TEST_F(SaveTargetTest, AnOrdinaryUserCannotReplaceWhatTheyMayNotWrite)
         EXPECT_EQ(*message, c.message);
         EXPECT_EQ(SnapshotOf(folder), before) << c.target;
     }
+}
+
+TEST_F(SaveTargetTest, AReadOnlyDiskIsNamedAsTheReason)
+{
+    const fs::path disk = folder / "disk";
+    fs::create_directories(disk);
+    std::string whyNot;
+    const auto message = test::OnReadOnlyDisk(
+        disk, [&] { return save(disk / "new.lvd"); }, whyNot);
+    if (!message)
+        GTEST_SKIP() << whyNot;
+    EXPECT_EQ(*message, "Path not found or incorrect\r\n" + disk.string() + ": Read-only file system    ");
 }
 
 TEST_F(SaveTargetTest, ALinkIsWrittenThroughToTheFileItNames)

@@ -12,8 +12,8 @@
 
 #include "document/data_file.h"
 #include "session/open_file.h"
+#include "support/child_process.h"
 #include "support/empty_document.h"
-#include "support/ordinary_user.h"
 #include "support/sample_documents.h"
 #include "support/special_files.h"
 #include "support/stored_document.h"
