@@ -1,6 +1,7 @@
 // selvaro-cli imfp: the IMFP of a material at given kinetic energies by one of
 // the predictive formulas, with the same formula functions as the evaluation.
 #include <cmath>
+#include <filesystem>
 #include <iomanip>
 #include <map>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/console_dialogs.h"
 #include "cli/number_options.h"
 #include "document/document.h"
 #include "document/element_library.h"
@@ -149,10 +151,10 @@ private:
     /// Atomic numbers and weights of the composition from the element library.
     bool completeFromLibrary(std::ostream& err)
     {
-        LibraryOpenResult opened = ReadLibrary(ExecutableFolder());
+        const std::filesystem::path folder = ExecutableFolder();
+        LibraryOpenResult opened = ReadLibrary(folder);
         if (!opened.library) {
-            err << "error: the element library SLV.lib beside selvaro-cli cannot be read"
-                << (opened.damage.empty() ? "" : ": " + opened.damage) << "\n";
+            err << "error: " << ConsoleText(LibraryOpenMessage(opened, folder)) << "\n";
             return false;
         }
         for (auto& part : m_constituents) {

@@ -15,7 +15,6 @@
 #include "cli/commands.h"
 #include "cli/console_dialogs.h"
 #include "document/element_library.h"
-#include "document/file_error.h"
 #include "document/library_entry.h"
 
 namespace slv::cli {
@@ -101,10 +100,7 @@ public:
         const std::filesystem::path folder = ExecutableFolder();
         LibraryOpenResult opened = ReadLibrary(folder);
         if (!opened.library) {
-            const std::string text = opened.status == LibraryOpenStatus::NotFound
-                                         ? FileErrorText(kErrFileNotFound, kContextLibrary, folder)
-                                         : LibraryOpenMessage(opened);
-            err << "error: " << ConsoleText(text) << "\n";
+            err << "error: " << ConsoleText(LibraryOpenMessage(opened, folder)) << "\n";
             return kExitUnusableInput;
         }
         LibraryFile& library = *opened.library;

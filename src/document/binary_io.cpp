@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <fstream>
 #include <limits>
 
 namespace slv {
@@ -115,29 +114,6 @@ void ByteWriter::countedText(std::string_view text)
     const std::size_t count = std::min<std::size_t>(text.size(), std::numeric_limits<std::int16_t>::max());
     integer(static_cast<std::int16_t>(count));
     fixedText(text.substr(0, count), count);
-}
-
-std::optional<std::vector<std::byte>> ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes)
-{
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    std::vector<std::byte> bytes;
-    char buffer[4096];
-    while (file) {
-        file.read(buffer, sizeof buffer);
-        const auto got = static_cast<std::size_t>(file.gcount());
-        if (bytes.size() + got > maxBytes)
-            return std::nullopt;
-        for (std::size_t i = 0; i < got; ++i)
-            bytes.push_back(static_cast<std::byte>(buffer[i]));
-    }
-    if (file.bad())
-        return std::nullopt;
-    return bytes;
 }
 
 }  // namespace slv

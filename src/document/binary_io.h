@@ -13,8 +13,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -75,10 +73,5 @@ private:
 
     std::vector<std::byte> m_bytes;
 };
-
-/// The whole content of a file, or nullopt when it cannot be opened, read,
-/// or is larger than maxBytes (so that no file makes the reader allocate
-/// without limit).
-std::optional<std::vector<std::byte>> ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes);
 
 }  // namespace slv

@@ -12,8 +12,7 @@ DataFileStatus LoadDataFile(Document& doc, const std::string& path, Findings& fi
     std::error_code error;
     const std::vector<std::byte> bytes = ReadFileStart(path, kMaxDataFileBytes, error);
     if (error) {
-        findings.add(
-            FileErrorFinding(FileErrorNumberOf(error, FileAccess::Read), kContextDataFile, {}, error.message()));
+        findings.add(FileFailureFinding({path, error}, FileAccess::Read, kContextDataFile));
         return DataFileStatus::Unreadable;
     }
     const DataFileStatus status = ReadDataFile(doc, bytes, findings);

@@ -193,9 +193,8 @@ bool WriteDocumentFile(Document& doc, const std::string& path, Findings& finding
         findings.add(FileErrorFinding(kErrOverflow, kContextGeneral, {}));
         return false;
     }
-    if (const std::error_code error = ReplaceFileContents(path, *bytes)) {
-        findings.add(
-            FileErrorFinding(FileErrorNumberOf(error, FileAccess::Write), kContextGeneral, {}, error.message()));
+    if (const auto failure = ReplaceFileContents(path, *bytes)) {
+        findings.add(FileFailureFinding(*failure, FileAccess::Write, kContextGeneral));
         return false;
     }
     doc.DocDirty = false;

@@ -15,6 +15,7 @@
 
 #include <array>
 
+#include "document/file_failure.h"
 #include "document/library_entry.h"
 #include "document/library_file.h"
 #include "platform/findings.h"
@@ -24,7 +25,8 @@ namespace slv {
 enum class LibraryOpenStatus {
     Ok,
     NotFound,    // no SLV.lib in the folder
-    Unreadable,  // cannot be read, or larger than any element library
+    Unreadable,  // cannot be read, or no regular file
+    TooLarge,    // larger than any element library
     IllegalHeader,
     IncompatibleVersion,
     Damaged,  // a section, record or count does not fit the file
@@ -33,6 +35,7 @@ enum class LibraryOpenStatus {
 struct LibraryOpenResult {
     LibraryOpenStatus status = LibraryOpenStatus::NotFound;
     std::string damage;                  // what is wrong, for Damaged
+    std::optional<FileFailure> failure;  // the file and the reason, for NotFound and Unreadable
     std::optional<LibraryFile> library;  // set when status is Ok
 };
 
@@ -41,9 +44,10 @@ struct LibraryOpenResult {
 /// halfway through the element table; shows nothing.
 LibraryOpenResult ReadLibrary(const std::filesystem::path& programFolder);
 
-/// The message for a failed open, trailing blanks included (NotFound is
-/// reported by ReportFileError instead and has no text here).
-std::string LibraryOpenMessage(const LibraryOpenResult& result);
+/// The message for a failed open of the library in programFolder, trailing
+/// blanks included: the file error (with the file and the system's reason)
+/// when it is missing or cannot be read, else what is wrong with it.
+std::string LibraryOpenMessage(const LibraryOpenResult& result, const std::filesystem::path& programFolder);
 
 /// The message for a damaged library: what is wrong and where.
 std::string LibraryDamagedMessage(std::string_view damage);

@@ -4,20 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <string>
 #include <utility>
 
-#include "document/file_error.h"
+#include "document/save_target.h"
 
 namespace slv {
 namespace {
-
-std::error_code LastError()
-{
-    return {errno, std::generic_category()};
-}
 
 /// Closes the descriptor when the scope ends.
 class FileDescriptor {
@@ -37,7 +33,7 @@ public:
     {
         const int fd = m_fd;
         m_fd = -1;
-        return ::close(fd) == 0 ? std::error_code{} : LastError();
+        return ::close(fd) == 0 ? std::error_code{} : LastSystemError();
     }
 
 private:
@@ -51,7 +47,7 @@ std::error_code WriteAll(int fd, std::span<const std::byte> bytes)
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            return LastError();
+            return LastSystemError();
         }
         bytes = bytes.subspan(static_cast<std::size_t>(written));
     }
@@ -67,11 +63,10 @@ FileDescriptor CreateSiblingFile(const std::filesystem::path& target, std::files
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         created = target;
-        created.replace_filename("." + target.filename().string() + ".saving-" + std::to_string(::getpid()) + "-" +
-                                 std::to_string(serial++));
+        created.replace_filename(SavingFileName(target, ::getpid(), serial++));
         FileDescriptor fd(::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (fd.valid() || errno != EEXIST) {
-            error = fd.valid() ? std::error_code{} : LastError();
+            error = fd.valid() ? std::error_code{} : LastSystemError();
             return fd;
         }
     }
@@ -83,18 +78,18 @@ FileDescriptor CreateSiblingFile(const std::filesystem::path& target, std::files
 /// holds the new file, so failures here are not reported.
 void FlushFolder(const std::filesystem::path& folder)
 {
-    FileDescriptor fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.valid())
         ::fsync(fd.get());
 }
 
-std::filesystem::path FollowLink(const std::filesystem::path& path)
+/// The folder a failure to create a file in it is reported for, as an
+/// absolute path when it can be had.
+std::filesystem::path FolderNamed(const std::filesystem::path& file)
 {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(path, error))
-        return path;
-    const auto resolved = std::filesystem::weakly_canonical(path, error);
-    return error ? path : resolved;
+    std::error_code ignored;
+    const std::filesystem::path absolute = std::filesystem::absolute(FolderOf(file), ignored);
+    return absolute.empty() ? FolderOf(file) : absolute;
 }
 
 }  // namespace
@@ -106,24 +101,37 @@ std::vector<std::byte> ReadFileStart(const std::filesystem::path& path, std::siz
         error = std::make_error_code(std::errc::invalid_argument);
         return {};
     }
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat info {};
-    if (!fd.valid() || ::fstat(fd.get(), &info) != 0) {
-        error = LastError();
+    // Only a regular file is opened: opening a device can act on it, and a
+    // named pipe's open waits for a writer.
+    struct stat named {};
+    if (::stat(path.c_str(), &named) != 0) {
+        error = LastSystemError();
         return {};
     }
-    if (S_ISDIR(info.st_mode)) {
-        error = std::make_error_code(std::errc::is_a_directory);
+    if ((error = NotRegularFileError(named.st_mode)))
+        return {};
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat opened {};
+    if (!fd.valid() || ::fstat(fd.get(), &opened) != 0) {
+        error = LastSystemError();
         return {};
     }
-    std::vector<std::byte> bytes(maxBytes);
+    // The name may have been given to another file since the look above.
+    if ((error = NotRegularFileError(opened.st_mode)))
+        return {};
+    // Room for the size the file has now and one byte more, so that the end
+    // is seen without growing; a file that grows meanwhile is read on.
+    const auto size = static_cast<std::size_t>(std::max<off_t>(opened.st_size, 0));
+    std::vector<std::byte> bytes(std::min(size + 1, maxBytes));
     std::size_t filled = 0;
     while (filled < maxBytes) {
-        const ssize_t got = ::read(fd.get(), bytes.data() + filled, maxBytes - filled);
+        if (filled == bytes.size())
+            bytes.resize(std::min(maxBytes, 2 * bytes.size()));
+        const ssize_t got = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            error = LastError();
+            error = LastSystemError();
             return {};
         }
         if (got == 0)
@@ -134,61 +142,36 @@ std::vector<std::byte> ReadFileStart(const std::filesystem::path& path, std::siz
     return bytes;
 }
 
-std::error_code ReplaceFileContents(const std::filesystem::path& path, std::span<const std::byte> bytes)
+std::optional<FileFailure> ReplaceFileContents(const std::filesystem::path& path, std::span<const std::byte> bytes)
 {
     if (path.empty() || !path.has_filename())
-        return std::make_error_code(std::errc::invalid_argument);
-    const std::filesystem::path target = FollowLink(path);
+        return FileFailure{path, std::make_error_code(std::errc::invalid_argument)};
+    SaveTarget target;
+    if (auto refused = ResolveSaveTarget(path, target))
+        return refused;
+    RemoveStaleSavingFiles(target.file);
 
     std::filesystem::path temporary;
     std::error_code error;
-    FileDescriptor fd = CreateSiblingFile(target, temporary, error);
+    FileDescriptor fd = CreateSiblingFile(target.file, temporary, error);
     if (error)
-        return error;
-
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-        ::fchmod(fd.get(), existing.st_mode & 07777);
+        return FileFailure{FolderNamed(target.file), error};
+    if (target.permissions)
+        ::fchmod(fd.get(), *target.permissions);
 
     error = WriteAll(fd.get(), bytes);
     if (!error && ::fsync(fd.get()) != 0)
-        error = LastError();
+        error = LastSystemError();
     if (const std::error_code closeError = fd.close(); !error)
         error = closeError;
-    if (!error && ::rename(temporary.c_str(), target.c_str()) != 0)
-        error = LastError();
+    if (!error && ::rename(temporary.c_str(), target.file.c_str()) != 0)
+        error = LastSystemError();
     if (error) {
         ::unlink(temporary.c_str());
-        return error;
+        return FileFailure{target.file, error};
     }
-    FlushFolder(target.parent_path());
-    return {};
-}
-
-int FileErrorNumberOf(std::error_code error, FileAccess access)
-{
-    constexpr int kDiskFull = 61, kTooManyFiles = 67, kDeviceError = 57;
-    if (error.category() != std::generic_category() && error.category() != std::system_category())
-        return kDeviceError;
-    switch (error.value()) {
-    case ENOENT: return access == FileAccess::Read ? kErrFileNotFound : kErrPathNotFound;
-    case ENOTDIR:
-    case ELOOP: return kErrPathNotFound;
-    case EINVAL:
-    case ENAMETOOLONG: return kErrBadFileName;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-    case ETXTBSY:
-    case EBUSY: return kErrPathAccess;
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG: return kDiskFull;
-    case EMFILE:
-    case ENFILE: return kTooManyFiles;
-    default: return kDeviceError;
-    }
+    FlushFolder(FolderOf(target.file));
+    return std::nullopt;
 }
 
 }  // namespace slv

@@ -1,13 +1,17 @@
 // The one message routine for run-time file errors: an error number (the
 // classic run-time error codes) and a context say which text the analyst sees.
-// The readers of data files, of the element library and of transmission files
-// report through it, so that one failure always reads the same.
+// The readers of data, template, exchange, library and transmission files and
+// the saving of documents report through it, so that one failure always reads
+// the same. Where the failing file is known, a second line names it and gives
+// the system's reason.
 #pragma once
 
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
+#include "document/file_failure.h"
 #include "platform/findings.h"
 
 namespace slv {
@@ -41,5 +45,23 @@ std::string FileErrorText(int errorNumber, int context, const std::filesystem::p
 /// The error message of FileErrorText followed by four blanks.
 Finding FileErrorFinding(int errorNumber, int context, const std::filesystem::path& programFolder,
                          std::string_view systemDescription = {});
+
+/// The error message of FileErrorText with a second line that names the
+/// failing file and the system's reason ("/data/a.lvd: Permission denied"),
+/// followed by four blanks. A failure without a path (no file name given)
+/// adds no line.
+Finding FileErrorFinding(int errorNumber, int context, const std::filesystem::path& programFolder,
+                         const FileFailure& failure);
+
+enum class FileAccess { Read, Write };
+
+/// The run-time error number of a failed file operation: file not found
+/// (reading), path not found, bad file name, path access (also a file that is
+/// no regular file), 61 disk full, 67 too many files, 57 any other device error.
+int FileErrorNumberOf(std::error_code error, FileAccess access);
+
+/// FileErrorFinding of the failure's own error number.
+Finding FileFailureFinding(const FileFailure& failure, FileAccess access, int context,
+                           const std::filesystem::path& programFolder = {});
 
 }  // namespace slv

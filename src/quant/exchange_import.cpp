@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <optional>
 #include <span>
@@ -12,6 +11,8 @@
 
 #include "document/element_library.h"
 #include "document/element_table.h"
+#include "document/file_bytes.h"
+#include "document/file_error.h"
 #include "quant/exchange_lines.h"
 
 namespace slv {
@@ -56,14 +57,6 @@ constexpr std::string_view kInvalidValueWord = ": invalid ";
 constexpr std::string_view kValueOfRowWord = " value of element row ";
 constexpr std::string_view kValueNeededText = " (a number of 0 or more): ";
 constexpr int kMaxErrorLines = 100;
-
-// Run-time error numbers and descriptions of a failed file read.
-constexpr int kErrFileNotFoundNumber = 53;
-constexpr int kErrDeviceIoNumber = 57;
-constexpr std::string_view kFileNotFoundDescription = "File not found";
-constexpr std::string_view kDeviceIoDescription = "Device I/O error";
-
-constexpr std::size_t kReadChunkBytes = 64 * 1024;
 
 enum Section : int { kParameters, kElementSection, kIntensitySection, kEnergySection, kFwhmSection };
 constexpr int kSectionCount = 5;
@@ -472,13 +465,6 @@ void ExchangeImport::appendErrorLine(std::string_view line)
     m_errors.append(line).append(kErrorLineEnd);
 }
 
-void reportReadError(int errorNumber, std::string_view description, Findings& findings)
-{
-    std::string text = "Error " + std::to_string(errorNumber);
-    text.append("\r\n").append(description).append("    ");
-    findings.error(std::move(text));
-}
-
 }  // namespace
 
 std::string ImportExchangeText(Document& doc, std::string_view text, const Environment& env, Findings& findings)
@@ -494,20 +480,14 @@ std::string ImportExchangeText(Document& doc, std::string_view text, const Envir
 
 std::string ImportExchangeFile(Document& doc, const std::string& path, const Environment& env, Findings& findings)
 {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    if (!file) {
-        reportReadError(kErrFileNotFoundNumber, kFileNotFoundDescription, findings);
+    std::error_code error;
+    const std::vector<std::byte> bytes = ReadFileStart(path, kMaxExchangeFileBytes + 1, error);
+    if (error) {
+        findings.add(FileFailureFinding({path, error}, FileAccess::Read, kContextGeneral));
         return kExchangeCritical;
     }
-    std::string text;
-    std::array<char, kReadChunkBytes> chunk;
-    while (text.size() <= kMaxExchangeFileBytes && file.read(chunk.data(), chunk.size()).gcount() > 0)
-        text.append(chunk.data(), static_cast<std::size_t>(file.gcount()));
-    if (file.bad())
-        reportReadError(kErrDeviceIoNumber, kDeviceIoDescription, findings);
-    const bool cut = text.size() > kMaxExchangeFileBytes;
-    if (cut)
-        text.resize(kMaxExchangeFileBytes);
+    const bool cut = bytes.size() > kMaxExchangeFileBytes;
+    const std::string text(reinterpret_cast<const char*>(bytes.data()), cut ? kMaxExchangeFileBytes : bytes.size());
 
     std::string errors = ImportExchangeText(doc, text, env, findings);
     if (cut && errors != kExchangeCritical)

@@ -4,9 +4,9 @@
 #include <cctype>
 #include <cfloat>
 #include <cmath>
-#include <fstream>
 #include <system_error>
 
+#include "document/file_bytes.h"
 #include "document/file_error.h"
 #include "platform/fixed_text.h"
 #include "platform/number_text.h"
@@ -93,19 +93,21 @@ bool acceptedFieldCount(const TransmissionKeyword& keyword, std::size_t count)
     return count == order + 1 || count == order + 2;
 }
 
-enum class FileProbe { Readable, FileNotFound, FolderNotFound, NotReadable };
-
-FileProbe probeFile(const std::filesystem::path& file)
+/// The text of a transmission file, one byte past the limit at most so that
+/// a file too large to be one can be told.
+std::optional<std::string> readTransmissionText(const std::filesystem::path& file, std::error_code& error)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec))
-        return FileProbe::NotReadable;
-    if (!std::filesystem::exists(file, ec)) {
-        const auto folder = file.parent_path();
-        return folder.empty() || std::filesystem::is_directory(folder, ec) ? FileProbe::FileNotFound
-                                                                           : FileProbe::FolderNotFound;
-    }
-    return std::ifstream(file, std::ios::binary).is_open() ? FileProbe::Readable : FileProbe::NotReadable;
+    const std::vector<std::byte> bytes = ReadFileStart(file, kMaxTransmissionFileBytes + 1, error);
+    if (error)
+        return std::nullopt;
+    return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+/// Whether the file (or a folder on its path) does not exist, so that it may
+/// have been moved.
+bool isMissing(std::error_code error)
+{
+    return error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
 }
 
 /// The file name after the last folder separator of either kind, so that
@@ -191,19 +193,19 @@ TransmissionRead ReadTransmissionFile(std::string_view text)
     return read;
 }
 
-std::optional<std::filesystem::path> OpenTransmissionFile(std::string& path, const std::filesystem::path& programFolder,
-                                                          Findings& findings)
+std::optional<std::string> OpenTransmissionFile(std::string& path, const std::filesystem::path& programFolder,
+                                                Findings& findings)
 {
     if (trimmed(path).empty()) {
         findings.add(FileErrorFinding(kErrBadFileName, kContextTransmission, programFolder));
         return std::nullopt;
     }
     const std::filesystem::path original(path);
-    const FileProbe probe = probeFile(original);
-    if (probe == FileProbe::Readable)
-        return original;
-    if (probe == FileProbe::NotReadable) {
-        findings.add(FileErrorFinding(kErrPathAccess, kContextTransmission, programFolder));
+    std::error_code error;
+    if (auto text = readTransmissionText(original, error))
+        return text;
+    if (!isMissing(error)) {
+        findings.add(FileFailureFinding({original, error}, FileAccess::Read, kContextTransmission, programFolder));
         return std::nullopt;
     }
 
@@ -215,18 +217,22 @@ std::optional<std::filesystem::path> OpenTransmissionFile(std::string& path, con
             {programFolder / name, kProgramFolderWord, (programFolder / name).string()},
         };
         for (const auto& candidate : candidates) {
-            if (probeFile(candidate.file) != FileProbe::Readable)
+            std::error_code candidateError;
+            auto text = readTransmissionText(candidate.file, candidateError);
+            if (!text)
                 continue;
             Finding question = MessageFinding(FindingKind::Warning, std::string(kMovedText1) + path + kMovedText2 +
                                                                         candidate.folderWord + kMovedText3);
             question.buttons = MessageButtons::YesNo;
             if (findings.ask(std::move(question)) == DialogAnswer::No)
                 path = candidate.newPath;
-            return candidate.file;
+            return text;
         }
     }
-    findings.add(FileErrorFinding(probe == FileProbe::FolderNotFound ? kErrPathNotFound : kErrFileNotFound,
-                                  kContextTransmission, programFolder));
+    std::error_code ec;
+    const bool folderMissing = original.has_parent_path() && !std::filesystem::is_directory(original.parent_path(), ec);
+    findings.add(FileErrorFinding(folderMissing ? kErrPathNotFound : kErrFileNotFound, kContextTransmission,
+                                  programFolder, FileFailure{original, error}));
     return std::nullopt;
 }
 

@@ -98,13 +98,14 @@ struct TransmissionValue {
 /// The transmission function of the table at kinetic energy kineticEv.
 TransmissionValue EvaluateTransmission(const TransmissionTable& table, float kineticEv);
 
-/// Finds the transmission file at path or, when it has been moved, by its
-/// name in the current folder and then in the program folder; a file found
-/// there is used after the analyst was asked whether path should keep its
-/// old value (No: path takes the new one). nullopt, with the file error
-/// reported, when there is no file to read.
-std::optional<std::filesystem::path> OpenTransmissionFile(std::string& path, const std::filesystem::path& programFolder,
-                                                          Findings& findings);
+/// Reads the transmission file at path or, when it has been moved, finds it
+/// by its name in the current folder and then in the program folder; a file
+/// found there is used after the analyst was asked whether path should keep
+/// its old value (No: path takes the new one). The text is read up to one
+/// byte past kMaxTransmissionFileBytes. nullopt, with the file error
+/// reported, when there is no file to read; only regular files are read.
+std::optional<std::string> OpenTransmissionFile(std::string& path, const std::filesystem::path& programFolder,
+                                                Findings& findings);
 
 /// Evaluates the transmission file at path (which the moved-file search may
 /// change, with the analyst's consent) at the kinetic energies

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
-#include <fstream>
 
 #include "document/file_error.h"
 #include "quant/transmission_file.h"
@@ -88,26 +87,6 @@ TransmissionValue combined(const TransmissionTable& table, double x)
                         table.C[5][1] * std::pow(x, static_cast<double>(table.C[6][1])));
 }
 
-struct ReadText {
-    std::string text;
-    bool ok = false;
-};
-
-/// The file's bytes, or not ok when it cannot be read or is too large to be
-/// a transmission file (read in chunks: a device or pipe has no honest size).
-ReadText readWholeFile(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    ReadText read;
-    std::array<char, 1 << 16> chunk{};
-    while (in && read.text.size() <= kMaxTransmissionFileBytes) {
-        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        read.text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
-    }
-    read.ok = !in.bad() && read.text.size() <= kMaxTransmissionFileBytes;
-    return read;
-}
-
 void reportRuntimeFault(TransmissionFault fault, Findings& findings)
 {
     switch (fault) {
@@ -160,13 +139,10 @@ TransmissionValue EvaluateTransmission(const TransmissionTable& table, float kin
 bool FileTransmission(std::string& path, const std::filesystem::path& programFolder, std::span<const float> bindingEv,
                       float excitationEv, std::span<float> factors, Findings& findings)
 {
-    const auto file = OpenTransmissionFile(path, programFolder, findings);
-    if (!file)
+    const auto text = OpenTransmissionFile(path, programFolder, findings);
+    if (!text || text->size() > kMaxTransmissionFileBytes)
         return false;
-    const ReadText text = readWholeFile(*file);
-    if (!text.ok)
-        return false;
-    const TransmissionRead read = ReadTransmissionFile(text.text);
+    const TransmissionRead read = ReadTransmissionFile(*text);
     if (read.fault != TransmissionFault::None) {
         reportRuntimeFault(read.fault, findings);
         return false;

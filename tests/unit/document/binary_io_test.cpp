@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-
 #include "document/binary_io.h"
 
 namespace slv {
@@ -75,20 +71,6 @@ TEST(BinaryIo, HostileCountedTextIsRefused)
         EXPECT_EQ(r.countedText(), "");
         EXPECT_FALSE(r.ok());
     }
-}
-
-TEST(BinaryIo, ReadFileBytesHonoursTheSizeLimit)
-{
-    const auto path = std::filesystem::temp_directory_path() / "slv_binary_io_test.bin";
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "0123456789";
-    }
-    EXPECT_EQ(ReadFileBytes(path, 10)->size(), 10u);
-    EXPECT_FALSE(ReadFileBytes(path, 9).has_value());
-    EXPECT_FALSE(ReadFileBytes(path.parent_path(), 100).has_value());  // a folder is no file
-    std::filesystem::remove(path);
-    EXPECT_FALSE(ReadFileBytes(path, 100).has_value());
 }
 
 }  // namespace

@@ -257,18 +257,6 @@ TEST_F(WriteDocumentFileTest, ReplacesTheWholeFileAndKeepsItsPermissions)
     EXPECT_TRUE(t.findings.empty());
 }
 
-TEST_F(WriteDocumentFileTest, SavingThroughALinkReplacesTheLinkedFile)
-{
-    const fs::path real = folder / "real.lvd";
-    const fs::path link = folder / "link.lvd";
-    std::ofstream(real) << "old";
-    fs::create_symlink(real, link);
-
-    ASSERT_TRUE(WriteDocumentFile(t.doc(), link.string(), t.findings));
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(FileBytes(real), DataFileBytes(t.doc()));
-}
-
 TEST_F(WriteDocumentFileTest, AFailedWriteLeavesTheOldFileAndTheDocumentDirty)
 {
     const fs::path path = folder / "sample.lvd";
@@ -292,14 +280,6 @@ TEST_F(WriteDocumentFileTest, AFailedWriteLeavesTheOldFileAndTheDocumentDirty)
     ASSERT_EQ(t.findings.size(), 1u);
     EXPECT_EQ(t.findings[0].kind, FindingKind::Error);
     EXPECT_EQ(t.findings[0].text.substr(0, 8), "Error 61");
-}
-
-TEST_F(WriteDocumentFileTest, AMissingFolderIsReported)
-{
-    EXPECT_FALSE(WriteDocumentFile(t.doc(), (folder / "no such folder" / "x.lvd").string(), t.findings));
-    EXPECT_TRUE(t.doc().DocDirty);
-    ASSERT_EQ(t.findings.size(), 1u);
-    EXPECT_EQ(t.findings[0].text, "Path not found or incorrect    ");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "document/file_error.h"
 
 namespace slv {
@@ -41,6 +43,53 @@ TEST(FileError, TheFindingIsAnErrorWithFourBlanks)
     EXPECT_EQ(finding.text, "Error 11\r\nDivision by zero    ");
     EXPECT_EQ(finding.kind, FindingKind::Error);
     EXPECT_EQ(finding.buttons, MessageButtons::Ok);
+}
+
+TEST(FileError, AFailureAddsALineWithTheFileAndTheSystemsReason)
+{
+    const std::filesystem::path folder = "/opt/selvaro";
+    const std::filesystem::path file = "/data/run 7/Probe \xC3\xA9.lvd";  // UTF-8 on disk, 8-bit in messages
+    const std::string named = "/data/run 7/Probe \xE9.lvd";
+    const auto systemError = [](int value) { return std::error_code(value, std::generic_category()); };
+    struct Case {
+        std::error_code error;
+        FileAccess access;
+        int context;
+        std::string text;
+    };
+    const Case cases[] = {
+        {systemError(ENOENT), FileAccess::Read, kContextDataFile,
+         "Data file not found\r\n" + named + ": No such file or directory    "},
+        {systemError(ENOENT), FileAccess::Write, kContextGeneral,
+         "Path not found or incorrect\r\n" + named + ": No such file or directory    "},
+        {systemError(ENOENT), FileAccess::Read, kContextLibrary,
+         "Library not found.\r\n\r\nFile  SLV.lib  must be in folder \r\n/opt/selvaro\r\n" + named +
+             ": No such file or directory    "},
+        {systemError(EACCES), FileAccess::Read, kContextDataFile,
+         "Path not found or incorrect\r\n" + named + ": Permission denied    "},
+        {systemError(EROFS), FileAccess::Write, kContextGeneral,
+         "Path not found or incorrect\r\n" + named + ": Read-only file system    "},
+        {systemError(EISDIR), FileAccess::Write, kContextGeneral,
+         "Path not found or incorrect\r\n" + named + ": Is a directory    "},
+        {systemError(ELOOP), FileAccess::Write, kContextGeneral,
+         "Path not found or incorrect\r\n" + named + ": Too many levels of symbolic links    "},
+        {FileKindError::NamedPipe, FileAccess::Read, kContextTransmission,
+         "Path not found or incorrect\r\n" + named + ": is a named pipe (FIFO), not a regular file    "},
+        {FileKindError::DanglingLink, FileAccess::Write, kContextGeneral,
+         "Path not found or incorrect\r\n" + named + ": is a symbolic link to a file that does not exist    "},
+        // Numbers without a text of their own show the reason on their second line.
+        {systemError(ENOSPC), FileAccess::Write, kContextGeneral,
+         "Error 61\r\n" + named + ": No space left on device    "},
+        {systemError(EIO), FileAccess::Read, kContextDataFile, "Error 57\r\n" + named + ": Input/output error    "},
+    };
+    for (const auto& c : cases) {
+        const Finding finding = FileFailureFinding({file, c.error}, c.access, c.context, folder);
+        EXPECT_EQ(finding.text, c.text) << c.error.message();
+        EXPECT_EQ(finding.kind, FindingKind::Error);
+    }
+    // Without a file name there is no file to name.
+    EXPECT_EQ(FileFailureFinding({{}, systemError(EINVAL)}, FileAccess::Read, kContextDataFile).text,
+              "Bad file name    ");
 }
 
 }  // namespace

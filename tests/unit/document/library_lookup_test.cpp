@@ -8,6 +8,7 @@
 #include "document/file_error.h"
 #include "support/empty_document.h"
 #include "support/recording_dialogs.h"
+#include "support/special_files.h"
 #include "support/test_library.h"
 
 namespace slv {
@@ -232,7 +233,24 @@ TEST_F(LibraryLookupTest, AMissingLibraryIsTheSharedFileError)
     t.doc().setLibraryLookupEnabled(true);
     lookup(1, 1);
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].text, FileErrorText(kErrFileNotFound, kContextLibrary, empty.path()) + "    ");
+    EXPECT_EQ(messages()[0].text, FileErrorText(kErrFileNotFound, kContextLibrary, empty.path()) + "\r\n" +
+                                      (empty.path() / kLibraryFileName).string() + ": No such file or directory    ");
+}
+
+TEST_F(LibraryLookupTest, ALibraryThatIsNoRegularFileIsRefusedWithoutWaiting)
+{
+    test::LibraryFolder scratch({});
+    t.doc().setLibraryLookupEnabled(true);
+    addRow("Fe", "2p3");
+    for (const test::SpecialFile& special : test::MakeSpecialFiles(scratch.path(), std::string(kLibraryFileName))) {
+        SCOPED_TRACE(special.kind);
+        Findings found;
+        test::WithoutWaitingOn(special.path, [&] { LibraryLookup(t.doc(), special.path.parent_path(), 1, 1, found); });
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_EQ(found[0].text,
+                  "Path not found or incorrect\r\n" + special.path.string() + ": " + special.reason + "    ");
+        EXPECT_EQ(t.doc().CrossSect[1], 5.0f);
+    }
 }
 
 TEST_F(LibraryLookupTest, RefreshElementConstantsSetsOnlyZDensityAndValenceElectrons)

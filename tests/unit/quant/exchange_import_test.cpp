@@ -12,6 +12,7 @@
 #include "quant/exchange_import.h"
 #include "quant/exchange_lines.h"
 #include "support/quant_workspace.h"
+#include "support/special_files.h"
 
 namespace slv {
 namespace {
@@ -370,14 +371,26 @@ TEST_F(ExchangeImport, FilesAreReadButNeverChangedAndReadErrorsDoNotEndTheProgra
               " - File longer than 1 MB: the rest of the file was not read\r\n");
 
     EXPECT_EQ(ImportExchangeFile(t.doc, (m_folder / "absent.lvx").string(), t.env, t.findings), kExchangeCritical);
-    // A folder opens but cannot be read: the read error is shown, then the
-    // nothing that was read fails the header test.
-    EXPECT_EQ(ImportExchangeFile(t.doc, m_folder.string(), t.env, t.findings), kExchangeCritical);
-    ASSERT_EQ(t.findings.size(), 3u);
-    EXPECT_EQ(t.findings[0].text, "Error 53\r\nFile not found    ");
-    EXPECT_EQ(t.findings[1].text, "Error 57\r\nDevice I/O error    ");
-    EXPECT_EQ(t.findings[2].text, kIllegalExchangeHeader);
-    EXPECT_EQ(IconOf(t.findings[1].kind), MessageIcon::Critical);
+    ASSERT_EQ(t.findings.size(), 1u);
+    EXPECT_EQ(t.findings[0].text,
+              "File not found\r\n" + (m_folder / "absent.lvx").string() + ": No such file or directory    ");
+    EXPECT_EQ(IconOf(t.findings[0].kind), MessageIcon::Critical);
+}
+
+TEST_F(ExchangeImport, OnlyRegularFilesAreReadAndNothingWaitsOnAPipe)
+{
+    for (const test::SpecialFile& special : test::MakeSpecialFiles(m_folder, "sample.lvx")) {
+        SCOPED_TRACE(special.kind);
+        test::QuantWorkspace t;
+        t.env.programFolder = m_folder;
+        const std::string errors = test::WithoutWaitingOn(
+            special.path, [&] { return ImportExchangeFile(t.doc, special.path.string(), t.env, t.findings); });
+        EXPECT_EQ(errors, kExchangeCritical);
+        ASSERT_EQ(t.findings.size(), 1u);
+        EXPECT_EQ(t.findings[0].text,
+                  "Path not found or incorrect\r\n" + special.path.string() + ": " + special.reason + "    ");
+        EXPECT_EQ(t.doc.ElemCount, 0);
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "quant/correction_chain.h"
 #include "quant/transmission_file.h"
 #include "support/quant_workspace.h"
+#include "support/special_files.h"
 
 namespace slv {
 namespace {
@@ -211,14 +212,16 @@ TEST_F(TransmissionFileOnDisk, FileAtItsPathAndFilesThatCannotBeUsed)
     write(root / "data" / "zero.ltr", "TAB\n100; 1\n100; 2\n");
     struct Case {
         std::string path;
-        const char* message;  // invalid data are left to the caller's message
+        std::string message;  // invalid data are left to the caller's message
     };
     const Case cases[] = {
         {"", "No transmission file specified    "},
         {"   ", "No transmission file specified    "},
-        {(root / "data" / "gone.ltr").string(), "Transmission file not found    "},
-        {(root / "nofolder" / "gone.ltr").string(), "Path not found or incorrect    "},
-        {(root / "data").string(), "Path not found or incorrect    "},
+        {(root / "data" / "gone.ltr").string(),
+         "Transmission file not found\r\n" + (root / "data" / "gone.ltr").string() + ": No such file or directory    "},
+        {(root / "nofolder" / "gone.ltr").string(), "Path not found or incorrect\r\n" +
+                                                        (root / "nofolder" / "gone.ltr").string() +
+                                                        ": No such file or directory    "},
         {(root / "data" / "bad.ltr").string(), ""},
         {(root / "data" / "huge.ltr").string(), ""},
         {(root / "data" / "overflow.ltr").string(), "Overflow\r\nToo large number in transmission file    "},
@@ -231,6 +234,33 @@ TEST_F(TransmissionFileOnDisk, FileAtItsPathAndFilesThatCannotBeUsed)
         EXPECT_EQ(path, c.path);
     }
     EXPECT_FALSE(t.doc.DocDirty);
+}
+
+TEST_F(TransmissionFileOnDisk, OnlyRegularFilesAreReadAndNothingWaitsOnAPipe)
+{
+    for (const test::SpecialFile& special : test::MakeSpecialFiles(root / "data", "t.ltr")) {
+        SCOPED_TRACE(special.kind);
+        // Also where the search for a moved file looks: the current and the program folder.
+        std::filesystem::current_path(special.path.parent_path());
+        t.env.programFolder = special.path.parent_path();
+        struct Case {
+            std::string path;
+            std::string message;
+        };
+        const Case cases[] = {
+            {special.path.string(),
+             "Path not found or incorrect\r\n" + special.path.string() + ": " + special.reason + "    "},
+            {(root / "gone" / "t.ltr").string(), "Path not found or incorrect\r\n" +
+                                                     (root / "gone" / "t.ltr").string() +
+                                                     ": No such file or directory    "},
+        };
+        for (const Case& c : cases) {
+            std::string path = c.path;
+            EXPECT_FALSE(test::WithoutWaitingOn(special.path, [&] { return evaluate(path); }));
+            EXPECT_EQ(message, c.message);
+            EXPECT_EQ(path, c.path);
+        }
+    }
 }
 
 TEST_F(TransmissionFileOnDisk, MovedFileInTheProgramFolder)

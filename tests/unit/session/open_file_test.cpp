@@ -12,8 +12,10 @@
 
 #include "document/data_file.h"
 #include "session/open_file.h"
+#include "support/child_process.h"
 #include "support/empty_document.h"
 #include "support/sample_documents.h"
+#include "support/special_files.h"
 #include "support/stored_document.h"
 #include "support/test_library.h"
 #include "support/test_session.h"
@@ -133,14 +135,15 @@ TEST_F(OpenFile, AFileThatCannotBeReadIsReportedAndLeavesNoNameToSaveOver)
     const std::string half(reinterpret_cast<const char*>(whole.data()), whole.size() / 2);
     std::string hostile(reinterpret_cast<const char*>(whole.data()), whole.size());
     hostile[8] = 3;  // three parameter texts
-    fs::create_directories(m_folder / "folder.lvd");
     struct Case {
         std::string path;
-        const char* message;
+        std::string message;
     };
     const Case cases[] = {
-        {(m_folder / "missing.lvd").string(), "Data file not found    "},
-        {(m_folder / "folder.lvd").string(), "Path not found or incorrect    "},
+        {(m_folder / "missing.lvd").string(),
+         "Data file not found\r\n" + (m_folder / "missing.lvd").string() + ": No such file or directory    "},
+        {(m_folder / "no folder" / "x.lvd").string(),
+         "Data file not found\r\n" + (m_folder / "no folder" / "x.lvd").string() + ": No such file or directory    "},
         {"", "Bad file name    "},
         {write("cut.lvd", half), "File shorter than expected    "},
         {write("corrupted.lvd", hostile), "Number of parameters greater than expected.\r\nFile may be corrupted    "},
@@ -158,6 +161,41 @@ TEST_F(OpenFile, AFileThatCannotBeReadIsReportedAndLeavesNoNameToSaveOver)
         EXPECT_EQ(t.dialogs.messages[0].icon, MessageIcon::Critical);
         EXPECT_EQ(fs::is_regular_file(c.path) ? contentOf(c.path) : "", before);
     }
+}
+
+TEST_F(OpenFile, OnlyRegularFilesAreOpenedAndNothingWaitsOnAPipe)
+{
+    for (const char* name : {"sample.lvd", "sample.lvt", "sample.lvx"}) {
+        for (const test::SpecialFile& special : test::MakeSpecialFiles(m_folder / name, name)) {
+            SCOPED_TRACE(special.path);
+            test::TestSession t;
+            const OpenedFile opened = test::WithoutWaitingOn(
+                special.path, [&] { return OpenDocumentFile(t.session, special.path.string()); });
+            EXPECT_FALSE(opened.ok);
+            ASSERT_EQ(t.dialogs.messages.size(), 1u);
+            EXPECT_EQ(t.dialogs.messages[0].text,
+                      "Path not found or incorrect\r\n" + special.path.string() + ": " + special.reason + "    ");
+        }
+    }
+}
+
+TEST_F(OpenFile, AFileTheAnalystMayNotReadIsNamedWithTheReason)
+{
+    Document stored = test::EmptyDocument();
+    stored.setTitle("Private");
+    const std::string path = write("private.lvd", stored);
+    fs::permissions(path, fs::perms::none);
+    std::string whyNot;
+    const auto message = test::AsOrdinaryUser(
+        [&] {
+            test::TestSession t;
+            const OpenedFile opened = OpenDocumentFile(t.session, path);
+            return opened.ok || t.dialogs.messages.size() != 1 ? std::string("opened") : t.dialogs.messages[0].text;
+        },
+        whyNot);
+    if (!message)
+        GTEST_SKIP() << whyNot;
+    EXPECT_EQ(*message, "Path not found or incorrect\r\n" + path + ": Permission denied    ");
 }
 
 TEST_F(OpenFile, OtherFilesGoToTheExchangeImport)
