@@ -39,8 +39,8 @@ std::string WritePdfReport(const std::filesystem::path& path, const std::string&
     if (pdf.isEmpty())
         return "the report has no pages";
     const std::span bytes(reinterpret_cast<const std::byte*>(pdf.constData()), static_cast<std::size_t>(pdf.size()));
-    if (const std::error_code error = ReplaceFileContents(path, bytes))
-        return error.message();
+    if (const auto failure = ReplaceFileContents(path, bytes))
+        return failure->error.message();
     return {};
 }
 
