@@ -38,22 +38,18 @@ public:
 
     int run(std::ostream& out, std::ostream& err) override
     {
-        int type = -1;
-        if (!m_type.empty() && (type = ResultTypeFromText(m_type)) < 0) {
-            err << "error: unknown result type \"" << m_type << "\"; use 0..7 or one of the names\n";
+        const std::optional<int> chosenType = ResultTypeOption(m_type, err);
+        if (!chosenType)
             return kExitUsage;
-        }
+        const int type = *chosenType;
         CliSession cli(err);
         Session& session = cli.session;
         const OpenedFile opened = OpenDocumentFile(session, m_file);
         if (!opened.ok)
             return kExitUnusableInput;
         const Document& doc = session.doc();
-        if (doc.ElemCount == 0 || doc.ExpCount == 0) {
-            err << "error: the file holds no " << (doc.ElemCount == 0 ? "element rows" : "intensities")
-                << " to chart\n";
+        if (!HoldsIntensities(doc, "to chart", err))
             return kExitUnusableInput;
-        }
         {
             auto edit = session.edit({Change::Parameters, Change::Results});
             applyExampleLayout(edit.doc, opened.exampleLayout);

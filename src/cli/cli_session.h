@@ -5,6 +5,9 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "cli/console_dialogs.h"
 #include "platform_qt/qsettings_store.h"
@@ -23,5 +26,14 @@ struct CliSession {
     NoWindowsShell shell;
     Session session;
 };
+
+/// True when the document has element rows and intensities; otherwise says
+/// on `err` that there is nothing for `purpose` ("to fit", "to chart").
+bool HoldsIntensities(const Document& doc, std::string_view purpose, std::ostream& err);
+
+/// The result type a --type option names (0..7 or a result type's name), -1
+/// when the option is empty; nullopt, after a usage message, for a word that
+/// names no result type.
+std::optional<int> ResultTypeOption(const std::string& text, std::ostream& err);
 
 }  // namespace slv::cli

@@ -190,10 +190,8 @@ public:
         if (!OpenDocumentFile(session, m_file).ok)
             return kExitUnusableInput;
         const Document& doc = session.doc();
-        if (doc.ElemCount == 0 || doc.ExpCount == 0) {
-            err << "error: the file holds no " << (doc.ElemCount == 0 ? "element rows" : "intensities") << " to fit\n";
+        if (!HoldsIntensities(doc, "to fit", err))
             return kExitUnusableInput;
-        }
         if (!doc.modelMode()) {
             err << "error: the data set describes a homogeneous sample; it has no layers to fit\n";
             return kExitUnusableInput;

@@ -50,11 +50,10 @@ public:
 
     int run(std::ostream& out, std::ostream& err) override
     {
-        int type = -1;
-        if (!m_type.empty() && (type = ResultTypeFromText(m_type)) < 0) {
-            err << "error: unknown result type \"" << m_type << "\"; use 0..7 or one of the names\n";
+        const std::optional<int> chosenType = ResultTypeOption(m_type, err);
+        if (!chosenType)
             return kExitUsage;
-        }
+        const int type = *chosenType;
         OutputFormat format = OutputFormat::Text;
         ParseOutputFormat(m_format, format);
 
@@ -64,11 +63,8 @@ public:
         if (!opened.ok)
             return kExitUnusableInput;
         const Document& doc = session.doc();
-        if (doc.ElemCount == 0 || doc.ExpCount == 0) {
-            err << "error: the file holds no " << (doc.ElemCount == 0 ? "element rows" : "intensities")
-                << " to quantify\n";
+        if (!HoldsIntensities(doc, "to quantify", err))
             return kExitUnusableInput;
-        }
         if (m_refRow > doc.ElemCount) {
             err << "error: --ref " << m_refRow << " is beyond the " << doc.ElemCount << " element rows\n";
             return kExitUsage;
