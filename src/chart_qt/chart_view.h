@@ -9,14 +9,14 @@
 
 namespace slv {
 
-/// Replaces everything in `chart` by the chart the spec describes.
+/// Replaces everything in `chart` by the chart the ChartSpec describes.
 void FillChart(QChart& chart, const ChartSpec& spec);
 
 class ChartView : public QChartView {
 public:
     explicit ChartView(QWidget* parent = nullptr);
 
-    /// Draws the spec; a spec of type None leaves the view empty.
+    /// Draws the chart; a ChartSpec of type None leaves the view empty.
     void setSpec(const ChartSpec& spec);
     const ChartSpec& spec() const { return m_spec; }
 
@@ -24,7 +24,7 @@ private:
     ChartSpec m_spec;
 };
 
-/// Draws the spec into `target` of the painter's device (a printer page,
+/// Draws the chart into `target` of the painter's device (a printer page,
 /// an image, an SVG generator), at the target's size.
 void PaintChart(QPainter& painter, const QRectF& target, const ChartSpec& spec);
 
