@@ -108,11 +108,11 @@ QValueAxis* valueAxis(double low, double high, bool fromZero)
     return axis;
 }
 
-std::pair<double, double> valueRange(const ChartSpec& spec)
+std::pair<double, double> valueRange(const ChartPlan& plan)
 {
     double low = 0.0, high = 0.0;
     bool any = false;
-    for (const ChartSet& set : spec.sets)
+    for (const ChartSet& set : plan.sets)
         for (const auto& v : set.values)
             if (v && std::isfinite(*v)) {
                 low = any ? std::min(low, *v) : *v;
@@ -122,34 +122,34 @@ std::pair<double, double> valueRange(const ChartSpec& spec)
     return {low, high};
 }
 
-void fillLineChart(QChart& chart, const ChartSpec& spec)
+void fillLineChart(QChart& chart, const ChartPlan& plan)
 {
-    const bool numeric = !spec.xPositions.empty();
-    const int points = spec.pointCount();
+    const bool numeric = !plan.xPositions.empty();
+    const int points = plan.pointCount();
     const auto xOf = [&](int i) {
-        return numeric && i < static_cast<int>(spec.xPositions.size()) ? spec.xPositions[i] : double(i);
+        return numeric && i < static_cast<int>(plan.xPositions.size()) ? plan.xPositions[i] : double(i);
     };
 
     QAbstractAxis* xAxis = nullptr;
     if (numeric) {
-        const auto [low, high] = std::minmax_element(spec.xPositions.begin(), spec.xPositions.end());
+        const auto [low, high] = std::minmax_element(plan.xPositions.begin(), plan.xPositions.end());
         xAxis = valueAxis(*low, *high, false);
     } else {
         // Categories stand at x = 0, 1, 2, ... of the line series.
         auto* categories = new QBarCategoryAxis;
-        QStringList labels = distinctLabels(spec.pointLabels);
+        QStringList labels = distinctLabels(plan.pointLabels);
         while (labels.size() < points)
             labels << QString(labels.size() + 1, QChar(0x200B));
         categories->append(labels.mid(0, points));
         xAxis = categories;
     }
-    const auto [low, high] = valueRange(spec);
+    const auto [low, high] = valueRange(plan);
     QValueAxis* yAxis = valueAxis(low, high, true);
-    addAxis(chart, xAxis, Qt::AlignBottom, spec.bottomTitle);
-    addAxis(chart, yAxis, Qt::AlignLeft, spec.leftTitle);
+    addAxis(chart, xAxis, Qt::AlignBottom, plan.bottomTitle);
+    addAxis(chart, yAxis, Qt::AlignLeft, plan.leftTitle);
 
-    for (std::size_t s = 0; s < spec.sets.size(); ++s) {
-        const ChartSet& set = spec.sets[s];
+    for (std::size_t s = 0; s < plan.sets.size(); ++s) {
+        const ChartSet& set = plan.sets[s];
         auto* line = new QLineSeries;
         QScatterSeries* symbols = set.symbol > 0 ? new QScatterSeries : nullptr;
         for (int i = 0; i < static_cast<int>(set.values.size()); ++i)
@@ -158,8 +158,8 @@ void fillLineChart(QChart& chart, const ChartSpec& spec)
                 if (symbols != nullptr)
                     symbols->append(xOf(i), *v);
             }
-        const QColor colour = spec.colour ? setColour(s) : QColor(Qt::black);
-        QPen pen(colour, kLineWidth, spec.colour ? Qt::SolidLine : kMonoLines[s % kMonoLines.size()]);
+        const QColor colour = plan.colour ? setColour(s) : QColor(Qt::black);
+        QPen pen(colour, kLineWidth, plan.colour ? Qt::SolidLine : kMonoLines[s % kMonoLines.size()]);
         line->setPen(pen);
         line->setName(AnsiQString(set.legend));
         chart.addSeries(line);
@@ -170,8 +170,8 @@ void fillLineChart(QChart& chart, const ChartSpec& spec)
         symbols->setName(AnsiQString(set.legend));
         symbols->setMarkerShape(markerOf(set.symbol));
         symbols->setMarkerSize(kMarkerSize);
-        symbols->setColor(spec.colour ? colour : QColor(Qt::white));
-        symbols->setBorderColor(spec.colour ? colour.darker(130) : QColor(Qt::black));
+        symbols->setColor(plan.colour ? colour : QColor(Qt::white));
+        symbols->setBorderColor(plan.colour ? colour.darker(130) : QColor(Qt::black));
         chart.addSeries(symbols);
         symbols->attachAxis(xAxis);
         symbols->attachAxis(yAxis);
@@ -181,18 +181,18 @@ void fillLineChart(QChart& chart, const ChartSpec& spec)
     }
 }
 
-void fillPieChart(QChart& chart, const ChartSpec& spec)
+void fillPieChart(QChart& chart, const ChartPlan& plan)
 {
     auto* pie = new QPieSeries;
-    if (!spec.sets.empty()) {
-        const ChartSet& set = spec.sets.front();
+    if (!plan.sets.empty()) {
+        const ChartSet& set = plan.sets.front();
         for (std::size_t i = 0; i < set.values.size(); ++i) {
             const double value = set.values[i] && std::isfinite(*set.values[i]) ? std::max(0.0, *set.values[i]) : 0.0;
-            const std::string label = i < spec.pointLabels.size() ? spec.pointLabels[i] : "";
+            const std::string label = i < plan.pointLabels.size() ? plan.pointLabels[i] : "";
             QPieSlice* slice = pie->append(AnsiQString(label), value);
             slice->setLabel(QStringLiteral("%1  %2").arg(AnsiQString(label)).arg(value, 0, 'g', 3));
             slice->setLabelVisible(value > 0.0);
-            if (spec.colour) {
+            if (plan.colour) {
                 slice->setBrush(setColour(i));
             } else {
                 slice->setBrush(QBrush(Qt::black, kMonoPatterns[i % kMonoPatterns.size()]));
@@ -205,20 +205,20 @@ void fillPieChart(QChart& chart, const ChartSpec& spec)
     pie->setPieSize(0.6);
     chart.addSeries(pie);
     // A pie has no axes: the value title stands under the chart title.
-    const QString title = AnsiQString(spec.title).toHtmlEscaped();
-    const QString values = AnsiQString(spec.leftTitle).toHtmlEscaped();
+    const QString title = AnsiQString(plan.title).toHtmlEscaped();
+    const QString values = AnsiQString(plan.leftTitle).toHtmlEscaped();
     chart.setTitle(title.isEmpty() ? values : values.isEmpty() ? title : title + "<br>" + values);
 }
 
-void fillBarChart(QChart& chart, const ChartSpec& spec)
+void fillBarChart(QChart& chart, const ChartPlan& plan)
 {
     auto* bars = new QBarSeries;
-    for (std::size_t s = 0; s < spec.sets.size(); ++s) {
-        const ChartSet& set = spec.sets[s];
+    for (std::size_t s = 0; s < plan.sets.size(); ++s) {
+        const ChartSet& set = plan.sets[s];
         auto* barSet = new QBarSet(AnsiQString(set.legend));
         for (const auto& v : set.values)
             *barSet << (v && std::isfinite(*v) ? *v : 0.0);
-        if (spec.colour) {
+        if (plan.colour) {
             barSet->setColor(setColour(s));
             barSet->setBorderColor(setColour(s).darker(130));
         } else {
@@ -230,25 +230,25 @@ void fillBarChart(QChart& chart, const ChartSpec& spec)
     }
     chart.addSeries(bars);
     auto* categories = new QBarCategoryAxis;
-    categories->append(distinctLabels(spec.pointLabels));
-    const auto [low, high] = valueRange(spec);
+    categories->append(distinctLabels(plan.pointLabels));
+    const auto [low, high] = valueRange(plan);
     QValueAxis* yAxis = valueAxis(low, high, true);
-    addAxis(chart, categories, Qt::AlignBottom, spec.bottomTitle);
-    addAxis(chart, yAxis, Qt::AlignLeft, spec.leftTitle);
+    addAxis(chart, categories, Qt::AlignBottom, plan.bottomTitle);
+    addAxis(chart, yAxis, Qt::AlignLeft, plan.leftTitle);
     bars->attachAxis(categories);
     bars->attachAxis(yAxis);
 }
 
-bool anyLegend(const ChartSpec& spec)
+bool anyLegend(const ChartPlan& plan)
 {
-    if (spec.type == ChartType::Pie)
+    if (plan.type == ChartType::Pie)
         return true;
-    return std::any_of(spec.sets.begin(), spec.sets.end(), [](const ChartSet& s) { return !s.legend.empty(); });
+    return std::any_of(plan.sets.begin(), plan.sets.end(), [](const ChartSet& s) { return !s.legend.empty(); });
 }
 
 }  // namespace
 
-void FillChart(QChart& chart, const ChartSpec& spec)
+void FillChart(QChart& chart, const ChartPlan& plan)
 {
     chart.removeAllSeries();
     for (QAbstractAxis* axis : chart.axes()) {
@@ -259,18 +259,18 @@ void FillChart(QChart& chart, const ChartSpec& spec)
     chart.setTheme(QChart::ChartThemeLight);
     chart.setBackgroundBrush(Qt::white);
     // Chart titles are rich text: a data set's title is shown as written.
-    chart.setTitle(AnsiQString(spec.title).toHtmlEscaped());
+    chart.setTitle(AnsiQString(plan.title).toHtmlEscaped());
     // Line charts show each set's symbol in the legend, pies and bars their fill.
-    chart.legend()->setMarkerShape(spec.type == ChartType::Line ? QLegend::MarkerShapeFromSeries
+    chart.legend()->setMarkerShape(plan.type == ChartType::Line ? QLegend::MarkerShapeFromSeries
                                                                 : QLegend::MarkerShapeRectangle);
     chart.legend()->setAlignment(Qt::AlignRight);
-    switch (spec.type) {
+    switch (plan.type) {
     case ChartType::None: break;
-    case ChartType::Line: fillLineChart(chart, spec); break;
-    case ChartType::Pie: fillPieChart(chart, spec); break;
-    case ChartType::Bar: fillBarChart(chart, spec); break;
+    case ChartType::Line: fillLineChart(chart, plan); break;
+    case ChartType::Pie: fillPieChart(chart, plan); break;
+    case ChartType::Bar: fillBarChart(chart, plan); break;
     }
-    chart.legend()->setVisible(spec.type != ChartType::None && anyLegend(spec));
+    chart.legend()->setVisible(plan.type != ChartType::None && anyLegend(plan));
 }
 
 ChartView::ChartView(QWidget* parent) : QChartView(new QChart, parent)
@@ -278,13 +278,13 @@ ChartView::ChartView(QWidget* parent) : QChartView(new QChart, parent)
     setRenderHint(QPainter::Antialiasing, true);
 }
 
-void ChartView::setSpec(const ChartSpec& spec)
+void ChartView::setPlan(const ChartPlan& plan)
 {
-    m_spec = spec;
-    FillChart(*chart(), m_spec);
+    m_plan = plan;
+    FillChart(*chart(), m_plan);
 }
 
-void PaintChart(QPainter& painter, const QRectF& target, const ChartSpec& spec)
+void PaintChart(QPainter& painter, const QRectF& target, const ChartPlan& plan)
 {
     // The chart lays itself out only in a view that is shown; this one is
     // shown without ever reaching the screen.
@@ -294,7 +294,7 @@ void PaintChart(QPainter& painter, const QRectF& target, const ChartSpec& spec)
     view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view.resize(target.size().toSize());
-    view.setSpec(spec);
+    view.setPlan(plan);
     view.show();
     QCoreApplication::sendPostedEvents();
     view.render(&painter, target, view.viewport()->rect());

@@ -5,11 +5,11 @@
 
 namespace slv {
 
-bool WriteChartPicture(const ChartSpec& spec, const std::string& path, PictureFormat format, QSize size,
+bool WriteChartPicture(const ChartPlan& plan, const std::string& path, PictureFormat format, QSize size,
                        std::string& error)
 {
     return WritePicture(
-        path, format, size, [&](QPainter& painter, const QRectF& area) { PaintChart(painter, area, spec); }, error);
+        path, format, size, [&](QPainter& painter, const QRectF& area) { PaintChart(painter, area, plan); }, error);
 }
 
 bool WriteLayoutPicture(const Document& doc, const LayoutState& state, const std::string& path, PictureFormat format,

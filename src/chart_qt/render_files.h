@@ -8,12 +8,12 @@
 
 #include "chart_qt/picture_file.h"
 #include "document/document.h"
-#include "report/chart_spec.h"
+#include "report/chart_plan.h"
 #include "report/model_layout.h"
 
 namespace slv {
 
-bool WriteChartPicture(const ChartSpec& spec, const std::string& path, PictureFormat format, QSize size,
+bool WriteChartPicture(const ChartPlan& plan, const std::string& path, PictureFormat format, QSize size,
                        std::string& error);
 
 bool WriteLayoutPicture(const Document& doc, const LayoutState& state, const std::string& path, PictureFormat format,

@@ -68,19 +68,19 @@ public:
         } else {
             results = ShowResults(session).table;
         }
-        ChartSpec spec = CurrentResultsChart(session, results);
-        if (spec.type == ChartType::None) {
+        ChartPlan plan = CurrentResultsChart(session, results);
+        if (plan.type == ChartType::None) {
             err << "error: there is nothing to chart: the chart needs two result columns, and a single experiment "
                    "of a layer model needs two layers\n";
             return kExitUnusableInput;
         }
         // As when the chart is copied or printed: the data set's title heads it.
-        spec.title = doc.title();
-        spec.colour = !m_mono;
+        plan.title = doc.title();
+        plan.colour = !m_mono;
         if (!PrepareRendering(err))
             return kExitUnusableInput;
         std::string error;
-        const bool written = WriteChartPicture(spec, m_picture.path(), m_picture.format(),
+        const bool written = WriteChartPicture(plan, m_picture.path(), m_picture.format(),
                                                QSize(m_picture.width, m_picture.height), error);
         if (written)
             out << "wrote " << m_picture.path() << "\n";

@@ -24,33 +24,33 @@ int elementRows(const Document& doc)
 
 }  // namespace
 
-ChartSpec EmptyIntensityChart(const Document& doc)
+ChartPlan EmptyIntensityChart(const Document& doc)
 {
-    ChartSpec spec;
-    spec.type = ChartType::Bar;
-    spec.leftTitle = kRelativeIntensityTitle;
+    ChartPlan plan;
+    plan.type = ChartType::Bar;
+    plan.leftTitle = kRelativeIntensityTitle;
     const int rows = elementRows(doc);
     for (const char* legend : {kMeasuredLegend, kCalculatedLegend}) {
-        ChartSet& set = spec.sets.emplace_back();
+        ChartSet& set = plan.sets.emplace_back();
         set.legend = legend;
         set.values.assign(static_cast<std::size_t>(rows), 0.0);
     }
     for (int row = 1; row <= rows; ++row)
-        spec.pointLabels.push_back(rowLabel(doc, row));
-    return spec;
+        plan.pointLabels.push_back(rowLabel(doc, row));
+    return plan;
 }
 
-ChartSpec IntensityChart(const Document& doc, const QuantResults& res, const CalcHistory& history, int experiment)
+ChartPlan IntensityChart(const Document& doc, const QuantResults& res, const CalcHistory& history, int experiment)
 {
-    ChartSpec spec = EmptyIntensityChart(doc);
+    ChartPlan plan = EmptyIntensityChart(doc);
     if (experiment < 1 || experiment > kMaxExperiments)
-        return spec;
+        return plan;
     for (int row = 1; row <= elementRows(doc); ++row) {
         const auto point = static_cast<std::size_t>(row - 1);
-        spec.sets[0].values[point] = MeasuredRelativeIntensity(res, experiment, row);
-        spec.sets[1].values[point] = history.RelIntensity[0][row];
+        plan.sets[0].values[point] = MeasuredRelativeIntensity(res, experiment, row);
+        plan.sets[1].values[point] = history.RelIntensity[0][row];
     }
-    return spec;
+    return plan;
 }
 
 }  // namespace slv

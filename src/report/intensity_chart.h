@@ -7,7 +7,7 @@
 #include "document/document.h"
 #include "model/calc_history.h"
 #include "quant/quant_state.h"
-#include "report/chart_spec.h"
+#include "report/chart_plan.h"
 
 namespace slv {
 
@@ -17,12 +17,12 @@ inline constexpr const char* kRelativeIntensityTitle = "Relative intensity";
 
 /// The chart before any calculation: a bar pair per element row, labelled
 /// with symbol, line and chemical state, all values 0.
-ChartSpec EmptyIntensityChart(const Document& doc);
+ChartPlan EmptyIntensityChart(const Document& doc);
 
 /// The chart for an experiment: "Measured" the measured relative intensity
 /// of each row as the layer calculation's grid shows it (the corrected
 /// intensities of res against the reference row, 0 where either has none),
 /// "Calculated" the current calculation of the history.
-ChartSpec IntensityChart(const Document& doc, const QuantResults& res, const CalcHistory& history, int experiment);
+ChartPlan IntensityChart(const Document& doc, const QuantResults& res, const CalcHistory& history, int experiment);
 
 }  // namespace slv

@@ -6,18 +6,18 @@
 
 namespace slv {
 
-ChartSpec PolyhedronChart(std::span<const float> areas)
+ChartPlan PolyhedronChart(std::span<const float> areas)
 {
-    ChartSpec spec;
-    spec.type = ChartType::Bar;
-    spec.bottomTitle = kTiltAngleTitle;
-    spec.leftTitle = kAreaPercentTitle;
-    ChartSet& set = spec.sets.emplace_back();
+    ChartPlan plan;
+    plan.type = ChartType::Bar;
+    plan.bottomTitle = kTiltAngleTitle;
+    plan.leftTitle = kAreaPercentTitle;
+    ChartSet& set = plan.sets.emplace_back();
     for (std::size_t i = 0; i < areas.size(); ++i) {
         set.values.emplace_back(areas[i]);
-        spec.pointLabels.push_back(std::to_string(TiltOfClass(static_cast<int>(i) + 1)));
+        plan.pointLabels.push_back(std::to_string(TiltOfClass(static_cast<int>(i) + 1)));
     }
-    return spec;
+    return plan;
 }
 
 }  // namespace slv

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "report/chart_spec.h"
+#include "report/chart_plan.h"
 
 namespace slv {
 
@@ -12,6 +12,6 @@ inline constexpr const char* kTiltAngleTitle = "Tilt angle";
 inline constexpr const char* kAreaPercentTitle = "Area (%)";
 
 /// One bar per tilt class, labelled with its angle in degrees; areas in per cent.
-ChartSpec PolyhedronChart(std::span<const float> areas);
+ChartPlan PolyhedronChart(std::span<const float> areas);
 
 }  // namespace slv

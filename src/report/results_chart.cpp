@@ -39,25 +39,25 @@ float valueAt(const ChartTable& table, int experiment, int column)
 }
 
 /// Places the points along the x axis by the chosen label.
-void setXAxis(const Document& doc, const std::vector<int>& experiments, int pointCount, char decSep, ChartSpec& spec)
+void setXAxis(const Document& doc, const std::vector<int>& experiments, int pointCount, char decSep, ChartPlan& plan)
 {
     const int axis = doc.AxisIndex >= 1 && doc.AxisIndex <= kLastAxis ? doc.AxisIndex : kSequenceAxis;
     if (!numericAxis(axis)) {
         for (const int e : experiments)
-            spec.pointLabels.push_back(axis == kSequenceAxis ? std::to_string(e)
+            plan.pointLabels.push_back(axis == kSequenceAxis ? std::to_string(e)
                                                              : doc.LabelText[e][axis].trimmedText());
-        spec.pointLabels.resize(static_cast<std::size_t>(pointCount));
+        plan.pointLabels.resize(static_cast<std::size_t>(pointCount));
         return;
     }
     const bool depth = axis == kTimeAxis && doc.DepthScale == 1;
     for (const int e : experiments) {
         const double label = ParseSingle(doc.LabelText[e][axis].padded(), decSep);
-        spec.xPositions.push_back(depth ? label * doc.sputterRate() : label);
+        plan.xPositions.push_back(depth ? label * doc.sputterRate() : label);
     }
     // A point without an experiment stands where the last one does.
-    spec.xPositions.resize(static_cast<std::size_t>(pointCount),
-                           spec.xPositions.empty() ? 0.0 : spec.xPositions.back());
-    spec.xPositions.back() -= kLastPointShift;
+    plan.xPositions.resize(static_cast<std::size_t>(pointCount),
+                           plan.xPositions.empty() ? 0.0 : plan.xPositions.back());
+    plan.xPositions.back() -= kLastPointShift;
 }
 
 }  // namespace
@@ -106,12 +106,12 @@ std::string ThicknessTitle(const Document& doc)
     return doc.lengthUnit() == LengthUnit::Angstrom ? "Thickness (A)" : "Thickness (nm)";
 }
 
-ChartSpec LineChartOverExperiments(const Document& doc, const ChartTable& table, ChartTitles titles, char decSep)
+ChartPlan LineChartOverExperiments(const Document& doc, const ChartTable& table, ChartTitles titles, char decSep)
 {
-    ChartSpec spec;
+    ChartPlan plan;
     if (table.columns() < 1)
-        return spec;
-    spec.type = ChartType::Line;
+        return plan;
+    plan.type = ChartType::Line;
     std::vector<int> experiments;
     const int experimentCount = std::clamp<int>(doc.ExpCount, 0, kMaxExperiments);
     for (int e = 1; e <= experimentCount; ++e)
@@ -123,33 +123,33 @@ ChartSpec LineChartOverExperiments(const Document& doc, const ChartTable& table,
     for (int c = 0; c < table.columns(); ++c) {
         if (!columnShown(table, c))
             continue;
-        ChartSet& set = spec.sets.emplace_back();
+        ChartSet& set = plan.sets.emplace_back();
         set.legend = table.legends[c];
-        set.symbol = symbolOfSet(static_cast<int>(spec.sets.size()));
+        set.symbol = symbolOfSet(static_cast<int>(plan.sets.size()));
         for (const int e : experiments) {
             const float value = valueAt(table, e, c);
             set.values.emplace_back(value > 0.0f ? double{value} : kLineChartFloor);
         }
         set.values.resize(static_cast<std::size_t>(pointCount));
     }
-    setXAxis(doc, experiments, pointCount, decSep, spec);
-    spec.bottomTitle = std::move(titles.bottom);
-    spec.leftTitle = std::move(titles.left);
-    return spec;
+    setXAxis(doc, experiments, pointCount, decSep, plan);
+    plan.bottomTitle = std::move(titles.bottom);
+    plan.leftTitle = std::move(titles.left);
+    return plan;
 }
 
-ChartSpec PieChartOfExperiment(const ChartTable& table, int experiment, std::string leftTitle)
+ChartPlan PieChartOfExperiment(const ChartTable& table, int experiment, std::string leftTitle)
 {
-    ChartSpec spec;
-    spec.type = ChartType::Pie;
-    ChartSet& set = spec.sets.emplace_back();
+    ChartPlan plan;
+    plan.type = ChartType::Pie;
+    ChartSet& set = plan.sets.emplace_back();
     for (int c = 0; c < table.columns(); ++c) {
         const float value = valueAt(table, experiment, c);
         set.values.emplace_back(columnShown(table, c) && value > 0.0f ? double{value} : 0.0);
-        spec.pointLabels.push_back(table.legends[c]);
+        plan.pointLabels.push_back(table.legends[c]);
     }
-    spec.leftTitle = std::move(leftTitle);
-    return spec;
+    plan.leftTitle = std::move(leftTitle);
+    return plan;
 }
 
 }  // namespace slv

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "document/document.h"
-#include "report/chart_spec.h"
+#include "report/chart_plan.h"
 
 namespace slv {
 
@@ -58,10 +58,10 @@ struct ChartTitles {
 /// The line chart over the experiments that are not excluded (ExpOmit), one
 /// set per column that is not excluded, at least two points per set; the x
 /// axis by AxisIndex (numbers of the labels read with decSep).
-ChartSpec LineChartOverExperiments(const Document& doc, const ChartTable& table, ChartTitles titles, char decSep);
+ChartPlan LineChartOverExperiments(const Document& doc, const ChartTable& table, ChartTitles titles, char decSep);
 
 /// The pie of one experiment: a slice per column, 0 for an excluded column
 /// or a value that is not positive.
-ChartSpec PieChartOfExperiment(const ChartTable& table, int experiment, std::string leftTitle);
+ChartPlan PieChartOfExperiment(const ChartTable& table, int experiment, std::string leftTitle);
 
 }  // namespace slv

@@ -34,22 +34,22 @@ TransmissionSampling SampleTransmissionCurve(double excitationEv)
     return sampling;
 }
 
-ChartSpec TransmissionChart(const TransmissionSampling& sampling, std::span<const float> factors)
+ChartPlan TransmissionChart(const TransmissionSampling& sampling, std::span<const float> factors)
 {
-    ChartSpec spec;
+    ChartPlan plan;
     if (sampling.kineticEnergies.empty())
-        return spec;
-    spec.type = ChartType::Line;
-    spec.bottomTitle = kKineticEnergyTitle;
-    ChartSet& set = spec.sets.emplace_back();
+        return plan;
+    plan.type = ChartType::Line;
+    plan.bottomTitle = kKineticEnergyTitle;
+    ChartSet& set = plan.sets.emplace_back();
     for (std::size_t k = 0; k < sampling.kineticEnergies.size(); ++k) {
-        spec.xPositions.push_back(sampling.kineticEnergies[k]);
+        plan.xPositions.push_back(sampling.kineticEnergies[k]);
         if (k < factors.size())
             set.values.emplace_back(factors[k]);
         else
             set.values.emplace_back();
     }
-    return spec;
+    return plan;
 }
 
 }  // namespace slv

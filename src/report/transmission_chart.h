@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "report/chart_spec.h"
+#include "report/chart_plan.h"
 
 namespace slv {
 
@@ -29,6 +29,6 @@ struct TransmissionSampling {
 TransmissionSampling SampleTransmissionCurve(double excitationEv);
 
 /// One data set, point k at the kinetic energy k s with the factor factors[k - 1].
-ChartSpec TransmissionChart(const TransmissionSampling& sampling, std::span<const float> factors);
+ChartPlan TransmissionChart(const TransmissionSampling& sampling, std::span<const float> factors);
 
 }  // namespace slv

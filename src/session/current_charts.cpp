@@ -38,7 +38,7 @@ ChartTable oxideThicknessTable(Session& session)
 
 }  // namespace
 
-ChartSpec CurrentResultsChart(Session& session, const ResultsTable& composition)
+ChartPlan CurrentResultsChart(Session& session, const ResultsTable& composition)
 {
     const Document& doc = session.doc();
     const char decSep = session.environment().DecSep;
@@ -61,7 +61,7 @@ ChartSpec CurrentResultsChart(Session& session, const ResultsTable& composition)
     return {};
 }
 
-ChartSpec TransmissionCurve(Session& session, TransmissionType type, float exponent, std::string& filePath,
+ChartPlan TransmissionCurve(Session& session, TransmissionType type, float exponent, std::string& filePath,
                             float excitationEv)
 {
     const TransmissionSampling sampling = SampleTransmissionCurve(excitationEv);

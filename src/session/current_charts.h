@@ -7,7 +7,7 @@
 #include <string>
 
 #include "quant/results_table.h"
-#include "report/chart_spec.h"
+#include "report/chart_plan.h"
 #include "report/model_layout.h"
 #include "session/session.h"
 
@@ -18,12 +18,12 @@ namespace slv {
 /// or a pie of a single one, of the composition, the layer thicknesses or
 /// the oxide thickness by the model type. The Oxide-Layer model's
 /// thicknesses are computed here when its model table passes its check.
-ChartSpec CurrentResultsChart(Session& session, const ResultsTable& composition);
+ChartPlan CurrentResultsChart(Session& session, const ResultsTable& composition);
 
 /// The transmission curve of the given transmission settings at the
 /// excitation energy, the factors computed with their messages shown; the
 /// file search may update filePath.
-ChartSpec TransmissionCurve(Session& session, TransmissionType type, float exponent, std::string& filePath,
+ChartPlan TransmissionCurve(Session& session, TransmissionType type, float exponent, std::string& filePath,
                             float excitationEv);
 
 /// The model layout window's state for experiment curExp: the stored

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "support/cli_fixture.h"
+#include "support/non_regular_files.h"
 #include "support/run_cli_binary.h"
 #include "support/sample_documents.h"
-#include "support/special_files.h"
 #include "support/test_session.h"
 
 namespace slv {
@@ -30,7 +30,7 @@ protected:
 
 TEST_F(CliFileErrors, FilesThatAreNoRegularFilesAreRefusedWithoutWaiting)
 {
-    for (const test::SpecialFile& special : test::MakeSpecialFiles(m_folder, "sample.lvd")) {
+    for (const test::NonRegularFile& special : test::MakeNonRegularFiles(m_folder, "sample.lvd")) {
         SCOPED_TRACE(special.kind);
         const std::string refusal =
             "error: Path not found or incorrect\n" + special.path.string() + ": " + special.reason + "\n";

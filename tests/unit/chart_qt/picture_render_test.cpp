@@ -71,32 +71,32 @@ protected:
     bool m_keep = false;
 };
 
-ChartSpec lineChart(bool numeric, bool colour)
+ChartPlan lineChart(bool numeric, bool colour)
 {
-    ChartSpec spec;
-    spec.type = ChartType::Line;
-    spec.colour = colour;
+    ChartPlan plan;
+    plan.type = ChartType::Line;
+    plan.colour = colour;
     for (int s = 0; s < 5; ++s) {
-        ChartSet& set = spec.sets.emplace_back();
+        ChartSet& set = plan.sets.emplace_back();
         set.legend = "set " + std::to_string(s + 1);
         set.symbol = 2 * (s % 4 + 1) + 1;
         for (int p = 0; p < 6; ++p)
             set.values.emplace_back(10.0 * s + p * p);
     }
     if (numeric)
-        spec.xPositions = {0, 0.5, 1, 2, 4, 6 - 0.0001};
+        plan.xPositions = {0, 0.5, 1, 2, 4, 6 - 0.0001};
     else
-        spec.pointLabels = {"A",
+        plan.pointLabels = {"A",
                             "B",
                             "B",
                             "",
                             "\xb0"
                             "C",
                             "F"};  // repeated, empty and 8-bit labels
-    spec.title = "Title";
-    spec.bottomTitle = "Depth (nm)";
-    spec.leftTitle = "Atomic %";
-    return spec;
+    plan.title = "Title";
+    plan.bottomTitle = "Depth (nm)";
+    plan.leftTitle = "Atomic %";
+    return plan;
 }
 
 TEST_F(PictureRender, EveryChartTypeGivesAPicture)
@@ -105,7 +105,7 @@ TEST_F(PictureRender, EveryChartTypeGivesAPicture)
     doc.ElemCount = 2;
     doc.ElSymbol[1] = "Si";
     doc.ElSymbol[2] = "O";
-    ChartSpec pie;
+    ChartPlan pie;
     pie.type = ChartType::Pie;
     pie.sets.push_back({"", 0, {30.0, 70.0, 0.0}});
     pie.pointLabels = {"Si", "O", "C"};
@@ -114,7 +114,7 @@ TEST_F(PictureRender, EveryChartTypeGivesAPicture)
     const std::vector<float> factors(29, 0.5f);
     struct Case {
         const char* name;
-        ChartSpec spec;
+        ChartPlan plan;
     };
     const Case cases[] = {
         {"line_labels", lineChart(false, true)},
@@ -129,14 +129,14 @@ TEST_F(PictureRender, EveryChartTypeGivesAPicture)
     for (const Case& c : cases) {
         std::string error;
         const std::string png = path(std::string("chart_") + c.name + ".png");
-        ASSERT_TRUE(WriteChartPicture(c.spec, png, PictureFormat::Png, size, error)) << error;
+        ASSERT_TRUE(WriteChartPicture(c.plan, png, PictureFormat::Png, size, error)) << error;
         expectPicture(png, size);
         const std::string svg = path(std::string("chart_") + c.name + ".svg");
-        ASSERT_TRUE(WriteChartPicture(c.spec, svg, PictureFormat::Svg, size, error)) << error;
+        ASSERT_TRUE(WriteChartPicture(c.plan, svg, PictureFormat::Svg, size, error)) << error;
         EXPECT_NE(contentOf(svg).find("<svg"), std::string::npos) << c.name;
     }
     std::string error;
-    ASSERT_TRUE(WriteChartPicture(ChartSpec{}, path("chart_none.png"), PictureFormat::Png, size, error));
+    ASSERT_TRUE(WriteChartPicture(ChartPlan{}, path("chart_none.png"), PictureFormat::Png, size, error));
 }
 
 TEST_F(PictureRender, EveryModelTypeGivesALayoutWithTheBulksGrey)

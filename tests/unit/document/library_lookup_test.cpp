@@ -7,8 +7,8 @@
 #include "document/element_library.h"
 #include "document/file_error.h"
 #include "support/empty_document.h"
+#include "support/non_regular_files.h"
 #include "support/recording_dialogs.h"
-#include "support/special_files.h"
 #include "support/test_library.h"
 
 namespace slv {
@@ -242,7 +242,8 @@ TEST_F(LibraryLookupTest, ALibraryThatIsNoRegularFileIsRefusedWithoutWaiting)
     test::LibraryFolder scratch({});
     t.doc().setLibraryLookupEnabled(true);
     addRow("Fe", "2p3");
-    for (const test::SpecialFile& special : test::MakeSpecialFiles(scratch.path(), std::string(kLibraryFileName))) {
+    for (const test::NonRegularFile& special :
+         test::MakeNonRegularFiles(scratch.path(), std::string(kLibraryFileName))) {
         SCOPED_TRACE(special.kind);
         Findings found;
         test::WithoutWaitingOn(special.path, [&] { LibraryLookup(t.doc(), special.path.parent_path(), 1, 1, found); });

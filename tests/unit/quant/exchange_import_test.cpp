@@ -11,8 +11,8 @@
 #include "document/new_document.h"
 #include "quant/exchange_import.h"
 #include "quant/exchange_lines.h"
+#include "support/non_regular_files.h"
 #include "support/quant_workspace.h"
-#include "support/special_files.h"
 
 namespace slv {
 namespace {
@@ -379,7 +379,7 @@ TEST_F(ExchangeImport, FilesAreReadButNeverChangedAndReadErrorsDoNotEndTheProgra
 
 TEST_F(ExchangeImport, OnlyRegularFilesAreReadAndNothingWaitsOnAPipe)
 {
-    for (const test::SpecialFile& special : test::MakeSpecialFiles(m_folder, "sample.lvx")) {
+    for (const test::NonRegularFile& special : test::MakeNonRegularFiles(m_folder, "sample.lvx")) {
         SCOPED_TRACE(special.kind);
         test::QuantWorkspace t;
         t.env.programFolder = m_folder;

@@ -8,8 +8,8 @@
 
 #include "quant/correction_chain.h"
 #include "quant/transmission_file.h"
+#include "support/non_regular_files.h"
 #include "support/quant_workspace.h"
-#include "support/special_files.h"
 
 namespace slv {
 namespace {
@@ -238,7 +238,7 @@ TEST_F(TransmissionFileOnDisk, FileAtItsPathAndFilesThatCannotBeUsed)
 
 TEST_F(TransmissionFileOnDisk, OnlyRegularFilesAreReadAndNothingWaitsOnAPipe)
 {
-    for (const test::SpecialFile& special : test::MakeSpecialFiles(root / "data", "t.ltr")) {
+    for (const test::NonRegularFile& special : test::MakeNonRegularFiles(root / "data", "t.ltr")) {
         SCOPED_TRACE(special.kind);
         // Also where the search for a moved file looks: the current and the program folder.
         std::filesystem::current_path(special.path.parent_path());

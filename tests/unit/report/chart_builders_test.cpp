@@ -33,15 +33,15 @@ Document threeLines()
 
 TEST(IntensityChart, EmptyChartLabelsEveryRow)
 {
-    const ChartSpec spec = EmptyIntensityChart(threeLines());
-    EXPECT_EQ(spec.type, ChartType::Bar);
-    ASSERT_EQ(spec.sets.size(), 2u);
-    EXPECT_EQ(spec.sets[0].legend, "Measured");
-    EXPECT_EQ(spec.sets[1].legend, "Calculated");
-    EXPECT_EQ(spec.sets[0].values, (Values{0.0, 0.0, 0.0}));
-    EXPECT_EQ(spec.pointLabels, (std::vector<std::string>{"Si 2p Me", "Si 2p Ox", "O 1s"}));
-    EXPECT_EQ(spec.leftTitle, "Relative intensity");
-    EXPECT_EQ(spec.bottomTitle, "");
+    const ChartPlan plan = EmptyIntensityChart(threeLines());
+    EXPECT_EQ(plan.type, ChartType::Bar);
+    ASSERT_EQ(plan.sets.size(), 2u);
+    EXPECT_EQ(plan.sets[0].legend, "Measured");
+    EXPECT_EQ(plan.sets[1].legend, "Calculated");
+    EXPECT_EQ(plan.sets[0].values, (Values{0.0, 0.0, 0.0}));
+    EXPECT_EQ(plan.pointLabels, (std::vector<std::string>{"Si 2p Me", "Si 2p Ox", "O 1s"}));
+    EXPECT_EQ(plan.leftTitle, "Relative intensity");
+    EXPECT_EQ(plan.bottomTitle, "");
 }
 
 TEST(IntensityChart, MeasuredBarsAreTheCorrectedRatiosOfTheGrid)
@@ -68,9 +68,9 @@ TEST(IntensityChart, MeasuredBarsAreTheCorrectedRatiosOfTheGrid)
     };
     for (const Case& c : cases) {
         res.RefElem = c.reference;
-        const ChartSpec spec = IntensityChart(doc, res, history, 2);
-        EXPECT_EQ(spec.sets[0].values, c.measured) << c.what;
-        EXPECT_EQ(spec.sets[1].values, (Values{0.3, 1.0, 2.0})) << "the current calculation";
+        const ChartPlan plan = IntensityChart(doc, res, history, 2);
+        EXPECT_EQ(plan.sets[0].values, c.measured) << c.what;
+        EXPECT_EQ(plan.sets[1].values, (Values{0.3, 1.0, 2.0})) << "the current calculation";
     }
 }
 
@@ -108,22 +108,22 @@ TEST(TransmissionChart, OnePointPerKineticEnergy)
 {
     const TransmissionSampling sampling = SampleTransmissionCurve(160.0);
     const std::vector<float> factors{1.0f, 0.5f};
-    const ChartSpec spec = TransmissionChart(sampling, factors);
-    EXPECT_EQ(spec.type, ChartType::Line);
-    EXPECT_EQ(spec.xPositions, (std::vector<double>{50.0, 100.0, 150.0}));
-    ASSERT_EQ(spec.sets.size(), 1u);
-    EXPECT_EQ(spec.sets[0].values, (Values{1.0, 0.5, std::nullopt})) << "a factor that is missing is not drawn";
-    EXPECT_EQ(spec.bottomTitle, "Kinetic Energy (eV)");
+    const ChartPlan plan = TransmissionChart(sampling, factors);
+    EXPECT_EQ(plan.type, ChartType::Line);
+    EXPECT_EQ(plan.xPositions, (std::vector<double>{50.0, 100.0, 150.0}));
+    ASSERT_EQ(plan.sets.size(), 1u);
+    EXPECT_EQ(plan.sets[0].values, (Values{1.0, 0.5, std::nullopt})) << "a factor that is missing is not drawn";
+    EXPECT_EQ(plan.bottomTitle, "Kinetic Energy (eV)");
 }
 
 TEST(PolyhedronChart, OneBarPerTiltAngle)
 {
     const float areas[] = {10, 20, 30, 40, 0, 0, 0, 0, 0};
-    const ChartSpec spec = PolyhedronChart(areas);
-    EXPECT_EQ(spec.type, ChartType::Bar);
-    EXPECT_EQ(spec.pointLabels, (std::vector<std::string>{"0", "10", "20", "30", "40", "50", "60", "70", "80"}));
-    EXPECT_EQ(spec.sets[0].values, (Values{10.0, 20.0, 30.0, 40.0, 0.0, 0.0, 0.0, 0.0, 0.0}));
-    EXPECT_EQ(spec.bottomTitle, "Tilt angle");
+    const ChartPlan plan = PolyhedronChart(areas);
+    EXPECT_EQ(plan.type, ChartType::Bar);
+    EXPECT_EQ(plan.pointLabels, (std::vector<std::string>{"0", "10", "20", "30", "40", "50", "60", "70", "80"}));
+    EXPECT_EQ(plan.sets[0].values, (Values{10.0, 20.0, 30.0, 40.0, 0.0, 0.0, 0.0, 0.0, 0.0}));
+    EXPECT_EQ(plan.bottomTitle, "Tilt angle");
 }
 
 }  // namespace

@@ -38,26 +38,26 @@ TEST(ResultsChart, LineChartLeavesOutExcludedColumnsAndExperiments)
     doc.ExpOmit[3] = true;
     const ChartTable t =
         table({"C", "O", "Si"}, {{10, 60, 30}, {0, 50, -1}, {99, 99, 99}, {5, 55, 40}}, {false, true, false});
-    const ChartSpec spec = LineChartOverExperiments(doc, t, {"Time (min)", "Atomic %"}, '.');
-    EXPECT_EQ(spec.type, ChartType::Line);
-    ASSERT_EQ(spec.sets.size(), 2u);
-    EXPECT_EQ(spec.sets[0].legend, "C");
-    EXPECT_EQ(spec.sets[1].legend, "Si");
+    const ChartPlan plan = LineChartOverExperiments(doc, t, {"Time (min)", "Atomic %"}, '.');
+    EXPECT_EQ(plan.type, ChartType::Line);
+    ASSERT_EQ(plan.sets.size(), 2u);
+    EXPECT_EQ(plan.sets[0].legend, "C");
+    EXPECT_EQ(plan.sets[1].legend, "Si");
     // Values that are not positive stand at 0.01.
-    EXPECT_EQ(spec.sets[0].values, (Values{10.0, 0.01, 5.0}));
-    EXPECT_EQ(spec.sets[1].values, (Values{30.0, 0.01, 40.0}));
-    EXPECT_EQ(spec.pointLabels, (std::vector<std::string>{"1", "2", "4"}));
-    EXPECT_EQ(spec.bottomTitle, "Time (min)");
-    EXPECT_EQ(spec.leftTitle, "Atomic %");
+    EXPECT_EQ(plan.sets[0].values, (Values{10.0, 0.01, 5.0}));
+    EXPECT_EQ(plan.sets[1].values, (Values{30.0, 0.01, 40.0}));
+    EXPECT_EQ(plan.pointLabels, (std::vector<std::string>{"1", "2", "4"}));
+    EXPECT_EQ(plan.bottomTitle, "Time (min)");
+    EXPECT_EQ(plan.leftTitle, "Atomic %");
 }
 
 TEST(ResultsChart, SymbolsRepeatEveryFourSets)
 {
     const ChartTable t = table({"a", "b", "c", "d", "e", "f"}, {{1, 1, 1, 1, 1, 1}, {2, 2, 2, 2, 2, 2}},
                                {false, false, false, false, true, false});
-    const ChartSpec spec = LineChartOverExperiments(experiments(2), t, {}, '.');
+    const ChartPlan plan = LineChartOverExperiments(experiments(2), t, {}, '.');
     std::vector<int> symbols;
-    for (const ChartSet& set : spec.sets)
+    for (const ChartSet& set : plan.sets)
         symbols.push_back(set.symbol);
     EXPECT_EQ(symbols, (std::vector<int>{3, 5, 7, 9, 3})) << "counted over the sets drawn";
 }
@@ -69,13 +69,13 @@ TEST(ResultsChart, OneExperimentLeftStillGivesTwoPointsTheSecondWithoutValue)
         doc.AxisIndex = static_cast<Integer>(axis);
         doc.ExpOmit[1] = true;
         doc.LabelText[2][3] = "7";
-        const ChartSpec spec = LineChartOverExperiments(doc, table({"C", "O"}, {{1, 2}, {3, 4}}), {}, '.');
-        ASSERT_EQ(spec.pointCount(), 2);
-        EXPECT_EQ(spec.sets[0].values, (Values{3.0, std::nullopt}));
+        const ChartPlan plan = LineChartOverExperiments(doc, table({"C", "O"}, {{1, 2}, {3, 4}}), {}, '.');
+        ASSERT_EQ(plan.pointCount(), 2);
+        EXPECT_EQ(plan.sets[0].values, (Values{3.0, std::nullopt}));
         if (axis == 1) {
-            EXPECT_EQ(spec.pointLabels, (std::vector<std::string>{"2", ""}));
+            EXPECT_EQ(plan.pointLabels, (std::vector<std::string>{"2", ""}));
         } else {
-            EXPECT_EQ(spec.xPositions, (std::vector<double>{7.0, 7.0 - 0.0001}));
+            EXPECT_EQ(plan.xPositions, (std::vector<double>{7.0, 7.0 - 0.0001}));
         }
     }
 }
@@ -118,24 +118,24 @@ TEST(ResultsChart, XAxisFollowsTheChosenLabel)
         doc.setSputterRate(0.5f);
         for (int e = 1; e <= 3; ++e)
             doc.LabelText[e][c.axis >= 1 && c.axis <= 8 ? c.axis : 4] = c.labels[static_cast<std::size_t>(e - 1)];
-        const ChartSpec spec = LineChartOverExperiments(doc, table({"C"}, {{1}, {2}, {3}}), {}, c.decSep);
-        EXPECT_EQ(spec.pointLabels, c.pointLabels);
-        ASSERT_EQ(spec.xPositions.size(), c.x.size());
+        const ChartPlan plan = LineChartOverExperiments(doc, table({"C"}, {{1}, {2}, {3}}), {}, c.decSep);
+        EXPECT_EQ(plan.pointLabels, c.pointLabels);
+        ASSERT_EQ(plan.xPositions.size(), c.x.size());
         for (std::size_t i = 0; i < c.x.size(); ++i)
-            EXPECT_NEAR(spec.xPositions[i], c.x[i], 1e-9) << i;
+            EXPECT_NEAR(plan.xPositions[i], c.x[i], 1e-9) << i;
     }
 }
 
 TEST(ResultsChart, PieOfOneExperiment)
 {
     const ChartTable t = table({"Si", "O", "C", "N"}, {{30, 60, -1, 10}, {1, 1, 1, 1}}, {false, false, false, true});
-    const ChartSpec spec = PieChartOfExperiment(t, 1, "Atomic %");
-    EXPECT_EQ(spec.type, ChartType::Pie);
-    ASSERT_EQ(spec.sets.size(), 1u);
-    EXPECT_EQ(spec.sets[0].values, (Values{30.0, 60.0, 0.0, 0.0})) << "no value and excluded columns are 0";
-    EXPECT_EQ(spec.pointLabels, (std::vector<std::string>{"Si", "O", "C", "N"}));
-    EXPECT_EQ(spec.bottomTitle, "");
-    EXPECT_EQ(spec.leftTitle, "Atomic %");
+    const ChartPlan plan = PieChartOfExperiment(t, 1, "Atomic %");
+    EXPECT_EQ(plan.type, ChartType::Pie);
+    ASSERT_EQ(plan.sets.size(), 1u);
+    EXPECT_EQ(plan.sets[0].values, (Values{30.0, 60.0, 0.0, 0.0})) << "no value and excluded columns are 0";
+    EXPECT_EQ(plan.pointLabels, (std::vector<std::string>{"Si", "O", "C", "N"}));
+    EXPECT_EQ(plan.bottomTitle, "");
+    EXPECT_EQ(plan.leftTitle, "Atomic %");
 }
 
 TEST(ResultsChart, ChoiceByModelAndExperiments)

@@ -14,8 +14,8 @@
 #include "session/open_file.h"
 #include "support/child_process.h"
 #include "support/empty_document.h"
+#include "support/non_regular_files.h"
 #include "support/sample_documents.h"
-#include "support/special_files.h"
 #include "support/stored_document.h"
 #include "support/test_library.h"
 #include "support/test_session.h"
@@ -166,7 +166,7 @@ TEST_F(OpenFile, AFileThatCannotBeReadIsReportedAndLeavesNoNameToSaveOver)
 TEST_F(OpenFile, OnlyRegularFilesAreOpenedAndNothingWaitsOnAPipe)
 {
     for (const char* name : {"sample.lvd", "sample.lvt", "sample.lvx"}) {
-        for (const test::SpecialFile& special : test::MakeSpecialFiles(m_folder / name, name)) {
+        for (const test::NonRegularFile& special : test::MakeNonRegularFiles(m_folder / name, name)) {
             SCOPED_TRACE(special.path);
             test::TestSession t;
             const OpenedFile opened = test::WithoutWaitingOn(

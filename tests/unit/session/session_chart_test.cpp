@@ -20,7 +20,7 @@ class SessionChart : public testing::Test {
 protected:
     SessionChart() { test::FillSiliconOxide(ts.doc()); }
 
-    ChartSpec chart(int resultType = kAtomicPercent)
+    ChartPlan chart(int resultType = kAtomicPercent)
     {
         ts.res().ResType = resultType;
         const ResultsTable results = ShowResults(ts.session).table;
@@ -34,15 +34,15 @@ TEST_F(SessionChart, CompositionOverTheExperiments)
 {
     Document& doc = ts.doc();
     doc.AxisIndex = 3;
-    const ChartSpec spec = chart();
-    ASSERT_EQ(spec.type, ChartType::Line);
-    ASSERT_EQ(spec.sets.size(), 2u);
-    EXPECT_EQ(spec.sets[0].legend, "Si");
-    EXPECT_NEAR(*spec.sets[0].values[0], 30.0, 1e-4);
-    EXPECT_NEAR(*spec.sets[1].values[1], 75.0, 1e-4);
-    EXPECT_EQ(spec.leftTitle, "Atomic %");
-    EXPECT_EQ(spec.bottomTitle, "Time (min)");
-    EXPECT_EQ(spec.xPositions, (std::vector<double>{10.0, 20.0 - 0.0001}));
+    const ChartPlan plan = chart();
+    ASSERT_EQ(plan.type, ChartType::Line);
+    ASSERT_EQ(plan.sets.size(), 2u);
+    EXPECT_EQ(plan.sets[0].legend, "Si");
+    EXPECT_NEAR(*plan.sets[0].values[0], 30.0, 1e-4);
+    EXPECT_NEAR(*plan.sets[1].values[1], 75.0, 1e-4);
+    EXPECT_EQ(plan.leftTitle, "Atomic %");
+    EXPECT_EQ(plan.bottomTitle, "Time (min)");
+    EXPECT_EQ(plan.xPositions, (std::vector<double>{10.0, 20.0 - 0.0001}));
 }
 
 TEST_F(SessionChart, DepthScaleTitlesTheAxisByTheLengthUnit)
@@ -51,9 +51,9 @@ TEST_F(SessionChart, DepthScaleTitlesTheAxisByTheLengthUnit)
     doc.AxisIndex = 3;
     doc.DepthScale = 1;
     doc.setSputterRate(0.5f);
-    ChartSpec spec = chart();
-    EXPECT_EQ(spec.bottomTitle, "Depth (nm)");
-    EXPECT_NEAR(spec.xPositions[0], 5.0, 1e-6);
+    ChartPlan plan = chart();
+    EXPECT_EQ(plan.bottomTitle, "Depth (nm)");
+    EXPECT_NEAR(plan.xPositions[0], 5.0, 1e-6);
     doc.setLengthUnit(LengthUnit::Angstrom);
     RecomputeUnits(doc);
     EXPECT_EQ(chart().bottomTitle, "Depth (A)");
@@ -61,19 +61,19 @@ TEST_F(SessionChart, DepthScaleTitlesTheAxisByTheLengthUnit)
 
 TEST_F(SessionChart, OxygenMergedIntoTheBalanceIsLeftOut)
 {
-    const ChartSpec spec = chart(kOxideMolarPercent);
-    ASSERT_EQ(spec.sets.size(), 1u);
-    EXPECT_EQ(spec.sets[0].legend, "SiO2");
-    EXPECT_EQ(spec.leftTitle, "Oxide molar %");
+    const ChartPlan plan = chart(kOxideMolarPercent);
+    ASSERT_EQ(plan.sets.size(), 1u);
+    EXPECT_EQ(plan.sets[0].legend, "SiO2");
+    EXPECT_EQ(plan.leftTitle, "Oxide molar %");
 }
 
 TEST_F(SessionChart, SingleExperimentIsAPie)
 {
     ts.doc().ExpCount = 1;
-    const ChartSpec spec = chart();
-    ASSERT_EQ(spec.type, ChartType::Pie);
-    EXPECT_EQ(spec.pointLabels, (std::vector<std::string>{"Si", "O"}));
-    EXPECT_NEAR(*spec.sets[0].values[0], 30.0, 1e-4);
+    const ChartPlan plan = chart();
+    ASSERT_EQ(plan.type, ChartType::Pie);
+    EXPECT_EQ(plan.pointLabels, (std::vector<std::string>{"Si", "O"}));
+    EXPECT_NEAR(*plan.sets[0].values[0], 30.0, 1e-4);
 }
 
 TEST_F(SessionChart, LayerModelChartsTheStoredThicknesses)
@@ -84,24 +84,24 @@ TEST_F(SessionChart, LayerModelChartsTheStoredThicknesses)
     doc.LayerName[1] = "SiO2";
     doc.ThickRes[1][1] = 2.0f;
     doc.ThickRes[2][1] = -1.0f;
-    const ChartSpec spec = chart();
-    ASSERT_EQ(spec.type, ChartType::Line);
-    EXPECT_EQ(spec.sets[0].legend, "SiO2");
-    EXPECT_EQ(spec.sets[0].values, (Values{2.0, 0.01}));
-    EXPECT_EQ(spec.leftTitle, "Thickness (nm)");
+    const ChartPlan plan = chart();
+    ASSERT_EQ(plan.type, ChartType::Line);
+    EXPECT_EQ(plan.sets[0].legend, "SiO2");
+    EXPECT_EQ(plan.sets[0].values, (Values{2.0, 0.01}));
+    EXPECT_EQ(plan.leftTitle, "Thickness (nm)");
 }
 
 TEST(TransmissionChart, CurveOfTheSessionsTransmission)
 {
     test::TestSession ts;
     std::string file;
-    const ChartSpec spec = TransmissionCurve(ts.session, TransmissionType::Fat, 0.0f, file, 1486.6f);
-    ASSERT_EQ(spec.pointCount(), 29);
+    const ChartPlan plan = TransmissionCurve(ts.session, TransmissionType::Fat, 0.0f, file, 1486.6f);
+    ASSERT_EQ(plan.pointCount(), 29);
     // FAT, CAE: T = 1 / E.
-    EXPECT_NEAR(*spec.sets[0].values[0] * 50.0, 1.0, 1e-5);
-    EXPECT_NEAR(*spec.sets[0].values[28] * 1450.0, 1.0, 1e-5);
+    EXPECT_NEAR(*plan.sets[0].values[0] * 50.0, 1.0, 1e-5);
+    EXPECT_NEAR(*plan.sets[0].values[28] * 1450.0, 1.0, 1e-5);
 
-    const ChartSpec missing = TransmissionCurve(ts.session, TransmissionType::File, 0.0f, file, 1486.6f);
+    const ChartPlan missing = TransmissionCurve(ts.session, TransmissionType::File, 0.0f, file, 1486.6f);
     ASSERT_EQ(missing.pointCount(), 29);
     EXPECT_EQ(*missing.sets[0].values[3], 1.0) << "invalid transmission data: all factors 1";
     EXPECT_FALSE(ts.dialogs.messages.empty()) << "with the message shown";

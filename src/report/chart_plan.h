@@ -25,7 +25,7 @@ struct ChartSet {
     std::vector<std::optional<double>> values;
 };
 
-struct ChartSpec {
+struct ChartPlan {
     ChartType type = ChartType::None;
     std::vector<ChartSet> sets;
     /// Texts under the points (line and bar charts), or the slice names of a

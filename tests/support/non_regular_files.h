@@ -17,7 +17,7 @@
 
 namespace slv::test {
 
-struct SpecialFile {
+struct NonRegularFile {
     const char* kind;
     std::filesystem::path path;
     /// What the second line of the error message says after "PATH: ".
@@ -26,15 +26,15 @@ struct SpecialFile {
 
 /// A named pipe, a device (a link to /dev/null) and a folder, each called
 /// name, in subfolders "pipe", "device" and "folder" of folder.
-inline std::vector<SpecialFile> MakeSpecialFiles(const std::filesystem::path& folder, const std::string& name)
+inline std::vector<NonRegularFile> MakeNonRegularFiles(const std::filesystem::path& folder, const std::string& name)
 {
     namespace fs = std::filesystem;
-    const std::vector<SpecialFile> files = {
+    const std::vector<NonRegularFile> files = {
         {"named pipe", folder / "pipe" / name, "is a named pipe (FIFO), not a regular file"},
         {"device", folder / "device" / name, "is a device, not a regular file"},
         {"folder", folder / "folder" / name, "Is a directory"},
     };
-    for (const SpecialFile& file : files)
+    for (const NonRegularFile& file : files)
         fs::create_directories(file.path.parent_path());
     EXPECT_EQ(::mkfifo(files[0].path.c_str(), 0644), 0) << files[0].path;
     fs::create_symlink("/dev/null", files[1].path);
