@@ -32,8 +32,11 @@ void ElementGrid::load()
     const char decSep = m_session.environment().DecSep;
     TextGrid::Update update(m_grid);
     SetRowNumbers(m_grid);
-    for (int col = 1; col < kCols; ++col)
+    for (int col = 1; col < kCols; ++col) {
         m_grid.SetTextMatrix(0, col, kElementColumnCaptions[static_cast<std::size_t>(col - 1)]);
+        if (col < kColBindEnergy)
+            m_grid.SetColAlignment(col, CellAlignment::Left);
+    }
     for (int row = 1; row < kRows; ++row) {
         const auto texts = ElementRowTexts(doc, row, decSep);
         for (int col = 1; col < kCols; ++col)

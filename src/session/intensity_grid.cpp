@@ -77,7 +77,7 @@ void IntensityGrid::load()
                 e, i + 1, shown ? doc.LabelText[e][m_labels[static_cast<std::size_t>(i)] + 1].trimmedText() : "");
         for (int row = 1; row <= doc.ElemCount; ++row)
             m_grid.SetTextMatrix(e, labelCols + row,
-                                 shown ? FormatNumber(doc.Intensity[e][row], kIntensityMask, decSep) : "");
+                                 shown ? FormatNumber(doc.Intensity[e][row], kIntensityGridMask, decSep) : "");
     }
 }
 

@@ -14,7 +14,7 @@
 
 namespace slv {
 
-inline constexpr const char* kIntensityMask = "########0;\\ ";
+inline constexpr const char* kIntensityGridMask = "########0;\\ ";
 
 /// Reads an intensity grid laid out for labels into the document: label
 /// texts and intensities of experiments 1..40 (blank -1, negative 0), the
