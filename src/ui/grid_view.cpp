@@ -5,12 +5,6 @@
 
 namespace slv {
 
-namespace {
-
-constexpr int kTwipsPerInch = 1440;
-
-}  // namespace
-
 GridView::GridView(TextGrid& grid, GridHandlers handlers, QWidget* parent)
     : QTableView(parent),
       m_grid(grid),

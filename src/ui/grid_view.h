@@ -15,6 +15,9 @@
 
 namespace slv {
 
+/// Sizes of the grids are kept in twips, 1440 to the inch.
+inline constexpr int kTwipsPerInch = 1440;
+
 /// What a window's controller does with the view's events; any may be empty.
 struct GridHandlers {
     std::function<void(GridKey)> keyDown;

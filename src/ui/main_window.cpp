@@ -23,7 +23,6 @@ namespace slv {
 
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
 constexpr const char* kAboutText =
     "<h3>XPS Selvaro</h3><p>Multimodel X-ray Photoelectron Spectroscopy quantification program for desktop "
     "operating systems</p><p>Program version 7.00<br>Library version 4.00<br>Data file version 2.30</p>"
@@ -182,13 +181,37 @@ void MainWindow::buildMenus()
 
     QMenu* window = menuBar()->addMenu("&Window");
     addCommand(window, "&Cascade", [this] { m_mdi->cascadeSubWindows(); });
-    addCommand(window, "Tile &Horizontally", [this] { m_mdi->tileSubWindows(); });
-    addCommand(window, "Tile &Vertically", [this] { m_mdi->tileSubWindows(); });
+    addCommand(window, "Tile &Horizontally", [this] { tile(Qt::Horizontal); });
+    addCommand(window, "Tile &Vertically", [this] { tile(Qt::Vertical); });
     addCommand(window, "Ho&me", [this] { m_commands.home(); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     addCommand(help, "&About XPS Selvaro...", [this] { QMessageBox::about(this, "About XPS Selvaro", kAboutText); });
     setDataCommandsEnabled(false);
+}
+
+void MainWindow::tile(Qt::Orientation bands)
+{
+    // Horizontal bands lie one above the other, vertical ones side by side.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : m_mdi->subWindowList())
+        if (!window->isMinimized())
+            windows << window;
+    if (windows.isEmpty())
+        return;
+    const QRect area = m_mdi->viewport()->rect();
+    const int count = static_cast<int>(windows.size());
+    for (int i = 0; i < count; ++i) {
+        QMdiSubWindow* window = windows[i];
+        window->showNormal();
+        if (bands == Qt::Horizontal) {
+            const int top = area.height() * i / count;
+            window->setGeometry(0, top, area.width(), area.height() * (i + 1) / count - top);
+        } else {
+            const int left = area.width() * i / count;
+            window->setGeometry(left, 0, area.width() * (i + 1) / count - left, area.height());
+        }
+    }
 }
 
 void MainWindow::buildStatusBar()

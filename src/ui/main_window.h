@@ -74,6 +74,7 @@ private:
     void sessionChanged(ChangeSet changes) override;
     void buildMenus();
     void buildStatusBar();
+    void tile(Qt::Orientation bands);
     void showStatus();
     void subWindowActivated(QMdiSubWindow* window);
     /// The analyst leaves a child window: its grid goes into the document.
