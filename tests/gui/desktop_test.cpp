@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
+#include "chart_qt/gui_application.h"
 #include "document/element_table.h"
 #include "platform/format_mask.h"
 #include "quant/results_table.h"
@@ -30,11 +31,7 @@ protected:
     {
         // No screen needed: the windows are drawn offscreen unless a platform was chosen.
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "gui_tests";
-        static char* argv[] = {name, nullptr};
-        if (QApplication::instance() == nullptr)
-            new QApplication(argc, argv);
+        ASSERT_TRUE(EnsureGuiApplication());
     }
 
     MemorySettingsStore settings;
