@@ -11,7 +11,6 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
-#include "chart_qt/gui_application.h"
 #include "document/element_table.h"
 #include "platform/format_mask.h"
 #include "quant/results_table.h"
@@ -31,9 +30,20 @@ protected:
     {
         // No screen needed: the windows are drawn offscreen unless a platform was chosen.
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        ASSERT_TRUE(EnsureGuiApplication());
+        static int argc = 1;
+        static char name[] = "gui_tests";
+        static char* argv[] = {name, nullptr};
+        s_application = new QApplication(argc, argv);
+    }
+    // The application goes before the program's exit handlers run, with the
+    // input devices the simulated keys created.
+    static void TearDownTestSuite()
+    {
+        delete s_application;
+        s_application = nullptr;
     }
 
+    static inline QApplication* s_application = nullptr;
     MemorySettingsStore settings;
     MainWindow window{settings, SLV_LIBRARY_DIR};
 
