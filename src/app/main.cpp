@@ -1,0 +1,138 @@
+// selvaro: the desktop program. Shows the splash for at least two seconds
+// while the main window loads, opens the file named on the command line,
+// and runs until the main window closes. With --grab PNG it opens the file,
+// shows the named window, writes a picture of the main window and exits.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <thread>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QPixmap>
+#include <QSplashScreen>
+#include <QStringList>
+
+#include "platform_qt/qsettings_store.h"
+#include "ui/main_window.h"
+
+namespace {
+
+constexpr int kSplashMilliseconds = 2000;
+constexpr int kSplashWidth = 420;
+constexpr int kSplashHeight = 220;
+constexpr const char* kProgramVersion = "7.00";
+
+std::filesystem::path executableFolder()
+{
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::current_path() : exe.parent_path();
+}
+
+struct Options {
+    std::optional<std::string> grab;
+    std::optional<std::string> window;
+    std::string file;
+};
+
+std::optional<Options> parse(const QStringList& arguments)
+{
+    Options options;
+    QStringList files;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if ((argument == "--grab" || argument == "--window") && i + 1 < arguments.size())
+            (argument == "--grab" ? options.grab : options.window) = arguments[++i].toStdString();
+        else if (argument.startsWith("--"))
+            return std::nullopt;
+        else
+            files << argument;
+    }
+    // The whole rest of the command line names one file, blanks included.
+    options.file = files.join(' ').toStdString();
+    return options;
+}
+
+QPixmap splashPicture()
+{
+    QPixmap picture(kSplashWidth, kSplashHeight);
+    picture.fill(QColor(32, 64, 112));
+    QPainter painter(&picture);
+    painter.setPen(Qt::white);
+    QFont title = painter.font();
+    title.setPointSize(24);
+    title.setBold(true);
+    painter.setFont(title);
+    painter.drawText(picture.rect().adjusted(0, 0, 0, -40), Qt::AlignCenter, "XPS Selvaro");
+    QFont small = painter.font();
+    small.setPointSize(10);
+    small.setBold(false);
+    painter.setFont(small);
+    painter.drawText(picture.rect().adjusted(0, 60, 0, 0), Qt::AlignCenter, QString("Version ") + kProgramVersion);
+    return picture;
+}
+
+int grab(slv::MainWindow& window, const Options& options)
+{
+    if (!options.file.empty() && !window.commands().openAtStart(options.file)) {
+        std::fprintf(stderr, "selvaro: cannot open %s\n", options.file.c_str());
+        return 1;
+    }
+    if (options.window) {
+        const auto child = slv::MainWindow::windowNamed(*options.window);
+        if (!child || !window.showView(*child)) {
+            std::fprintf(stderr, "selvaro: no window \"%s\" to show\n", options.window->c_str());
+            return 1;
+        }
+    }
+    QApplication::processEvents();
+    if (!window.grab().save(QString::fromStdString(*options.grab), "PNG")) {
+        std::fprintf(stderr, "selvaro: cannot write %s\n", options.grab->c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName("SLV");
+    QApplication::setApplicationName("SLV");
+    const auto options = parse(QApplication::arguments());
+    if (!options) {
+        std::fprintf(stderr, "usage: selvaro [--grab PNG [--window NAME]] [FILE]\n");
+        return 2;
+    }
+    slv::QSettingsStore settings;
+    if (options->grab) {
+        slv::MemorySettingsStore defaults;  // a picture does not depend on the analyst's settings
+        slv::MainWindow window(defaults, executableFolder());
+        window.show();
+        return grab(window, *options);
+    }
+
+    QElapsedTimer shown;
+    shown.start();
+    QSplashScreen splash(splashPicture(), Qt::WindowStaysOnTopHint);
+    splash.setAttribute(Qt::WA_ShowWithoutActivating);
+    splash.show();
+    QApplication::processEvents();
+    slv::MainWindow window(settings, executableFolder());
+    while (shown.elapsed() < kSplashMilliseconds) {
+        QApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    window.show();
+    splash.finish(&window);
+    if (!options->file.empty())
+        window.commands().openAtStart(options->file);
+    return QApplication::exec();
+}

@@ -1,0 +1,148 @@
+#include "ui/child_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "quant/results_table.h"
+#include "session/element_grid.h"
+#include "session/intensity_grid.h"
+#include "session/results_view.h"
+
+namespace slv {
+
+namespace {
+
+constexpr double kLargestNumber = 1e6;
+
+/// The keys and clicks of a data grid go to its controller.
+template<typename Controller>
+GridHandlers editingHandlers(Controller& controller)
+{
+    GridHandlers handlers;
+    handlers.keyDown = [&controller](GridKey key) { controller.keyDown(key); };
+    handlers.keyPress = [&controller](char ch) { controller.keyPress(ch); };
+    handlers.moveTo = [&controller](int row, int col) { controller.moveTo(row, col); };
+    return handlers;
+}
+
+/// The result type, merge and "Number" controls of the Composition window.
+QWidget* resultControls(ResultsView& results)
+{
+    auto* bar = new QWidget;
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(4, 4, 4, 0);
+    auto* type = new QComboBox;
+    for (int t = 0; t < kResultTypeCount; ++t)
+        type->addItem(QString::fromStdString(ResultTypeName(t)));
+    type->setCurrentIndex(results.resultType());
+    auto* merge = new QCheckBox("Merge chemical states");
+    merge->setChecked(results.mergeChecked());
+    merge->setEnabled(results.mergeEnabled());
+    auto* number = new QDoubleSpinBox;
+    number->setRange(0.0, kLargestNumber);
+    number->setDecimals(2);
+    number->setValue(1.0);
+    layout->addWidget(type);
+    layout->addWidget(merge);
+    layout->addStretch();
+    layout->addWidget(new QLabel("Number"));
+    layout->addWidget(number);
+    QObject::connect(type, &QComboBox::currentIndexChanged, bar, [&results, merge](int index) {
+        results.chooseResultType(index);
+        merge->setChecked(results.mergeChecked());
+        merge->setEnabled(results.mergeEnabled());
+    });
+    QObject::connect(merge, &QCheckBox::toggled, bar, [&results](bool on) { results.setMergeStates(on); });
+    QObject::connect(number, &QDoubleSpinBox::valueChanged, bar,
+                     [&results](double value) { results.setNumber(static_cast<float>(value)); });
+    return bar;
+}
+
+}  // namespace
+
+QString CaptionOf(WindowId window)
+{
+    switch (window) {
+    case WindowId::Elements: return "Elements";
+    case WindowId::Intensity: return "Intensity";
+    case WindowId::Imfps:
+    case WindowId::ModelImfps: return "IMFP & Contamination";
+    case WindowId::Results: return "Composition";
+    case WindowId::ModelResults: return "Layer Thickness";
+    case WindowId::Chart: return "Chart";
+    case WindowId::Model: return "Model";
+    case WindowId::ModelLayout: return "Model Layout";
+    case WindowId::Notes: return "Notes";
+    }
+    return {};
+}
+
+ChildWindow::ChildWindow(WindowId id, std::unique_ptr<GridWindow> controller, QWidget* parent)
+    : QMdiSubWindow(parent),
+      m_id(id),
+      m_controller(std::move(controller))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(CaptionOf(id));
+}
+
+ChildWindow::~ChildWindow()
+{
+    // The view goes before the controller whose grid it shows.
+    delete widget();
+}
+
+ChildWindow* ChildWindow::create(WindowId window, Session& session, QWidget* parent)
+{
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    ChildWindow* child = nullptr;
+    switch (window) {
+    case WindowId::Elements: {
+        auto elements = std::make_unique<ElementGrid>(session);
+        GridHandlers handlers = editingHandlers(*elements);
+        ElementGrid& controller = *elements;
+        handlers.doubleClick = [&controller] { controller.doubleClick(); };
+        child = new ChildWindow(window, std::move(elements), parent);
+        child->m_view = new GridView(controller.grid(), std::move(handlers));
+        break;
+    }
+    case WindowId::Intensity: {
+        auto intensity = std::make_unique<IntensityGrid>(session);
+        GridHandlers handlers = editingHandlers(*intensity);
+        IntensityGrid& controller = *intensity;
+        child = new ChildWindow(window, std::move(intensity), parent);
+        child->m_view = new GridView(controller.grid(), std::move(handlers));
+        break;
+    }
+    case WindowId::Results: {
+        auto results = std::make_unique<ResultsView>(session);
+        ResultsView& controller = *results;
+        GridHandlers handlers;
+        handlers.headerClicked = [&controller](int row, int col) { controller.clickHeader(row, col); };
+        child = new ChildWindow(window, std::move(results), parent);
+        layout->addWidget(resultControls(controller));
+        child->m_view = new GridView(controller.grid(), std::move(handlers));
+        break;
+    }
+    default: delete content; return nullptr;
+    }
+    child->m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    layout->addWidget(child->m_view);
+    child->setWidget(content);
+    return child;
+}
+
+void ChildWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_closing)
+        m_closing();
+    QMdiSubWindow::closeEvent(event);
+}
+
+}  // namespace slv

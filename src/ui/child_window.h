@@ -1,0 +1,44 @@
+// A child window of the main window: one grid window's controller, the grid
+// view bound to it and, for the Composition window, the result type, merge
+// and "Number" controls above the grid.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QMdiSubWindow>
+
+#include "session/session.h"
+#include "session/window_shell.h"
+#include "ui/grid_view.h"
+
+namespace slv {
+
+class ChildWindow final : public QMdiSubWindow {
+public:
+    /// The window of a kind with its controller; nullptr for a kind this program has no window for yet.
+    static ChildWindow* create(WindowId window, Session& session, QWidget* parent);
+    ~ChildWindow() override;
+
+    WindowId id() const { return m_id; }
+    GridWindow& controller() { return *m_controller; }
+    GridView& view() { return *m_view; }
+    /// Told before the window closes.
+    void onClosing(std::function<void()> closing) { m_closing = std::move(closing); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ChildWindow(WindowId id, std::unique_ptr<GridWindow> controller, QWidget* parent);
+
+    WindowId m_id;
+    std::unique_ptr<GridWindow> m_controller;
+    GridView* m_view = nullptr;
+    std::function<void()> m_closing;
+};
+
+/// The caption a user sees on a child window.
+QString CaptionOf(WindowId window);
+
+}  // namespace slv

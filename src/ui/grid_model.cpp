@@ -1,0 +1,79 @@
+#include "ui/grid_model.h"
+
+#include "chart_qt/ansi_text.h"
+
+namespace slv {
+
+namespace {
+
+Qt::Alignment qtAlignment(CellAlignment alignment)
+{
+    switch (alignment) {
+    case CellAlignment::Left: return Qt::AlignLeft | Qt::AlignVCenter;
+    case CellAlignment::Center: return Qt::AlignCenter;
+    case CellAlignment::Right:
+    case CellAlignment::General: break;
+    }
+    return Qt::AlignRight | Qt::AlignVCenter;
+}
+
+}  // namespace
+
+GridModel::GridModel(TextGrid& grid, QObject* parent) : QAbstractTableModel(parent), m_grid(grid) {}
+
+int GridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : std::max(0, m_grid.Rows() - m_grid.FixedRows());
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : std::max(0, m_grid.Cols() - m_grid.FixedCols());
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const int col = gridCol(index.column());
+    if (role == Qt::DisplayRole)
+        return AnsiQString(m_grid.TextMatrix(gridRow(index.row()), col));
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(qtAlignment(m_grid.ColAlignment(col)));
+    return {};
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    const bool horizontal = orientation == Qt::Horizontal;
+    if (role == Qt::DisplayRole)
+        return AnsiQString(horizontal ? m_grid.TextMatrix(0, gridCol(section))
+                                      : m_grid.TextMatrix(gridRow(section), 0));
+    if (role == Qt::TextAlignmentRole && horizontal)
+        return QVariant::fromValue(qtAlignment(m_grid.FixedAlignment(gridCol(section))));
+    return {};
+}
+
+void GridModel::gridChanged(const GridChange& change)
+{
+    if (change.size || change.layout) {
+        beginResetModel();
+        endResetModel();
+        return;
+    }
+    if (!change.cells)
+        return;
+    const CellRange& cells = *change.cells;
+    if (cells.top < m_grid.FixedRows())
+        emit headerDataChanged(Qt::Horizontal, modelCol(cells.left), modelCol(cells.right));
+    if (cells.left < m_grid.FixedCols())
+        emit headerDataChanged(Qt::Vertical, std::max(0, modelRow(cells.top)), modelRow(cells.bottom));
+    const int top = std::max(0, modelRow(cells.top));
+    const int left = std::max(0, modelCol(cells.left));
+    const int bottom = modelRow(cells.bottom);
+    const int right = modelCol(cells.right);
+    if (bottom >= top && right >= left)
+        emit dataChanged(index(top, left), index(bottom, right), {Qt::DisplayRole});
+}
+
+}  // namespace slv

@@ -1,0 +1,105 @@
+// The main window: a multiple-document frame with the menu bar, the status
+// bar's three panels and one child window per kind. It is the window shell
+// of the command layer and of the session; the commands and the controllers
+// hold every rule, the frame only shows and forwards.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <memory>
+
+#include <QMainWindow>
+
+#include "platform/settings_store.h"
+#include "session/document_shell.h"
+#include "session/main_commands.h"
+#include "session/session.h"
+#include "session/window_settings.h"
+#include "session/window_shell.h"
+#include "ui/qt_dialogs.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace slv {
+
+class ChildWindow;
+
+class MainWindow final : public QMainWindow, public WindowShell, public DocumentShell, private SessionObserver {
+public:
+    MainWindow(SettingsStore& settings, const std::filesystem::path& programFolder);
+    ~MainWindow() override;
+
+    Session& session() { return m_session; }
+    MainCommands& commands() { return m_commands; }
+    /// The child window of a caption ("Elements", "Intensity", "Composition").
+    static std::optional<WindowId> windowNamed(const std::string& caption);
+    /// Shows a child window through its View command; false when it is not shown afterwards.
+    bool showView(WindowId window);
+
+    // WindowShell
+    std::optional<WindowId> activeWindow() const override;
+    bool isShown(WindowId window) const override;
+    void showWindow(WindowId window) override;
+    void closeWindow(WindowId window) override;
+    void moveToTopLeft(WindowId window) override;
+    void activate(WindowId window) override;
+    GridWindow* gridWindow(WindowId window) override;
+    bool modalDialogOpen() const override;
+    bool shiftHeld() const override;
+    void setCommandEnabled(ShellCommand command, bool enabled) override;
+    std::optional<ChosenFile> chooseFileToOpen(const FileDialogRequest& request) override;
+    std::optional<ChosenFile> chooseFileToSave(const FileDialogRequest& request) override;
+    std::string documentsFolder() const override;
+    std::string clipboardText() const override;
+    void setClipboardText(const std::string& text) override;
+
+    // DocumentShell
+    void closeChildWindows() override;
+    void unloadNotesWindow() override {}
+    void setDataCommandsEnabled(bool enabled) override;
+    void abandonPrintJob() override {}
+    void resetWindowSwitches() override {}
+    void clearFileDialogName() override {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void sessionChanged(ChangeSet changes) override;
+    void buildMenus();
+    void buildStatusBar();
+    void tile(Qt::Orientation bands);
+    void showStatus();
+    void subWindowActivated(QMdiSubWindow* window);
+    /// The analyst leaves a child window: its grid goes into the document.
+    void leave(WindowId window);
+    void childClosing(WindowId window);
+    void showGridPopup(const QPoint& where);
+    QAction* addCommand(QMenu* menu, const QString& caption, std::function<void()> command);
+    void applyWindowSettings();
+    void saveWindowSettings();
+
+    QtDialogs m_dialogs;
+    SettingsStore& m_settings;
+    Session m_session;
+    MainCommands m_commands;
+    Session::Subscription m_subscription;
+    WindowSettings m_windowSettings;
+    QMdiArea* m_mdi = nullptr;
+    std::map<WindowId, ChildWindow*> m_children;
+    std::optional<WindowId> m_active;
+    std::map<WindowId, QAction*> m_viewActions;
+    std::map<ShellCommand, QAction*> m_enablingActions;
+    std::vector<QAction*> m_dataActions;
+    QLabel* m_titlePanel = nullptr;
+    QLabel* m_filePanel = nullptr;
+    QLabel* m_printPanel = nullptr;
+};
+
+}  // namespace slv
