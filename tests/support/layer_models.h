@@ -8,32 +8,32 @@
 
 namespace slv::test {
 
-struct RowSpec {
+struct RowValues {
     const char* symbol;
     const char* line;
     const char* state;
 };
 
-struct LayerSpec {
+struct LayerValues {
     const char* name;
     float molWeight;
     float density;
 };
 
-inline void SetRowsAndLayers(Document& doc, ModelType modelType, std::initializer_list<RowSpec> rows,
-                             std::initializer_list<LayerSpec> layers)
+inline void SetRowsAndLayers(Document& doc, ModelType modelType, std::initializer_list<RowValues> rows,
+                             std::initializer_list<LayerValues> layers)
 {
     doc.setModelType(modelType);
     doc.ModelOn = 1;
     doc.ElemCount = 0;
-    for (const RowSpec& row : rows) {
+    for (const RowValues& row : rows) {
         const int e = ++doc.ElemCount;
         doc.ElSymbol[e] = row.symbol;
         doc.ElLine[e] = row.line;
         doc.ElState[e] = row.state;
     }
     int k = 0;
-    for (const LayerSpec& layer : layers) {
+    for (const LayerValues& layer : layers) {
         doc.LayerName[k] = layer.name;
         doc.LayerKind[k] = 1;
         doc.LayerMolWeight[k] = layer.molWeight;
