@@ -2,10 +2,12 @@
 // densities, binding energies, cross-section sets, asymmetry parameters and
 // geometry weights) that complete the element table.
 //
-// The library lives in the program folder and is read whole for every
-// operation (nothing is kept between operations). The functions here report
-// what went wrong as findings; the reading and completion underneath
-// (library_file.h, library_entry.h) serve the command line as well.
+// The library lives in the program folder. It is read and checked whole
+// once and then kept for the process until its file changes (another
+// modification time or size), so that repeated lookups and imports do not
+// read it again. The functions here report what went wrong as findings; the
+// reading and completion underneath (library_file.h, library_entry.h) serve
+// the command line as well.
 #pragma once
 
 #include <filesystem>
@@ -41,7 +43,8 @@ struct LibraryOpenResult {
 
 /// Reads SLV.lib from the folder and checks all of it (header, sections and
 /// every element record), so that an operation never meets a damaged record
-/// halfway through the element table; shows nothing.
+/// halfway through the element table; shows nothing. A library read before
+/// whose file is unchanged is not read again.
 LibraryOpenResult ReadLibrary(const std::filesystem::path& programFolder);
 
 /// The message for a failed open of the library in programFolder, trailing

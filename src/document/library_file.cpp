@@ -124,6 +124,11 @@ ByteReader LibraryFile::sectionReader(int section, std::string_view what)
 
 AsymmetryTable LibraryFile::asymmetryTable(int section)
 {
+    const bool keptSection = section == kAsymmetrySectionMg || section == kAsymmetrySectionAl;
+    std::optional<AsymmetryTable>* kept = keptSection ? &m_asymmetryTables[section - kAsymmetrySectionMg] : nullptr;
+    // A library found damaged since then answers as it does for every section.
+    if (kept && *kept && !damaged())
+        return **kept;
     ByteReader in = sectionReader(section, "asymmetry table");
     AsymmetryTable table{};
     if (!in.requireElements(kAsymmetryEntries, kAsymmetryEntrySize)) {
@@ -137,6 +142,8 @@ AsymmetryTable LibraryFile::asymmetryTable(int section)
             return {};
         }
     }
+    if (kept)
+        *kept = table;
     return table;
 }
 

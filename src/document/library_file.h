@@ -30,6 +30,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -146,6 +147,8 @@ public:
     LibraryFault headerFault() const { return m_headerFault; }
     const LibraryHeader& header() const { return m_header; }
 
+    /// The table of section 1 or 2, read once and then kept: completion and
+    /// lookup ask for it for every line.
     AsymmetryTable asymmetryTable(int section);
     GeometryWeightRecord geometryRecord(int section);
     /// The directory entries in file order.
@@ -167,6 +170,7 @@ private:
     LibraryHeader m_header;
     LibraryFault m_headerFault = LibraryFault::None;
     std::string m_damage;
+    std::array<std::optional<AsymmetryTable>, 2> m_asymmetryTables;  // sections 1, 2 once read
 };
 
 /// Everything a library holds, as the writer takes it and the full parse returns it.

@@ -1,4 +1,8 @@
+#include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "document/element_library.h"
 #include "document/file_bytes.h"
@@ -16,12 +20,59 @@ constexpr std::string_view kVersionMask = "#0\\.00";
 constexpr std::string_view kTooLargeText = "the file is larger than any element library";
 constexpr std::string_view kDamagedText = "Library file damaged:";
 
+/// What tells one version of the library file from another without reading it.
+struct FileStamp {
+    std::filesystem::file_time_type modified;
+    std::uintmax_t size = 0;
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+std::optional<FileStamp> stampOf(const std::filesystem::path& path)
+{
+    std::error_code error;
+    FileStamp stamp;
+    stamp.modified = std::filesystem::last_write_time(path, error);
+    if (!error)
+        stamp.size = std::filesystem::file_size(path, error);
+    return error ? std::nullopt : std::optional(stamp);
+}
+
+/// The last library read whole and found sound, with the stamp its file had
+/// before it was read.
+struct CheckedLibrary {
+    std::filesystem::path path;
+    FileStamp stamp;
+    LibraryFile library;
+};
+
+/// The one library kept for the whole process, so that every lookup (each
+/// element row, each imported exchange file) does not read and check the
+/// whole file again. A file with another modification time or size is read
+/// again; a rewrite within one tick of the file system's clock that keeps the
+/// size goes unseen until the next change. Not guarded by a lock: the program
+/// reads the library from one thread only.
+std::optional<CheckedLibrary>& keptLibrary()
+{
+    static std::optional<CheckedLibrary> kept;
+    return kept;
+}
+
 }  // namespace
 
 LibraryOpenResult ReadLibrary(const std::filesystem::path& programFolder)
 {
     const std::filesystem::path path = programFolder / kLibraryFileName;
     LibraryOpenResult result;
+    // Taken before the read: a change while it reads leaves a stamp that the
+    // next read no longer meets, so the file is read again then.
+    const std::optional<FileStamp> stamp = stampOf(path);
+    std::optional<CheckedLibrary>& kept = keptLibrary();
+    if (stamp && kept && kept->path == path && kept->stamp == *stamp) {
+        result.status = LibraryOpenStatus::Ok;
+        result.library = kept->library;
+        return result;
+    }
     std::error_code error;
     std::vector<std::byte> bytes = ReadFileStart(path, kMaxLibraryBytes + 1, error);
     if (error) {
@@ -45,6 +96,8 @@ LibraryOpenResult ReadLibrary(const std::filesystem::path& programFolder)
     case LibraryFault::None:
         result.status = LibraryOpenStatus::Ok;
         result.library.emplace(std::move(bytes));
+        if (stamp)
+            kept = CheckedLibrary{path, *stamp, *result.library};
         break;
     }
     return result;

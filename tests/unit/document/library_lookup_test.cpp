@@ -3,6 +3,10 @@
 // geometry weights, on small libraries written to a temporary program folder.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
+#include <fstream>
+
 #include "document/asymmetry.h"
 #include "document/element_library.h"
 #include "document/file_error.h"
@@ -251,6 +255,60 @@ TEST_F(LibraryLookupTest, ALibraryThatIsNoRegularFileIsRefusedWithoutWaiting)
         EXPECT_EQ(found[0].text,
                   "Path not found or incorrect\r\n" + special.path.string() + ": " + special.reason + "    ");
         EXPECT_EQ(t.doc().CrossSect[1], 5.0f);
+    }
+}
+
+TEST_F(LibraryLookupTest, AChangedLibraryFileIsReadAgain)
+{
+    // The library read once is kept; a file that changed after it must not
+    // be answered from what was kept. Carbon's atomic weight tells the
+    // versions apart.
+    using namespace std::chrono_literals;
+    const LibraryContents original = test::SmallLibrary();
+    const auto withCarbonWeight = [&](float weight, bool dropLastElement) {
+        LibraryContents changed = original;
+        changed.elements[0].atWeight = weight;
+        if (dropLastElement)
+            changed.elements.pop_back();
+        return LibraryBytes(changed);
+    };
+    struct Case {
+        const char* what;
+        std::vector<std::byte> bytes;  // the new content; none: the file is removed
+        std::filesystem::file_time_type::duration later;
+        bool otherFolder;  // the new content is another folder's library
+        LibraryOpenStatus status;
+        float carbonWeight;
+    };
+    const Case cases[] = {
+        {"same size, later", withCarbonWeight(13.0f, false), 1s, false, LibraryOpenStatus::Ok, 13.0f},
+        {"other size, same time", withCarbonWeight(14.0f, true), 0s, false, LibraryOpenStatus::Ok, 14.0f},
+        {"same size and time, other folder", withCarbonWeight(15.0f, false), 0s, true, LibraryOpenStatus::Ok, 15.0f},
+        {"damaged in place", withCarbonWeight(std::nanf(""), false), 1s, false, LibraryOpenStatus::Damaged, 0.0f},
+        {"removed", {}, 0s, false, LibraryOpenStatus::NotFound, 0.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::LibraryFolder first(LibraryBytes(original));
+        LibraryOpenResult before = ReadLibrary(first.path());
+        ASSERT_TRUE(before.library);
+        EXPECT_FLOAT_EQ(FindElement(*before.library, "C", {}).LibElement.AtWeight, 12.011f);
+
+        test::LibraryFolder second({});
+        const std::filesystem::path folder = c.otherFolder ? second.path() : first.path();
+        const std::filesystem::path file = folder / kLibraryFileName;
+        const auto written = std::filesystem::last_write_time(first.path() / kLibraryFileName);
+        std::filesystem::remove(file);
+        if (!c.bytes.empty()) {
+            std::ofstream(file, std::ios::binary)
+                .write(reinterpret_cast<const char*>(c.bytes.data()), static_cast<std::streamsize>(c.bytes.size()));
+            std::filesystem::last_write_time(file, written + c.later);
+        }
+        LibraryOpenResult after = ReadLibrary(folder);
+        EXPECT_EQ(after.status, c.status);
+        if (after.library) {
+            EXPECT_FLOAT_EQ(FindElement(*after.library, "C", {}).LibElement.AtWeight, c.carbonWeight);
+        }
     }
 }
 
