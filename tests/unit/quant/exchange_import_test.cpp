@@ -5,42 +5,22 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
-#include "document/library_file.h"
 #include "document/new_document.h"
 #include "quant/exchange_import.h"
 #include "quant/exchange_lines.h"
 #include "support/non_regular_files.h"
 #include "support/quant_workspace.h"
+#include "support/test_library.h"
 
 namespace slv {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Values of the test library (invented; the tests only follow them through).
+// Values of the small test library (invented; the tests only follow them through).
 constexpr float kFe2p3Energy = 706.8f;
 constexpr float kFe2p3ScofieldAl = 10.82f;
 constexpr float kO1sEnergy = 531.0f;
-
-ElementRecord libraryElement(Integer Z, const char* symbol, const char* line, float energy, float scofieldAl)
-{
-    ElementRecord element;
-    element.Z = Z;
-    element.symbol = symbol;
-    element.atWeight = 2.0f * Z;
-    element.valence = 2;
-    element.oxygens = 1;
-    LineRecord record;
-    record.notation = line;
-    record.bindEnergy = energy;
-    record.crossSect.fill(-1.0f);
-    record.crossSect[1] = scofieldAl * 0.9f;  // Scofield Mg K-alpha
-    record.crossSect[2] = scofieldAl;
-    element.lines = {record};
-    return element;
-}
 
 /// A header line, then the lines, each ended by CR LF.
 std::string exchangeText(const std::vector<std::string>& lines)
@@ -62,20 +42,6 @@ std::string cleanFileWith(const std::vector<std::string>& parameterLines)
 
 class ExchangeImport : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        m_folder = fs::temp_directory_path() / ("slv_exchange_" + std::to_string(::getpid()) + test->name());
-        fs::create_directories(m_folder);
-        LibraryContents contents;
-        contents.elements = {libraryElement(26, "Fe", "2p3", kFe2p3Energy, kFe2p3ScofieldAl),
-                             libraryElement(8, "O ", "1s", kO1sEnergy, 2.93f)};
-        const auto bytes = LibraryBytes(contents);
-        std::ofstream(m_folder / kLibraryFileName, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     /// Imports text into the freshly reset document.
     std::string import(test::QuantWorkspace& t, const std::string& text)
     {
@@ -83,7 +49,8 @@ protected:
         return ImportExchangeText(t.doc, text, t.env, t.findings);
     }
 
-    fs::path m_folder;
+    test::LibraryFolder m_library{LibraryBytes(test::SmallLibrary())};
+    const fs::path& m_folder = m_library.path();
 };
 
 TEST_F(ExchangeImport, HeaderAndVersionDecideWhetherTheFileIsReadAtAll)
@@ -190,7 +157,7 @@ TEST_F(ExchangeImport, ElementRowsAreCompletedFromTheLibraryAndOverriddenByTheFi
 {
     test::QuantWorkspace t;
     // The source and set follow the elements: completion still uses them.
-    EXPECT_EQ(import(t, exchangeText({"TITL;T", "ELEM", "Fe;2p3;;;;;;3", "fe;2P3;Ox;707.5;;0.5", "O;1s", "Xx;1s;;100",
+    EXPECT_EQ(import(t, exchangeText({"TITL;T", "ELEM", "Fe;2p3;;;;;;3", "fe;2P3;Ox;707.5;;0.5", "O;1s", "Zz;1s;;100",
                                       "INTE", "1;2;3;4", "EXCI;AL", "CROS;SCOF", "END"})),
               "");
     const Document& doc = t.doc;
@@ -209,7 +176,7 @@ TEST_F(ExchangeImport, ElementRowsAreCompletedFromTheLibraryAndOverriddenByTheFi
     EXPECT_FLOAT_EQ(doc.BindEnergy[4], 100.0f);  // not in the library: the file's value stays
     EXPECT_FLOAT_EQ(doc.AtWeight[4], kEmptyValue);
     ASSERT_EQ(t.findings.size(), 1u);
-    EXPECT_EQ(t.findings[0].text, "Element Xx not found    ");
+    EXPECT_EQ(t.findings[0].text, "Element Zz not found    ");
 }
 
 TEST_F(ExchangeImport, ExperimentLinesCarryTheSelectedLabelsThenOneValuePerElementRow)
