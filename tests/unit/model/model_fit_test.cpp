@@ -138,6 +138,7 @@ TEST(FitSummary, ANoiseFreeFitRunsTheWholeScheduleToItsLastTolerance)
     EXPECT_EQ(summary.fittedValues, problem.x);
     EXPECT_EQ(summary.lmdifCalls, 7);  // ftol 1e-4, 1e-5, ..., 1e-10
     EXPECT_LT(summary.finalQSum, 1e-20);
+    EXPECT_NE(summary.briefReport().find("lmdif info 2"), std::string::npos);
 }
 
 TEST(FitDriver, LinkedLayersShareOneParameter)
