@@ -7,6 +7,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "support/cli_fixture.h"
 #include "support/run_cli_binary.h"
 
 namespace slv {
@@ -16,17 +17,8 @@ namespace fs = std::filesystem;
 
 const std::string kChartExamples = std::string(SLV_SOURCE_DIR) + "/examples/";
 
-class CliChart : public testing::Test {
+class CliChart : public test::CliFixture {
 protected:
-    void SetUp() override
-    {
-        m_folder = fs::temp_directory_path() / ("slv_cli_chart_" + std::to_string(::getpid()));
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    std::string temp(const std::string& name) const { return (m_folder / name).string(); }
-
     /// Width and height from a PNG file's header.
     static std::pair<int, int> pngSize(const std::string& path)
     {
@@ -39,42 +31,33 @@ protected:
         };
         return {be(16), be(20)};
     }
-
-    fs::path m_folder;
 };
 
-TEST_F(CliChart, DepthProfileChartIsWritten)
+TEST_F(CliChart, ChartsAreWrittenAtTheirSizeWithoutComplaint)
 {
-    const std::string out = temp("profile.png");
-    const auto run = test::RunCliBinary("chart " + kChartExamples + "steel_depth_profile.lvd --png " + out, true);
-    EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_EQ(run.output, "wrote " + out + "\n") << "no other message";
-    EXPECT_EQ(pngSize(out), (std::pair<int, int>{900, 600}));
-}
-
-TEST_F(CliChart, ModelExamplesChartThicknessesWithoutComplaint)
-{
-    // The oxide thickness over the emission angles, and the pie of the
-    // angle-resolved stack; no message on the way.
-    for (const char* file : {"sio2_on_si.lvd", "hfo2_gate_stack.lvd"}) {
-        const std::string out = temp(std::string(file) + ".png");
-        const auto run = test::RunCliBinary("chart " + kChartExamples + file + " --axis 4 --png " + out, true);
-        EXPECT_EQ(run.exitCode, 0) << file;
-        EXPECT_EQ(run.output, "wrote " + out + "\n") << file;
+    // The depth profile, the oxide thickness over the emission angles, the
+    // pie of the angle-resolved stack, and a chosen type, axis and size.
+    struct Case {
+        const char* file;
+        const char* options;
+        std::pair<int, int> size;
+    };
+    const Case cases[] = {
+        {"steel_depth_profile.lvd", "", {900, 600}},
+        {"sio2_on_si.lvd", "--axis 4", {900, 600}},
+        {"hfo2_gate_stack.lvd", "--axis 4", {900, 600}},
+        {"float_glass.lvd", "--type 'Oxide molar %' --axis 2 --mono --width 400 --height 300", {400, 300}},
+    };
+    for (const Case& c : cases) {
+        const std::string out = temp(std::string(c.file) + ".png");
+        const auto run =
+            test::RunCliBinary("chart " + kChartExamples + c.file + " " + c.options + " --png " + out, true);
+        EXPECT_EQ(run.exitCode, 0) << c.file;
+        EXPECT_EQ(run.output, "wrote " + out + "\n") << c.file;
+        EXPECT_EQ(pngSize(out), c.size) << c.file;
     }
-}
-
-TEST_F(CliChart, SizeTypeAxisAndSvg)
-{
-    const std::string png = temp("glass.png");
-    auto run = test::RunCliBinary(
-        "chart " + kChartExamples +
-        "float_glass.lvd --type 'Oxide molar %' --axis 2 --mono --width 400 --height 300 --png " + png);
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(pngSize(png), (std::pair<int, int>{400, 300}));
     const std::string svg = temp("glass.svg");
-    run = test::RunCliBinary("chart " + kChartExamples + "anodised_aluminium.lvx --svg " + svg);
-    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(test::RunCliBinary("chart " + kChartExamples + "anodised_aluminium.lvx --svg " + svg).exitCode, 0);
     std::ifstream in(svg);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("<svg"), std::string::npos);

@@ -8,17 +8,17 @@
 // of output is intended): SLV_RECORD_GOLDEN=1 ctest -R CliGolden
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
 #include <nlohmann/json.hpp>
+
+#include "support/run_cli_binary.h"
 
 namespace {
 
@@ -34,21 +34,16 @@ const std::vector<std::string> kExampleFiles = {
     "steel_depth_profile.lvd", "tio2_coated_nanotubes.lvd",
 };
 
-/// The command lines, with FILE standing for the example's name.
-const std::vector<std::string> kCommands = {
-    "quantify FILE --format json --type 0",
-    "quantify FILE --format json --type 1",
-    "quantify FILE --format json --type 2",
-    "quantify FILE --format json --type 3",
-    "quantify FILE --format json --type 4",
-    "quantify FILE --format json --type 5",
-    "quantify FILE --format json --type 6",
-    "quantify FILE --format json --type 7",
-    "info FILE",
-    "check FILE",
-    "fit FILE --format json",
-    "model-check FILE",
-};
+/// The command lines, with FILE standing for the example's name: every result type, then the other commands.
+std::vector<std::string> commands()
+{
+    std::vector<std::string> lines;
+    for (int type = 0; type < 8; ++type)
+        lines.push_back("quantify FILE --format json --type " + std::to_string(type));
+    lines.insert(lines.end(), {"info FILE", "check FILE", "fit FILE --format json", "model-check FILE"});
+    return lines;
+}
+const std::vector<std::string> kCommands = commands();
 
 struct CliRun {
     int exitCode = -1;
@@ -71,16 +66,8 @@ CliRun runCli(const std::string& commandLine)
     const fs::path errFile = fs::temp_directory_path() / ("slv_golden_err_" + std::to_string(::getpid()));
     const std::string shell = "cd '" + kExamples.string() + "' && XDG_CONFIG_HOME=/nonexistent " + SLV_CLI_PATH + " " +
                               commandLine + " 2>'" + errFile.string() + "'";
-    CliRun run;
-    FILE* pipe = ::popen(shell.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, got);
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const slv::test::CliRun shown = slv::test::RunShell(shell);
+    CliRun run{shown.exitCode, shown.output, ""};
     run.err = readAll(errFile);
     fs::remove(errFile);
     return run;

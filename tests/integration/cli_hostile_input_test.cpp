@@ -5,9 +5,7 @@
 // input. Each family is one table.
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
 #include <fstream>
-#include <sys/wait.h>
 
 #include "cli/printable_text.h"
 #include "support/cli_fixture.h"
@@ -22,27 +20,6 @@ namespace fs = std::filesystem;
 
 const std::string kExampleFolderPrefix = std::string(SLV_SOURCE_DIR) + "/examples/";
 const fs::path kFuzzCorpus = fs::path(SLV_SOURCE_DIR) / "tests" / "fuzz" / "corpus";
-
-struct ShellRun {
-    int exitCode = -1;
-    std::string output;
-};
-
-/// Runs a shell command line and returns what it printed on its standard output.
-ShellRun runShell(const std::string& commandLine)
-{
-    ShellRun run;
-    FILE* pipe = ::popen(commandLine.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.output.append(buffer, got);
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 std::string quotedPath(const std::string& path)
 {
@@ -136,8 +113,9 @@ TEST_F(CliHostile, NumbersNoDataSetCanHoldOrTheQuantityForbidsAreUsageErrorsNami
 
 TEST_F(CliHostile, AFitStartBeyondWhatTheModelCanTellApartIsAUsageError)
 {
-    const auto refused = test::RunCliBinary(
-        "fit " + quotedPath(kExampleFolderPrefix + "cu_islands_on_graphite.lvd") + " --start 1e30 --coverage 0.3", true);
+    const auto refused = test::RunCliBinary("fit " + quotedPath(kExampleFolderPrefix + "cu_islands_on_graphite.lvd") +
+                                                " --start 1e30 --coverage 0.3",
+                                            true);
     EXPECT_EQ(refused.exitCode, 2) << refused.output;
     EXPECT_NE(refused.output.find("error: --start 1e+30 is not below"), std::string::npos) << refused.output;
     EXPECT_EQ(refused.output.find("Inf"), std::string::npos) << refused.output;
@@ -292,8 +270,8 @@ TEST_F(CliHostile, AnOutputThatCannotBeWrittenEndsTheRunWithExitOneAndTheReason)
     };
     for (const std::string& command : commands) {
         // Standard error into the pipe, standard output onto the full device.
-        const auto run =
-            runShell("XDG_CONFIG_HOME=/nonexistent " + std::string(SLV_CLI_PATH) + " " + command + " 2>&1 >/dev/full");
+        const auto run = test::RunShell("XDG_CONFIG_HOME=/nonexistent " + std::string(SLV_CLI_PATH) + " " + command +
+                                        " 2>&1 >/dev/full");
         EXPECT_EQ(run.exitCode, 1) << command;
         EXPECT_NE(run.output.find("error: the output could not be written: No space left on device"), std::string::npos)
             << command << "\n"

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "support/cli_fixture.h"
 #include "support/report_documents.h"
 #include "support/run_cli_binary.h"
 #include "support/sample_documents.h"
@@ -42,15 +43,8 @@ std::vector<std::string> words(const std::string& line, char separator = ' ')
     return found;
 }
 
-class CliReport : public testing::Test {
+class CliReport : public test::CliFixture {
 protected:
-    void SetUp() override
-    {
-        m_folder = fs::temp_directory_path() / ("slv_cli_report_" + std::to_string(::getpid()));
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     /// Runs report on a file (an example when the path is relative) into
     /// out.pdf; the PDF as pdftotext -layout reads it.
     std::string report(const fs::path& file, const std::string& options = "")
@@ -60,17 +54,9 @@ protected:
             "report '" + (kExamples / file).string() + "' --pdf '" + pdf.string() + "' " + options, true);
         EXPECT_EQ(run.exitCode, 0) << run.output;
         EXPECT_EQ(run.output, "");
-        const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>&1";
-        std::string text;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (pipe == nullptr)
-            return text;
-        char buffer[4096];
-        std::size_t got = 0;
-        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            text.append(buffer, got);
-        EXPECT_EQ(::pclose(pipe), 0) << text;
-        return text;
+        const test::CliRun text = test::RunShell("pdftotext -layout '" + pdf.string() + "' - 2>&1");
+        EXPECT_EQ(text.exitCode, 0) << text.output;
+        return text.output;
     }
 
     /// The rows of a table in the text: after its title, the lines that start
@@ -92,8 +78,6 @@ protected:
         }
         return rows;
     }
-
-    fs::path m_folder;
 };
 
 TEST_F(CliReport, FloatGlassShowsHeaderParametersAndTheResults)

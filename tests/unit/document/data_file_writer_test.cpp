@@ -1,13 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <sys/stat.h>
-
-#include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include "document/data_file.h"
 #include "support/empty_document.h"
 #include "support/legacy_data_file_writer.h"
@@ -15,8 +7,6 @@
 
 namespace slv {
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string HexOf(const std::vector<std::byte>& bytes)
 {
@@ -27,15 +17,6 @@ std::string HexOf(const std::vector<std::byte>& bytes)
         hex.push_back(kDigits[std::to_integer<int>(b) & 0xF]);
     }
     return hex;
-}
-
-std::vector<std::byte> FileBytes(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::vector<std::byte> bytes;
-    for (auto it = std::istreambuf_iterator<char>(file); it != std::istreambuf_iterator<char>(); ++it)
-        bytes.push_back(static_cast<std::byte>(*it));
-    return bytes;
 }
 
 /// One oxygen line, one experiment, a model of the bulk alone and two
@@ -214,72 +195,6 @@ TEST(DataFileWriter, RandomDocumentsSurviveSaveLoadSave)
         EXPECT_EQ(test::StoredFieldDifferences(original.doc(), reopened.doc()), "");
         EXPECT_EQ(DataFileBytes(reopened.doc()), saved);
     }
-}
-
-class WriteDocumentFileTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        folder = fs::temp_directory_path() / ("slv_save_" + std::to_string(::getpid()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        FillSmallDocument(t.doc());
-        t.doc().DocDirty = true;
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    std::vector<fs::path> folderEntries() const
-    {
-        std::vector<fs::path> entries(fs::directory_iterator(folder), fs::directory_iterator{});
-        return entries;
-    }
-
-    test::Work t;
-    fs::path folder;
-};
-
-TEST_F(WriteDocumentFileTest, ReplacesTheWholeFileAndKeepsItsPermissions)
-{
-    const fs::path path = folder / "sample.lvd";
-    {
-        std::ofstream old(path, std::ios::binary);
-        old << std::string(5000, 'o');  // longer than the new content
-    }
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-
-    ASSERT_TRUE(WriteDocumentFile(t.doc(), path.string(), t.findings));
-    EXPECT_FALSE(t.doc().DocDirty);
-    EXPECT_EQ(t.doc().ParText[0], "Oxide");  // stored trimmed
-    EXPECT_EQ(FileBytes(path), DataFileBytes(t.doc()));
-    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(folderEntries(), std::vector<fs::path>{path});  // no helper file left behind
-    EXPECT_TRUE(t.findings.empty());
-}
-
-TEST_F(WriteDocumentFileTest, AFailedWriteLeavesTheOldFileAndTheDocumentDirty)
-{
-    const fs::path path = folder / "sample.lvd";
-    std::ofstream(path) << "previous content";
-
-    // A file size limit below the new file's size makes the write fail midway.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 100;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = WriteDocumentFile(t.doc(), path.string(), t.findings);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-
-    EXPECT_FALSE(written);
-    EXPECT_TRUE(t.doc().DocDirty);
-    std::ifstream file(path);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "previous content");
-    EXPECT_EQ(folderEntries(), std::vector<fs::path>{path});
-    ASSERT_EQ(t.findings.size(), 1u);
-    EXPECT_EQ(t.findings[0].kind, FindingKind::Error);
-    EXPECT_EQ(t.findings[0].text.substr(0, 8), "Error 61");
 }
 
 }  // namespace

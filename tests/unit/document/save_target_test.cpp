@@ -1,9 +1,11 @@
-// Saving a document onto what is at the target: files the user may not
-// write, folders, pipes and links, and the temporary files of saves that
-// were killed before their rename.
+// Saving a document onto what is at the target: a file replaced whole or,
+// when the write fails, left as it was; files the user may not write,
+// folders, pipes and links; and the temporary files of saves that were
+// killed before their rename.
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -104,6 +106,39 @@ protected:
     test::Work t;
     fs::path folder;
 };
+
+TEST_F(SaveTargetTest, ReplacesTheWholeFileAndKeepsItsPermissions)
+{
+    const fs::path path = folder / "sample.lvd";
+    write(path, std::string(5000, 'o'));  // longer than the new content
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    t.doc().setTitle("Oxide  ");
+    EXPECT_EQ(save(path), "");
+    EXPECT_EQ(t.doc().ParText[0], "Oxide");  // stored trimmed
+    EXPECT_EQ(ContentOf(path), savedContent());
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(SnapshotOf(folder), std::vector<std::string>{"sample.lvd = " + savedContent()});  // no helper file left
+}
+
+TEST_F(SaveTargetTest, AFailedWriteLeavesTheOldFileAndTheDocumentDirty)
+{
+    const fs::path path = folder / "sample.lvd";
+    write(path, kOldContent);
+    // A file size limit below the new file's size makes the write fail midway.
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const std::string message = save(path);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+
+    EXPECT_EQ(message.substr(0, 8), "Error 61");
+    EXPECT_EQ(t.findings[0].kind, FindingKind::Error);
+    EXPECT_EQ(SnapshotOf(folder), std::vector<std::string>{"sample.lvd = " + std::string(kOldContent)});
+}
 
 TEST_F(SaveTargetTest, WhatCannotBeReplacedIsRefusedWithTheFileAndTheReason)
 {

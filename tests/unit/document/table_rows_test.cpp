@@ -147,17 +147,12 @@ INSTANTIATE_TEST_SUITE_P(Document, ElementRows,
                                            ElementCase{"DeleteTheLast", false, 3, 3, {1, 2}}),
                          [](const auto& info) { return info.param.name; });
 
-TEST(ElementRowLimit, AFullTableTakesNoMoreRows)
+TEST(TableLimits, AFullElementTableTakesNoMoreRowsAndImfpRowsFollowTheirExperiments)
 {
-    Document doc = test::EmptyDocument();
+    Document doc = withExperiments(3);
     doc.ElemCount = kMaxElements;
     EXPECT_FALSE(InsertElementRow(doc, 1));
     EXPECT_EQ(doc.ElemCount, kMaxElements);
-}
-
-TEST(ImfpRows, FollowTheExperimentsTheyBelongTo)
-{
-    Document doc = withExperiments(3);
     doc.IMFPRowCount = 3;
     InsertExperiment(doc, 2);
     EXPECT_EQ(doc.IMFPRowCount, 4);

@@ -61,7 +61,7 @@ TEST(TextGrid, TextFillsTheCurrentCellOrTheWholeSelectionByFillStyle)
     }
 }
 
-TEST(TextGrid, SelectionIsNormalisedAndMovingTheCurrentCellCollapsesIt)
+TEST(TextGrid, SelectionIsNormalisedClippedAndCollapsedByMovingTheCurrentCell)
 {
     TextGrid grid = selected(3, 4, 1, 2);
     const CellRange sel = grid.Selection();
@@ -70,10 +70,7 @@ TEST(TextGrid, SelectionIsNormalisedAndMovingTheCurrentCellCollapsesIt)
     EXPECT_EQ(grid.RowSel(), 3);
     EXPECT_EQ(grid.ColSel(), 1);
     EXPECT_EQ(grid.Clip(), "31");
-}
-
-TEST(TextGrid, ClipGivesTabsBetweenCellsAndCarriageReturnsBetweenRows)
-{
+    // Tabs between cells, carriage returns between rows.
     EXPECT_EQ(selected(2, 3, 1, 1).Clip(), "11\t12\t13\r21\t22\t23");
 }
 
@@ -146,8 +143,6 @@ TEST(TextGrid, ItsViewIsToldWhatChangedOncePerUpdate)
         change.cells = CellRange{top, left, bottom, right};
         return change;
     };
-    GridChange size;
-    size.size = true;
     GridChange layout;
     layout.layout = true;
     GridChange selection;
@@ -186,7 +181,6 @@ TEST(TextGrid, ItsViewIsToldWhatChangedOncePerUpdate)
     grid.SetRows(6);  // unchanged size
     EXPECT_TRUE(told.empty());
     EXPECT_EQ(copy.TextMatrix(0, 4), "a");
-    (void)size;
 }
 
 }  // namespace

@@ -280,7 +280,6 @@ TEST(ModelErrorsFinding, HeadingKindAndButtonsFollowTheBits)
     EXPECT_EQ(ModelErrorsFinding(16, "", MessageButtons::Ok), std::nullopt);
     const Finding model = *ModelErrorsFinding(2, finding, MessageButtons::OkCancel);
     EXPECT_EQ(model.text, "Model error(s):\r\n" + finding);
-    EXPECT_EQ(model.heading, "Model error(s):");
     EXPECT_EQ(model.items, std::vector<std::string>{"Missing IMFP data"});
     EXPECT_EQ(model.kind, FindingKind::Error);
     EXPECT_EQ(model.buttons, MessageButtons::OkCancel);

