@@ -47,16 +47,6 @@ std::string ByteReader::fixedText(std::size_t width)
     return text;
 }
 
-std::string ByteReader::countedText()
-{
-    const std::int16_t count = integer();
-    if (count < 0) {
-        fail();
-        return {};
-    }
-    return fixedText(static_cast<std::size_t>(count));
-}
-
 void ByteReader::seek(std::size_t offset)
 {
     if (m_failed || offset > m_data.size()) {
@@ -64,15 +54,6 @@ void ByteReader::seek(std::size_t offset)
         return;
     }
     m_pos = offset;
-}
-
-void ByteReader::skip(std::size_t count)
-{
-    if (m_failed || count > remaining()) {
-        fail();
-        return;
-    }
-    m_pos += count;
 }
 
 bool ByteReader::requireElements(std::uint64_t count, std::size_t elementSize)

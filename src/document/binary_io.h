@@ -29,12 +29,9 @@ public:
     float single();
     /// The next width bytes as they are (blank padding kept).
     std::string fixedText(std::size_t width);
-    /// An Integer byte count and that many bytes; a negative count fails.
-    std::string countedText();
 
     /// Moves to a 0-based offset; an offset beyond the end fails.
     void seek(std::size_t offset);
-    void skip(std::size_t count);
     /// Fails unless count elements of elementSize bytes remain; call before
     /// allocating or looping for a count that came from the file.
     bool requireElements(std::uint64_t count, std::size_t elementSize);

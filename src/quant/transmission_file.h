@@ -115,13 +115,4 @@ std::optional<std::string> OpenTransmissionFile(std::string& path, const std::fi
 bool FileTransmission(std::string& path, const std::filesystem::path& programFolder, std::span<const float> bindingEv,
                       float excitationEv, std::span<float> factors, Findings& findings);
 
-/// The kinetic-energy grid of the plotted transmission curve: points at
-/// stepEv, 2 stepEv, ... count × stepEv, the step being the smallest multiple
-/// of 50 eV that gives at most 40 points below the excitation energy.
-struct TransmissionCurveGrid {
-    float stepEv = 0.0f;
-    int count = 0;
-};
-TransmissionCurveGrid TransmissionCurveGridOf(float excitationEv);
-
 }  // namespace slv

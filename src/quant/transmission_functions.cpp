@@ -17,9 +17,6 @@ constexpr double kReducedEnergyScaleEv = 1000.0;
 
 constexpr int kUniPolynomialOrder = 4;  // c0..c4 in u, then c5 x^c6
 
-constexpr int kCurveMaxPoints = 40;
-constexpr double kCurveStepUnitEv = 50.0;
-
 constexpr const char* kDivisionByZeroText = "Division by zero";
 constexpr const char* kInvalidCallText = "Invalid procedure call or argument";
 
@@ -157,24 +154,6 @@ bool FileTransmission(std::string& path, const std::filesystem::path& programFol
         factors[i] = t.value;
     }
     return true;
-}
-
-TransmissionCurveGrid TransmissionCurveGridOf(float excitationEv)
-{
-    const double hv = excitationEv;
-    if (!(hv >= kCurveStepUnitEv) || !std::isfinite(hv))
-        return {static_cast<float>(kCurveStepUnitEv), 0};
-    // floor(hv / s) <= 40 holds from s = 50 m with m > hv / (50 × 41); the
-    // two corrections settle a rounding at the boundary.
-    double multiple = std::floor(hv / (kCurveStepUnitEv * (kCurveMaxPoints + 1))) + 1.0;
-    if (std::floor(hv / (kCurveStepUnitEv * multiple)) > kCurveMaxPoints)
-        multiple += 1.0;
-    else if (multiple > 1.0 && std::floor(hv / (kCurveStepUnitEv * (multiple - 1.0))) <= kCurveMaxPoints)
-        multiple -= 1.0;
-    const double step = kCurveStepUnitEv * multiple;
-    // Where 50 eV is below the resolution of hv the corrections cannot act.
-    const int count = std::min(static_cast<int>(std::floor(hv / step)), kCurveMaxPoints);
-    return {static_cast<float>(step), count};
 }
 
 }  // namespace slv

@@ -113,28 +113,6 @@ TEST(TransmissionFile, LinesFieldsAndComments)
     EXPECT_EQ(rows.table.rowCount, 40);
 }
 
-TEST(TransmissionFile, CurveGridOfTheTransmissionWindow)
-{
-    struct Case {
-        float excitationEv;
-        float stepEv;
-        int count;
-    };
-    const Case cases[] = {
-        {1486.6f, 50.0f, 29},  {2500.0f, 100.0f, 25}, {2049.9f, 50.0f, 40}, {2050.0f, 100.0f, 20},
-        {4100.0f, 150.0f, 27}, {50.0f, 50.0f, 1},     {49.0f, 50.0f, 0},    {-100.0f, 50.0f, 0},
-    };
-    for (const auto& c : cases) {
-        const TransmissionCurveGrid grid = TransmissionCurveGridOf(c.excitationEv);
-        EXPECT_EQ(grid.stepEv, c.stepEv) << c.excitationEv;
-        EXPECT_EQ(grid.count, c.count) << c.excitationEv;
-    }
-    for (const float huge : {3e38f, std::numeric_limits<float>::infinity(), std::nanf("")}) {
-        const int count = TransmissionCurveGridOf(huge).count;
-        EXPECT_TRUE(count >= 0 && count <= 40) << huge;
-    }
-}
-
 /// A transmission file on disk, a program folder and a current folder that
 /// is restored afterwards.
 class TransmissionFileOnDisk : public ::testing::Test {
