@@ -1,7 +1,8 @@
 // selvaro: the desktop program. Shows the splash for at least two seconds
 // while the main window loads, opens the file named on the command line,
 // and runs until the main window closes. With --grab PNG it opens the file,
-// shows the named window, writes a picture of the main window and exits.
+// shows the named window, writes a picture of the main window (or of the
+// named dialog) and exits.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +20,7 @@
 #include <QStringList>
 
 #include "platform_qt/qsettings_store.h"
+#include "ui/dialog_captions.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -78,6 +80,15 @@ QPixmap splashPicture()
     return picture;
 }
 
+int save(const QPixmap& picture, const std::string& path)
+{
+    if (!picture.save(QString::fromStdString(path), "PNG")) {
+        std::fprintf(stderr, "selvaro: cannot write %s\n", path.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 int grab(slv::MainWindow& window, const Options& options)
 {
     if (!options.file.empty() && !window.commands().openAtStart(options.file)) {
@@ -85,6 +96,11 @@ int grab(slv::MainWindow& window, const Options& options)
         return 1;
     }
     if (options.window) {
+        if (auto dialog = slv::DialogWithCaption(*options.window, window.session(), &window)) {
+            dialog->show();
+            QApplication::processEvents();
+            return save(dialog->grab(), *options.grab);
+        }
         const auto child = slv::MainWindow::windowNamed(*options.window);
         if (!child || !window.showView(*child)) {
             std::fprintf(stderr, "selvaro: no window \"%s\" to show\n", options.window->c_str());
@@ -92,11 +108,7 @@ int grab(slv::MainWindow& window, const Options& options)
         }
     }
     QApplication::processEvents();
-    if (!window.grab().save(QString::fromStdString(*options.grab), "PNG")) {
-        std::fprintf(stderr, "selvaro: cannot write %s\n", options.grab->c_str());
-        return 1;
-    }
-    return 0;
+    return save(window.grab(), *options.grab);
 }
 
 }  // namespace

@@ -90,8 +90,10 @@ QValueAxis* valueAxis(double low, double high, bool fromZero)
     if (fromZero)
         low = std::min(low, 0.0);
     if (high - low < kNarrowRange * std::max({1.0, std::abs(low), std::abs(high)})) {
-        low -= 0.5;
-        high += 0.5;
+        // Values that all stand at zero stay on a scale that starts there.
+        const bool atZero = fromZero && low == 0.0;
+        low -= atZero ? 0.0 : 0.5;
+        high += atZero ? 1.0 : 0.5;
     }
     auto* axis = new QValueAxis;
     axis->setLabelFormat("%g");

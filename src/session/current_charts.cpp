@@ -45,7 +45,10 @@ ChartPlan CurrentResultsChart(Session& session, const ResultsTable& composition)
     const int axisLabel = std::clamp<int>(doc.AxisIndex, 1, kLabelsPerExperiment) - 1;
     const ChartTitles composed{LabelColumnHeader(doc, axisLabel, true), ResultTypeName(composition.resultType)};
     const ChartTitles thickness{composed.bottom, ThicknessTitle(doc)};
-    switch (ChooseResultsChart(doc, session.results().ResElemCount)) {
+    // A structure model charts one column per layer; its preliminary
+    // composition has one per element row.
+    const int resultColumns = doc.modelMode() ? doc.ElemCount : static_cast<int>(composition.valueHeaders.size());
+    switch (ChooseResultsChart(doc, resultColumns)) {
     case ResultsChartKind::None: break;
     case ResultsChartKind::CompositionPie:
         return PieChartOfExperiment(compositionTable(doc, composition), kSingleExperiment, composed.left);

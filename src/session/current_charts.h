@@ -14,7 +14,8 @@
 namespace slv {
 
 /// The chart window's chart for the results as the results window shows
-/// them (`composition`, from ShowResults): a line chart over the experiments
+/// them (`composition`, from ShowResults or PreviewComposition; a structure
+/// model charts its thicknesses and needs none): a line chart over the experiments
 /// or a pie of a single one, of the composition, the layer thicknesses or
 /// the oxide thickness by the model type. The Oxide-Layer model's
 /// thicknesses are computed here when its model table passes its check.

@@ -65,6 +65,13 @@ bool PolyhedronEditor::changeAreaText(std::string_view text)
     return true;
 }
 
+void PolyhedronEditor::stepArea(int steps)
+{
+    const float current = std::isfinite(m_area[m_class - 1]) ? m_area[m_class - 1] : 0.0f;
+    m_area[m_class - 1] = std::clamp(std::round(current) + static_cast<float>(steps), 0.0f, kFullArea);
+    showArea();
+}
+
 bool PolyhedronEditor::areasUsable() const
 {
     return std::all_of(m_area.begin(), m_area.end(), [](float a) { return std::isfinite(a) && a >= 0.0f; });
@@ -98,6 +105,19 @@ bool PolyhedronEditor::accept(PolyhedronFactors& polyPar)
         return false;
     for (int i = 1; i <= kTiltClasses; ++i)
         polyPar[i] = m_area[i - 1] / kPercent;
+    return true;
+}
+
+bool PolyhedronEditor::acceptInto(Session& session)
+{
+    PolyhedronFactors polyPar = session.doc().PolyPar;
+    if (!accept(polyPar))
+        return false;
+    if (polyPar != session.doc().PolyPar) {
+        auto edit = session.edit(Change::Model);
+        edit.doc.PolyPar = polyPar;
+        edit.doc.DocDirty = true;
+    }
     return true;
 }
 

@@ -18,6 +18,7 @@
 #include "document/document.h"
 #include "model/polyhedron_tilts.h"
 #include "platform/user_dialogs.h"
+#include "session/session.h"
 
 namespace slv {
 
@@ -59,6 +60,10 @@ public:
     /// keeps its value and areaText() the text to show again.
     bool changeAreaText(std::string_view text);
 
+    /// The up/down control beside the area box: the area of the selected
+    /// class moves by whole per cent, never below 0 nor above 100.
+    void stepArea(int steps);
+
     /// Scales the areas to a sum of 100 when the sum is positive. False,
     /// after a message, when an area is negative or no number.
     bool normalize();
@@ -70,6 +75,11 @@ public:
     /// stored as they are. False, leaving polyPar untouched, when the areas
     /// cannot be normalised.
     bool accept(PolyhedronFactors& polyPar);
+
+    /// Accepts into the session's document: PolyPar replaced and the
+    /// document marked changed when the factors differ. False, leaving the
+    /// document as it was, when the areas cannot be normalised.
+    bool acceptInto(Session& session);
 
 private:
     bool areasUsable() const;

@@ -1,5 +1,6 @@
 #include "session/results_view.h"
 
+#include <memory>
 #include <string_view>
 
 #include "platform/format_mask.h"
@@ -34,6 +35,18 @@ ShownResults ShowResults(Session& session)
     }
     session.present(shown.findings);
     return shown;
+}
+
+ResultsTable PreviewComposition(const Session& session)
+{
+    struct Copy {
+        Document doc;
+        CorrectionTables corr;
+        QuantResults res;
+    };
+    const auto copy = std::make_unique<Copy>(Copy{session.doc(), session.corrections(), session.results()});
+    Findings unshown;
+    return FillResults({copy->doc, copy->corr, copy->res, session.environment(), unshown});
 }
 
 }  // namespace slv

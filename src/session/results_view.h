@@ -19,6 +19,11 @@ struct ShownResults {
     Findings findings;
 };
 
+/// The composition the results window would show, computed on a copy of
+/// the document and its working tables: the session is left as it is, and
+/// what the quantification finds is the results window's to show.
+ResultsTable PreviewComposition(const Session& session);
+
 /// Quantifies the document for the session's result type, reference row and
 /// value and merge choice, and fills the table as the results window shows it.
 ShownResults ShowResults(Session& session);

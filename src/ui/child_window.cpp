@@ -11,6 +11,8 @@
 #include "session/element_grid.h"
 #include "session/intensity_grid.h"
 #include "session/results_view.h"
+#include "ui/chart_pane.h"
+#include "ui/layout_pane.h"
 
 namespace slv {
 
@@ -98,6 +100,18 @@ ChildWindow::~ChildWindow()
 
 ChildWindow* ChildWindow::create(WindowId window, Session& session, QWidget* parent)
 {
+    if (window == WindowId::Chart || window == WindowId::ModelLayout) {
+        auto* child = new ChildWindow(window, nullptr, parent);
+        if (window == WindowId::Chart) {
+            child->m_picture = new ChartPane(session);
+        } else {
+            auto* layout = new LayoutPane(session);
+            layout->onCaption([child](const QString& caption) { child->setWindowTitle(caption); });
+            child->m_picture = layout;
+        }
+        child->setWidget(child->m_picture);
+        return child;
+    }
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,6 +1,7 @@
 // A child window of the main window: one grid window's controller, the grid
 // view bound to it and, for the Composition window, the result type, merge
-// and "Number" controls above the grid.
+// and "Number" controls above the grid; or, for the Chart and the Model
+// Layout, a picture pane with its own controller.
 #pragma once
 
 #include <functional>
@@ -11,6 +12,7 @@
 #include "session/session.h"
 #include "session/window_shell.h"
 #include "ui/grid_view.h"
+#include "ui/picture_pane.h"
 
 namespace slv {
 
@@ -21,8 +23,13 @@ public:
     ~ChildWindow() override;
 
     WindowId id() const { return m_id; }
+    /// Whether the window edits or shows a grid; the grid accessors below need one.
+    bool hasGrid() const { return m_controller != nullptr; }
     GridWindow& controller() { return *m_controller; }
     GridView& view() { return *m_view; }
+    /// The picture of the Chart and Model Layout windows (what Print Current
+    /// prints of them); nullptr for a grid window.
+    PicturePane* picture() const { return m_picture; }
     /// Told before the window closes.
     void onClosing(std::function<void()> closing) { m_closing = std::move(closing); }
 
@@ -35,6 +42,7 @@ private:
     WindowId m_id;
     std::unique_ptr<GridWindow> m_controller;
     GridView* m_view = nullptr;
+    PicturePane* m_picture = nullptr;
     std::function<void()> m_closing;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <cmath>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -22,6 +24,12 @@
 namespace slv {
 
 namespace {
+
+/// The chart window's first size: a share of the main window's width, and its aspect.
+constexpr double kChartWidthShare = 2.2;
+constexpr double kChartAspect = 1.4;
+/// The chart's axes, titles and legend need this much room, pixels.
+constexpr QSize kLeastPictureWindow(520, 370);
 
 constexpr const char* kAboutText =
     "<h3>XPS Selvaro</h3><p>Multimodel X-ray Photoelectron Spectroscopy quantification program for desktop "
@@ -89,6 +97,8 @@ MainWindow::MainWindow(SettingsStore& settings, const std::filesystem::path& pro
     buildMenus();
     buildStatusBar();
     applyWindowSettings();
+    m_chartSize = m_drawSize = QSize(static_cast<int>(std::nearbyint(width() / kChartWidthShare)),
+                                     static_cast<int>(std::nearbyint(width() / kChartWidthShare / kChartAspect)));
 
     StartSession(m_session, '.');
     Environment environment = m_session.environment();
@@ -107,7 +117,8 @@ MainWindow::~MainWindow()
 
 std::optional<WindowId> MainWindow::windowNamed(const std::string& caption)
 {
-    for (WindowId window : {WindowId::Elements, WindowId::Intensity, WindowId::Results})
+    for (WindowId window :
+         {WindowId::Elements, WindowId::Intensity, WindowId::Results, WindowId::Chart, WindowId::ModelLayout})
         if (CaptionOf(window).toStdString() == caption)
             return window;
     return std::nullopt;
@@ -116,9 +127,11 @@ std::optional<WindowId> MainWindow::windowNamed(const std::string& caption)
 bool MainWindow::showView(WindowId window)
 {
     if (!isShown(window)) {
-        const ViewItem item = window == WindowId::Elements    ? ViewItem::Elements
-                              : window == WindowId::Intensity ? ViewItem::Intensity
-                                                              : ViewItem::Results;
+        const ViewItem item = window == WindowId::Elements      ? ViewItem::Elements
+                              : window == WindowId::Intensity   ? ViewItem::Intensity
+                              : window == WindowId::Chart       ? ViewItem::Chart
+                              : window == WindowId::ModelLayout ? ViewItem::ModelLayout
+                                                                : ViewItem::Results;
         m_commands.toggleView(item);
     }
     if (!isShown(window))
@@ -159,14 +172,22 @@ void MainWindow::buildMenus()
     addCommand(edit, "Clear &Table", [this] { m_commands.clearTable(); });
 
     QMenu* view = menuBar()->addMenu("&View");
-    const std::pair<ViewItem, const char*> items[] = {
-        {ViewItem::Elements, "&Elements"}, {ViewItem::Intensity, "&Intensity"}, {ViewItem::Results, "&Results"}};
+    const std::pair<ViewItem, const char*> items[] = {{ViewItem::Elements, "&Elements"},
+                                                      {ViewItem::Intensity, "&Intensity"},
+                                                      {ViewItem::Results, "&Results"},
+                                                      {ViewItem::Chart, "&Chart"},
+                                                      {ViewItem::ModelLayout, "Model &Layout"}};
     for (const auto& [item, caption] : items) {
         QAction* action = addCommand(view, caption, [this, item] { m_commands.toggleView(item); });
         action->setCheckable(true);
         m_viewActions[m_commands.windowOf(item)] = action;
-        if (item != ViewItem::Elements)
+        if (item == ViewItem::Chart) {
+            // Enabled while the results are shown.
+            m_enablingActions[ShellCommand::ViewChart] = action;
+            action->setEnabled(false);
+        } else if (item != ViewItem::Elements) {
             m_dataActions.push_back(action);
+        }
     }
     connect(view, &QMenu::aboutToShow, this, [this] {
         m_commands.commitActiveGrid();
@@ -268,12 +289,23 @@ void MainWindow::showWindow(WindowId window)
     ChildWindow* child = ChildWindow::create(window, m_session, m_mdi);
     if (child == nullptr)
         return;
-    child->onClosing([this, window] { childClosing(window); });
-    connect(&child->view(), &QWidget::customContextMenuRequested, this,
-            [this, child](const QPoint& at) { showGridPopup(child->view().viewport()->mapToGlobal(at)); });
+    child->onClosing([this, window, child] {
+        // The chart keeps its size for the next opening while the program runs.
+        if (window == WindowId::Chart && !child->isMaximized() && !child->isMinimized())
+            m_chartSize = child->size();
+        childClosing(window);
+    });
+    if (child->hasGrid())
+        connect(&child->view(), &QWidget::customContextMenuRequested, this,
+                [this, child](const QPoint& at) { showGridPopup(child->view().viewport()->mapToGlobal(at)); });
     m_children[window] = child;
     m_mdi->addSubWindow(child);
-    child->resize(m_mdi->width() * 2 / 3, m_mdi->height() * 2 / 3);
+    if (window == WindowId::Chart || window == WindowId::ModelLayout)
+        child->resize((window == WindowId::Chart ? m_chartSize : m_drawSize)
+                          .expandedTo(kLeastPictureWindow)
+                          .boundedTo(m_mdi->viewport()->size()));
+    else
+        child->resize(m_mdi->width() * 2 / 3, m_mdi->height() * 2 / 3);
     child->show();
     activate(window);
 }
@@ -282,6 +314,8 @@ void MainWindow::childClosing(WindowId window)
 {
     leave(window);
     m_children.erase(window);
+    if (window == WindowId::Results || window == WindowId::ModelResults)
+        setCommandEnabled(ShellCommand::ViewChart, false);
     if (m_active == window)
         m_active.reset();
 }
@@ -309,7 +343,7 @@ void MainWindow::activate(WindowId window)
 GridWindow* MainWindow::gridWindow(WindowId window)
 {
     auto it = m_children.find(window);
-    return it == m_children.end() ? nullptr : &it->second->controller();
+    return it == m_children.end() || !it->second->hasGrid() ? nullptr : &it->second->controller();
 }
 
 bool MainWindow::modalDialogOpen() const
@@ -355,14 +389,16 @@ void MainWindow::setClipboardText(const std::string& text)
 
 void MainWindow::closeChildWindows()
 {
-    // The document is replaced: nothing of the old one is written back.
+    // The document is replaced: nothing of the old one is written back, and
+    // the windows go at once, before their controllers hear of the new one.
     const auto children = m_children;
     m_children.clear();
     m_active.reset();
     for (auto& [window, child] : children) {
         child->onClosing({});
-        child->close();
+        delete child;
     }
+    setCommandEnabled(ShellCommand::ViewChart, false);
 }
 
 void MainWindow::setDataCommandsEnabled(bool enabled)

@@ -100,6 +100,8 @@ private:
     QLabel* m_titlePanel = nullptr;
     QLabel* m_filePanel = nullptr;
     QLabel* m_printPanel = nullptr;
+    QSize m_chartSize;  // ChartW x ChartH, kept while the program runs
+    QSize m_drawSize;   // DrawW x DrawH, the model layout's first size
 };
 
 }  // namespace slv

@@ -8,6 +8,7 @@
 
 #include "session/polyhedron_editor.h"
 #include "support/recording_dialogs.h"
+#include "support/test_session.h"
 
 namespace slv {
 namespace {
@@ -205,6 +206,49 @@ TEST_F(PolyhedronEditorTest, SharesThatAddUpToNothingAreNotStored)
         ASSERT_TRUE(editor.accept(par));
         EXPECT_FLOAT_EQ(par[1], 1.0f);
     }
+}
+
+TEST_F(PolyhedronEditorTest, UpDownStepsByWholePerCentWithinZeroAndHundred)
+{
+    struct Case {
+        float stored;  // PolyPar of the first class
+        int steps;
+        const char* shown;
+    };
+    const Case cases[] = {{0.123f, 1, "13.0"}, {0.123f, -1, "11.0"}, {0.0f, -1, "0.0"},
+                          {1.0f, 1, "100.0"},  {0.995f, 1, "100.0"}, {0.5f, -3, "47.0"}};
+    for (const Case& c : cases) {
+        PolyhedronEditor editor = open(factors({c.stored}));
+        editor.stepArea(c.steps);
+        EXPECT_EQ(editor.areaText(), c.shown) << c.stored << " " << c.steps;
+    }
+}
+
+TEST(PolyhedronEditorSession, AcceptanceStoresIntoTheDocumentAndMarksItChanged)
+{
+    test::TestSession ts;
+    ts.doc().PolyPar = factors({0.5f, 0.5f});
+    test::RecordingObserver observer(ts.session);
+    {
+        PolyhedronEditor unchanged(ts.session.doc().PolyPar, ts.dialogs, '.');
+        ASSERT_TRUE(unchanged.acceptInto(ts.session));
+        EXPECT_FALSE(ts.session.doc().DocDirty) << "the same factors change nothing";
+        EXPECT_TRUE(observer.notices.empty());
+    }
+    PolyhedronEditor editor(ts.session.doc().PolyPar, ts.dialogs, '.');
+    editor.changeAreaText("25");
+    ASSERT_TRUE(editor.acceptInto(ts.session));
+    EXPECT_FLOAT_EQ(ts.session.doc().PolyPar[1], 1.0f / 3.0f);
+    EXPECT_FLOAT_EQ(ts.session.doc().PolyPar[2], 2.0f / 3.0f);
+    EXPECT_TRUE(ts.session.doc().DocDirty);
+    ASSERT_EQ(observer.notices.size(), 1u);
+    EXPECT_TRUE(observer.notices[0].has(Change::Model));
+
+    // A distribution that cannot be normalised leaves the document as it was.
+    ts.doc().PolyPar = factors({0.5f, -0.5f});
+    PolyhedronEditor refused(ts.session.doc().PolyPar, ts.dialogs, '.');
+    EXPECT_FALSE(refused.acceptInto(ts.session));
+    EXPECT_FLOAT_EQ(ts.session.doc().PolyPar[2], -0.5f);
 }
 
 }  // namespace

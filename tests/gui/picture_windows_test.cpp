@@ -1,0 +1,207 @@
+// The Chart and Model Layout windows of the desktop program and the dialogs
+// the Parameters dialog opens, on Qt's offscreen platform: the chart follows
+// the results window's choices, Colours turns it black and white, Copy puts
+// a picture of the window's size on the clipboard, View > Chart is offered
+// only while the results are shown, the layout's caption and switches, and
+// the polyhedron editor's area box.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include <QAction>
+#include <QApplication>
+#include <QChart>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QSlider>
+#include <QTest>
+#include <QValueAxis>
+
+#include "chart_qt/chart_view.h"
+#include "quant/results_table.h"
+#include "session/results_view.h"
+#include "support/recording_dialogs.h"
+#include "ui/chart_pane.h"
+#include "ui/child_window.h"
+#include "ui/layout_pane.h"
+#include "ui/main_window.h"
+#include "ui/polyhedron_dialog.h"
+#include "ui/transmission_dialog.h"
+
+namespace slv {
+namespace {
+
+std::string example(const char* name)
+{
+    return (std::filesystem::path(SLV_SOURCE_DIR) / "examples" / name).string();
+}
+
+class PictureWindows : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static int argc = 1;
+        static char name[] = "gui_tests";
+        static char* argv[] = {name, nullptr};
+        s_application = new QApplication(argc, argv);
+    }
+    // The application goes before the program's exit handlers run.
+    static void TearDownTestSuite()
+    {
+        delete s_application;
+        s_application = nullptr;
+    }
+
+    void SetUp() override { window.show(); }
+
+    ChildWindow* child(WindowId id)
+    {
+        for (QMdiSubWindow* sub : window.findChildren<QMdiSubWindow*>())
+            if (auto* c = dynamic_cast<ChildWindow*>(sub); c != nullptr && c->id() == id)
+                return c;
+        return nullptr;
+    }
+    QAction* viewItem(const QString& caption)
+    {
+        for (QAction* menu : window.menuBar()->actions())
+            if (menu->text() == "&View")
+                for (QAction* item : menu->menu()->actions())
+                    if (item->text() == caption)
+                        return item;
+        return nullptr;
+    }
+    ChartPane& openChart(const char* file)
+    {
+        EXPECT_TRUE(window.commands().openAtStart(example(file)));
+        EXPECT_TRUE(window.showView(WindowId::Chart));
+        return *dynamic_cast<ChartPane*>(child(WindowId::Chart)->picture());
+    }
+    static std::vector<QLineSeries*> lines(const ChartView& view)
+    {
+        std::vector<QLineSeries*> found;
+        for (QAbstractSeries* series : view.chart()->series())
+            if (auto* line = dynamic_cast<QLineSeries*>(series);
+                line != nullptr && series->type() == QAbstractSeries::SeriesTypeLine)
+                found.push_back(line);
+        return found;
+    }
+
+    static inline QApplication* s_application = nullptr;
+    MemorySettingsStore settings;
+    MainWindow window{settings, SLV_LIBRARY_DIR};
+};
+
+TEST_F(PictureWindows, TheChartFollowsTheResultsWindowAndTurnsBlackAndWhite)
+{
+    ChartPane& pane = openChart("steel_depth_profile.lvd");
+    ASSERT_EQ(pane.view().plan().type, ChartType::Line);
+    ASSERT_FALSE(lines(pane.view()).empty());
+    EXPECT_EQ(lines(pane.view()).front()->count(), 12) << "one point per sputter step";
+    const auto leftTitle = [&pane] {
+        return pane.view().chart()->axes(Qt::Vertical).front()->titleText().toStdString();
+    };
+    EXPECT_EQ(leftTitle(), "Atomic %");
+
+    auto* results = dynamic_cast<ResultsView*>(window.gridWindow(WindowId::Results));
+    ASSERT_NE(results, nullptr);
+    results->chooseResultType(kMassPercent);
+    EXPECT_EQ(leftTitle(), "Mass %") << "the chart is drawn again when the results change";
+
+    EXPECT_TRUE(pane.colourAction()->isChecked());
+    pane.colourAction()->trigger();
+    EXPECT_FALSE(pane.view().plan().colour);
+    for (QLineSeries* line : lines(pane.view()))
+        EXPECT_EQ(line->pen().color(), QColor(Qt::black));
+}
+
+TEST_F(PictureWindows, CopyPutsThePictureOfTheWindowsSizeOnTheClipboard)
+{
+    ChartPane& chart = openChart("float_glass.lvd");
+    QApplication::clipboard()->clear();
+    chart.copyAction()->trigger();
+    const QImage copied = QApplication::clipboard()->image();
+    ASSERT_FALSE(copied.isNull());
+    EXPECT_EQ(copied.size(), chart.size());
+
+    ASSERT_TRUE(window.commands().openAtStart(example("sio2_on_si.lvd")));
+    ASSERT_TRUE(window.showView(WindowId::ModelLayout));
+    auto* layout = dynamic_cast<LayoutPane*>(child(WindowId::ModelLayout)->picture());
+    ASSERT_NE(layout, nullptr);
+    QApplication::clipboard()->clear();
+    layout->copyAction()->trigger();
+    const QImage figure = QApplication::clipboard()->image();
+    ASSERT_FALSE(figure.isNull());
+    EXPECT_EQ(figure.size(), layout->size());
+    EXPECT_EQ(figure, layout->image());
+}
+
+TEST_F(PictureWindows, ViewChartIsOfferedWhileTheResultsAreShown)
+{
+    QAction* chart = viewItem("&Chart");
+    ASSERT_NE(chart, nullptr);
+    EXPECT_FALSE(chart->isEnabled());
+    ASSERT_TRUE(window.commands().openAtStart(example("float_glass.lvd")));
+    EXPECT_TRUE(chart->isEnabled());
+    child(WindowId::Results)->close();
+    EXPECT_FALSE(chart->isEnabled()) << "closing the results window takes the chart item away";
+    ASSERT_NE(viewItem("Model &Layout"), nullptr);
+}
+
+TEST_F(PictureWindows, TheLayoutNamesItsExperimentAndSwitchesItsLegend)
+{
+    ASSERT_TRUE(window.commands().openAtStart(example("hfo2_gate_stack.lvd")));
+    ASSERT_TRUE(window.showView(WindowId::ModelLayout));
+    ChildWindow* sub = child(WindowId::ModelLayout);
+    auto* layout = dynamic_cast<LayoutPane*>(sub->picture());
+    EXPECT_EQ(sub->windowTitle().toStdString(), layout->controller().caption());
+    EXPECT_TRUE(sub->windowTitle().startsWith("Model Layout"));
+    EXPECT_EQ(MainWindow::windowNamed("Model Layout"), WindowId::ModelLayout);
+
+    const QImage plain = layout->image();
+    layout->legendAction()->trigger();
+    EXPECT_TRUE(layout->controller().state().legend);
+    EXPECT_NE(layout->image(), plain);
+    layout->legendAction()->trigger();
+    layout->colourAction()->trigger();
+    EXPECT_FALSE(layout->controller().state().colour);
+    layout->colourAction()->trigger();
+    EXPECT_EQ(layout->image(), plain) << "Colours off and on again restores the fills";
+}
+
+TEST_F(PictureWindows, ThePolyhedronEditorsAreaBoxTakesOnlyAnArea)
+{
+    PolyhedronDialog dialog(window.session(), &window);
+    dialog.show();
+    QLineEdit& area = dialog.areaBox();
+    area.clear();
+    QTest::keyClicks(&area, "-x3e5,5");
+    EXPECT_EQ(area.text(), "35,5");
+    EXPECT_FLOAT_EQ(dialog.editor().areas()[0], 35.5f);
+    QTest::keyClick(&area, Qt::Key_Delete);
+    EXPECT_EQ(area.text(), "");
+    QTest::keyClicks(&area, "40");
+    dialog.slider().setValue(3);
+    EXPECT_EQ(area.text(), "0.0");
+    area.selectAll();
+    QTest::keyClicks(&area, "60");
+    EXPECT_EQ(dialog.graph().plan().pointCount(), 9);
+    EXPECT_EQ(*dialog.graph().plan().sets[0].values[3], 60.0);
+    EXPECT_EQ(*dialog.graph().plan().sets[0].values[0], 40.0);
+}
+
+TEST_F(PictureWindows, TheTransmissionWindowPlotsOverTheKineticEnergy)
+{
+    TransmissionSettings settings{TransmissionType::Fat, 0.0f, "", 1486.6f};
+    TransmissionDialog dialog(window.session(), settings, &window);
+    EXPECT_EQ(dialog.windowTitle(), "Transmission Function");
+    EXPECT_EQ(dialog.plan().pointCount(), 29);
+    EXPECT_EQ(dialog.plan().bottomTitle, "Kinetic Energy (eV)");
+}
+
+}  // namespace
+}  // namespace slv
