@@ -19,6 +19,7 @@
 #include <QStringList>
 
 #include "platform_qt/qsettings_store.h"
+#include "ui/dialog_pictures.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -83,6 +84,15 @@ int grab(slv::MainWindow& window, const Options& options)
     if (!options.file.empty() && !window.commands().openAtStart(options.file)) {
         std::fprintf(stderr, "selvaro: cannot open %s\n", options.file.c_str());
         return 1;
+    }
+    if (options.window) {
+        if (const auto picture = slv::PictureOfDialog(*options.window, window.session(), window, &window)) {
+            if (!picture->save(QString::fromStdString(*options.grab), "PNG")) {
+                std::fprintf(stderr, "selvaro: cannot write %s\n", options.grab->c_str());
+                return 1;
+            }
+            return 0;
+        }
     }
     if (options.window) {
         const auto child = slv::MainWindow::windowNamed(*options.window);

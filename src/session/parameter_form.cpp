@@ -151,7 +151,8 @@ ParameterEnables EnablesOf(const ParameterForm& form)
     on.innerRadius = form.model == ModelType::Nanotube;
     on.tubeOptions = form.model == ModelType::Nanotube;
     on.singleRowOfSpheres = form.model == ModelType::Sphere;
-    on.islandOptions = layeredGeometry(form.model);
+    on.islands = layeredGeometry(form.model);
+    on.autoCoverage = on.islands && form.islands;
     on.multilayers = layeredGeometry(form.model) && form.model != ModelType::Nanotube && !form.islands;
     on.angleResolved = layeredGeometry(form.model);
     return on;

@@ -125,7 +125,8 @@ struct ParameterEnables {
     bool innerRadius = false;
     bool tubeOptions = false;  // "Modified tube layer"
     bool singleRowOfSpheres = false;
-    bool islandOptions = false;  // "Islands", "Fit coverage automatically"
+    bool islands = false;
+    bool autoCoverage = false;  // "Fit coverage automatically": islands only
     bool multilayers = false;
     bool angleResolved = false;
 

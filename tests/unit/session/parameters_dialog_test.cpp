@@ -264,7 +264,8 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    [](const ParameterEnables& e) {
                        EXPECT_FALSE(e.materialClass || e.density || e.showAppliedImfp);
-                       EXPECT_TRUE(e.islandOptions && e.multilayers && e.angleResolved);
+                       EXPECT_TRUE(e.islands && e.multilayers && e.angleResolved);
+                       EXPECT_FALSE(e.autoCoverage) << "coverage is fitted for islands only";
                        EXPECT_FALSE(e.radius);
                    }},
         EnableCase{"NanotubeHasBothRadiiAndTubeOptions", [](ParameterForm& f) { f.model = ModelType::Nanotube; },
@@ -279,7 +280,7 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    [](const ParameterEnables& e) {
                        EXPECT_FALSE(e.multilayers || e.innerRadius);
-                       EXPECT_TRUE(e.radius && e.singleRowOfSpheres);
+                       EXPECT_TRUE(e.radius && e.singleRowOfSpheres && e.autoCoverage);
                    }},
         EnableCase{"ExplicitContaminationFromTheTable",
                    [](ParameterForm& f) {
