@@ -194,7 +194,7 @@ void rejectUnusable(Document& doc, const Document& old, ParameterForm& form, con
                     std::string& message)
 {
     if (doc.source() == ExcitationSource::Other && !(doc.otherSourceEnergy() > 0.0f)) {
-        AppendModelLine(message, kZeroEnergyText);
+        AppendModelLine(message, kZeroEnergyLine);
         doc.setOtherSourceEnergy(old.otherSourceEnergy());
         if (!(doc.otherSourceEnergy() > 0.0f)) {
             doc.setSource(ExcitationSource::MgKAlpha);
@@ -204,24 +204,24 @@ void rejectUnusable(Document& doc, const Document& old, ParameterForm& form, con
     }
     const float exponent = doc.imfpExponent();
     if (doc.homogeneousImfpMethod() == ImfpMethod::Exponential && !(exponent >= 0.0f && exponent <= kMaxImfpExponent)) {
-        AppendModelLine(message, kImfpExponentText);
+        AppendModelLine(message, kImfpExponentLine);
         doc.setImfpExponent(old.imfpExponent());
         form.imfpExponent = shown.imfpExponent;
     }
     const float angle = doc.sourceAnalyserAngle();
     if (doc.angularMethod() != AngularMethod::None && !(angle > 0.0f && angle < kFullCircleDegrees)) {
-        AppendModelLine(message, kInvalidAngleText);
+        AppendModelLine(message, kInvalidAngleLine);
         doc.setSourceAnalyserAngle(old.sourceAnalyserAngle());
         form.angle = shown.angle;
     }
     if (doc.transmissionType() == TransmissionType::File && trimmed(doc.transmissionFile()).empty()) {
-        AppendModelLine(message, kNoTransmissionFileText);
+        AppendModelLine(message, kNoTransmissionFileLine);
         doc.setTransmissionType(old.transmissionType());
         form.transmission = old.transmissionType();
     }
     if (doc.transmissionType() == TransmissionType::Exponential &&
         doc.transmissionExponent() > kMaxTransmissionExponent) {
-        AppendModelLine(message, kTransmissionExponentText);
+        AppendModelLine(message, kTransmissionExponentLine);
         doc.setTransmissionExponent(kRepairedTransmissionExponent);
         form.transmissionExponent = ExponentText(kRepairedTransmissionExponent, decSep);
     }
@@ -330,7 +330,7 @@ void ParametersDialog::setTransmissionFile(std::string path)
 bool ParametersDialog::browseTransmissionFile()
 {
     FileDialogRequest request;
-    request.title = kTransmissionFileTitle;
+    request.title = kTransmissionFileDialogTitle;
     const std::filesystem::path current(m_form.transmissionFile);
     request.folder =
         current.has_parent_path() ? current.parent_path().string() : m_session.environment().programFolder.string();

@@ -19,12 +19,12 @@
 
 namespace slv {
 
-inline constexpr const char* kZeroEnergyText = "- The excitation energy is zero    ";
-inline constexpr const char* kImfpExponentText = "- The IMFP exponent must be between 0 and 2    ";
-inline constexpr const char* kInvalidAngleText = "- The excitation - analyser angle is invalid    ";
-inline constexpr const char* kNoTransmissionFileText = "- No transmission file specified    ";
-inline constexpr const char* kTransmissionExponentText = "- Invalid transmission exponent    ";
-inline constexpr const char* kTransmissionFileTitle = "Open transmission file";
+inline constexpr const char* kZeroEnergyLine = "- The excitation energy is zero    ";
+inline constexpr const char* kImfpExponentLine = "- The IMFP exponent must be between 0 and 2    ";
+inline constexpr const char* kInvalidAngleLine = "- The excitation - analyser angle is invalid    ";
+inline constexpr const char* kNoTransmissionFileLine = "- No transmission file specified    ";
+inline constexpr const char* kTransmissionExponentLine = "- Invalid transmission exponent    ";
+inline constexpr const char* kTransmissionFileDialogTitle = "Open transmission file";
 
 /// What a button does after a successful Apply.
 enum class ApplyAction { Close, Stay };

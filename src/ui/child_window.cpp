@@ -1,6 +1,7 @@
 #include "ui/child_window.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
 #include <QDoubleSpinBox>
@@ -14,6 +15,7 @@
 #include "session/element_grid.h"
 #include "session/imfp_grid.h"
 #include "session/intensity_grid.h"
+#include "session/model_grid.h"
 #include "session/model_imfp_grid.h"
 #include "session/results_view.h"
 
@@ -158,6 +160,15 @@ ChildWindow* ChildWindow::create(WindowId window, Session& session, QWidget* par
         child->m_view = new GridView(controller.grid(), std::move(handlers));
         break;
     }
+    case WindowId::Model: {
+        auto model = std::make_unique<ModelGrid>(session);
+        GridHandlers handlers = editingHandlers(*model);
+        ModelGrid& controller = *model;
+        handlers.doubleClick = [&controller] { controller.doubleClick(); };
+        child = new ChildWindow(window, std::move(model), parent);
+        child->m_view = new GridView(controller.grid(), std::move(handlers));
+        break;
+    }
     case WindowId::Results: {
         auto results = std::make_unique<ResultsView>(session);
         ResultsView& controller = *results;
@@ -178,6 +189,11 @@ ChildWindow* ChildWindow::create(WindowId window, Session& session, QWidget* par
 
 void ChildWindow::closeEvent(QCloseEvent* event)
 {
+    // A window closed with the document it shows may keep itself open.
+    if (m_closing && !m_controller->mayClose()) {
+        event->ignore();
+        return;
+    }
     if (m_closing)
         m_closing();
     QMdiSubWindow::closeEvent(event);

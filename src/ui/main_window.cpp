@@ -108,7 +108,8 @@ MainWindow::~MainWindow()
 
 std::optional<WindowId> MainWindow::windowNamed(const std::string& caption)
 {
-    for (WindowId window : {WindowId::Elements, WindowId::Intensity, WindowId::Imfps, WindowId::Results})
+    for (WindowId window :
+         {WindowId::Elements, WindowId::Intensity, WindowId::Imfps, WindowId::Results, WindowId::Model})
         if (CaptionOf(window).toStdString() == caption)
             return window;
     return std::nullopt;
@@ -124,7 +125,8 @@ bool MainWindow::showView(WindowId window)
                               : window == WindowId::Intensity ? ViewItem::Intensity
                               : window == WindowId::Imfps || window == WindowId::ModelImfps
                                   ? ViewItem::ImfpAndContamination
-                                  : ViewItem::Results;
+                              : window == WindowId::Model ? ViewItem::Model
+                                                          : ViewItem::Results;
         m_commands.toggleView(item);
     }
     if (!isShown(window))
@@ -168,7 +170,8 @@ void MainWindow::buildMenus()
     const std::pair<ViewItem, const char*> items[] = {{ViewItem::Elements, "&Elements"},
                                                       {ViewItem::Intensity, "&Intensity"},
                                                       {ViewItem::ImfpAndContamination, "IM&FP && Contamination"},
-                                                      {ViewItem::Results, "&Results"}};
+                                                      {ViewItem::Results, "&Results"},
+                                                      {ViewItem::Model, "&Model"}};
     for (const auto& [item, caption] : items) {
         QAction* action = addCommand(view, caption, [this, item] { m_commands.toggleView(item); });
         action->setCheckable(true);

@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                           d.setOtherSourceEnergy(1041.0f);
                       },
                       [](ParameterForm& f) { f.energy = "0"; },
-                      {kZeroEnergyText},
+                      {kZeroEnergyLine},
                       [](const Document& d, const ParameterForm& f) {
                           EXPECT_EQ(d.source(), ExcitationSource::Other);
                           EXPECT_EQ(d.otherSourceEnergy(), 1041.0f);
@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                           f.source = ExcitationSource::Other;
                           f.energy = "";
                       },
-                      {kZeroEnergyText},
+                      {kZeroEnergyLine},
                       [](const Document& d, const ParameterForm& f) {
                           EXPECT_EQ(d.source(), ExcitationSource::MgKAlpha);
                           EXPECT_EQ(f.source, ExcitationSource::MgKAlpha);
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                           d.setImfpExponent(0.75f);
                       },
                       [](ParameterForm& f) { f.imfpExponent = "2.5"; },
-                      {kImfpExponentText},
+                      {kImfpExponentLine},
                       [](const Document& d, const ParameterForm& f) {
                           EXPECT_EQ(d.imfpExponent(), 0.75f);
                           EXPECT_EQ(f.imfpExponent, "0.750");
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                           d.setSourceAnalyserAngle(54.7f);
                       },
                       [](ParameterForm& f) { f.angle = "0"; },
-                      {kInvalidAngleText},
+                      {kInvalidAngleLine},
                       [](const Document& d, const ParameterForm& f) {
                           EXPECT_EQ(d.sourceAnalyserAngle(), 54.7f);
                           EXPECT_EQ(f.angle, "54.7");
@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
                           f.angular = AngularMethod::ReilmanEbel;
                           f.angle = "360";
                       },
-                      {kInvalidAngleText},
+                      {kInvalidAngleLine},
                       [](const Document& d, const ParameterForm&) { EXPECT_EQ(d.sourceAnalyserAngle(), 54.7f); }},
         RejectionCase{"AnyAngleWithoutAngularCorrection",
                       [](Document&) {},
@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                           f.transmission = TransmissionType::File;
                           f.transmissionFile = "  ";
                       },
-                      {kNoTransmissionFileText},
+                      {kNoTransmissionFileLine},
                       [](const Document& d, const ParameterForm& f) {
                           EXPECT_EQ(d.transmissionType(), TransmissionType::Fat);
                           EXPECT_EQ(f.transmission, TransmissionType::Fat);
@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                           f.transmission = TransmissionType::Exponential;
                           f.transmissionExponent = "13";
                       },
-                      {kTransmissionExponentText},
+                      {kTransmissionExponentLine},
                       [](const Document& d, const ParameterForm& f) {
                           EXPECT_EQ(d.transmissionExponent(), 1.0f);
                           EXPECT_EQ(f.transmissionExponent, "1.000");
@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                           f.angular = AngularMethod::Reilman;
                           f.angle = "-5";
                       },
-                      {kZeroEnergyText, kInvalidAngleText, kTransmissionExponentText},
+                      {kZeroEnergyLine, kInvalidAngleLine, kTransmissionExponentLine},
                       [](const Document& d, const ParameterForm&) { EXPECT_EQ(d.otherSourceEnergy(), 900.0f); }},
         RejectionCase{"NanotubeWithoutRadiusRestoresBothRadii",
                       [](Document& d) {
@@ -360,7 +360,7 @@ TEST_F(ParametersDialogFlow, AFailedApplyChangesNothingAndCancelKeepsTheSavedFil
         dialog.form().angle = "400";
         EXPECT_FALSE(dialog.apply(ApplyAction::Close)) << "the dialog stays open";
         ASSERT_EQ(t.dialogs.messages.size(), 1u);
-        EXPECT_EQ(t.dialogs.messages[0].text, heading({kInvalidAngleText}));
+        EXPECT_EQ(t.dialogs.messages[0].text, heading({kInvalidAngleLine}));
         EXPECT_EQ(t.dialogs.messages[0].icon, MessageIcon::Critical);
         EXPECT_EQ(dialog.form().title, "Renamed") << "what was typed stays for the next Apply";
         EXPECT_TRUE(dialog.form().convertUnits);
@@ -428,7 +428,7 @@ TEST_F(ParametersDialogFlow, ModelFindingsJoinTheDialogsOwnUnderOneHeading)
     EXPECT_FALSE(dialog.apply(ApplyAction::Close));
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     EXPECT_EQ(t.dialogs.messages[0].text,
-              heading({kNoTransmissionFileText, "- Radius of the nanotube must be specified    ",
+              heading({kNoTransmissionFileLine, "- Radius of the nanotube must be specified    ",
                        "- Inner radius of the nanotube is too large    "}));
     EXPECT_EQ(t.session.doc().modelType(), ModelType::Homogeneous);
 }
