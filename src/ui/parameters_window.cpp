@@ -35,7 +35,7 @@ QStringList namesOf(std::string (*name)(Option), const Option (&options)[N])
     return names;
 }
 
-std::string ansiOf(const QString& text)
+std::string ansiText(const QString& text)
 {
     return Utf8ToAnsi(text.toStdString());
 }
@@ -126,7 +126,7 @@ QLineEdit* ParametersWindow::textBox(std::string ParameterForm::*field, bool Par
 {
     auto* box = new QLineEdit;
     connect(box, &QLineEdit::textEdited, this,
-            [this, field](const QString& text) { m_controller.form().*field = ansiOf(text); });
+            [this, field](const QString& text) { m_controller.form().*field = ansiText(text); });
     m_refreshers.push_back([this, box, field] { box->setText(AnsiQString(m_controller.form().*field)); });
     follow(box, enabled);
     return box;
@@ -381,7 +381,7 @@ QWidget* ParametersWindow::labelsTab()
             auto* name = new QLineEdit;
             name->setMaxLength(LabelString().padded().size());
             connect(name, &QLineEdit::textEdited, this,
-                    [this, user](const QString& text) { m_controller.form().userLabelNames[user] = ansiOf(text); });
+                    [this, user](const QString& text) { m_controller.form().userLabelNames[user] = ansiText(text); });
             m_refreshers.push_back(
                 [this, name, user] { name->setText(AnsiQString(m_controller.form().userLabelNames[user])); });
             grid->addWidget(name, k + 1, 2);

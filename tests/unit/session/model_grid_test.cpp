@@ -14,7 +14,7 @@
 namespace slv {
 namespace {
 
-std::string cell(const TextGrid& grid, int row, int col)
+std::string textAt(const TextGrid& grid, int row, int col)
 {
     return std::string(trimmed(grid.TextMatrix(row, col)));
 }
@@ -50,7 +50,7 @@ protected:
         std::vector<std::string> shown;
         for (int i = 0; i < clicks; ++i) {
             window.doubleClick();
-            shown.push_back(cell(window.grid(), row, col));
+            shown.push_back(textAt(window.grid(), row, col));
         }
         return shown;
     }
@@ -105,17 +105,17 @@ TEST_F(ModelWindow, TheTypeRowTakesItsWordsAndTheOmitColumnTheSpaceBar)
     grid.SetRow(layout().typeRow());
     grid.SetCol(3);
     window.keyPress('i');
-    EXPECT_EQ(cell(grid, layout().typeRow(), 3), "Island");
+    EXPECT_EQ(textAt(grid, layout().typeRow(), 3), "Island");
     window.keyPress('L');
-    EXPECT_EQ(cell(grid, layout().typeRow(), 3), "Layer");
+    EXPECT_EQ(textAt(grid, layout().typeRow(), 3), "Layer");
     window.keyPress('x');
-    EXPECT_EQ(cell(grid, layout().typeRow(), 3), "Layer");
+    EXPECT_EQ(textAt(grid, layout().typeRow(), 3), "Layer");
     EXPECT_EQ(t.dialogs.beeps, 1);
 
     grid.SetRow(layout().compositionRow(2));
     grid.SetCol(kModelColOmit);
     window.keyPress(' ');
-    EXPECT_EQ(cell(grid, layout().compositionRow(2), kModelColOmit), "X");
+    EXPECT_EQ(textAt(grid, layout().compositionRow(2), kModelColOmit), "X");
     window.keyPress('1');
     EXPECT_EQ(t.dialogs.beeps, 2);
     window.commit();
@@ -156,13 +156,13 @@ TEST_F(ModelWindow, EachLayerWindowSeesWhatTheOtherCommitted)
 
     imfps.grid().SetTextMatrix(1, kModelImfpColMolWeight, "79.87");
     imfps.commit();
-    EXPECT_EQ(cell(model.grid(), molWeight, 2), "79.87");
+    EXPECT_EQ(textAt(model.grid(), molWeight, 2), "79.87");
     model.commit();  // closed last, it does not bring the old value back
     EXPECT_FLOAT_EQ(t.session.doc().LayerMolWeight[1], 79.87f);
 
     model.grid().SetTextMatrix(layout().densityRow(), 2, "4.23");
     model.commit();
-    EXPECT_EQ(cell(imfps.grid(), 1, kModelImfpColDensity), "4.230");
+    EXPECT_EQ(textAt(imfps.grid(), 1, kModelImfpColDensity), "4.230");
     imfps.commit();
     EXPECT_FLOAT_EQ(t.session.doc().LayerDensity[1], 4.23f);
 }
