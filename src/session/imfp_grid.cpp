@@ -198,6 +198,27 @@ void ImfpGrid::commit()
     m_session.present(findings);
 }
 
+bool ImfpGrid::refusedOnLabel()
+{
+    if (m_grid.Col() > static_cast<int>(m_labels.size()))
+        return false;
+    m_session.dialogs().beep();
+    return true;
+}
+
+void ImfpGrid::keyDown(GridKey key)
+{
+    // Enter and Tab move on from a label too.
+    if ((key == GridKey::Enter || key == GridKey::Tab) || !refusedOnLabel())
+        m_editor.keyDown(key);
+}
+
+void ImfpGrid::keyPress(char ch)
+{
+    if (!refusedOnLabel())
+        m_editor.keyPress(ch);
+}
+
 bool ImfpGrid::classCellCurrent() const
 {
     return m_grid.Row() >= 1 && m_grid.Col() == classColumn();

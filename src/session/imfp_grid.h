@@ -54,8 +54,9 @@ public:
     /// Lays the columns out for the IMFP method and fills them from the document.
     void load();
 
-    void keyDown(GridKey key) { m_editor.keyDown(key); }
-    void keyPress(char ch) { m_editor.keyPress(ch); }
+    /// The label columns show the Intensity window's labels and take no keys.
+    void keyDown(GridKey key);
+    void keyPress(char ch);
     void moveTo(int row, int col) { m_editor.moveTo(row, col); }
     /// The current cell is a material class: the window offers the class words.
     bool classCellCurrent() const;
@@ -65,6 +66,8 @@ public:
 private:
     void sessionChanged(ChangeSet changes) override;
     int classColumn() const;
+    /// Labels are edited in the Intensity window: here a key on one beeps.
+    bool refusedOnLabel();
 
     Session& m_session;
     TextGrid m_grid;

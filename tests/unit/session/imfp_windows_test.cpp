@@ -81,6 +81,11 @@ TEST_F(ImfpWindow, ClassWordsAndOneWarningForTheValuesOutOfRange)
     EXPECT_EQ(cell(grid, 2, 4), "") << "an empty value shows blank";
 
     grid.SetRow(2);
+    grid.SetCol(1);
+    window.keyPress('5');
+    window.keyDown(GridKey::Delete);
+    EXPECT_EQ(cell(grid, 2, 1), "") << "the labels are edited in the Intensity window";
+    EXPECT_EQ(t.dialogs.beeps, 2);
     grid.SetCol(3);
     window.chooseClass(MaterialClass::Polymer);
     EXPECT_EQ(cell(grid, 2, 3), "") << "only a class cell takes a class word";
