@@ -20,7 +20,7 @@
 #include <QStringList>
 
 #include "platform_qt/qsettings_store.h"
-#include "ui/dialog_captions.h"
+#include "ui/dialog_pictures.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -80,7 +80,7 @@ QPixmap splashPicture()
     return picture;
 }
 
-int save(const QPixmap& picture, const std::string& path)
+int save(const QImage& picture, const std::string& path)
 {
     if (!picture.save(QString::fromStdString(path), "PNG")) {
         std::fprintf(stderr, "selvaro: cannot write %s\n", path.c_str());
@@ -96,11 +96,8 @@ int grab(slv::MainWindow& window, const Options& options)
         return 1;
     }
     if (options.window) {
-        if (auto dialog = slv::DialogWithCaption(*options.window, window.session(), &window)) {
-            dialog->show();
-            QApplication::processEvents();
-            return save(dialog->grab(), *options.grab);
-        }
+        if (const auto picture = slv::PictureOfDialog(*options.window, window.session(), window, &window))
+            return save(*picture, *options.grab);
         const auto child = slv::MainWindow::windowNamed(*options.window);
         if (!child || !window.showView(*child)) {
             std::fprintf(stderr, "selvaro: no window \"%s\" to show\n", options.window->c_str());
@@ -108,7 +105,7 @@ int grab(slv::MainWindow& window, const Options& options)
         }
     }
     QApplication::processEvents();
-    return save(window.grab(), *options.grab);
+    return save(window.grab().toImage(), *options.grab);
 }
 
 }  // namespace

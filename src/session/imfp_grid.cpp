@@ -5,8 +5,12 @@
 #include <limits>
 #include <optional>
 
+#include "document/option_names.h"
 #include "platform/fixed_text.h"
+#include "platform/format_mask.h"
 #include "platform/number_text.h"
+#include "quant/results_table.h"
+#include "session/label_columns.h"
 
 namespace slv {
 
@@ -112,6 +116,127 @@ int TransferIMFPTable(Document& doc, const TextGrid& grid, int labelCols, char d
     if (violations > 0)
         findings.warning(ImfpRangeWarning(violations));
     return violations;
+}
+
+ImfpGrid::ImfpGrid(Session& session)
+    : m_session(session),
+      m_grid(kRows, 2),
+      m_editor(
+          m_grid, [this](int col) { return col > static_cast<int>(m_labels.size()) && col != classColumn(); },
+          [this] { m_session.edit({}).doc.DocDirty = true; }, [this] { m_session.dialogs().beep(); },
+          session.environment().DecSep),
+      m_subscription(session.subscribe(*this))
+{
+    load();
+}
+
+int ImfpGrid::classColumn() const
+{
+    return m_matrixData ? static_cast<int>(m_labels.size()) + 1 : -1;
+}
+
+void ImfpGrid::load()
+{
+    const Document& doc = m_session.doc();
+    const char decSep = m_session.environment().DecSep;
+    m_labels = ShownLabels(doc);
+    m_matrixData = ImfpTableHoldsMatrixData(doc);
+    const int labelCols = static_cast<int>(m_labels.size());
+    const int dataCols = m_matrixData ? 3 : doc.ElemCount;
+    const int contaminationCol = labelCols + dataCols + 1;
+    TextGrid::Update update(m_grid);
+    m_grid.SetCols(contaminationCol + 1);
+    SetRowNumbers(m_grid);
+    SetLabelColumns(m_grid, doc, m_labels, false);
+    if (m_matrixData) {
+        const char* const headers[] = {kClassColumnHeader, kAtWeightColumnHeader, kDensityColumnHeader};
+        for (int i = 0; i < 3; ++i)
+            m_grid.SetTextMatrix(0, labelCols + 1 + i, headers[i]);
+    } else {
+        const bool showLines = m_session.results().MultiLineFound;
+        for (int row = 1; row <= doc.ElemCount; ++row)
+            m_grid.SetTextMatrix(0, labelCols + row, ElementColumnHeader(doc, row, showLines));
+    }
+    m_grid.SetTextMatrix(0, contaminationCol, kContaminationColumnHeader);
+    // The matrix columns hold the class words and longer headers.
+    for (int col = labelCols + 1; col <= contaminationCol; ++col)
+        m_grid.SetColWidth(col, m_matrixData || col == contaminationCol ? kLabelColumnTwips : kElementColumnTwips);
+    if (m_matrixData)
+        m_grid.SetColAlignment(classColumn(), CellAlignment::Left);
+
+    // A template has IMFP rows without experiments.
+    const int rows = std::max<int>(doc.ExpCount, doc.IMFPRowCount);
+    for (int e = 1; e < kRows; ++e) {
+        const bool shown = e <= rows;
+        for (int i = 0; i < labelCols; ++i)
+            m_grid.SetTextMatrix(
+                e, i + 1, shown ? doc.LabelText[e][m_labels[static_cast<std::size_t>(i)] + 1].trimmedText() : "");
+        const auto value = [&](float number, const char* mask) {
+            return shown ? FormatNumber(number, mask, decSep) : std::string();
+        };
+        if (m_matrixData) {
+            m_grid.SetTextMatrix(e, labelCols + 1, shown ? MaterialClassName(doc.matrixClass(e)) : "");
+            m_grid.SetTextMatrix(e, labelCols + 2, value(doc.ExpAtWeight[e], kMatrixDataMask));
+            m_grid.SetTextMatrix(e, labelCols + 3, value(doc.ExpDensity[e], kMatrixDataMask));
+        } else {
+            for (int row = 1; row <= doc.ElemCount; ++row)
+                m_grid.SetTextMatrix(e, labelCols + row, value(doc.IMFPval[e][row], kImfpValueMask));
+        }
+        m_grid.SetTextMatrix(e, contaminationCol, value(doc.ExpContam[e], kContaminationMask));
+    }
+}
+
+void ImfpGrid::commit()
+{
+    m_editor.leaveCell();
+    Findings findings(m_session.dialogs());
+    {
+        auto edit = m_session.edit({Change::ImfpAndContamination, Change::Results});
+        TransferIMFPTable(edit.doc, m_grid, static_cast<int>(m_labels.size()), m_session.environment().DecSep,
+                          findings);
+    }
+    m_session.present(findings);
+}
+
+bool ImfpGrid::refusedOnLabel()
+{
+    if (m_grid.Col() > static_cast<int>(m_labels.size()))
+        return false;
+    m_session.dialogs().beep();
+    return true;
+}
+
+void ImfpGrid::keyDown(GridKey key)
+{
+    // Enter and Tab move on from a label too.
+    if ((key == GridKey::Enter || key == GridKey::Tab) || !refusedOnLabel())
+        m_editor.keyDown(key);
+}
+
+void ImfpGrid::keyPress(char ch)
+{
+    if (!refusedOnLabel())
+        m_editor.keyPress(ch);
+}
+
+bool ImfpGrid::classCellCurrent() const
+{
+    return m_grid.Row() >= 1 && m_grid.Col() == classColumn();
+}
+
+void ImfpGrid::chooseClass(MaterialClass materialClass)
+{
+    if (!classCellCurrent())
+        return;
+    m_grid.SetText(MaterialClassName(materialClass));
+    m_session.edit({}).doc.DocDirty = true;
+}
+
+void ImfpGrid::sessionChanged(ChangeSet changes)
+{
+    if (changes.has(Change::Elements) || changes.has(Change::Intensities) || changes.has(Change::Labels) ||
+        changes.has(Change::Parameters) || changes.has(Change::ImfpAndContamination))
+        load();
 }
 
 }  // namespace slv

@@ -41,6 +41,8 @@ public:
     virtual TextGrid& grid() = 0;
     /// Writes the grid into the document, as when the window is left.
     virtual void commit() = 0;
+    /// The window is about to close; false keeps it open.
+    virtual bool mayClose() { return true; }
 };
 
 /// One entry of a file dialog's filter list.

@@ -1,15 +1,22 @@
 #include "ui/child_window.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QVBoxLayout>
 
+#include "document/option_names.h"
 #include "quant/results_table.h"
 #include "session/element_grid.h"
+#include "session/imfp_grid.h"
 #include "session/intensity_grid.h"
+#include "session/model_grid.h"
+#include "session/model_imfp_grid.h"
 #include "session/results_view.h"
 #include "ui/chart_pane.h"
 #include "ui/layout_pane.h"
@@ -29,6 +36,21 @@ GridHandlers editingHandlers(Controller& controller)
     handlers.keyPress = [&controller](char ch) { controller.keyPress(ch); };
     handlers.moveTo = [&controller](int row, int col) { controller.moveTo(row, col); };
     return handlers;
+}
+
+/// A double click on a material class cell offers the class words at the mouse.
+template<typename Controller>
+std::function<void()> classWords(Controller& controller)
+{
+    return [&controller] {
+        if (!controller.classCellCurrent())
+            return;
+        QMenu words;
+        for (MaterialClass materialClass : kMaterialClasses)
+            words.addAction(QString::fromStdString(MaterialClassName(materialClass)))->setData(CodeOf(materialClass));
+        if (QAction* chosen = words.exec(QCursor::pos()))
+            controller.chooseClass(static_cast<MaterialClass>(chosen->data().toInt()));
+    };
 }
 
 /// The result type, merge and "Number" controls of the Composition window.
@@ -134,6 +156,33 @@ ChildWindow* ChildWindow::create(WindowId window, Session& session, QWidget* par
         child->m_view = new GridView(controller.grid(), std::move(handlers));
         break;
     }
+    case WindowId::Imfps: {
+        auto imfps = std::make_unique<ImfpGrid>(session);
+        GridHandlers handlers = editingHandlers(*imfps);
+        handlers.doubleClick = classWords(*imfps);
+        ImfpGrid& controller = *imfps;
+        child = new ChildWindow(window, std::move(imfps), parent);
+        child->m_view = new GridView(controller.grid(), std::move(handlers));
+        break;
+    }
+    case WindowId::ModelImfps: {
+        auto imfps = std::make_unique<ModelImfpGrid>(session);
+        GridHandlers handlers = editingHandlers(*imfps);
+        handlers.doubleClick = classWords(*imfps);
+        ModelImfpGrid& controller = *imfps;
+        child = new ChildWindow(window, std::move(imfps), parent);
+        child->m_view = new GridView(controller.grid(), std::move(handlers));
+        break;
+    }
+    case WindowId::Model: {
+        auto model = std::make_unique<ModelGrid>(session);
+        GridHandlers handlers = editingHandlers(*model);
+        ModelGrid& controller = *model;
+        handlers.doubleClick = [&controller] { controller.doubleClick(); };
+        child = new ChildWindow(window, std::move(model), parent);
+        child->m_view = new GridView(controller.grid(), std::move(handlers));
+        break;
+    }
     case WindowId::Results: {
         auto results = std::make_unique<ResultsView>(session);
         ResultsView& controller = *results;
@@ -154,6 +203,11 @@ ChildWindow* ChildWindow::create(WindowId window, Session& session, QWidget* par
 
 void ChildWindow::closeEvent(QCloseEvent* event)
 {
+    // A window closed with the document it shows may keep itself open.
+    if (m_closing && !m_controller->mayClose()) {
+        event->ignore();
+        return;
+    }
     if (m_closing)
         m_closing();
     QMdiSubWindow::closeEvent(event);

@@ -47,8 +47,9 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     const bool horizontal = orientation == Qt::Horizontal;
     if (role == Qt::DisplayRole)
+        // Of several fixed columns (the model grid's captions) the innermost heads the row.
         return AnsiQString(horizontal ? m_grid.TextMatrix(0, gridCol(section))
-                                      : m_grid.TextMatrix(gridRow(section), 0));
+                                      : m_grid.TextMatrix(gridRow(section), m_grid.FixedCols() - 1));
     if (role == Qt::TextAlignmentRole && horizontal)
         return QVariant::fromValue(qtAlignment(m_grid.FixedAlignment(gridCol(section))));
     return {};

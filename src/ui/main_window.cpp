@@ -20,6 +20,7 @@
 #include "session/element_grid.h"
 #include "session/new_document.h"
 #include "ui/child_window.h"
+#include "ui/parameters_window.h"
 
 namespace slv {
 
@@ -117,8 +118,8 @@ MainWindow::~MainWindow()
 
 std::optional<WindowId> MainWindow::windowNamed(const std::string& caption)
 {
-    for (WindowId window :
-         {WindowId::Elements, WindowId::Intensity, WindowId::Results, WindowId::Chart, WindowId::ModelLayout})
+    for (WindowId window : {WindowId::Elements, WindowId::Intensity, WindowId::Imfps, WindowId::Results,
+                            WindowId::Chart, WindowId::Model, WindowId::ModelLayout})
         if (CaptionOf(window).toStdString() == caption)
             return window;
     return std::nullopt;
@@ -126,9 +127,15 @@ std::optional<WindowId> MainWindow::windowNamed(const std::string& caption)
 
 bool MainWindow::showView(WindowId window)
 {
+    // One caption names both IMFP windows: the model type says which one shows.
+    if (window == WindowId::Imfps || window == WindowId::ModelImfps)
+        window = m_commands.windowOf(ViewItem::ImfpAndContamination);
     if (!isShown(window)) {
-        const ViewItem item = window == WindowId::Elements      ? ViewItem::Elements
-                              : window == WindowId::Intensity   ? ViewItem::Intensity
+        const ViewItem item = window == WindowId::Elements    ? ViewItem::Elements
+                              : window == WindowId::Intensity ? ViewItem::Intensity
+                              : window == WindowId::Imfps || window == WindowId::ModelImfps
+                                  ? ViewItem::ImfpAndContamination
+                              : window == WindowId::Model       ? ViewItem::Model
                               : window == WindowId::Chart       ? ViewItem::Chart
                               : window == WindowId::ModelLayout ? ViewItem::ModelLayout
                                                                 : ViewItem::Results;
@@ -174,13 +181,15 @@ void MainWindow::buildMenus()
     QMenu* view = menuBar()->addMenu("&View");
     const std::pair<ViewItem, const char*> items[] = {{ViewItem::Elements, "&Elements"},
                                                       {ViewItem::Intensity, "&Intensity"},
+                                                      {ViewItem::ImfpAndContamination, "IM&FP && Contamination"},
                                                       {ViewItem::Results, "&Results"},
                                                       {ViewItem::Chart, "&Chart"},
+                                                      {ViewItem::Model, "&Model"},
                                                       {ViewItem::ModelLayout, "Model &Layout"}};
     for (const auto& [item, caption] : items) {
         QAction* action = addCommand(view, caption, [this, item] { m_commands.toggleView(item); });
         action->setCheckable(true);
-        m_viewActions[m_commands.windowOf(item)] = action;
+        m_viewActions[item] = action;
         if (item == ViewItem::Chart) {
             // Enabled while the results are shown.
             m_enablingActions[ShellCommand::ViewChart] = action;
@@ -189,10 +198,16 @@ void MainWindow::buildMenus()
             m_dataActions.push_back(action);
         }
     }
+    view->addSeparator();
+    addCommand(view, "&Parameters...", [this] {
+        ParametersWindow parameters(m_session, *this, this);
+        parameters.exec();
+    });
     connect(view, &QMenu::aboutToShow, this, [this] {
         m_commands.commitActiveGrid();
-        for (auto& [window, action] : m_viewActions)
-            action->setChecked(isShown(window));
+        // The model type decides which window an item stands for.
+        for (auto& [item, action] : m_viewActions)
+            action->setChecked(isShown(m_commands.windowOf(item)));
     });
 
     QMenu* tools = menuBar()->addMenu("&Tools");

@@ -94,7 +94,7 @@ private:
     QMdiArea* m_mdi = nullptr;
     std::map<WindowId, ChildWindow*> m_children;
     std::optional<WindowId> m_active;
-    std::map<WindowId, QAction*> m_viewActions;
+    std::map<ViewItem, QAction*> m_viewActions;
     std::map<ShellCommand, QAction*> m_enablingActions;
     std::vector<QAction*> m_dataActions;
     QLabel* m_titlePanel = nullptr;

@@ -1,0 +1,23 @@
+// Pictures of the modal dialogs for selvaro --grab: the Parameters dialog
+// with every tab, the Applied IMFP window, the Polyhedron Editor and the
+// Transmission Function window.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <QImage>
+
+#include "session/session.h"
+#include "session/window_shell.h"
+
+class QWidget;
+
+namespace slv {
+
+/// The picture of the dialog with this caption; nullopt for a caption that
+/// names no dialog.
+std::optional<QImage> PictureOfDialog(const std::string& caption, Session& session, WindowShell& shell,
+                                      QWidget* parent);
+
+}  // namespace slv

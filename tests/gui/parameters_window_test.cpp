@@ -1,0 +1,119 @@
+// The Parameters dialog driven as the analyst drives it, offscreen: lists
+// that make boxes usable, a rejected entry that keeps the dialog open, and
+// Apply & Stay followed by Cancel.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "support/fake_window_shell.h"
+#include "support/test_session.h"
+#include "ui/parameters_window.h"
+
+namespace slv {
+namespace {
+
+class ParametersWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static int argc = 1;
+        static char name[] = "gui_tests";
+        static char* argv[] = {name, nullptr};
+        s_application = new QApplication(argc, argv);
+    }
+    // The application goes before the program's exit handlers run.
+    static void TearDownTestSuite()
+    {
+        delete s_application;
+        s_application = nullptr;
+    }
+
+    /// The control of a tab's form row.
+    template<typename Widget>
+    Widget* field(int tab, int row)
+    {
+        auto* form = window.tabs().widget(tab)->findChild<QFormLayout*>();
+        QWidget* widget = form->itemAt(row, QFormLayout::FieldRole)->widget();
+        auto* control = qobject_cast<Widget*>(widget);
+        return control != nullptr ? control : widget->findChild<Widget*>();
+    }
+    void choose(QComboBox* list, const QString& item)
+    {
+        list->setCurrentIndex(list->findText(item));
+        emit list->activated(list->currentIndex());
+    }
+    QPushButton* button(const QString& caption)
+    {
+        for (QPushButton* b : window.findChildren<QPushButton*>())
+            if (b->text() == caption)
+                return b;
+        return nullptr;
+    }
+
+    static inline QApplication* s_application = nullptr;
+    test::TestSession t;
+    test::FakeWindowShell shell;
+    ParametersWindow window{t.session, shell};
+};
+
+TEST_F(ParametersWindowTest, ARejectedEnergyKeepsTheDialogOpenWithTheEnergyRepaired)
+{
+    window.show();
+    auto* energy = field<QLineEdit>(0, 2);
+    EXPECT_FALSE(energy->isEnabled());
+    EXPECT_EQ(energy->text(), "1253.6");
+    choose(field<QComboBox>(0, 1), "Other");
+    ASSERT_TRUE(energy->isEnabled());
+    energy->clear();
+    QTest::keyClicks(energy, "0");
+    QTest::mouseClick(button("Apply"), Qt::LeftButton);
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_EQ(t.dialogs.messages[0].text, "Parameter error(s):\r\n- The excitation energy is zero    \r\n");
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(field<QComboBox>(0, 1)->currentText(), "Mg K");
+    EXPECT_EQ(energy->text(), "1253.6");
+    EXPECT_FALSE(energy->isEnabled());
+}
+
+TEST_F(ParametersWindowTest, TheImfpMethodEnablesWhatItUses)
+{
+    window.show();
+    auto* exponent = field<QLineEdit>(2, 1);
+    auto* density = field<QLineEdit>(2, 3);
+    choose(field<QComboBox>(2, 0), "Exponential");
+    EXPECT_TRUE(exponent->isEnabled());
+    EXPECT_FALSE(density->isEnabled());
+    choose(field<QComboBox>(2, 0), "Seah-Dench");
+    EXPECT_FALSE(exponent->isEnabled());
+    EXPECT_TRUE(density->isEnabled());
+    // A structure model keeps its own method; the list shows it.
+    choose(field<QComboBox>(6, 0), "Layers-on-Plane");
+    EXPECT_EQ(field<QComboBox>(2, 0)->currentText(), "None");
+    EXPECT_FALSE(density->isEnabled());
+}
+
+TEST_F(ParametersWindowTest, ApplyAndStayThenCancelKeepsWhatWasApplied)
+{
+    window.show();
+    auto* title = field<QLineEdit>(0, 0);
+    QTest::keyClicks(title, "Glass");
+    QTest::mouseClick(button("Apply && Stay"), Qt::LeftButton);
+    EXPECT_TRUE(window.isVisible());
+    QTest::keyClicks(title, " (not applied)");
+    QTest::mouseClick(button("Cancel"), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(t.session.doc().title(), "Glass");
+    EXPECT_TRUE(t.session.doc().DocDirty);
+}
+
+}  // namespace
+}  // namespace slv
