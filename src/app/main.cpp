@@ -84,15 +84,20 @@ int grab(slv::MainWindow& window, const Options& options)
         std::fprintf(stderr, "selvaro: cannot open %s\n", options.file.c_str());
         return 1;
     }
+    QWidget* pictured = &window;
     if (options.window) {
         const auto child = slv::MainWindow::windowNamed(*options.window);
-        if (!child || !window.showView(*child)) {
+        // A dialog or a window of its own is pictured alone.
+        QWidget* dialog = child ? nullptr : window.showDialogNamed(*options.window);
+        if (dialog != nullptr)
+            pictured = dialog;
+        else if (!child || !window.showView(*child)) {
             std::fprintf(stderr, "selvaro: no window \"%s\" to show\n", options.window->c_str());
             return 1;
         }
     }
     QApplication::processEvents();
-    if (!window.grab().save(QString::fromStdString(*options.grab), "PNG")) {
+    if (!pictured->grab().save(QString::fromStdString(*options.grab), "PNG")) {
         std::fprintf(stderr, "selvaro: cannot write %s\n", options.grab->c_str());
         return 1;
     }

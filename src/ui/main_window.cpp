@@ -12,12 +12,16 @@
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QWhatsThis>
 
 #include "chart_qt/ansi_text.h"
 #include "platform/fixed_text.h"
 #include "session/element_grid.h"
 #include "session/new_document.h"
 #include "ui/child_window.h"
+#include "ui/print_dialogs.h"
+#include "ui/text_editor_window.h"
+#include "ui/whats_this.h"
 
 namespace slv {
 
@@ -78,7 +82,8 @@ MainWindow::MainWindow(SettingsStore& settings, const std::filesystem::path& pro
     : m_settings(settings),
       m_session(m_dialogs, settings, *this),
       m_commands(m_session, *this),
-      m_subscription(m_session.subscribe(*this))
+      m_subscription(m_session.subscribe(*this)),
+      m_help(HelpFolderOf(programFolder))
 {
     m_dialogs.setParent(this);
     setWindowTitle(kProgramCaption);
@@ -100,9 +105,14 @@ MainWindow::MainWindow(SettingsStore& settings, const std::filesystem::path& pro
 
 MainWindow::~MainWindow()
 {
-    // The child windows' controllers leave before the session does.
+    // The child windows' controllers leave before the session does; a window
+    // activated while the others go is not left for the document any more.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    m_children.clear();
+    m_active.reset();
     for (QMdiSubWindow* window : m_mdi->subWindowList())
         delete window;
+    delete m_notes.data();
 }
 
 std::optional<WindowId> MainWindow::windowNamed(const std::string& caption)
@@ -146,6 +156,9 @@ void MainWindow::buildMenus()
     addCommand(file, "Save &As...", [this] { m_commands.saveAs(); })->setShortcut(QKeySequence::SaveAs);
     addCommand(file, "Save &Defaults", [this] { m_commands.saveDefaults(); });
     file->addSeparator();
+    addCommand(file, "&Print...", [this] { showPrintDialog(); })->setShortcut(QKeySequence::Print);
+    addCommand(file, "Print &Current", [this] { PrintCurrentWindow(*this, m_spooler); });
+    file->addSeparator();
     addCommand(file, "E&xit", [this] { close(); })->setShortcut(QKeySequence::Quit);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
@@ -168,6 +181,8 @@ void MainWindow::buildMenus()
         if (item != ViewItem::Elements)
             m_dataActions.push_back(action);
     }
+    view->addSeparator();
+    addCommand(view, "&Notes...", [this] { showNotes(); });
     connect(view, &QMenu::aboutToShow, this, [this] {
         m_commands.commitActiveGrid();
         for (auto& [window, action] : m_viewActions)
@@ -186,6 +201,15 @@ void MainWindow::buildMenus()
     addCommand(window, "Ho&me", [this] { m_commands.home(); });
 
     QMenu* help = menuBar()->addMenu("&Help");
+    addCommand(help, "&Help Topics", [this] { m_help.showContents(); });
+    QAction* context = addCommand(help, "Context Help", [this] { contextHelp(); });
+    context->setShortcut(QKeySequence::HelpContents);
+    // F1 finds the topic of whichever window of the program is active, dialogs included.
+    context->setShortcutContext(Qt::ApplicationShortcut);
+    QAction* whatsThis = QWhatsThis::createAction(this);
+    whatsThis->setText("What's &This?");
+    help->addAction(whatsThis);
+    help->addSeparator();
     addCommand(help, "&About XPS Selvaro...", [this] { QMessageBox::about(this, "About XPS Selvaro", kAboutText); });
     setDataCommandsEnabled(false);
 }
@@ -223,10 +247,13 @@ void MainWindow::buildStatusBar()
                                   : alignment == PanelAlignment::Center ? Qt::AlignHCenter
                                                                         : Qt::AlignRight);
     });
-    m_printPanel = new QLabel;
+    m_printPanel = new ClickablePanel([this] { m_spooler.eject(); });
+    m_printPanel->setFixedWidth(PrinterPicture().width() + 8);
     statusBar()->addWidget(m_titlePanel, 1);
     statusBar()->addWidget(m_filePanel, 2);
     statusBar()->addWidget(m_printPanel);
+    m_spooler.onPageOpenChanged([this](bool open) { m_printPanel->setPixmap(open ? PrinterPicture() : QPixmap()); });
+    AddMainWhatsThis(*m_mdi, *m_titlePanel, *m_filePanel, *m_printPanel);
 }
 
 void MainWindow::showStatus()
@@ -256,11 +283,17 @@ std::optional<WindowId> MainWindow::activeWindow() const
 
 bool MainWindow::isShown(WindowId window) const
 {
+    if (window == WindowId::Notes)
+        return m_notes && m_notes->isVisible();
     return m_children.count(window) != 0;
 }
 
 void MainWindow::showWindow(WindowId window)
 {
+    if (window == WindowId::Notes) {
+        showNotes();
+        return;
+    }
     if (isShown(window)) {
         activate(window);
         return;
@@ -272,6 +305,7 @@ void MainWindow::showWindow(WindowId window)
     connect(&child->view(), &QWidget::customContextMenuRequested, this,
             [this, child](const QPoint& at) { showGridPopup(child->view().viewport()->mapToGlobal(at)); });
     m_children[window] = child;
+    AddChildWhatsThis(*child);
     m_mdi->addSubWindow(child);
     child->resize(m_mdi->width() * 2 / 3, m_mdi->height() * 2 / 3);
     child->show();
@@ -288,6 +322,10 @@ void MainWindow::childClosing(WindowId window)
 
 void MainWindow::closeWindow(WindowId window)
 {
+    if (window == WindowId::Notes && m_notes) {
+        m_notes->close();
+        return;
+    }
     if (auto it = m_children.find(window); it != m_children.end())
         it->second->close();
 }
@@ -408,12 +446,15 @@ void MainWindow::showGridPopup(const QPoint& where)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_commands.queryClose()) {
+    // Changed notes are stored (or not) before the document's own question.
+    if ((m_notes && m_notes->isVisible() && !m_notes->close()) || !m_commands.queryClose()) {
         event->ignore();
         return;
     }
+    m_spooler.eject();
     saveWindowSettings();
     closeChildWindows();
+    m_help.close();
     event->accept();
 }
 
@@ -453,6 +494,74 @@ void MainWindow::saveWindowSettings()
         m_windowSettings.height = twips(frame.height());
     }
     SaveWindowSettings(m_windowSettings, m_settings);
+}
+
+TextEditorWindow& MainWindow::showNotes()
+{
+    if (!m_notes) {
+        m_notes = new TextEditorWindow(
+            TextEditor(m_session), m_windowSettings, m_spooler,
+            [this](const QString& caption, const QString& part) { m_help.showTopic(caption, part); }, this);
+        m_notes->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_notes->show();
+    m_notes->raise();
+    m_notes->activateWindow();
+    return *m_notes;
+}
+
+void MainWindow::unloadNotesWindow()
+{
+    // The document is replaced: its notes window goes with it.
+    if (m_notes)
+        m_notes->discard();
+}
+
+void MainWindow::abandonPrintJob()
+{
+    m_spooler.eject();
+}
+
+void MainWindow::showPrintDialog()
+{
+    PrintDialog dialog(m_session, *this, m_spooler, m_reportOutput, this);
+    dialog.exec();
+}
+
+void MainWindow::contextHelp()
+{
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && active != this) {
+        m_help.showTopic(active->windowTitle());
+        return;
+    }
+    const auto child = activeWindow();
+    if (!child || !isShown(*child)) {
+        m_help.showContents();
+        return;
+    }
+    m_help.showTopic(CaptionOf(*child), *child == WindowId::ModelImfps ? "Model" : "");
+}
+
+QWidget* MainWindow::showDialogNamed(const std::string& caption)
+{
+    QWidget* shown = nullptr;
+    if (caption == kPrintCaption) {
+        shown = new PrintDialog(m_session, *this, m_spooler, m_reportOutput, this);
+    } else if (caption == kPrintOptionsCaption) {
+        shown = new PrintOptionsDialog(m_session, m_reportOutput, this);
+    } else if (caption == kNotesCaption || caption == "Notes") {
+        return &showNotes();
+    } else if (caption == kHelpCaption || caption == "Help") {
+        HelpWindow& help = m_help.window();
+        help.showPage(kHelpContents);
+        return &help;
+    } else {
+        return nullptr;
+    }
+    shown->setAttribute(Qt::WA_DeleteOnClose);
+    shown->show();
+    return shown;
 }
 
 }  // namespace slv
