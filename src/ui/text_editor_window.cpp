@@ -49,7 +49,10 @@ TextEditorWindow::TextEditorWindow(TextEditor editor, WindowSettings& settings, 
     m_text->setPlainText(AnsiQString(m_editor.shownText()));
     m_text->document()->setModified(false);
     auto* menus = new QMenuBar;
-    buildMenus(menus->addMenu("&File"), menus->addMenu("&Edit"), menus->addMenu("F&ormat"), menus->addMenu("&Help"));
+    QMenu* file = menus->addMenu("&File");
+    QMenu* edit = menus->addMenu("&Edit");
+    QMenu* format = menus->addMenu("F&ormat");
+    buildMenus(file, edit, format, menus->addMenu("&Help"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menus);
