@@ -272,6 +272,12 @@ void MainWindow::sessionChanged(ChangeSet changes)
 {
     if (changes.has(Change::Title) || changes.has(Change::FileName) || changes.has(Change::DirtyFlag))
         showStatus();
+    if (changes.has(Change::FileName)) {
+        // A report's PDF is offered beside the data file, under its name.
+        const std::filesystem::path data(m_session.doc().DocFileName);
+        m_reportOutput.setSuggestedPdf(data.empty() ? std::string()
+                                                    : (data.parent_path() / data.stem()).string() + ".pdf");
+    }
 }
 
 std::optional<WindowId> MainWindow::activeWindow() const

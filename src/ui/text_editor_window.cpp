@@ -22,12 +22,12 @@ constexpr int kDefaultSize = 10;
 /// The part of the transmission editor's help that describes the file format.
 constexpr const char* kTransmissionFormatTopic = "File format";
 
-int pixels(const QWidget& widget, int twips)
+int pixelsOf(const QWidget& widget, int twips)
 {
     return static_cast<int>(twips * widget.logicalDpiX() / kTwipsPerInch);
 }
 
-int twips(const QWidget& widget, int pixels)
+int twipsOf(const QWidget& widget, int pixels)
 {
     return static_cast<int>(pixels * kTwipsPerInch / widget.logicalDpiX());
 }
@@ -58,11 +58,11 @@ TextEditorWindow::TextEditorWindow(TextEditor editor, WindowSettings& settings, 
     layout->setMenuBar(menus);
     layout->addWidget(m_text);
 
-    setMinimumSize(pixels(*this, kMinimumWidth), pixels(*this, kMinimumHeight));
+    setMinimumSize(pixelsOf(*this, kMinimumWidth), pixelsOf(*this, kMinimumHeight));
     if (m_settings.notesWidth > 0 && m_settings.notesHeight > 0)
-        resize(pixels(*this, m_settings.notesWidth), pixels(*this, m_settings.notesHeight));
+        resize(pixelsOf(*this, m_settings.notesWidth), pixelsOf(*this, m_settings.notesHeight));
     if (m_settings.notesLeft > 0 || m_settings.notesTop > 0)
-        move(pixels(*this, std::max(m_settings.notesLeft, 0)), pixels(*this, std::max(m_settings.notesTop, 0)));
+        move(pixelsOf(*this, std::max(m_settings.notesLeft, 0)), pixelsOf(*this, std::max(m_settings.notesTop, 0)));
     m_font = QFont(AnsiQString(m_settings.notesFont.empty() ? kDefaultFont : m_settings.notesFont));
     m_font.setPointSize(m_settings.notesSize >= 1 ? m_settings.notesSize : kDefaultSize);
     applyFont();
@@ -161,10 +161,10 @@ void TextEditorWindow::applyFont()
 void TextEditorWindow::keepGeometry()
 {
     const QRect frame = geometry();
-    m_settings.notesWidth = twips(*this, frame.width());
-    m_settings.notesHeight = twips(*this, frame.height());
-    m_settings.notesTop = twips(*this, frame.top());
-    m_settings.notesLeft = twips(*this, frame.left());
+    m_settings.notesWidth = twipsOf(*this, frame.width());
+    m_settings.notesHeight = twipsOf(*this, frame.height());
+    m_settings.notesTop = twipsOf(*this, frame.top());
+    m_settings.notesLeft = twipsOf(*this, frame.left());
 }
 
 void TextEditorWindow::discard()
