@@ -90,6 +90,7 @@ PrintOptionsDialog::PrintOptionsDialog(Session& session, QtReportOutput& output,
     }
     m_font = new QFontComboBox;
     m_font->setCurrentFont(QFont(AnsiQString(m_form.fontName)));
+    m_shownFamily = m_font->currentFont().family();
     m_size = new QLineEdit(QString::fromStdString(m_form.sizeText));
     m_size->setMaximumWidth(60);
     m_margin = new QComboBox;
@@ -152,7 +153,9 @@ void PrintOptionsDialog::showOrientation()
 
 void PrintOptionsDialog::accept()
 {
-    m_form.fontName = Utf8ToAnsi(m_font->currentFont().family().toStdString());
+    // A font the system shows under another family keeps its own name until another is chosen.
+    if (m_font->currentFont().family() != m_shownFamily)
+        m_form.fontName = Utf8ToAnsi(m_font->currentFont().family().toStdString());
     m_form.sizeText = m_size->text().toStdString();
     m_form.marginText = m_margin->currentText().toStdString();
     m_form.portrait = m_portrait->isChecked();

@@ -39,6 +39,7 @@ private:
     PrintOptionsForm m_form;
     QComboBox* m_printer = nullptr;
     QFontComboBox* m_font = nullptr;
+    QString m_shownFamily;
     QLineEdit* m_size = nullptr;
     QComboBox* m_margin = nullptr;
     QRadioButton* m_portrait = nullptr;
