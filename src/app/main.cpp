@@ -95,17 +95,22 @@ int grab(slv::MainWindow& window, const Options& options)
         std::fprintf(stderr, "selvaro: cannot open %s\n", options.file.c_str());
         return 1;
     }
+    QWidget* pictured = &window;
     if (options.window) {
         if (const auto picture = slv::PictureOfDialog(*options.window, window.session(), window, &window))
             return save(*picture, *options.grab);
         const auto child = slv::MainWindow::windowNamed(*options.window);
-        if (!child || !window.showView(*child)) {
+        // A dialog or a window of its own is pictured alone.
+        QWidget* dialog = child ? nullptr : window.showDialogNamed(*options.window);
+        if (dialog != nullptr)
+            pictured = dialog;
+        else if (!child || !window.showView(*child)) {
             std::fprintf(stderr, "selvaro: no window \"%s\" to show\n", options.window->c_str());
             return 1;
         }
     }
     QApplication::processEvents();
-    return save(window.grab().toImage(), *options.grab);
+    return save(pictured->grab().toImage(), *options.grab);
 }
 
 }  // namespace

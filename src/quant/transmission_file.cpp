@@ -194,7 +194,7 @@ TransmissionRead ReadTransmissionFile(std::string_view text)
 }
 
 std::optional<std::string> OpenTransmissionFile(std::string& path, const std::filesystem::path& programFolder,
-                                                Findings& findings)
+                                                Findings& findings, std::filesystem::path* readFrom)
 {
     if (trimmed(path).empty()) {
         findings.add(FileErrorFinding(kErrBadFileName, kContextTransmission, programFolder));
@@ -202,8 +202,11 @@ std::optional<std::string> OpenTransmissionFile(std::string& path, const std::fi
     }
     const std::filesystem::path original(path);
     std::error_code error;
-    if (auto text = readTransmissionText(original, error))
+    if (auto text = readTransmissionText(original, error)) {
+        if (readFrom != nullptr)
+            *readFrom = original;
         return text;
+    }
     if (!isMissing(error)) {
         findings.add(FileFailureFinding({original, error}, FileAccess::Read, kContextTransmission, programFolder));
         return std::nullopt;
@@ -226,6 +229,8 @@ std::optional<std::string> OpenTransmissionFile(std::string& path, const std::fi
             question.buttons = MessageButtons::YesNo;
             if (findings.ask(std::move(question)) == DialogAnswer::No)
                 path = candidate.newPath;
+            if (readFrom != nullptr)
+                *readFrom = candidate.file;
             return text;
         }
     }

@@ -104,8 +104,10 @@ TransmissionValue EvaluateTransmission(const TransmissionTable& table, float kin
 /// its old value (No: path takes the new one). The text is read up to one
 /// byte past kMaxTransmissionFileBytes. nullopt, with the file error
 /// reported, when there is no file to read; only regular files are read.
+/// readFrom, when given, receives the file that was read, which differs from
+/// path when the analyst kept the old path of a moved file.
 std::optional<std::string> OpenTransmissionFile(std::string& path, const std::filesystem::path& programFolder,
-                                                Findings& findings);
+                                                Findings& findings, std::filesystem::path* readFrom = nullptr);
 
 /// Evaluates the transmission file at path (which the moved-file search may
 /// change, with the analyst's consent) at the kinetic energies

@@ -8,6 +8,29 @@
 
 namespace slv {
 
+namespace {
+
+bool imfpPrintable(const Document& doc, char decSep)
+{
+    return doc.ExpCount >= 1 && (doc.modelMode() || ImfpTable(doc, decSep).has_value());
+}
+
+}  // namespace
+
+bool CanPrintCurrent(const Document& doc, char decSep, ReportWindow window)
+{
+    switch (window) {
+    case ReportWindow::Elements: return doc.ElemCount >= 1;
+    case ReportWindow::Intensity: return doc.ExpCount >= 1;
+    case ReportWindow::Imfp: return !doc.modelMode() && imfpPrintable(doc, decSep);
+    case ReportWindow::ModelImfp: return doc.modelMode();
+    case ReportWindow::Results: return !doc.modelMode() && doc.ElemCount >= 1 && doc.ExpCount >= 1;
+    case ReportWindow::LayerThickness: return doc.modelMode() && doc.LayerCount > 0;
+    case ReportWindow::Model: return doc.modelMode() && doc.LayerCount >= 1;
+    }
+    return false;
+}
+
 void PrintJob::ensurePage(const PrintOptions& options)
 {
     if (m_page.PageOpen())
@@ -28,11 +51,6 @@ void PrintJob::printThickness()
     }
     if (const auto thickness = m_data.oxideThicknesses())
         PrintReportTable(m_page, OxideThicknessTable(m_doc, m_decSep, *thickness));
-}
-
-bool PrintJob::imfpPrintable() const
-{
-    return m_doc.ExpCount >= 1 && (m_doc.modelMode() || ImfpTable(m_doc, m_decSep).has_value());
 }
 
 void PrintJob::printImfp()
@@ -60,7 +78,7 @@ void PrintJob::PrintSelected(const PrintOptions& options)
         PrintReportTable(m_page, ElementTable(m_doc, m_decSep), WideTable::DropColumns);
     if (Selected(options, kPrintIntensity) && m_doc.ExpCount >= 1)
         PrintReportTable(m_page, IntensityTable(m_doc, m_decSep));
-    if (Selected(options, kPrintImfp) && imfpPrintable())
+    if (Selected(options, kPrintImfp) && imfpPrintable(m_doc, m_decSep))
         printImfp();
     if (Selected(options, kPrintModel) && m_doc.modelMode() && m_doc.LayerCount >= 1)
         printModel();
@@ -89,18 +107,7 @@ void PrintJob::PrintSelected(const PrintOptions& options)
 
 bool PrintJob::PrintCurrent(const PrintOptions& options, ReportWindow window)
 {
-    const bool results = !m_doc.modelMode() && m_doc.ElemCount >= 1 && m_doc.ExpCount >= 1;
-    bool printable = false;
-    switch (window) {
-    case ReportWindow::Elements: printable = m_doc.ElemCount >= 1; break;
-    case ReportWindow::Intensity: printable = m_doc.ExpCount >= 1; break;
-    case ReportWindow::Imfp: printable = !m_doc.modelMode() && imfpPrintable(); break;
-    case ReportWindow::ModelImfp: printable = m_doc.modelMode(); break;
-    case ReportWindow::Results: printable = results; break;
-    case ReportWindow::LayerThickness: printable = m_doc.modelMode() && m_doc.LayerCount > 0; break;
-    case ReportWindow::Model: printable = m_doc.modelMode() && m_doc.LayerCount >= 1; break;
-    }
-    if (!printable)
+    if (!CanPrintCurrent(m_doc, m_decSep, window))
         return false;
     ensurePage(options);
     switch (window) {

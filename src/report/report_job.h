@@ -38,6 +38,10 @@ public:
 /// The windows Print Current prints from.
 enum class ReportWindow { Elements, Intensity, Imfp, ModelImfp, Results, LayerThickness, Model };
 
+/// Whether Print Current has a table to print for the window, so that a
+/// front end asks where the pages go only when there will be pages.
+bool CanPrintCurrent(const Document& doc, char decSep, ReportWindow window);
+
 class PrintJob {
 public:
     PrintJob(ReportPage& page, const Document& doc, ReportData& data, char decSep)
@@ -71,7 +75,6 @@ public:
 private:
     void ensurePage(const PrintOptions& options);
     void printThickness();
-    bool imfpPrintable() const;
     void printImfp();
     void printModel();
 

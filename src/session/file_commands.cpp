@@ -37,6 +37,7 @@ constexpr int kLayoutFlagsMask = 0x7F;
 constexpr int kShowIntensity = 16;
 constexpr int kShowDepthScale = 8;
 constexpr int kShowModelLayout = 2;
+constexpr int kShowNotes = 1;
 
 const std::vector<FileFilter>& openFilters()
 {
@@ -169,6 +170,8 @@ void MainCommands::refreshAfterOpen(bool isTemplate)
 void MainCommands::applyExampleLayout(int layout, bool isTemplate)
 {
     const int flags = (layout >> kLayoutFlagsShift) & kLayoutFlagsMask;
+    if ((flags & kShowNotes) != 0)
+        m_shell.showWindow(WindowId::Notes);
     if ((flags & kShowIntensity) != 0)
         m_shell.showWindow(WindowId::Intensity);
     if (m_session.doc().AxisIndex != 0) {

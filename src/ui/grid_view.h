@@ -10,13 +10,11 @@
 #include <QTableView>
 
 #include "document/text_grid.h"
+#include "report/report_device.h"  // kTwipsPerInch: grid sizes are kept in twips
 #include "session/grid_editing.h"
 #include "ui/grid_model.h"
 
 namespace slv {
-
-/// Sizes of the grids are kept in twips, 1440 to the inch.
-inline constexpr int kTwipsPerInch = 1440;
 
 /// What a window's controller does with the view's events; any may be empty.
 struct GridHandlers {

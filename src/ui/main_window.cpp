@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QWhatsThis>
 
 #include "chart_qt/ansi_text.h"
 #include "platform/fixed_text.h"
@@ -21,6 +22,9 @@
 #include "session/new_document.h"
 #include "ui/child_window.h"
 #include "ui/parameters_window.h"
+#include "ui/print_dialogs.h"
+#include "ui/text_editor_window.h"
+#include "ui/whats_this.h"
 
 namespace slv {
 
@@ -87,7 +91,8 @@ MainWindow::MainWindow(SettingsStore& settings, const std::filesystem::path& pro
     : m_settings(settings),
       m_session(m_dialogs, settings, *this),
       m_commands(m_session, *this),
-      m_subscription(m_session.subscribe(*this))
+      m_subscription(m_session.subscribe(*this)),
+      m_help(HelpFolderOf(programFolder))
 {
     m_dialogs.setParent(this);
     setWindowTitle(kProgramCaption);
@@ -111,9 +116,14 @@ MainWindow::MainWindow(SettingsStore& settings, const std::filesystem::path& pro
 
 MainWindow::~MainWindow()
 {
-    // The child windows' controllers leave before the session does.
+    // The child windows' controllers leave before the session does; a window
+    // activated while the others go is not left for the document any more.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    m_children.clear();
+    m_active.reset();
     for (QMdiSubWindow* window : m_mdi->subWindowList())
         delete window;
+    delete m_notes.data();
 }
 
 std::optional<WindowId> MainWindow::windowNamed(const std::string& caption)
@@ -166,6 +176,9 @@ void MainWindow::buildMenus()
     addCommand(file, "Save &As...", [this] { m_commands.saveAs(); })->setShortcut(QKeySequence::SaveAs);
     addCommand(file, "Save &Defaults", [this] { m_commands.saveDefaults(); });
     file->addSeparator();
+    addCommand(file, "&Print...", [this] { showPrintDialog(); })->setShortcut(QKeySequence::Print);
+    addCommand(file, "Print &Current", [this] { PrintCurrentWindow(*this, m_spooler); });
+    file->addSeparator();
     addCommand(file, "E&xit", [this] { close(); })->setShortcut(QKeySequence::Quit);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
@@ -203,6 +216,7 @@ void MainWindow::buildMenus()
         ParametersWindow parameters(m_session, *this, this);
         parameters.exec();
     });
+    addCommand(view, "&Notes...", [this] { showNotes(); });
     connect(view, &QMenu::aboutToShow, this, [this] {
         m_commands.commitActiveGrid();
         // The model type decides which window an item stands for.
@@ -222,6 +236,15 @@ void MainWindow::buildMenus()
     addCommand(window, "Ho&me", [this] { m_commands.home(); });
 
     QMenu* help = menuBar()->addMenu("&Help");
+    addCommand(help, "&Help Topics", [this] { m_help.showContents(); });
+    QAction* context = addCommand(help, "Context Help", [this] { contextHelp(); });
+    context->setShortcut(QKeySequence::HelpContents);
+    // F1 finds the topic of whichever window of the program is active, dialogs included.
+    context->setShortcutContext(Qt::ApplicationShortcut);
+    QAction* whatsThis = QWhatsThis::createAction(this);
+    whatsThis->setText("What's &This?");
+    help->addAction(whatsThis);
+    help->addSeparator();
     addCommand(help, "&About XPS Selvaro...", [this] { QMessageBox::about(this, "About XPS Selvaro", kAboutText); });
     setDataCommandsEnabled(false);
 }
@@ -259,10 +282,13 @@ void MainWindow::buildStatusBar()
                                   : alignment == PanelAlignment::Center ? Qt::AlignHCenter
                                                                         : Qt::AlignRight);
     });
-    m_printPanel = new QLabel;
+    m_printPanel = new ClickablePanel([this] { m_spooler.eject(); });
+    m_printPanel->setFixedWidth(PrinterPicture().width() + 8);
     statusBar()->addWidget(m_titlePanel, 1);
     statusBar()->addWidget(m_filePanel, 2);
     statusBar()->addWidget(m_printPanel);
+    m_spooler.onPageOpenChanged([this](bool open) { m_printPanel->setPixmap(open ? PrinterPicture() : QPixmap()); });
+    AddMainWhatsThis(*m_mdi, *m_titlePanel, *m_filePanel, *m_printPanel);
 }
 
 void MainWindow::showStatus()
@@ -281,6 +307,12 @@ void MainWindow::sessionChanged(ChangeSet changes)
 {
     if (changes.has(Change::Title) || changes.has(Change::FileName) || changes.has(Change::DirtyFlag))
         showStatus();
+    if (changes.has(Change::FileName)) {
+        // A report's PDF is offered beside the data file, under its name.
+        const std::filesystem::path data(m_session.doc().DocFileName);
+        m_reportOutput.setSuggestedPdf(data.empty() ? std::string()
+                                                    : (data.parent_path() / data.stem()).string() + ".pdf");
+    }
 }
 
 std::optional<WindowId> MainWindow::activeWindow() const
@@ -292,11 +324,17 @@ std::optional<WindowId> MainWindow::activeWindow() const
 
 bool MainWindow::isShown(WindowId window) const
 {
+    if (window == WindowId::Notes)
+        return m_notes && m_notes->isVisible();
     return m_children.count(window) != 0;
 }
 
 void MainWindow::showWindow(WindowId window)
 {
+    if (window == WindowId::Notes) {
+        showNotes();
+        return;
+    }
     if (isShown(window)) {
         activate(window);
         return;
@@ -314,6 +352,7 @@ void MainWindow::showWindow(WindowId window)
         connect(&child->view(), &QWidget::customContextMenuRequested, this,
                 [this, child](const QPoint& at) { showGridPopup(child->view().viewport()->mapToGlobal(at)); });
     m_children[window] = child;
+    AddChildWhatsThis(*child);
     m_mdi->addSubWindow(child);
     if (window == WindowId::Chart || window == WindowId::ModelLayout)
         child->resize((window == WindowId::Chart ? m_chartSize : m_drawSize)
@@ -337,6 +376,10 @@ void MainWindow::childClosing(WindowId window)
 
 void MainWindow::closeWindow(WindowId window)
 {
+    if (window == WindowId::Notes && m_notes) {
+        m_notes->close();
+        return;
+    }
     if (auto it = m_children.find(window); it != m_children.end())
         it->second->close();
 }
@@ -459,12 +502,15 @@ void MainWindow::showGridPopup(const QPoint& where)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_commands.queryClose()) {
+    // Changed notes are stored (or not) before the document's own question.
+    if ((m_notes && m_notes->isVisible() && !m_notes->close()) || !m_commands.queryClose()) {
         event->ignore();
         return;
     }
+    m_spooler.eject();
     saveWindowSettings();
     closeChildWindows();
+    m_help.close();
     event->accept();
 }
 
@@ -504,6 +550,74 @@ void MainWindow::saveWindowSettings()
         m_windowSettings.height = twips(frame.height());
     }
     SaveWindowSettings(m_windowSettings, m_settings);
+}
+
+TextEditorWindow& MainWindow::showNotes()
+{
+    if (!m_notes) {
+        m_notes = new TextEditorWindow(
+            TextEditor(m_session), m_windowSettings, m_spooler,
+            [this](const QString& caption, const QString& part) { m_help.showTopic(caption, part); }, this);
+        m_notes->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_notes->show();
+    m_notes->raise();
+    m_notes->activateWindow();
+    return *m_notes;
+}
+
+void MainWindow::unloadNotesWindow()
+{
+    // The document is replaced: its notes window goes with it.
+    if (m_notes)
+        m_notes->discard();
+}
+
+void MainWindow::abandonPrintJob()
+{
+    m_spooler.eject();
+}
+
+void MainWindow::showPrintDialog()
+{
+    PrintDialog dialog(m_session, *this, m_spooler, m_reportOutput, this);
+    dialog.exec();
+}
+
+void MainWindow::contextHelp()
+{
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && active != this) {
+        m_help.showTopic(active->windowTitle());
+        return;
+    }
+    const auto child = activeWindow();
+    if (!child || !isShown(*child)) {
+        m_help.showContents();
+        return;
+    }
+    m_help.showTopic(CaptionOf(*child), *child == WindowId::ModelImfps ? "Model" : "");
+}
+
+QWidget* MainWindow::showDialogNamed(const std::string& caption)
+{
+    QWidget* shown = nullptr;
+    if (caption == kPrintCaption) {
+        shown = new PrintDialog(m_session, *this, m_spooler, m_reportOutput, this);
+    } else if (caption == kPrintOptionsCaption) {
+        shown = new PrintOptionsDialog(m_session, m_reportOutput, this);
+    } else if (caption == kNotesCaption || caption == "Notes") {
+        return &showNotes();
+    } else if (caption == kHelpCaption || caption == "Help") {
+        HelpWindow& help = m_help.window();
+        help.showPage(kHelpContents);
+        return &help;
+    } else {
+        return nullptr;
+    }
+    shown->setAttribute(Qt::WA_DeleteOnClose);
+    shown->show();
+    return shown;
 }
 
 }  // namespace slv

@@ -9,14 +9,19 @@
 #include <memory>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "platform/settings_store.h"
 #include "session/document_shell.h"
 #include "session/main_commands.h"
+#include "session/report_spooler.h"
 #include "session/session.h"
 #include "session/window_settings.h"
 #include "session/window_shell.h"
+#include "ui/help_window.h"
 #include "ui/qt_dialogs.h"
+#include "ui/report_output.h"
+#include "ui/text_editor_window.h"
 
 class QAction;
 class QLabel;
@@ -40,6 +45,22 @@ public:
     /// Shows a child window through its View command; false when it is not shown afterwards.
     bool showView(WindowId window);
 
+    ReportSpooler& spooler() { return m_spooler; }
+    QtReportOutput& reportOutput() { return m_reportOutput; }
+    Help& help() { return m_help; }
+    /// The window settings, which the notes and text editor windows keep theirs in.
+    WindowSettings& windowSettings() { return m_windowSettings; }
+    /// View, Notes...: the notes window, shown and activated.
+    TextEditorWindow& showNotes();
+    TextEditorWindow* notesWindow() const { return m_notes.data(); }
+    /// File, Print...: the Print dialog, modal.
+    void showPrintDialog();
+    /// Context Help (F1): the help topic of the active window or dialog.
+    void contextHelp();
+    /// A dialog or window of the program by its caption ("Print", "Print Options",
+    /// "XPS Selvaro Notes", "XPS Selvaro Help"), shown without waiting; nullptr for another name.
+    QWidget* showDialogNamed(const std::string& caption);
+
     // WindowShell
     std::optional<WindowId> activeWindow() const override;
     bool isShown(WindowId window) const override;
@@ -59,9 +80,9 @@ public:
 
     // DocumentShell
     void closeChildWindows() override;
-    void unloadNotesWindow() override {}
+    void unloadNotesWindow() override;
     void setDataCommandsEnabled(bool enabled) override;
-    void abandonPrintJob() override {}
+    void abandonPrintJob() override;
     void resetWindowSwitches() override {}
     void clearFileDialogName() override {}
 
@@ -102,6 +123,10 @@ private:
     QLabel* m_printPanel = nullptr;
     QSize m_chartSize;  // ChartW x ChartH, kept while the program runs
     QSize m_drawSize;   // DrawW x DrawH, the model layout's first size
+    QtReportOutput m_reportOutput{this};
+    ReportSpooler m_spooler{m_session, m_reportOutput};
+    Help m_help;
+    QPointer<TextEditorWindow> m_notes;
 };
 
 }  // namespace slv

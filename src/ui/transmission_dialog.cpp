@@ -10,8 +10,8 @@
 namespace slv {
 
 namespace {
-constexpr int kWidth = 560;
-constexpr int kHeight = 400;
+constexpr int kCurveWindowWidth = 560;
+constexpr int kCurveWindowHeight = 400;
 }  // namespace
 
 TransmissionDialog::TransmissionDialog(Session& session, TransmissionSettings& settings, QWidget* parent)
@@ -26,7 +26,7 @@ TransmissionDialog::TransmissionDialog(Session& session, TransmissionSettings& s
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
     layout->addWidget(close);
-    resize(kWidth, kHeight);
+    resize(kCurveWindowWidth, kCurveWindowHeight);
 }
 
 const ChartPlan& TransmissionDialog::plan() const
