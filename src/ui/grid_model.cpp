@@ -49,8 +49,12 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     if (role == Qt::DisplayRole)
         return AnsiQString(horizontal ? m_grid.TextMatrix(0, gridCol(section))
                                       : m_grid.TextMatrix(gridRow(section), 0));
-    if (role == Qt::TextAlignmentRole && horizontal)
-        return QVariant::fromValue(qtAlignment(m_grid.FixedAlignment(gridCol(section))));
+    if (role == Qt::TextAlignmentRole && horizontal) {
+        // A header without an alignment of its own stands like its column's cells.
+        const int col = gridCol(section);
+        const CellAlignment header = m_grid.FixedAlignment(col);
+        return QVariant::fromValue(qtAlignment(header == CellAlignment::General ? m_grid.ColAlignment(col) : header));
+    }
     return {};
 }
 

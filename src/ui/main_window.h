@@ -82,6 +82,8 @@ private:
     void childClosing(WindowId window);
     void showGridPopup(const QPoint& where);
     QAction* addCommand(QMenu* menu, const QString& caption, std::function<void()> command);
+    void fillRecentMenu();
+    void buildGridActions();
     void applyWindowSettings();
     void saveWindowSettings();
 
@@ -97,6 +99,11 @@ private:
     std::map<WindowId, QAction*> m_viewActions;
     std::map<ShellCommand, QAction*> m_enablingActions;
     std::vector<QAction*> m_dataActions;
+    QMenu* m_recentMenu = nullptr;
+    QAction* m_cutCells = nullptr;
+    QAction* m_copyCells = nullptr;
+    QAction* m_pasteCells = nullptr;
+    QAction* m_undoPaste = nullptr;
     QLabel* m_titlePanel = nullptr;
     QLabel* m_filePanel = nullptr;
     QLabel* m_printPanel = nullptr;

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "chart_qt/ansi_text.h"
+#include "ui/line_list_dialog.h"
 
 namespace slv {
 
@@ -81,17 +82,9 @@ std::optional<std::string> QtDialogs::inputBox(const InputRequest& request)
 
 std::optional<int> QtDialogs::chooseLine(const LineChoiceRequest& request)
 {
-    QApplication::beep();
-    QStringList lines;
-    for (const std::string& line : request.lines)
-        lines << AnsiQString(line);
-    bool ok = false;
-    const QString chosen = QInputDialog::getItem(
-        m_parent, kProgramCaption, AnsiQString(request.prompt) + "\n\nAvailable lines:", lines, 0, false, &ok);
-    if (!ok)
-        return std::nullopt;
-    const auto index = lines.indexOf(chosen);
-    return index < 0 ? std::nullopt : std::optional<int>(static_cast<int>(index));
+    LineListDialog dialog(request, m_parent);
+    dialog.exec();
+    return dialog.choice();
 }
 
 void QtDialogs::beep()
