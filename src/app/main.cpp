@@ -93,6 +93,7 @@ int main(int argc, char* argv[])
     if (options->grab) {
         slv::MemorySettingsStore defaults;  // a picture does not depend on the analyst's settings
         slv::MainWindow window(defaults, executableFolder());
+        window.dialogs().setUnattended(true);
         window.show();
         return grab(window, *options);
     }

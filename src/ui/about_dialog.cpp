@@ -12,7 +12,7 @@
 
 #include "document/data_file_format.h"
 #include "document/library_file.h"
-#include "platform/format_mask.h"
+#include "ui/version_text.h"
 
 namespace slv {
 
@@ -24,8 +24,6 @@ constexpr const char* kPurpose =
     "Multimodel X-ray Photoelectron Spectroscopy quantification program for desktop operating systems";
 constexpr const char* kLiteratureNote =
     "The calculation methods and the library data are described in the chapter \"Literature\" of the help.";
-/// Versions are kept in hundredths: 700 is shown as 7.00.
-constexpr const char* kVersionMask = "#0\\.00";
 constexpr int kFrameMilliseconds = 150;
 constexpr int kPictureSize = 96;
 
@@ -74,7 +72,7 @@ QPixmap photoemissionFrame(int frame, qreal deviceRatio)
 
 QLabel* versionValue(Integer hundredths)
 {
-    auto* label = new QLabel(QString::fromStdString(FormatNumber(hundredths, kVersionMask)));
+    auto* label = new QLabel(VersionText(hundredths));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }

@@ -35,6 +35,7 @@ public:
 
     Session& session() { return m_session; }
     MainCommands& commands() { return m_commands; }
+    QtDialogs& dialogs() { return m_dialogs; }
     /// The child window of a caption ("Elements", "Intensity", "Composition").
     static std::optional<WindowId> windowNamed(const std::string& caption);
     /// Shows a child window through its View command; false when it is not shown afterwards.

@@ -1,5 +1,7 @@
 #include "ui/qt_dialogs.h"
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -51,6 +53,12 @@ std::string ansiOf(const QString& text)
 
 DialogAnswer QtDialogs::message(const MessageRequest& request)
 {
+    if (m_unattended) {
+        std::fprintf(stderr, "selvaro: %s\n", AnsiToUtf8(request.text).c_str());
+        const std::vector<DialogAnswer> offered = answersOf(request.buttons);
+        const auto index = static_cast<std::size_t>(request.defaultButton);
+        return index < offered.size() ? offered[index] : offered.front();
+    }
     QMessageBox box(iconOf(request.icon), captionOf(request.title), AnsiQString(request.text), QMessageBox::NoButton,
                     m_parent);
     const std::vector<DialogAnswer> answers = answersOf(request.buttons);
@@ -72,6 +80,8 @@ DialogAnswer QtDialogs::message(const MessageRequest& request)
 
 std::optional<std::string> QtDialogs::inputBox(const InputRequest& request)
 {
+    if (m_unattended)
+        return std::nullopt;
     bool ok = false;
     const QString text = QInputDialog::getText(m_parent, captionOf(request.title), AnsiQString(request.prompt),
                                                QLineEdit::Normal, AnsiQString(request.defaultText), &ok);
@@ -82,6 +92,8 @@ std::optional<std::string> QtDialogs::inputBox(const InputRequest& request)
 
 std::optional<int> QtDialogs::chooseLine(const LineChoiceRequest& request)
 {
+    if (m_unattended)
+        return std::nullopt;
     LineListDialog dialog(request, m_parent);
     dialog.exec();
     return dialog.choice();

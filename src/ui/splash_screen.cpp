@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "document/data_file_format.h"
-#include "platform/format_mask.h"
+#include "ui/version_text.h"
 
 namespace slv {
 
@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kWidth = 420;
 constexpr int kHeight = 220;
-constexpr const char* kVersionMask = "#0\\.00";
 
 QPixmap splashPicture()
 {
@@ -36,7 +35,7 @@ QPixmap splashPicture()
     painter.drawText(picture.rect().adjusted(0, 50, 0, 0), Qt::AlignCenter,
                      "Quantitative XPS of surfaces, layers and particles");
     painter.drawText(picture.rect().adjusted(0, 0, -12, -10), Qt::AlignRight | Qt::AlignBottom,
-                     QString::fromStdString(FormatNumber(kProgramVersionStamp, kVersionMask)));
+                     VersionText(kProgramVersionStamp));
     return picture;
 }
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -74,6 +75,17 @@ TEST_F(MainWindowConventions, ADroppedFileIsOpenedWithItsComposition)
     EXPECT_EQ(window.session().doc().DocFileName, glass);
     EXPECT_TRUE(window.isShown(WindowId::Results));
     EXPECT_EQ(window.activeWindow(), WindowId::Results);
+}
+
+TEST_F(MainWindowConventions, AFileThatCannotBeOpenedIsToldWithoutWaitingForAnAnswerWhenUnattended)
+{
+    // A picture taken by --grab has nobody to close a message box.
+    window.dialogs().setUnattended(true);
+    const std::string broken = (m_folder / "broken.lvd").string();
+    std::ofstream(broken) << "garbage";
+    for (const std::string& file : {broken, (m_folder / "missing.lvd").string()})
+        EXPECT_FALSE(window.commands().openAtStart(file)) << file;
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(MainWindowConventions, TheTitleNamesTheFileAndMarksUnsavedChanges)
