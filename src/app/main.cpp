@@ -3,32 +3,24 @@
 // and runs until the main window closes. With --grab PNG it opens the file,
 // shows the named window, writes a picture of the main window (or of the
 // named dialog) and exits.
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
-#include <thread>
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QPainter>
-#include <QPixmap>
-#include <QSplashScreen>
+#include <QIcon>
 #include <QStringList>
 
 #include "platform_qt/qsettings_store.h"
 #include "ui/dialog_pictures.h"
 #include "ui/main_window.h"
+#include "ui/splash_screen.h"
 
 namespace {
-
-constexpr int kSplashMilliseconds = 2000;
-constexpr int kSplashWidth = 420;
-constexpr int kSplashHeight = 220;
-constexpr const char* kProgramVersion = "7.00";
 
 std::filesystem::path executableFolder()
 {
@@ -59,25 +51,6 @@ std::optional<Options> parse(const QStringList& arguments)
     // The whole rest of the command line names one file, blanks included.
     options.file = files.join(' ').toStdString();
     return options;
-}
-
-QPixmap splashPicture()
-{
-    QPixmap picture(kSplashWidth, kSplashHeight);
-    picture.fill(QColor(32, 64, 112));
-    QPainter painter(&picture);
-    painter.setPen(Qt::white);
-    QFont title = painter.font();
-    title.setPointSize(24);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.drawText(picture.rect().adjusted(0, 0, 0, -40), Qt::AlignCenter, "XPS Selvaro");
-    QFont small = painter.font();
-    small.setPointSize(10);
-    small.setBold(false);
-    painter.setFont(small);
-    painter.drawText(picture.rect().adjusted(0, 60, 0, 0), Qt::AlignCenter, QString("Version ") + kProgramVersion);
-    return picture;
 }
 
 int save(const QImage& picture, const std::string& path)
@@ -117,9 +90,14 @@ int grab(slv::MainWindow& window, const Options& options)
 
 int main(int argc, char* argv[])
 {
+    // A picture needs no screen: drawn offscreen unless a platform was chosen.
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == "--grab")
+            ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
     QApplication::setOrganizationName("SLV");
     QApplication::setApplicationName("SLV");
+    QApplication::setWindowIcon(QIcon(":/org.selvaro.Selvaro.svg"));
     const auto options = parse(QApplication::arguments());
     if (!options) {
         std::fprintf(stderr, "usage: selvaro [--grab PNG [--window NAME]] [FILE]\n");
@@ -129,23 +107,16 @@ int main(int argc, char* argv[])
     if (options->grab) {
         slv::MemorySettingsStore defaults;  // a picture does not depend on the analyst's settings
         slv::MainWindow window(defaults, executableFolder());
+        window.dialogs().setUnattended(true);
         window.show();
         return grab(window, *options);
     }
 
-    QElapsedTimer shown;
-    shown.start();
-    QSplashScreen splash(splashPicture(), Qt::WindowStaysOnTopHint);
-    splash.setAttribute(Qt::WA_ShowWithoutActivating);
-    splash.show();
+    slv::SplashScreen splash;
+    splash.present();
     QApplication::processEvents();
     slv::MainWindow window(settings, executableFolder());
-    while (shown.elapsed() < kSplashMilliseconds) {
-        QApplication::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    window.show();
-    splash.finish(&window);
+    splash.handOver(window);
     if (!options->file.empty())
         window.commands().openAtStart(options->file);
     return QApplication::exec();

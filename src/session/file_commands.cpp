@@ -61,7 +61,12 @@ std::string SaveAsPath(const std::string& chosen, int filterIndex)
     return path.string();
 }
 
-MainCommands::MainCommands(Session& session, WindowShell& shell) : m_session(session), m_shell(shell) {}
+MainCommands::MainCommands(Session& session, WindowShell& shell)
+    : m_session(session),
+      m_shell(shell),
+      m_recent(session.settings())
+{
+}
 
 SaveChangesAnswer MainCommands::AskSaveChanges()
 {
@@ -146,6 +151,8 @@ bool MainCommands::openPath(const std::string& path, bool rememberFolder)
     refreshAfterOpen(opened.kind == LoadedFileKind::TemplateFile);
     if (m_exampleOpen)
         applyExampleLayout(opened.exampleLayout, opened.kind == LoadedFileKind::TemplateFile);
+    else
+        m_recent.add(path);
     return true;
 }
 
@@ -223,6 +230,8 @@ bool MainCommands::saveAs()
     edit.doc.IsTemplate = false;
     if (saved && !asTemplate)
         m_exampleOpen = false;
+    if (saved)
+        m_recent.add(path);
     return saved;
 }
 
@@ -259,6 +268,18 @@ bool MainCommands::openAtStart(const std::string& commandLine)
     if (path.empty())
         return false;
     return openPath(path, true);
+}
+
+bool MainCommands::openRecent(std::size_t index)
+{
+    if (index >= m_recent.paths().size() || AskSaveChanges() == SaveChangesAnswer::Cancelled)
+        return false;
+    const std::string path = m_recent.paths()[index];
+    m_exampleOpen = false;
+    if (openPath(path, true))
+        return true;
+    m_recent.remove(path);
+    return false;
 }
 
 void MainCommands::commitShownGrids()

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "session/recent_files.h"
 #include "session/session.h"
 #include "session/window_shell.h"
 
@@ -71,6 +72,9 @@ public:
     bool dropFiles(const std::vector<std::string>& paths);
     /// The file named on the command line, opened at start-up.
     bool openAtStart(const std::string& commandLine);
+    /// A file of the recent-files list; one that cannot be opened leaves the list.
+    bool openRecent(std::size_t index);
+    const std::vector<std::string>& recentFiles() const { return m_recent.paths(); }
 
     // Edit menu and grid popup
     void insertRow();
@@ -125,6 +129,7 @@ private:
     std::string m_lastDir;
     std::string m_lastFile;
     bool m_exampleOpen = false;
+    RecentFiles m_recent;
     std::optional<UndoPasteRecord> m_undoPaste;
     PanelAlignment m_alignment = PanelAlignment::Left;
 };

@@ -50,8 +50,12 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
         // Of several fixed columns (the model grid's captions) the innermost heads the row.
         return AnsiQString(horizontal ? m_grid.TextMatrix(0, gridCol(section))
                                       : m_grid.TextMatrix(gridRow(section), m_grid.FixedCols() - 1));
-    if (role == Qt::TextAlignmentRole && horizontal)
-        return QVariant::fromValue(qtAlignment(m_grid.FixedAlignment(gridCol(section))));
+    if (role == Qt::TextAlignmentRole && horizontal) {
+        // A header without an alignment of its own stands like its column's cells.
+        const int col = gridCol(section);
+        const CellAlignment header = m_grid.FixedAlignment(col);
+        return QVariant::fromValue(qtAlignment(header == CellAlignment::General ? m_grid.ColAlignment(col) : header));
+    }
     return {};
 }
 

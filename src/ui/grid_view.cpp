@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 namespace slv {
 
@@ -33,6 +34,15 @@ GridView::~GridView()
 int GridView::pixels(int twips) const
 {
     return twips * logicalDpiX() / kTwipsPerInch;
+}
+
+QSize GridView::sizeHint() const
+{
+    const int headerWidth = std::max(verticalHeader()->minimumWidth(), verticalHeader()->sizeHint().width());
+    const int frame = 2 * frameWidth();
+    return {headerWidth + horizontalHeader()->length() + frame + verticalScrollBar()->sizeHint().width(),
+            horizontalHeader()->sizeHint().height() + verticalHeader()->length() + frame +
+                horizontalScrollBar()->sizeHint().height()};
 }
 
 void GridView::applyColumnWidths()

@@ -33,6 +33,8 @@ public:
     ~GridView() override;
 
     GridModel& gridModel() { return m_model; }
+    /// The whole table: every column and row with the headers and scroll bars.
+    QSize sizeHint() const override;
     /// Column widths from the grid's twips at the view's resolution.
     void applyColumnWidths();
 

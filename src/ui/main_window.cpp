@@ -6,11 +6,11 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -20,6 +20,7 @@
 #include "platform/fixed_text.h"
 #include "session/element_grid.h"
 #include "session/new_document.h"
+#include "ui/about_dialog.h"
 #include "ui/child_window.h"
 #include "ui/parameters_window.h"
 #include "ui/print_dialogs.h"
@@ -35,11 +36,6 @@ constexpr double kChartWidthShare = 2.2;
 constexpr double kChartAspect = 1.4;
 /// The chart's axes, titles and legend need this much room, pixels.
 constexpr QSize kLeastPictureWindow(520, 370);
-
-constexpr const char* kAboutText =
-    "<h3>XPS Selvaro</h3><p>Multimodel X-ray Photoelectron Spectroscopy quantification program for desktop "
-    "operating systems</p><p>Program version 7.00<br>Library version 4.00<br>Data file version 2.30</p>"
-    "<p>The calculation methods and the library data are described in the chapter \"Literature\" of the help.</p>";
 
 /// A status bar panel that tells a click.
 class ClickablePanel final : public QLabel {
@@ -171,6 +167,8 @@ void MainWindow::buildMenus()
     addCommand(file, "&New", [this] { m_commands.fileNew(); })->setShortcut(QKeySequence::New);
     addCommand(file, "&Open...", [this] { m_commands.fileOpen(); })->setShortcut(QKeySequence::Open);
     addCommand(file, "Open &Example...", [this] { m_commands.openExample(); });
+    m_recentMenu = file->addMenu("Open &Recent");
+    connect(file, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
     file->addSeparator();
     addCommand(file, "&Save", [this] { m_commands.save(); })->setShortcut(QKeySequence::Save);
     addCommand(file, "Save &As...", [this] { m_commands.saveAs(); })->setShortcut(QKeySequence::SaveAs);
@@ -245,8 +243,42 @@ void MainWindow::buildMenus()
     whatsThis->setText("What's &This?");
     help->addAction(whatsThis);
     help->addSeparator();
-    addCommand(help, "&About XPS Selvaro...", [this] { QMessageBox::about(this, "About XPS Selvaro", kAboutText); });
+    addCommand(help, "&About XPS Selvaro...", [this] { AboutDialog(this).exec(); });
+    buildGridActions();
     setDataCommandsEnabled(false);
+}
+
+void MainWindow::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const std::vector<std::string>& recent = m_commands.recentFiles();
+    for (std::size_t i = 0; i < recent.size(); ++i) {
+        const QString path = QString::fromStdString(recent[i]);
+        const QString name = QFileInfo(path).fileName().replace('&', "&&");
+        QAction* action =
+            addCommand(m_recentMenu, QString("&%1 %2").arg(i + 1).arg(name), [this, i] { m_commands.openRecent(i); });
+        action->setToolTip(path);
+        action->setStatusTip(path);
+    }
+    m_recentMenu->setToolTipsVisible(true);
+    m_recentMenu->setEnabled(!recent.empty());
+}
+
+void MainWindow::buildGridActions()
+{
+    // The grid popup's commands, also reached by the usual editing keys.
+    const auto gridAction = [this](const QString& caption, QKeySequence::StandardKey keys,
+                                   std::function<void()> command) {
+        auto* action = new QAction(caption, this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
+        addAction(action);
+        return action;
+    };
+    m_cutCells = gridAction("Cut Cells", QKeySequence::Cut, [this] { m_commands.cutCells(); });
+    m_copyCells = gridAction("&Copy Cells", QKeySequence::Copy, [this] { m_commands.copyCells(); });
+    m_pasteCells = gridAction("&Paste Cells", QKeySequence::Paste, [this] { m_commands.pasteCells(); });
+    m_undoPaste = gridAction("Undo Paste", QKeySequence::Undo, [this] { m_commands.undoPaste(); });
 }
 
 void MainWindow::tile(Qt::Orientation bands)
@@ -276,14 +308,18 @@ void MainWindow::tile(Qt::Orientation bands)
 void MainWindow::buildStatusBar()
 {
     m_titlePanel = new ClickablePanel([this] { m_commands.editTitle(); });
+    m_titlePanel->setToolTip("The data set's title: click to change it");
     m_filePanel = new ClickablePanel([this] {
         const PanelAlignment alignment = m_commands.cycleFileNameAlignment();
         m_filePanel->setAlignment(alignment == PanelAlignment::Left     ? Qt::AlignLeft
                                   : alignment == PanelAlignment::Center ? Qt::AlignHCenter
                                                                         : Qt::AlignRight);
     });
+    m_filePanel->setToolTip("The data file: click to align the name left, centred or right");
     m_printPanel = new ClickablePanel([this] { m_spooler.eject(); });
     m_printPanel->setFixedWidth(PrinterPicture().width() + 8);
+    for (QLabel* panel : {m_titlePanel, m_filePanel, m_printPanel})
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar()->addWidget(m_titlePanel, 1);
     statusBar()->addWidget(m_filePanel, 2);
     statusBar()->addWidget(m_printPanel);
@@ -359,7 +395,8 @@ void MainWindow::showWindow(WindowId window)
                           .expandedTo(kLeastPictureWindow)
                           .boundedTo(m_mdi->viewport()->size()));
     else
-        child->resize(m_mdi->width() * 2 / 3, m_mdi->height() * 2 / 3);
+        // As large as its whole table, as far as the frame has room.
+        child->resize(child->sizeHint().boundedTo(m_mdi->viewport()->size()));
     child->show();
     activate(window);
 }
@@ -489,15 +526,16 @@ void MainWindow::leave(WindowId window)
 void MainWindow::showGridPopup(const QPoint& where)
 {
     QMenu popup;
-    QAction* cut = addCommand(&popup, "Cut Cells", [this] { m_commands.cutCells(); });
-    addCommand(&popup, "&Copy Cells", [this] { m_commands.copyCells(); });
-    QAction* paste = addCommand(&popup, "&Paste Cells", [this] { m_commands.pasteCells(); });
+    popup.addActions({m_cutCells, m_copyCells, m_pasteCells});
     popup.addSeparator();
-    QAction* undo = addCommand(&popup, "Undo Paste", [this] { m_commands.undoPaste(); });
-    cut->setEnabled(m_commands.canCutOrPasteCells());
-    paste->setEnabled(m_commands.canCutOrPasteCells());
-    undo->setEnabled(m_commands.canUndoPaste());
+    popup.addAction(m_undoPaste);
+    m_cutCells->setEnabled(m_commands.canCutOrPasteCells());
+    m_pasteCells->setEnabled(m_commands.canCutOrPasteCells());
+    m_undoPaste->setEnabled(m_commands.canUndoPaste());
     popup.exec(where);
+    // The keys stay with the commands, which look at the active window themselves.
+    for (QAction* action : {m_cutCells, m_pasteCells, m_undoPaste})
+        action->setEnabled(true);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

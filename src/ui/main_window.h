@@ -40,6 +40,7 @@ public:
 
     Session& session() { return m_session; }
     MainCommands& commands() { return m_commands; }
+    QtDialogs& dialogs() { return m_dialogs; }
     /// The child window of a caption ("Elements", "Intensity", "Composition").
     static std::optional<WindowId> windowNamed(const std::string& caption);
     /// Shows a child window through its View command; false when it is not shown afterwards.
@@ -103,6 +104,8 @@ private:
     void childClosing(WindowId window);
     void showGridPopup(const QPoint& where);
     QAction* addCommand(QMenu* menu, const QString& caption, std::function<void()> command);
+    void fillRecentMenu();
+    void buildGridActions();
     void applyWindowSettings();
     void saveWindowSettings();
 
@@ -118,6 +121,11 @@ private:
     std::map<ViewItem, QAction*> m_viewActions;
     std::map<ShellCommand, QAction*> m_enablingActions;
     std::vector<QAction*> m_dataActions;
+    QMenu* m_recentMenu = nullptr;
+    QAction* m_cutCells = nullptr;
+    QAction* m_copyCells = nullptr;
+    QAction* m_pasteCells = nullptr;
+    QAction* m_undoPaste = nullptr;
     QLabel* m_titlePanel = nullptr;
     QLabel* m_filePanel = nullptr;
     QLabel* m_printPanel = nullptr;

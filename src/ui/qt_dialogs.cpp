@@ -1,10 +1,13 @@
 #include "ui/qt_dialogs.h"
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
 #include "chart_qt/ansi_text.h"
+#include "ui/line_list_dialog.h"
 
 namespace slv {
 
@@ -50,6 +53,12 @@ std::string ansiOf(const QString& text)
 
 DialogAnswer QtDialogs::message(const MessageRequest& request)
 {
+    if (m_unattended) {
+        std::fprintf(stderr, "selvaro: %s\n", AnsiToUtf8(request.text).c_str());
+        const std::vector<DialogAnswer> offered = answersOf(request.buttons);
+        const auto index = static_cast<std::size_t>(request.defaultButton);
+        return index < offered.size() ? offered[index] : offered.front();
+    }
     QMessageBox box(iconOf(request.icon), captionOf(request.title), AnsiQString(request.text), QMessageBox::NoButton,
                     m_parent);
     const std::vector<DialogAnswer> answers = answersOf(request.buttons);
@@ -71,6 +80,8 @@ DialogAnswer QtDialogs::message(const MessageRequest& request)
 
 std::optional<std::string> QtDialogs::inputBox(const InputRequest& request)
 {
+    if (m_unattended)
+        return std::nullopt;
     bool ok = false;
     const QString text = QInputDialog::getText(m_parent, captionOf(request.title), AnsiQString(request.prompt),
                                                QLineEdit::Normal, AnsiQString(request.defaultText), &ok);
@@ -81,17 +92,11 @@ std::optional<std::string> QtDialogs::inputBox(const InputRequest& request)
 
 std::optional<int> QtDialogs::chooseLine(const LineChoiceRequest& request)
 {
-    QApplication::beep();
-    QStringList lines;
-    for (const std::string& line : request.lines)
-        lines << AnsiQString(line);
-    bool ok = false;
-    const QString chosen = QInputDialog::getItem(
-        m_parent, kProgramCaption, AnsiQString(request.prompt) + "\n\nAvailable lines:", lines, 0, false, &ok);
-    if (!ok)
+    if (m_unattended)
         return std::nullopt;
-    const auto index = lines.indexOf(chosen);
-    return index < 0 ? std::nullopt : std::optional<int>(static_cast<int>(index));
+    LineListDialog dialog(request, m_parent);
+    dialog.exec();
+    return dialog.choice();
 }
 
 void QtDialogs::beep()

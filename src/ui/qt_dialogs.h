@@ -15,6 +15,9 @@ class QtDialogs final : public UserDialogs {
 public:
     /// parent: the window the dialogs are modal to (may change later).
     void setParent(QWidget* parent) { m_parent = parent; }
+    /// Without a person to answer (a picture taken by --grab): messages go to
+    /// the error stream and take their default button, questions are cancelled.
+    void setUnattended(bool unattended) { m_unattended = unattended; }
 
     DialogAnswer message(const MessageRequest& request) override;
     std::optional<std::string> inputBox(const InputRequest& request) override;
@@ -23,6 +26,7 @@ public:
 
 private:
     QWidget* m_parent = nullptr;
+    bool m_unattended = false;
 };
 
 }  // namespace slv

@@ -1,20 +1,19 @@
 // The desktop program's windows driven like an analyst drives them, on Qt's
-// offscreen platform: keys typed into the Elements grid, the Composition
-// window of an opened example against the command line's numbers, and the
-// window settings written on close and read at start.
+// offscreen platform: the Composition window of an opened example against
+// the command line's numbers, and the window settings written on close and
+// read at start.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QMdiSubWindow>
+#include <QProcess>
 #include <QTest>
 
-#include "document/element_table.h"
-#include "platform/format_mask.h"
-#include "quant/results_table.h"
-#include "session/results_view.h"
 #include "support/recording_dialogs.h"
 #include "ui/child_window.h"
 #include "ui/main_window.h"
@@ -57,46 +56,45 @@ protected:
     }
 };
 
-TEST_F(Desktop, KeysTypedIntoTheElementGridGoThroughTheCellRules)
+/// The command line's composition of a file as CSV rows of cells.
+std::vector<QStringList> quantifiedByTheCommandLine(const std::string& file, const char* type)
 {
-    window.show();
-    ASSERT_TRUE(window.showView(WindowId::Elements));
-    GridView& view = viewOf(WindowId::Elements);
-    TextGrid& grid = window.gridWindow(WindowId::Elements)->grid();
-    grid.SetRow(1);
-    grid.SetCol(kColBindEnergy);
-    QTest::keyClicks(&view, "a");
-    EXPECT_EQ(grid.Text(), "");
-    QTest::keyClicks(&view, "2*3");
-    QTest::keyClick(&view, Qt::Key_Return);
-    EXPECT_EQ(grid.TextMatrix(1, kColBindEnergy), "6");
-    EXPECT_EQ(grid.Col(), kColCrossSect);
-    EXPECT_EQ(view.currentIndex().column(), kColCrossSect - 1);
-    QTest::keyClicks(&view, "1.2e3");
-    QTest::keyClick(&view, Qt::Key_Tab);
-    EXPECT_EQ(grid.TextMatrix(1, kColCrossSect), "1200");
-    EXPECT_EQ(view.model()->data(view.model()->index(0, kColCrossSect - 1)).toString(), "1200");
+    QProcess cli;
+    cli.start(QString(SLV_LIBRARY_DIR) + "/selvaro-cli",
+              {"quantify", QString::fromStdString(file), "--type", type, "--format", "csv"});
+    cli.waitForFinished();
+    std::vector<QStringList> rows;
+    for (const QString& line : QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+        rows.push_back(line.split(','));
+    return rows;
 }
 
-TEST_F(Desktop, TheCompositionWindowShowsTheResultsOfAnOpenedFile)
+TEST_F(Desktop, TheCompositionWindowShowsWhatTheCommandLineComputes)
 {
     window.show();
     ASSERT_TRUE(window.commands().openAtStart(kFloatGlass));
     ASSERT_TRUE(window.isShown(WindowId::Results));
-    auto* results = dynamic_cast<ResultsView*>(window.gridWindow(WindowId::Results));
-    ASSERT_NE(results, nullptr);
-    results->chooseResultType(kOxideMolarPercent);
-    EXPECT_FALSE(results->mergeEnabled());
+    QWidget& composition = *viewOf(WindowId::Results).parentWidget();
+    auto* type = composition.findChild<QComboBox*>();
+    auto* merge = composition.findChild<QCheckBox*>();
+    ASSERT_TRUE(type != nullptr && merge != nullptr);
+    type->setCurrentIndex(type->findText("Oxide molar %"));
+    EXPECT_FALSE(merge->isEnabled());
+
+    const std::vector<QStringList> expected = quantifiedByTheCommandLine(kFloatGlass, "Oxide molar %");
     const QAbstractItemModel* model = viewOf(WindowId::Results).model();
-    const ResultsTable& table = results->table();
-    ASSERT_EQ(model->rowCount(), static_cast<int>(table.rows.size()));
-    EXPECT_EQ(model->headerData(model->columnCount() - 1, Qt::Horizontal).toString(), "O balance");
-    // Every value cell shows the table's number through its mask.
-    const int labelCols = static_cast<int>(table.labelHeaders.size());
-    for (int r = 0; r < model->rowCount(); ++r)
-        for (std::size_t c = 0; c < table.valueHeaders.size(); ++c)
-            EXPECT_EQ(model->data(model->index(r, labelCols + static_cast<int>(c))).toString().toStdString(),
-                      FormatNumber(table.rows[static_cast<std::size_t>(r)].values[c], table.valueMask));
+    ASSERT_EQ(static_cast<int>(expected.size()), model->rowCount() + 1);
+    QStringList header{""};
+    for (int c = 0; c < model->columnCount(); ++c)
+        header << model->headerData(c, Qt::Horizontal).toString().trimmed();
+    EXPECT_EQ(header, expected[0]);
+    EXPECT_EQ(header.back(), "O balance");
+    for (int r = 0; r < model->rowCount(); ++r) {
+        QStringList row{model->headerData(r, Qt::Vertical).toString().trimmed()};
+        for (int c = 0; c < model->columnCount(); ++c)
+            row << model->data(model->index(r, c)).toString().trimmed();
+        EXPECT_EQ(row, expected[static_cast<std::size_t>(r) + 1]);
+    }
 }
 
 TEST_F(Desktop, TheWindowSettingsAreWrittenOnCloseAndReadAtStart)

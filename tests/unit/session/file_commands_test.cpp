@@ -253,5 +253,57 @@ TEST_F(FileCommands, ClosingIsRefusedOnCancelAndLeavesNoStaleClosingState)
     EXPECT_TRUE(t.session.closing());
 }
 
+class RecentFileCommands : public FileCommands {
+protected:
+    /// A readable data file of the given name in the test folder.
+    std::string copyOfGlass(const std::string& name)
+    {
+        fs::copy_file(kFloatGlass, path(name), fs::copy_options::overwrite_existing);
+        return path(name);
+    }
+};
+
+TEST_F(RecentFileCommands, OpenedAndSavedFilesComeFirstAndOutliveTheProgram)
+{
+    for (const char* name : {"a.lvd", "b.lvd", "c.lvd"})
+        ASSERT_TRUE(commands.dropFiles({copyOfGlass(name)}));
+    chooseFile(copyOfGlass("d.lvd"));
+    ASSERT_TRUE(commands.fileOpen());
+    chooseFile(path("e"));
+    ASSERT_TRUE(commands.saveAs());
+    // Opened again: moved to the front, not listed twice.
+    ASSERT_TRUE(commands.openAtStart(path("c.lvd")));
+    const std::vector<std::string> expected = {path("c.lvd"), path("e.lvd"), path("d.lvd"), path("b.lvd")};
+    EXPECT_EQ(commands.recentFiles(), expected);
+    // An example shown with its window layout is not the analyst's file.
+    chooseFile(kSteelProfile);
+    ASSERT_TRUE(commands.openExample());
+    EXPECT_EQ(commands.recentFiles(), expected);
+
+    test::FakeWindowShell restartedShell;
+    MainCommands restarted{t.session, restartedShell};
+    EXPECT_EQ(restarted.recentFiles(), expected);
+    ASSERT_TRUE(restarted.openRecent(3));
+    EXPECT_EQ(t.session.doc().DocFileName, path("b.lvd"));
+    EXPECT_EQ(restarted.recentFiles().front(), path("b.lvd"));
+}
+
+TEST_F(RecentFileCommands, ARecentFileAsksToSaveAndLeavesTheListWhenItIsGone)
+{
+    ASSERT_TRUE(commands.dropFiles({copyOfGlass("kept.lvd")}));
+    ASSERT_TRUE(commands.dropFiles({copyOfGlass("gone.lvd")}));
+    makeDirty();
+    t.dialogs.answers = {DialogAnswer::Cancel};
+    EXPECT_FALSE(commands.openRecent(1));
+    EXPECT_EQ(t.session.doc().ElemCount, 3);
+
+    fs::remove(path("gone.lvd"));
+    t.dialogs.answers = {DialogAnswer::No};
+    EXPECT_FALSE(commands.openRecent(0));
+    EXPECT_EQ(t.dialogs.messages.back().icon, MessageIcon::Critical);
+    EXPECT_EQ(commands.recentFiles(), std::vector<std::string>{path("kept.lvd")});
+    EXPECT_FALSE(commands.openRecent(1));
+}
+
 }  // namespace
 }  // namespace slv
