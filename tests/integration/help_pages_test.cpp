@@ -252,7 +252,7 @@ std::vector<Topic> readTopics()
     return topics;
 }
 
-TEST(HelpTopics, EveryTopicLeadsToAPageAndAPartOfAWindowFallsBackToTheWindow)
+TEST(HelpTopics, EveryTopicLeadsToAPageAndATabFallsBackToItsWindow)
 {
     const auto pages = loadPages();
     const auto topics = readTopics();

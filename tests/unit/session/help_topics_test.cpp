@@ -12,7 +12,7 @@
 namespace slv {
 namespace {
 
-TEST(HelpTopics, APartsPageComesFirstThenTheWindowsThenTheContents)
+TEST(HelpTopics, ATabsPageComesFirstThenTheWindowsThenTheContents)
 {
     const HelpTopics topics("# comment\tnot.html\r\nChart\tchart.html\r\nParameters\tparameters.html\n"
                             "Parameters / IMFP\tparameters.html#imfp\nno tab here\nEmpty\t  \n");
