@@ -70,7 +70,8 @@ int grab(slv::MainWindow& window, const Options& options)
     }
     QWidget* pictured = &window;
     if (options.window) {
-        if (const auto picture = slv::PictureOfDialog(*options.window, window.session(), window, &window))
+        if (const auto picture =
+                slv::PictureOfDialog(*options.window, window.session(), window, &window, window.parameterReporting()))
             return save(*picture, *options.grab);
         const auto child = slv::MainWindow::windowNamed(*options.window);
         // A dialog or a window of its own is pictured alone.

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "document/file_bytes.h"
+#include "platform/fixed_text.h"
 #include "platform/format_mask.h"
 #include "quant/transmission_file.h"
 
@@ -143,6 +144,10 @@ ParameterEnables EnablesOf(const ParameterForm& form)
 
     on.transmissionExponent = form.transmission == TransmissionType::Exponential;
     on.transmissionFile = form.transmission == TransmissionType::File;
+    // A file type without a file has no curve to show and nothing to edit.
+    const bool namedFile = !trimmed(form.transmissionFile).empty();
+    on.showTransmission = form.transmission != TransmissionType::File || namedFile;
+    on.editTransmissionFile = on.transmissionFile && namedFile;
 
     on.separateContamination = form.contamination == ContaminationMethod::Explicit;
     on.contaminationFactor = on.separateContamination && !form.separateContamination;
@@ -155,6 +160,7 @@ ParameterEnables EnablesOf(const ParameterForm& form)
     on.autoCoverage = on.islands && form.islands;
     on.multilayers = layeredGeometry(form.model) && form.model != ModelType::Nanotube && !form.islands;
     on.angleResolved = layeredGeometry(form.model);
+    on.editPolyhedron = form.model == ModelType::Polyhedron;
     return on;
 }
 

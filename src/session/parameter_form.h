@@ -129,6 +129,9 @@ struct ParameterEnables {
     bool autoCoverage = false;  // "Fit coverage automatically": islands only
     bool multilayers = false;
     bool angleResolved = false;
+    bool showTransmission = false;      // the transmission function's "Show"
+    bool editTransmissionFile = false;  // the transmission file's "Edit..."
+    bool editPolyhedron = false;        // the model's "Edit..." (polyhedron editor)
 
     friend bool operator==(const ParameterEnables&, const ParameterEnables&) = default;
 };

@@ -5,6 +5,8 @@
 #include "model/model_check.h"
 #include "platform/fixed_text.h"
 #include "platform/number_text.h"
+#include "report/report_options.h"
+#include "session/report_spooler.h"
 
 namespace slv {
 
@@ -344,6 +346,19 @@ bool ParametersDialog::browseTransmissionFile()
 
 bool ParametersDialog::apply(ApplyAction action)
 {
+    return applyForm() && action == ApplyAction::Close;
+}
+
+bool ParametersDialog::applyAndPrint(ReportSpooler& spooler)
+{
+    if (!applyForm())
+        return false;
+    spooler.printSelected(ParameterReportOptions(m_session.print()));
+    return true;
+}
+
+bool ParametersDialog::applyForm()
+{
     Document candidate = m_session.doc();
     const ParameterCheck check = ReadParameterForm(candidate, m_form, m_shown, m_session.environment().DecSep);
     const int modelErrors = check.errors & ~(1 << kBitParameterError);
@@ -370,7 +385,15 @@ bool ParametersDialog::apply(ApplyAction action)
     m_shell.setCommandEnabled(ShellCommand::Simulation,
                               model != ModelType::Homogeneous && model != ModelType::OxideLayer);
     reload();
-    return action == ApplyAction::Close;
+    return true;
+}
+
+PrintOptions ParameterReportOptions(const PrintOptions& options)
+{
+    PrintOptions parameters = options;
+    for (int section = 0; section < kPrintFileName; ++section)
+        parameters.PrintWhat[section] = section == kPrintParameters ? 1 : 0;
+    return parameters;
 }
 
 bool ParametersDialog::canShowAppliedImfp() const

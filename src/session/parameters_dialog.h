@@ -13,6 +13,7 @@
 
 #include <string>
 
+#include "document/print_options.h"
 #include "session/parameter_form.h"
 #include "session/session.h"
 #include "session/window_shell.h"
@@ -49,6 +50,12 @@ ParameterCheck ReadParameterForm(Document& doc, ParameterForm& form, const Param
 /// (negative) stay as they are.
 void ConvertStoredLengths(Document& doc, float factor);
 
+/// The report options of the dialog's "Print": the parameters block alone
+/// (with the page header's file line as the analyst chose it).
+PrintOptions ParameterReportOptions(const PrintOptions& options);
+
+class ReportSpooler;
+
 class ParametersDialog {
 public:
     ParametersDialog(Session& session, WindowShell& shell);
@@ -71,6 +78,10 @@ public:
     /// Applies the form; true when the dialog closes. Closing the dialog
     /// without it leaves the document as the last Apply left it.
     bool apply(ApplyAction action);
+    /// "Print": applies the form and, when it was accepted, prints the
+    /// parameters onto the open report page; the dialog stays open. False
+    /// when the form was rejected (nothing is printed then).
+    bool applyAndPrint(ReportSpooler& spooler);
 
     /// "Show" of the IMFP tab opens the applied IMFPs: there is an element row.
     bool canShowAppliedImfp() const;
@@ -78,6 +89,8 @@ public:
 private:
     /// The form shown anew from the document.
     void reload();
+    /// Reads the form into the document; false when an entry or the model was rejected.
+    bool applyForm();
 
     Session& m_session;
     WindowShell& m_shell;

@@ -100,11 +100,21 @@ std::optional<ReportWindow> ReportWindowOf(WindowId window)
     return std::nullopt;
 }
 
-bool PrintCurrentWindow(WindowShell& shell, ReportSpooler& spooler)
+bool PrintsOnOwnPage(WindowId window)
+{
+    return window == WindowId::Chart || window == WindowId::ModelLayout;
+}
+
+bool PrintCurrentWindow(WindowShell& shell, ReportSpooler& spooler, const PicturePrinter& printPicture)
 {
     const auto active = shell.activeWindow();
     if (!active)
         return false;
+    if (PrintsOnOwnPage(*active)) {
+        // The report page goes out first so that the picture is not printed amid the tables.
+        spooler.eject();
+        return printPicture && printPicture(*active);
+    }
     const auto table = ReportWindowOf(*active);
     if (!table)
         return false;

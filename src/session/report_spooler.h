@@ -70,10 +70,19 @@ private:
 /// The table Print Current prints for a child window; nullopt for a window without one.
 std::optional<ReportWindow> ReportWindowOf(WindowId window);
 
+/// Prints the picture of a picture window on a page of its own; false when
+/// nothing was printed.
+using PicturePrinter = std::function<bool(WindowId window)>;
+
+/// Whether a window is a picture (the chart, the model layout) that prints
+/// on a page of its own rather than onto the open report page.
+bool PrintsOnOwnPage(WindowId window);
+
 /// File, Print Current: the active grid window's table appended to the open
 /// page (one is started when none is open), after its grid went into the
-/// document. Nothing happens without an active window or for a window
-/// without a table; false then.
-bool PrintCurrentWindow(WindowShell& shell, ReportSpooler& spooler);
+/// document; or, for the chart and the model layout, the open page ejected
+/// and the picture printed by printPicture. Nothing happens without an
+/// active window or for a window with nothing to print; false then.
+bool PrintCurrentWindow(WindowShell& shell, ReportSpooler& spooler, const PicturePrinter& printPicture = {});
 
 }  // namespace slv

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPainter>
 #include <QVBoxLayout>
 
 #include "chart_qt/chart_view.h"
@@ -39,7 +40,14 @@ void ChartPane::showPopup(const QPoint& where)
 
 void ChartPane::paintPage(QPainter& painter, const QRectF& page) const
 {
-    PaintChart(painter, page, m_controller.titledPlan());
+    // The chart's scene is laid out in screen pixels: on a printer or PDF
+    // page it is drawn at the screen's resolution and scaled up, so that its
+    // texts and symbols keep their size on the paper.
+    const double scale = static_cast<double>(painter.device()->logicalDpiX()) / logicalDpiX();
+    painter.save();
+    painter.scale(scale, scale);
+    PaintChart(painter, QRectF(page.topLeft() / scale, page.size() / scale), m_controller.titledPlan());
+    painter.restore();
 }
 
 }  // namespace slv

@@ -22,10 +22,11 @@ QImage pictureOf(QWidget& dialog)
 
 }  // namespace
 
-std::optional<QImage> PictureOfDialog(const std::string& caption, Session& session, WindowShell& shell, QWidget* parent)
+std::optional<QImage> PictureOfDialog(const std::string& caption, Session& session, WindowShell& shell, QWidget* parent,
+                                      std::optional<ParameterReporting> reporting)
 {
     if (caption == kParametersCaption) {
-        ParametersWindow parameters(session, shell, parent);
+        ParametersWindow parameters(session, shell, parent, std::move(reporting));
         parameters.show();
         QApplication::processEvents();
         return parameters.pictureOfEveryTab();

@@ -10,14 +10,16 @@
 
 #include "session/session.h"
 #include "session/window_shell.h"
+#include "ui/parameters_window.h"
 
 class QWidget;
 
 namespace slv {
 
 /// The picture of the dialog with this caption; nullopt for a caption that
-/// names no dialog.
-std::optional<QImage> PictureOfDialog(const std::string& caption, Session& session, WindowShell& shell,
-                                      QWidget* parent);
+/// names no dialog. The Parameters dialog shows its Print and Edit buttons
+/// with reporting.
+std::optional<QImage> PictureOfDialog(const std::string& caption, Session& session, WindowShell& shell, QWidget* parent,
+                                      std::optional<ParameterReporting> reporting = std::nullopt);
 
 }  // namespace slv

@@ -18,6 +18,7 @@
 
 #include "chart_qt/ansi_text.h"
 #include "platform/fixed_text.h"
+#include "report/report_options.h"
 #include "session/element_grid.h"
 #include "session/new_document.h"
 #include "ui/about_dialog.h"
@@ -175,7 +176,7 @@ void MainWindow::buildMenus()
     addCommand(file, "Save &Defaults", [this] { m_commands.saveDefaults(); });
     file->addSeparator();
     addCommand(file, "&Print...", [this] { showPrintDialog(); })->setShortcut(QKeySequence::Print);
-    addCommand(file, "Print &Current", [this] { PrintCurrentWindow(*this, m_spooler); });
+    addCommand(file, "Print &Current", [this] { printCurrent(); });
     file->addSeparator();
     addCommand(file, "E&xit", [this] { close(); })->setShortcut(QKeySequence::Quit);
 
@@ -211,7 +212,7 @@ void MainWindow::buildMenus()
     }
     view->addSeparator();
     addCommand(view, "&Parameters...", [this] {
-        ParametersWindow parameters(m_session, *this, this);
+        ParametersWindow parameters(m_session, *this, this, parameterReporting());
         parameters.exec();
     });
     addCommand(view, "&Notes...", [this] { showNotes(); });
@@ -620,6 +621,36 @@ void MainWindow::showPrintDialog()
 {
     PrintDialog dialog(m_session, *this, m_spooler, m_reportOutput, this);
     dialog.exec();
+}
+
+ParameterReporting MainWindow::parameterReporting()
+{
+    return {m_spooler, m_windowSettings,
+            [this](const QString& caption, const QString& part) { m_help.showTopic(caption, part); }};
+}
+
+bool MainWindow::printCurrent()
+{
+    return PrintCurrentWindow(*this, m_spooler, [this](WindowId window) { return printPicture(window); });
+}
+
+bool MainWindow::printPicture(WindowId window)
+{
+    auto it = m_children.find(window);
+    const PicturePane* picture = it == m_children.end() ? nullptr : it->second->picture();
+    if (picture == nullptr)
+        return false;
+    const PrintOptions options = EffectivePrintOptions(m_session.print());
+    const auto failure = m_reportOutput.printPicture(
+        m_session.doc().title(), OrientationOf(options), options.PrintMargin * kTwipsPerCentimetre,
+        [picture](QPainter& painter, const QRectF& area) { picture->paintPage(painter, area); });
+    if (!failure)
+        return false;
+    if (!failure->empty()) {
+        m_session.dialogs().show(kReportNotDelivered + std::string("\r\n") + *failure + "    ", MessageIcon::Critical);
+        return false;
+    }
+    return true;
 }
 
 void MainWindow::contextHelp()

@@ -19,6 +19,7 @@
 #include "session/window_settings.h"
 #include "session/window_shell.h"
 #include "ui/help_window.h"
+#include "ui/parameters_window.h"
 #include "ui/qt_dialogs.h"
 #include "ui/report_output.h"
 #include "ui/text_editor_window.h"
@@ -56,6 +57,11 @@ public:
     TextEditorWindow* notesWindow() const { return m_notes.data(); }
     /// File, Print...: the Print dialog, modal.
     void showPrintDialog();
+    /// File, Print Current: the active window's table onto the open page, or
+    /// the chart or model layout on a page of its own; false when nothing was printed.
+    bool printCurrent();
+    /// The main window's part in the Parameters dialog's "Print" and "Edit...".
+    ParameterReporting parameterReporting();
     /// Context Help (F1): the help topic of the active window or dialog.
     void contextHelp();
     /// A dialog or window of the program by its caption ("Print", "Print Options",
@@ -103,6 +109,8 @@ private:
     void leave(WindowId window);
     void childClosing(WindowId window);
     void showGridPopup(const QPoint& where);
+    /// The picture of the Chart or Model Layout window as a print job of its own.
+    bool printPicture(WindowId window);
     QAction* addCommand(QMenu* menu, const QString& caption, std::function<void()> command);
     void fillRecentMenu();
     void buildGridActions();

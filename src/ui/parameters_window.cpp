@@ -17,7 +17,10 @@
 
 #include "chart_qt/ansi_text.h"
 #include "document/option_names.h"
+#include "platform/number_text.h"
 #include "ui/applied_imfp_window.h"
+#include "ui/polyhedron_dialog.h"
+#include "ui/transmission_dialog.h"
 
 namespace slv {
 
@@ -64,11 +67,13 @@ QWidget* page(QLayout* layout)
 
 }  // namespace
 
-ParametersWindow::ParametersWindow(Session& session, WindowShell& shell, QWidget* parent)
+ParametersWindow::ParametersWindow(Session& session, WindowShell& shell, QWidget* parent,
+                                   std::optional<ParameterReporting> reporting)
     : QDialog(parent),
       m_session(session),
       m_shell(shell),
-      m_controller(session, shell)
+      m_controller(session, shell),
+      m_reporting(std::move(reporting))
 {
     setWindowTitle(kParametersCaption);
     m_tabs = new QTabWidget;
@@ -95,6 +100,11 @@ ParametersWindow::ParametersWindow(Session& session, WindowShell& shell, QWidget
     buttons->addWidget(applyButton);
     buttons->addWidget(cancelButton);
     buttons->addWidget(stayButton);
+    if (m_reporting) {
+        auto* printButton = new QPushButton("Print");
+        connect(printButton, &QPushButton::clicked, this, [this] { print(); });
+        buttons->addWidget(printButton);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
@@ -108,6 +118,36 @@ void ParametersWindow::apply(ApplyAction action)
     refresh();
     if (close)
         accept();
+}
+
+void ParametersWindow::print()
+{
+    m_controller.applyAndPrint(m_reporting->spooler);
+    refresh();
+}
+
+void ParametersWindow::showTransmission()
+{
+    const ParameterForm& form = m_controller.form();
+    const char decSep = m_session.environment().DecSep;
+    TransmissionSettings settings{form.transmission, ParseSingle(form.transmissionExponent, decSep),
+                                  form.transmissionFile, ParseSingle(form.energy, decSep)};
+    ShowTransmissionFunction(m_session, settings, this);
+    // The file may have been found elsewhere when it had moved.
+    if (settings.filePath != form.transmissionFile) {
+        m_controller.setTransmissionFile(settings.filePath);
+        refresh();
+    }
+}
+
+void ParametersWindow::editTransmissionFile()
+{
+    std::string path = m_controller.form().transmissionFile;
+    TextEditorWindow::EditTransmissionFile(m_session, path, m_reporting->windowSettings, m_reporting->spooler,
+                                           m_reporting->help, this);
+    // The edit may have changed the file's kind, and the file may have moved.
+    m_controller.setTransmissionFile(path);
+    refresh();
 }
 
 void ParametersWindow::refresh()
@@ -290,6 +330,21 @@ QWidget* ParametersWindow::transmissionTab()
     QLineEdit* kind = shownText([this] { return m_controller.form().transmissionFileType; });
     follow(kind, &ParameterEnables::transmissionFile);
     form->addRow("File type", kind);
+    auto* show = new QPushButton("Show");
+    connect(show, &QPushButton::clicked, this, [this] { showTransmission(); });
+    follow(show, &ParameterEnables::showTransmission);
+    auto* transmissionButtons = new QWidget;
+    auto* buttonRow = new QHBoxLayout(transmissionButtons);
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    buttonRow->addWidget(show);
+    if (m_reporting) {
+        auto* edit = new QPushButton("Edit...");
+        connect(edit, &QPushButton::clicked, this, [this] { editTransmissionFile(); });
+        follow(edit, &ParameterEnables::editTransmissionFile);
+        buttonRow->addWidget(edit);
+    }
+    buttonRow->addStretch();
+    form->addRow(transmissionButtons);
     return page(form);
 }
 
@@ -316,7 +371,16 @@ QWidget* ParametersWindow::modelTab()
     QStringList models;
     for (const char* name : kModelTypeNames)
         models << name;
-    form->addRow("Model", optionList(models, &ParameterForm::model));
+    auto* polyhedron = new QPushButton("Edit...");
+    connect(polyhedron, &QPushButton::clicked, this, [this] { EditPolyhedron(m_session, this); });
+    follow(polyhedron, &ParameterEnables::editPolyhedron);
+    auto* model = new QWidget;
+    auto* modelRow = new QHBoxLayout(model);
+    modelRow->setContentsMargins(0, 0, 0, 0);
+    modelRow->addWidget(optionList(models, &ParameterForm::model));
+    modelRow->addWidget(polyhedron);
+    modelRow->addStretch();
+    form->addRow("Model", model);
     const auto lengthUnit = [this] {
         auto* unit = new QLabel;
         m_refreshers.push_back(

@@ -5,12 +5,14 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QDialog>
 #include <QImage>
 
 #include "session/parameters_dialog.h"
+#include "ui/text_editor_window.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,11 +22,24 @@ class QTabWidget;
 
 namespace slv {
 
+class ReportSpooler;
+struct WindowSettings;
+
+/// What "Print" and the transmission file's "Edit..." use of the main
+/// window: the open report page, and the editor's place and help.
+struct ParameterReporting {
+    ReportSpooler& spooler;
+    WindowSettings& windowSettings;
+    TextEditorWindow::HelpOpener help;
+};
+
 inline constexpr const char* kParametersCaption = "Parameters";
 
 class ParametersWindow final : public QDialog {
 public:
-    ParametersWindow(Session& session, WindowShell& shell, QWidget* parent = nullptr);
+    /// Without reporting the dialog has no "Print" and no transmission file "Edit...".
+    ParametersWindow(Session& session, WindowShell& shell, QWidget* parent = nullptr,
+                     std::optional<ParameterReporting> reporting = std::nullopt);
 
     ParametersDialog& controller() { return m_controller; }
     QTabWidget& tabs() { return *m_tabs; }
@@ -43,6 +58,11 @@ private:
     QWidget* modelTab();
     QWidget* labelsTab();
     void apply(ApplyAction action);
+    void print();
+    /// "Show" of the transmission tab: the curve of the entries as they stand.
+    void showTransmission();
+    /// "Edit..." of the transmission tab: the named file in the text editor.
+    void editTransmissionFile();
 
     /// A number or text box bound to a field of the form.
     QLineEdit* textBox(std::string ParameterForm::*field, bool ParameterEnables::*enabled = nullptr);
@@ -61,6 +81,7 @@ private:
     Session& m_session;
     WindowShell& m_shell;
     ParametersDialog m_controller;
+    std::optional<ParameterReporting> m_reporting;
     QTabWidget* m_tabs = nullptr;
     std::vector<std::function<void()>> m_refreshers;
 };

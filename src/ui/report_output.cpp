@@ -93,6 +93,27 @@ std::string QtReportOutput::endJob()
     return failure;
 }
 
+std::optional<std::string> QtReportOutput::printPicture(const std::string& documentTitle, PageOrientation orientation,
+                                                        double marginTwips, const PagePainter& paint)
+{
+    endJob();
+    if (!m_pdfOnly && !printerNames().isEmpty()) {
+        QPrinter printer(QPrinter::HighResolution);
+        if (!m_printerName.isEmpty())
+            printer.setPrinterName(m_printerName);
+        QPrintDialog dialog(&printer, m_parent);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return PaintPicturePage(printer, orientation, marginTwips, paint);
+    }
+    const auto path = m_choosePdf ? m_choosePdf(m_suggested) : std::nullopt;
+    if (!path)
+        return std::nullopt;
+    std::string failure = WritePdfPicture(*path, documentTitle, orientation, marginTwips, paint);
+    return failure.empty() ? failure : *path + ": " + failure;
+}
+
 std::string QtReportOutput::dateText() const
 {
     return LongDateToday();

@@ -10,6 +10,7 @@
 
 #include <QString>
 
+#include "render_qt/picture_page.h"
 #include "session/report_spooler.h"
 
 class QPrinter;
@@ -43,6 +44,12 @@ public:
     ReportDevice* beginJob(const std::string& documentTitle) override;
     std::string endJob() override;
     std::string dateText() const override;
+
+    /// A picture on a page of its own, as a print job of its own (Print
+    /// Current on the chart or the model layout). nullopt when the analyst
+    /// cancelled; otherwise empty on success, else why the page was not delivered.
+    std::optional<std::string> printPicture(const std::string& documentTitle, PageOrientation orientation,
+                                            double marginTwips, const PagePainter& paint);
 
 private:
     ReportDevice* beginPrinterJob();

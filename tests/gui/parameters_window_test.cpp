@@ -115,5 +115,34 @@ TEST_F(ParametersWindowTest, ApplyAndStayThenCancelKeepsWhatWasApplied)
     EXPECT_TRUE(t.session.doc().DocDirty);
 }
 
+TEST_F(ParametersWindowTest, TheShowAndEditButtonsFollowTheTransmissionAndTheModel)
+{
+    window.show();
+    const auto tabButton = [this](int tab, const QString& caption) -> QPushButton* {
+        for (QPushButton* b : window.tabs().widget(tab)->findChildren<QPushButton*>())
+            if (b->text() == caption)
+                return b;
+        return nullptr;
+    };
+    QPushButton* show = tabButton(4, "Show");
+    ASSERT_NE(show, nullptr);
+    EXPECT_EQ(tabButton(4, "Edit..."), nullptr) << "no file editor without the main window";
+    EXPECT_EQ(button("Print"), nullptr);
+    EXPECT_TRUE(show->isEnabled());
+
+    choose(field<QComboBox>(4, 0), "File");
+    EXPECT_FALSE(show->isEnabled()) << "a file type without a file has no curve";
+    auto* name = field<QLineEdit>(4, 2);
+    QTest::keyClicks(name, "cma.ltr");
+    emit name->editingFinished();
+    EXPECT_TRUE(show->isEnabled());
+
+    QPushButton* polyhedron = tabButton(6, "Edit...");
+    ASSERT_NE(polyhedron, nullptr);
+    EXPECT_FALSE(polyhedron->isEnabled());
+    choose(field<QComboBox>(6, 0), "Layers-on-Polyhedron");
+    EXPECT_TRUE(polyhedron->isEnabled());
+}
+
 }  // namespace
 }  // namespace slv

@@ -142,6 +142,38 @@ TEST_F(DesktopReports, PrintCurrentAppendsTheActiveWindowsTableToTheOpenPage)
     EXPECT_EQ(printed.find("XPS Selvaro", 1), std::string::npos) << "one header only";
 }
 
+TEST_F(DesktopReports, PrintCurrentPrintsTheChartAndTheLayoutOnPagesOfTheirOwn)
+{
+    // Each print job goes into a file of its own, so that the ejected report and the pictures can be read apart.
+    int jobs = 0;
+    window.reportOutput().setPdfFileChooser(
+        [&](const std::string&) { return (folder / ("job" + std::to_string(++jobs) + ".pdf")).string(); });
+    ASSERT_TRUE(window.commands().openAtStart(std::string(SLV_SOURCE_DIR) + "/examples/steel_depth_profile.lvd"));
+    ASSERT_TRUE(window.showView(WindowId::Intensity));
+    ASSERT_TRUE(window.printCurrent());
+    ASSERT_TRUE(window.spooler().pageOpen());
+
+    ASSERT_TRUE(window.showView(WindowId::Chart));
+    ASSERT_TRUE(window.printCurrent());
+    EXPECT_FALSE(window.spooler().pageOpen()) << "the report page went out before the chart";
+    EXPECT_TRUE(printerPanel().pixmap().isNull());
+    const std::string report = pdfText(folder / "job1.pdf");
+    EXPECT_NE(report.find("Intensity"), std::string::npos) << report;
+    const std::string chart = pdfText(folder / "job2.pdf");
+    EXPECT_NE(chart.find("stainless steel"), std::string::npos) << "the chart is headed by the title\n" << chart;
+    EXPECT_NE(chart.find("Atomic %"), std::string::npos) << chart;
+    EXPECT_EQ(chart.find("XPS Selvaro"), std::string::npos) << "no report header on the chart's page";
+
+    ASSERT_TRUE(window.showView(WindowId::ModelLayout));
+    ASSERT_TRUE(window.printCurrent());
+    EXPECT_NE(pdfText(folder / "job3.pdf").find("Bulk"), std::string::npos);
+
+    // Cancelling the file dialog prints nothing and reports nothing.
+    window.reportOutput().setPdfFileChooser([](const std::string&) { return std::nullopt; });
+    EXPECT_FALSE(window.printCurrent());
+    EXPECT_FALSE(fs::exists(folder / "job4.pdf"));
+}
+
 TEST_F(DesktopReports, TheNotesWindowKeepsItsTextPlaceFontAndWordWrap)
 {
     window.session().edit({}).doc.NotesText = "sputtered 30 s\r\nthen annealed\r\n";

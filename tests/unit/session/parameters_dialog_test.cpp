@@ -12,10 +12,13 @@
 #include <iterator>
 
 #include "model/model_check.h"
+#include "report/report_options.h"
 #include "session/open_file.h"
 #include "session/parameters_dialog.h"
+#include "session/report_spooler.h"
 #include "session/save_file.h"
 #include "support/fake_window_shell.h"
+#include "support/recording_report_device.h"
 #include "support/test_session.h"
 
 namespace slv {
@@ -294,8 +297,38 @@ INSTANTIATE_TEST_SUITE_P(
         EnableCase{"CompletionOptionsForExperimentalSets",
                    [](ParameterForm& f) { f.crossSection = CrossSectionSet::Wagner; },
                    [](const ParameterEnables& e) { EXPECT_TRUE(e.splitting && e.scaling); }},
-        EnableCase{"NothingOptionalByDefault", [](ParameterForm&) {},
-                   [](const ParameterEnables& e) { EXPECT_EQ(e, ParameterEnables{}); }}),
+        EnableCase{"TransmissionFileButtonsNeedAName",
+                   [](ParameterForm& f) {
+                       f.transmission = TransmissionType::File;
+                       f.transmissionFile = "   ";
+                   },
+                   [](const ParameterEnables& e) {
+                       EXPECT_TRUE(e.transmissionFile) << "Browse finds the file";
+                       EXPECT_FALSE(e.showTransmission || e.editTransmissionFile);
+                   }},
+        EnableCase{"NamedTransmissionFileIsShownAndEdited",
+                   [](ParameterForm& f) {
+                       f.transmission = TransmissionType::File;
+                       f.transmissionFile = "/data/cma.ltr";
+                   },
+                   [](const ParameterEnables& e) { EXPECT_TRUE(e.showTransmission && e.editTransmissionFile); }},
+        EnableCase{"AFileNameAloneIsNoFileToEdit",
+                   [](ParameterForm& f) {
+                       f.transmission = TransmissionType::Exponential;
+                       f.transmissionFile = "/data/cma.ltr";
+                   },
+                   [](const ParameterEnables& e) {
+                       EXPECT_TRUE(e.showTransmission);
+                       EXPECT_FALSE(e.editTransmissionFile);
+                   }},
+        EnableCase{"PolyhedronEditorOnlyForThePolyhedron", [](ParameterForm& f) { f.model = ModelType::Polyhedron; },
+                   [](const ParameterEnables& e) { EXPECT_TRUE(e.editPolyhedron && e.radius); }},
+        EnableCase{"NothingOptionalByDefaultButTheTransmissionCurve", [](ParameterForm&) {},
+                   [](const ParameterEnables& e) {
+                       ParameterEnables expected;
+                       expected.showTransmission = true;
+                       EXPECT_EQ(e, expected);
+                   }}),
     [](const auto& info) { return info.param.name; });
 
 TEST(LengthConversion, ConvertsEveryStoredLengthAndLeavesEmptyValues)
@@ -346,6 +379,52 @@ protected:
     test::FakeWindowShell shell;
     fs::path m_folder;
 };
+
+/// Report pages on a recording device.
+class RecordedReport final : public ReportOutput {
+public:
+    ReportDevice* beginJob(const std::string&) override
+    {
+        ++jobs;
+        return &device;
+    }
+    std::string endJob() override { return {}; }
+    std::string dateText() const override { return "Monday, 7 December 2026"; }
+
+    test::RecordingReportDevice device;
+    int jobs = 0;
+};
+
+TEST_F(ParametersDialogFlow, PrintAppliesThenPrintsTheParametersAloneOntoTheOpenPage)
+{
+    openExample("float_glass.lvd");
+    PrintOptions options = t.session.print();
+    options.PrintWhat.fill(1);
+    const PrintOptions parameters = ParameterReportOptions(options);
+    EXPECT_EQ(parameters.PrintWhat[kPrintParameters], 1);
+    EXPECT_EQ(parameters.PrintWhat[kPrintFileName], 1) << "the page header keeps its file line";
+    for (int section = kPrintElements; section < kPrintFileName; ++section)
+        EXPECT_EQ(parameters.PrintWhat[section], 0) << section;
+
+    const auto chosen = t.session.print().PrintWhat;
+    RecordedReport output;
+    ReportSpooler spooler(t.session, output);
+    ParametersDialog dialog(t.session, shell);
+    dialog.form().angular = AngularMethod::Reilman;
+    dialog.form().angle = "0";
+    EXPECT_FALSE(dialog.applyAndPrint(spooler));
+    EXPECT_EQ(output.jobs, 0) << "a rejected form prints nothing";
+
+    dialog.form().angle = "54.7";
+    dialog.form().title = "Glass, after sputtering";
+    ASSERT_TRUE(dialog.applyAndPrint(spooler));
+    EXPECT_EQ(t.doc().title(), "Glass, after sputtering") << "applied before it was printed";
+    EXPECT_TRUE(spooler.pageOpen());
+    EXPECT_NE(output.device.find("Glass, after sputtering"), nullptr);
+    EXPECT_NE(output.device.find("Parameters"), nullptr);
+    EXPECT_EQ(output.device.find("Elements"), nullptr);
+    EXPECT_EQ(t.session.print().PrintWhat, chosen) << "the analyst's choice of sections stays";
+}
 
 TEST_F(ParametersDialogFlow, AFailedApplyChangesNothingAndCancelKeepsTheSavedFile)
 {

@@ -207,5 +207,35 @@ TEST(PrintCurrent, PrintsTheActiveGridWindowsTableAfterItsGridWentIntoTheDocumen
     EXPECT_TRUE(f.spooler.pageOpen());
 }
 
+TEST(PrintCurrent, PrintsThePictureWindowsOnAPageOfTheirOwnAfterEjectingTheOpenPage)
+{
+    for (const WindowId picture : {WindowId::Chart, WindowId::ModelLayout}) {
+        SCOPED_TRACE(static_cast<int>(picture));
+        SpoolerFixture f;
+        f.shell.open(WindowId::Intensity);
+        ASSERT_TRUE(PrintCurrentWindow(f.shell, f.spooler));
+        ASSERT_TRUE(f.spooler.pageOpen());
+
+        std::vector<WindowId> printed;
+        const PicturePrinter printPicture = [&](WindowId window) {
+            // The tables already on the page are delivered before the picture goes out.
+            EXPECT_EQ(f.output.ended, 1);
+            printed.push_back(window);
+            return true;
+        };
+        f.shell.active = picture;
+        EXPECT_TRUE(PrintCurrentWindow(f.shell, f.spooler, printPicture));
+        EXPECT_EQ(printed, std::vector<WindowId>{picture});
+        EXPECT_FALSE(f.spooler.pageOpen());
+        EXPECT_EQ(f.output.titles.size(), 1u);  // no report page was started for the picture
+
+        // A cancelled or failed picture is no print; a grid window never reaches the picture printer.
+        EXPECT_FALSE(PrintCurrentWindow(f.shell, f.spooler, [](WindowId) { return false; }));
+        f.shell.active = WindowId::Intensity;
+        EXPECT_TRUE(PrintCurrentWindow(f.shell, f.spooler, printPicture));
+        EXPECT_EQ(printed.size(), 1u);
+    }
+}
+
 }  // namespace
 }  // namespace slv
