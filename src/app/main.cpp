@@ -146,6 +146,8 @@ int main(int argc, char* argv[])
     }
     window.show();
     splash.finish(&window);
+    if (window.windowSettings().wizard)
+        window.showWizard(true);
     if (!options->file.empty())
         window.commands().openAtStart(options->file);
     return QApplication::exec();
