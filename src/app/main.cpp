@@ -118,6 +118,8 @@ int main(int argc, char* argv[])
     QApplication::processEvents();
     slv::MainWindow window(settings, executableFolder());
     splash.handOver(window);
+    if (window.windowSettings().wizard)
+        window.showWizard(true);
     if (!options->file.empty())
         window.commands().openAtStart(options->file);
     return QApplication::exec();

@@ -5,6 +5,7 @@
 #include "document/settings_defaults.h"
 #include "platform/fixed_text.h"
 #include "quant/results_table.h"
+#include "session/data_wizard.h"
 #include "session/main_commands.h"
 #include "session/new_document.h"
 #include "session/open_file.h"
@@ -88,6 +89,10 @@ bool MainCommands::fileNew()
     m_session.setClosing(false);
     m_exampleOpen = false;
     NewDocument(m_session);
+    if (m_wizard != nullptr) {
+        m_wizard->restart();
+        return true;
+    }
     m_shell.showWindow(WindowId::Elements);
     m_shell.moveToTopLeft(WindowId::Elements);
     return true;

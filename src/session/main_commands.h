@@ -16,6 +16,8 @@
 
 namespace slv {
 
+class DataWizard;
+
 inline constexpr const char* kSaveChangesQuestion = "Do you want to save your changes?    ";
 inline constexpr const char* kNoElementSpecified = "No element specified    ";
 inline constexpr const char* kNoElementsSpecified = "No elements specified    ";
@@ -100,6 +102,8 @@ public:
     // Tools menu
     void libraryLookup();
     void createDepthScale();
+    /// The data wizard while it is shown: New then restarts it instead of showing the Elements window.
+    void setWizard(DataWizard* wizard) { m_wizard = wizard; }
 
     // Window menu
     void home();
@@ -132,7 +136,11 @@ private:
     RecentFiles m_recent;
     std::optional<UndoPasteRecord> m_undoPaste;
     PanelAlignment m_alignment = PanelAlignment::Left;
+    DataWizard* m_wizard = nullptr;
 };
+
+/// Completes element rows first..last from the element library, its findings shown.
+void LookUpLibraryRows(Session& session, int first, int last);
 
 /// The file name Save As writes: the extension of the file-name part
 /// replaced by that of the chosen filter (2: template, else data file).

@@ -42,12 +42,15 @@ void MainCommands::libraryLookup()
     const int elemCount = m_session.doc().ElemCount;
     const bool wholeRows = selection.left == 1 && selection.right == grid.Cols() - 1 && selection.top >= 1 &&
                            selection.bottom <= elemCount;
-    const int first = wholeRows ? selection.top : 1;
-    const int last = wholeRows ? selection.bottom : elemCount;
-    auto edit = m_session.edit({Change::Elements, Change::Results});
-    Findings findings(m_session.dialogs());
-    LibraryLookup(edit.doc, m_session.environment().programFolder, first, last, findings);
-    m_session.present(findings);
+    LookUpLibraryRows(m_session, wholeRows ? selection.top : 1, wholeRows ? selection.bottom : elemCount);
+}
+
+void LookUpLibraryRows(Session& session, int first, int last)
+{
+    auto edit = session.edit({Change::Elements, Change::Results});
+    Findings findings(session.dialogs());
+    LibraryLookup(edit.doc, session.environment().programFolder, first, last, findings);
+    session.present(findings);
     edit.doc.RecalcNeeded = true;
     edit.doc.DocDirty = true;
 }

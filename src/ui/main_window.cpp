@@ -27,6 +27,7 @@
 #include "ui/print_dialogs.h"
 #include "ui/text_editor_window.h"
 #include "ui/whats_this.h"
+#include "ui/wizard_window.h"
 
 namespace slv {
 
@@ -116,6 +117,8 @@ MainWindow::~MainWindow()
     // The child windows' controllers leave before the session does; a window
     // activated while the others go is not left for the document any more.
     disconnect(m_mdi, nullptr, this, nullptr);
+    // The wizard works through the commands, which go before the widgets.
+    delete m_wizard;
     m_children.clear();
     m_active.reset();
     for (QMdiSubWindow* window : m_mdi->subWindowList())
@@ -211,10 +214,7 @@ void MainWindow::buildMenus()
         }
     }
     view->addSeparator();
-    addCommand(view, "&Parameters...", [this] {
-        ParametersWindow parameters(m_session, *this, this, parameterReporting());
-        parameters.exec();
-    });
+    addCommand(view, "&Parameters...", [this] { showParameters(); });
     addCommand(view, "&Notes...", [this] { showNotes(); });
     connect(view, &QMenu::aboutToShow, this, [this] {
         m_commands.commitActiveGrid();
@@ -227,6 +227,9 @@ void MainWindow::buildMenus()
     addCommand(tools, "&Library Lookup", [this] { m_commands.libraryLookup(); });
     tools->addSeparator();
     addCommand(tools, "Create &Depth Scale", [this] { m_commands.createDepthScale(); });
+    tools->addSeparator();
+    m_wizardAction = addCommand(tools, "Data &Wizard...", [this] { showWizard(m_wizardAction->isChecked()); });
+    m_wizardAction->setCheckable(true);
 
     QMenu* window = menuBar()->addMenu("&Window");
     addCommand(window, "&Cascade", [this] { m_mdi->cascadeSubWindows(); });
@@ -677,6 +680,9 @@ QWidget* MainWindow::showDialogNamed(const std::string& caption)
         shown = new PrintOptionsDialog(m_session, m_reportOutput, this);
     } else if (caption == kNotesCaption || caption == "Notes") {
         return &showNotes();
+    } else if (caption == kWizardCaption) {
+        showWizard(true);
+        return m_wizard;
     } else if (caption == kHelpCaption || caption == "Help") {
         HelpWindow& help = m_help.window();
         help.showPage(kHelpContents);
@@ -687,6 +693,43 @@ QWidget* MainWindow::showDialogNamed(const std::string& caption)
     shown->setAttribute(Qt::WA_DeleteOnClose);
     shown->show();
     return shown;
+}
+
+void MainWindow::showParameters()
+{
+    ParametersWindow parameters(m_session, *this, this, parameterReporting());
+    parameters.exec();
+}
+
+void MainWindow::showWizard(bool shown)
+{
+    m_wizardAction->setChecked(shown);
+    if (!shown) {
+        if (m_wizard)
+            m_wizard->close();
+        return;
+    }
+    if (!m_wizard) {
+        m_wizard = new WizardWindow(
+            m_session, *this, m_commands, m_windowSettings, [this] { showParameters(); }, m_mdi, this);
+        m_wizard->setClosedHandler([this] { m_wizardAction->setChecked(false); });
+    }
+    m_wizard->show();
+    m_wizard->raise();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (m_wizard)
+        m_wizard->dock();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (m_wizard)
+        m_wizard->dock();
 }
 
 }  // namespace slv

@@ -33,6 +33,7 @@ class QMenu;
 namespace slv {
 
 class ChildWindow;
+class WizardWindow;
 
 class MainWindow final : public QMainWindow, public WindowShell, public DocumentShell, private SessionObserver {
 public:
@@ -67,6 +68,8 @@ public:
     /// A dialog or window of the program by its caption ("Print", "Print Options",
     /// "XPS Selvaro Notes", "XPS Selvaro Help"), shown without waiting; nullptr for another name.
     QWidget* showDialogNamed(const std::string& caption);
+    /// Shows or closes the data wizard, as the Tools menu item does.
+    void showWizard(bool shown);
 
     // WindowShell
     std::optional<WindowId> activeWindow() const override;
@@ -95,6 +98,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -115,6 +120,7 @@ private:
     void fillRecentMenu();
     void buildGridActions();
     void applyWindowSettings();
+    void showParameters();
     void saveWindowSettings();
 
     QtDialogs m_dialogs;
@@ -143,6 +149,8 @@ private:
     ReportSpooler m_spooler{m_session, m_reportOutput};
     Help m_help;
     QPointer<TextEditorWindow> m_notes;
+    QPointer<WizardWindow> m_wizard;
+    QAction* m_wizardAction = nullptr;
 };
 
 }  // namespace slv

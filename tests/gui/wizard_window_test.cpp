@@ -1,0 +1,104 @@
+// The data wizard's window on the desktop, offscreen: opened from the Tools
+// menu, its Next opening the Elements window, its check box kept in the
+// window settings, New bringing it back to its first page, and closing it
+// clearing the menu's check mark.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "session/data_wizard.h"
+#include "ui/main_window.h"
+
+namespace slv {
+namespace {
+
+class WizardWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static int argc = 1;
+        static char name[] = "gui_tests";
+        static char* argv[] = {name, nullptr};
+        s_application = new QApplication(argc, argv);
+    }
+    // The application goes before the program's exit handlers run.
+    static void TearDownTestSuite()
+    {
+        delete s_application;
+        s_application = nullptr;
+    }
+
+    void SetUp() override
+    {
+        // Parameters that pass the screening: Next goes to the elements, not to a modal dialog.
+        auto edit = window.session().edit(Change::Parameters);
+        edit.doc.setCrossSectionSet(CrossSectionSet::Scofield);
+        edit.doc.setHomogeneousImfpMethod(ImfpMethod::Tpp2m);
+        edit.doc.setSource(ExcitationSource::AlKAlpha);
+        edit.doc.setLibraryLookupEnabled(true);
+    }
+
+    QAction* wizardItem()
+    {
+        for (QAction* menu : window.menuBar()->actions())
+            if (menu->menu() != nullptr)
+                for (QAction* item : menu->menu()->actions())
+                    if (item->text() == "Data &Wizard...")
+                        return item;
+        return nullptr;
+    }
+    template<typename Widget>
+    Widget* control(QWidget* wizard, const QString& text)
+    {
+        for (Widget* w : wizard->findChildren<Widget*>())
+            if (w->text() == text)
+                return w;
+        return nullptr;
+    }
+    bool showsText(QWidget* wizard, const char* text) { return control<QLabel>(wizard, text) != nullptr; }
+
+    static inline QApplication* s_application = nullptr;
+    MemorySettingsStore settings;
+    MainWindow window{settings, SLV_LIBRARY_DIR};
+};
+
+TEST_F(WizardWindowTest, LeadsFromTheToolsMenuAndReturnsOnNew)
+{
+    ASSERT_NE(wizardItem(), nullptr);
+    QWidget* wizard = window.showDialogNamed(kWizardCaption);
+    ASSERT_NE(wizard, nullptr);
+    EXPECT_EQ(wizard->windowTitle(), "Data Wizard");
+    EXPECT_TRUE(wizardItem()->isChecked());
+    EXPECT_TRUE(showsText(wizard, wizard_text::kWelcome));
+    EXPECT_FALSE(control<QPushButton>(wizard, "< Back")->isEnabled());
+
+    QTest::mouseClick(control<QPushButton>(wizard, "Next >"), Qt::LeftButton);
+    EXPECT_TRUE(showsText(wizard, "Specify elements"));
+    EXPECT_TRUE(window.isShown(WindowId::Elements));
+    EXPECT_TRUE(control<QPushButton>(wizard, "< Back")->isEnabled());
+
+    QCheckBox* autoStart = control<QCheckBox>(wizard, "Start wizard automatically");
+    ASSERT_TRUE(autoStart->isChecked());
+    autoStart->click();
+    EXPECT_FALSE(window.windowSettings().wizard);
+
+    window.session().edit({}).doc.DocDirty = false;  // New asks nothing then
+    ASSERT_TRUE(window.commands().fileNew());
+    EXPECT_TRUE(showsText(wizard, wizard_text::kWelcome));
+    EXPECT_FALSE(window.isShown(WindowId::Elements));
+
+    wizard->close();
+    EXPECT_FALSE(wizardItem()->isChecked());
+}
+
+}  // namespace
+}  // namespace slv
