@@ -12,6 +12,7 @@
 #include "document/document.h"
 #include "model/calc_history.h"
 #include "model/region_tables.h"
+#include "model/result_spreads.h"
 
 namespace slv {
 
@@ -72,6 +73,8 @@ struct ModelState {
     RegionTables Regions;
     /// Relative intensities, thicknesses, coverage and Q sum of the last three calculations.
     CalcHistory History;
+    /// Standard deviations of the accepted fitted results, per experiment slot.
+    ResultSpreads Spreads;
 };
 
 }  // namespace slv

@@ -108,6 +108,14 @@ std::string OxideFormula(const QuantResults& res, int resultRow)
     return symbol + (cations > 1 ? std::to_string(cations) : "") + "O" + (oxygens > 1 ? std::to_string(oxygens) : "");
 }
 
+std::string ResultLabelText(const Document& doc, int experiment, int label, char decSep)
+{
+    const std::string text = doc.LabelText[experiment][label + 1].trimmedText();
+    if (label == kTimeLabel && doc.DepthScale == 1 && !text.empty())
+        return FormatNumber(ParseSingle(text, decSep) * doc.sputterRate(), kDepthMask, decSep);
+    return text;
+}
+
 ResultsTable FillResults(const QuantContext& q)
 {
     Document& doc = q.doc;
@@ -140,14 +148,8 @@ ResultsTable FillResults(const QuantContext& q)
         ResultsTable::Row row;
         row.number = e;
         row.omitted = doc.ExpOmit[e];
-        for (const int k : labels) {
-            const std::string text = doc.LabelText[e][k + 1].trimmedText();
-            if (k == kTimeLabel && doc.DepthScale == 1 && !text.empty())
-                row.labels.push_back(
-                    FormatNumber(ParseSingle(text, q.env.DecSep) * doc.sputterRate(), kDepthMask, q.env.DecSep));
-            else
-                row.labels.push_back(text);
-        }
+        for (const int k : labels)
+            row.labels.push_back(ResultLabelText(doc, e, k, q.env.DecSep));
         for (int r = 1; r <= res.ResElemCount; ++r)
             row.values.push_back(res.ResultValue[e][r]);
         if (table.hasOBalance)

@@ -29,6 +29,9 @@ int ResultTypeFromText(const std::string& text);
 /// Header of a label column: the trimmed label name, with the unit for Time,
 /// Tilt and Temperature; label is 1..7 (LabelName index).
 std::string LabelColumnHeader(const Document& doc, int label, bool resultsGrid);
+/// An experiment's label text as the result grids show it: the Time label
+/// as a depth when the depth scale is on.
+std::string ResultLabelText(const Document& doc, int experiment, int label, char decSep);
 
 /// Header of an element column of the data grids: symbol, the line when some
 /// element is measured with several lines, and the chemical state.

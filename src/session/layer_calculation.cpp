@@ -215,7 +215,8 @@ void LayerCalculation::ChangeExperiment(int experiment)
     if (experiment < 1 || experiment > m_session.doc().ExpCount || experiment == Experiment())
         return;
     auto edit = m_session.edit(Change::Model);
-    storeResults(edit.doc);
+    storeResults(edit.doc, edit.model);
+    m_spreads.clear();
     edit.model.ModelExperiment = experiment;
     Findings findings(m_session.dialogs());
     QuantContext q = edit.quant(findings);
@@ -265,7 +266,9 @@ AutofitRun LayerCalculation::Autofit(const FitOptions& options)
     } else {
         run.started = true;
         m_estimated = false;
+        const FitProblem problem = BuildFitProblem(edit.doc, edit.model, edit.res);
         run.summary = RunAutofit(edit.doc, edit.model, edit.res, options);
+        rememberSpreads(problem, run.summary);
         run.findings.append(run.summary.findings);
         // The minimiser's last evaluation need not be at the thicknesses it
         // returned, which are also rounded to single precision on the way back:
@@ -281,7 +284,26 @@ AutofitRun LayerCalculation::Autofit(const FitOptions& options)
 void LayerCalculation::Accept()
 {
     auto edit = m_session.edit(Change::Model);
-    storeResults(edit.doc);
+    storeResults(edit.doc, edit.model);
+}
+
+void LayerCalculation::rememberSpreads(const FitProblem& problem, const FitSummary& summary)
+{
+    m_spreads.clear();
+    if (!summary.succeeded())
+        return;
+    const Document& doc = m_session.doc();
+    const auto spreadOf = [&summary](int parameter) {
+        const auto i = static_cast<std::size_t>(parameter - 1);
+        return parameter >= 1 && i < summary.uncertainties.size() ? summary.uncertainties[i] : std::nan("");
+    };
+    // Linked layers share the parameter, and so the spread, of the layer they follow.
+    for (int k = 1; k <= doc.LayerCount; ++k)
+        if (const double sigma = spreadOf(problem.ParamOfLayer[static_cast<std::size_t>(k)]); std::isfinite(sigma))
+            m_spreads.push_back({k, static_cast<float>(doc.LayerThick[k]), sigma});
+    if (problem.coverageFitted)
+        if (const double sigma = spreadOf(static_cast<int>(problem.x.size())); std::isfinite(sigma))
+            m_spreads.push_back({kCoverageSpreadColumn, static_cast<float>(doc.Coverage), sigma});
 }
 
 void LayerCalculation::Cancel()
@@ -290,9 +312,13 @@ void LayerCalculation::Cancel()
     auto edit = m_session.edit(Change::Model);
 }
 
-void LayerCalculation::storeResults(Document& doc)
+void LayerCalculation::storeResults(Document& doc, ModelState& model)
 {
     const int slot = resultSlot();
+    // A spread counts only while the stored value is the fitted one (result_spreads.h).
+    model.Spreads.Forget(slot);
+    for (const FittedSpread& spread : m_spreads)
+        model.Spreads.Record(slot, spread.column, spread.value, spread.sigma);
     for (int k = 1; k <= doc.LayerCount; ++k)
         doc.ThickRes[slot][k] = static_cast<float>(doc.LayerThick[k]);
     if (doc.IslandMode == 1)

@@ -28,9 +28,11 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "document/text_grid.h"
 #include "model/fit_driver.h"
+#include "model/fit_problem.h"
 #include "model/fit_summary.h"
 #include "session/session.h"
 
@@ -77,6 +79,8 @@ public:
     explicit LayerCalculation(Session& session);
 
     const TextGrid& Grid() const { return m_grid; }
+    /// The grid for a view, which moves its current cell and selection.
+    TextGrid& Grid() { return m_grid; }
     /// The experiment being worked on (CurExp).
     int Experiment() const { return m_session.model().ModelExperiment; }
     /// Whether the Autofit button is enabled: the structure analysis found
@@ -122,7 +126,8 @@ public:
     /// after its warning). An Estimate's start needs no such check.
     AutofitRun Autofit(const FitOptions& options = {});
 
-    /// Stores the working thicknesses (and coverage) as the results.
+    /// Stores the working thicknesses (and coverage) as the results, with
+    /// the standard deviations of those the last converged Autofit gave.
     void Accept();
     /// Leaves without storing anything.
     void Cancel();
@@ -131,7 +136,8 @@ private:
     int resultSlot() const;
     int layerOfRow(int row) const;
     bool recalculate(Session::Edit& edit, Findings& findings);
-    void storeResults(Document& doc);
+    void storeResults(Document& doc, ModelState& model);
+    void rememberSpreads(const FitProblem& problem, const FitSummary& summary);
     void loadResults(Document& doc);
     void reexpressHistory(Session::Edit& edit, int reference);
     void fillGrid();
@@ -140,6 +146,14 @@ private:
     TextGrid m_grid;
     bool m_prepared = false;
     bool m_estimated = false;
+    /// The fitted values of the last converged Autofit with their standard
+    /// deviations, by layer 1..5 or kCoverageSpreadColumn.
+    struct FittedSpread {
+        int column = 0;
+        float value = 0.0f;
+        double sigma = 0.0;
+    };
+    std::vector<FittedSpread> m_spreads;
 };
 
 }  // namespace slv

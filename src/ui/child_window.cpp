@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QVBoxLayout>
@@ -15,10 +16,12 @@
 #include "session/element_grid.h"
 #include "session/imfp_grid.h"
 #include "session/intensity_grid.h"
+#include "session/layer_thickness_view.h"
 #include "session/model_grid.h"
 #include "session/model_imfp_grid.h"
 #include "session/results_view.h"
 #include "ui/chart_pane.h"
+#include "ui/layer_calculation_window.h"
 #include "ui/layout_pane.h"
 
 namespace slv {
@@ -191,6 +194,31 @@ ChildWindow* ChildWindow::create(WindowId window, Session& session, QWidget* par
         child = new ChildWindow(window, std::move(results), parent);
         layout->addWidget(resultControls(controller));
         child->m_view = new GridView(controller.grid(), std::move(handlers));
+        break;
+    }
+    case WindowId::ModelResults: {
+        auto thickness = std::make_unique<LayerThicknessView>(session);
+        LayerThicknessView& controller = *thickness;
+        GridHandlers handlers;
+        handlers.moveTo = [&controller](int row, int col) {
+            controller.grid().SetRow(row);
+            controller.grid().SetCol(col);
+            controller.clickRow(row);
+        };
+        handlers.headerClicked = [&controller](int row, int) { controller.clickRow(row); };
+        const auto openCalculation = [&controller, &session, parent](int row, int col) {
+            if (controller.doubleClick(row, col) > 0)
+                ShowLayerCalculation(session, parent);
+        };
+        handlers.doubleClick = [&controller, openCalculation] {
+            openCalculation(controller.grid().Row(), controller.grid().Col());
+        };
+        child = new ChildWindow(window, std::move(thickness), parent);
+        child->m_view = new GridView(controller.grid(), std::move(handlers));
+        // The experiment's number heads its row.
+        QObject::connect(
+            child->m_view->verticalHeader(), &QHeaderView::sectionDoubleClicked, child,
+            [child, openCalculation](int section) { openCalculation(child->m_view->gridModel().gridRow(section), 0); });
         break;
     }
     default: delete content; return nullptr;

@@ -1,5 +1,9 @@
 #include "ui/grid_model.h"
 
+#include <algorithm>
+
+#include <QStringList>
+
 #include "chart_qt/ansi_text.h"
 
 namespace slv {
@@ -46,10 +50,16 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     const bool horizontal = orientation == Qt::Horizontal;
+    if (role == Qt::DisplayRole && horizontal) {
+        // Several fixed rows (the layer numbers over their names) head a column line by line.
+        QStringList lines;
+        for (int row = 0; row < std::max(1, m_grid.FixedRows()); ++row)
+            lines << AnsiQString(m_grid.TextMatrix(row, gridCol(section)));
+        return lines.join(QLatin1Char('\n'));
+    }
     if (role == Qt::DisplayRole)
         // Of several fixed columns (the model grid's captions) the innermost heads the row.
-        return AnsiQString(horizontal ? m_grid.TextMatrix(0, gridCol(section))
-                                      : m_grid.TextMatrix(gridRow(section), m_grid.FixedCols() - 1));
+        return AnsiQString(m_grid.TextMatrix(gridRow(section), m_grid.FixedCols() - 1));
     if (role == Qt::TextAlignmentRole && horizontal) {
         // A header without an alignment of its own stands like its column's cells.
         const int col = gridCol(section);

@@ -23,6 +23,7 @@
 #include "session/new_document.h"
 #include "ui/about_dialog.h"
 #include "ui/child_window.h"
+#include "ui/layer_calculation_window.h"
 #include "ui/parameters_window.h"
 #include "ui/print_dialogs.h"
 #include "ui/text_editor_window.h"
@@ -683,6 +684,11 @@ QWidget* MainWindow::showDialogNamed(const std::string& caption)
     } else if (caption == kWizardCaption) {
         showWizard(true);
         return m_wizard;
+    } else if (caption == kLayerCalculationCaption) {
+        const Document& doc = m_session.doc();
+        if (!doc.modelMode() || doc.modelType() == ModelType::OxideLayer || doc.LayerCount < 1)
+            return nullptr;
+        return &ShowLayerCalculation(m_session, m_mdi);
     } else if (caption == kHelpCaption || caption == "Help") {
         HelpWindow& help = m_help.window();
         help.showPage(kHelpContents);

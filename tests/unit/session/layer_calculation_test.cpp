@@ -12,6 +12,7 @@
 #include "model/model_regions.h"
 #include "model/thickness_checks.h"
 #include "session/layer_calculation.h"
+#include "session/layer_calculation_entry.h"
 #include "support/model_cases.h"
 #include "support/test_session.h"
 
@@ -315,6 +316,89 @@ TEST(LayerCalculation, AutofitThenAcceptStoresTheFittedThicknesses)
     EXPECT_EQ(m.doc.ThickRes[2][1], kEmptyValue);
     EXPECT_TRUE(m.doc.DocDirty);
     EXPECT_EQ(views.notices.back(), (ChangeSet{Change::Model, Change::DirtyFlag}));
+}
+
+TEST(LayerCalculation, AcceptKeepsTheDeviationsOfAConvergedAutofitOnly)
+{
+    // Accepted untouched after the fit, accepted after a thickness was
+    // typed, and stored on the way to another experiment after the fit.
+    enum class After { Nothing, Edit, SwitchExperiment };
+    for (const After after : {After::Nothing, After::Edit, After::SwitchExperiment}) {
+        SCOPED_TRACE(static_cast<int>(after));
+        MeasuredSample m;
+        m.doc.LayerThick = {0.0, 1.6, 1.7};
+        m.model.Spreads.Record(1, 2, 9.0f, 1.0);  // of an earlier result
+        LayerCalculation calc(m.t.session);
+        ASSERT_TRUE(calc.Autofit().started);
+        if (after == After::Edit)
+            calc.SetThickness(2, 2.0);
+        if (after == After::SwitchExperiment)
+            calc.ChangeExperiment(2);
+        else
+            calc.Accept();
+
+        for (int k = 1; k <= 2; ++k) {
+            const auto spread = m.model.Spreads.SpreadOf(1, k, m.doc.ThickRes[1][k]);
+            if (after == After::Edit && k == 2) {
+                EXPECT_FALSE(spread) << "a typed thickness has no deviation";
+                continue;
+            }
+            ASSERT_TRUE(spread) << "layer " << k;
+            EXPECT_GE(*spread, 0.0);
+            EXPECT_LT(*spread, 0.1 * kTruth[k]);
+        }
+        EXPECT_FALSE(m.model.Spreads.SpreadOf(1, 2, 9.0f)) << "the earlier result's deviation is gone";
+    }
+}
+
+TEST(LayerCalculation, TypingReachesOnlyTheCurrentThicknessAndIsCommittedOnEnterOrLeaving)
+{
+    struct Case {
+        const char* name;
+        int layer;  // 0: the Q sum row
+        int col;
+        const char* typed;
+        bool leaveByMove;
+        int beeps;
+        double layer1;  // the working thickness of layer 1 afterwards
+        const char* message;
+    };
+    const Case cases[] = {
+        {"a value", 1, kCalcColCurrent, "1.5", false, 0, 1.5, nullptr},
+        {"worked out", 1, kCalcColCurrent, "2*0.7", true, 0, 1.4, nullptr},
+        {"refused and restored", 1, kCalcColCurrent, "-0.5", false, 0, 1.3, kNegativeThicknessText},
+        {"the previous value is not typed over", 1, kCalcColPrevious, "9", false, 2, 1.3, nullptr},
+        {"nor the Q sum", 0, kCalcColCurrent, "9", false, 2, 1.3, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MeasuredSample m;
+        LayerCalculation calc(m.t.session);
+        LayerCalculationEntry entry(calc, m.t.session);
+        const int row = c.layer > 0 ? calc.LayerRow(c.layer) : calc.QSumRow();
+        entry.MoveTo(row, c.col);
+        const std::string before = m.cell(calc, row, c.col);
+        entry.KeyDown(GridKey::Delete);  // typed keys add to the cell's text
+        for (const char* ch = c.typed; *ch != '\0'; ++ch)
+            entry.KeyPress(*ch);
+        if (c.leaveByMove)
+            entry.MoveTo(calc.LayerRow(2), kCalcColCurrent);
+        else
+            entry.KeyDown(GridKey::Enter);
+
+        EXPECT_EQ(m.t.dialogs.beeps, c.beeps);
+        EXPECT_NEAR(m.doc.LayerThick[1], c.layer1, 1e-6);
+        if (c.message) {
+            ASSERT_EQ(m.messages().size(), 1u);
+            EXPECT_EQ(m.messages()[0].text, c.message);
+        } else {
+            EXPECT_TRUE(m.messages().empty());
+        }
+        if (c.beeps > 0 || c.message) {
+            EXPECT_EQ(m.cell(calc, row, c.col), before);
+        }
+        EXPECT_FALSE(entry.Commit()) << "nothing is left to commit";
+    }
 }
 
 TEST(LayerCalculation, CancelStoresNothing)
