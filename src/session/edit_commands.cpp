@@ -12,23 +12,6 @@ namespace {
 constexpr const char* kClearQuestionHead = "Clear all data from ";
 constexpr const char* kClearQuestionTail = " window.    \r\n";
 
-std::string captionOf(WindowId window)
-{
-    switch (window) {
-    case WindowId::Elements: return "Elements";
-    case WindowId::Intensity: return "Intensity";
-    case WindowId::Imfps:
-    case WindowId::ModelImfps: return "IMFP & Contamination";
-    case WindowId::Results: return "Composition";
-    case WindowId::ModelResults: return "Layer Thickness";
-    case WindowId::Chart: return "Chart";
-    case WindowId::Model: return "Model";
-    case WindowId::ModelLayout: return "Model Layout";
-    case WindowId::Notes: return "Notes";
-    }
-    return {};
-}
-
 bool isResultWindow(WindowId window)
 {
     return window == WindowId::Results || window == WindowId::ModelResults;
@@ -141,7 +124,7 @@ void MainCommands::clearTable()
     if (gridWindow == nullptr ||
         (window != WindowId::Elements && window != WindowId::Intensity && window != WindowId::Model))
         return;
-    const std::string question = kClearQuestionHead + captionOf(window) + kClearQuestionTail + kAreYouSure;
+    const std::string question = kClearQuestionHead + WindowCaption(window) + kClearQuestionTail + kAreYouSure;
     if (m_session.dialogs().show(question, MessageIcon::Question, MessageButtons::OkCancel, 1) != DialogAnswer::Ok)
         return;
     TextGrid& grid = gridWindow->grid();

@@ -27,6 +27,24 @@ enum class WindowId {
     Notes,
 };
 
+/// The caption of a child window, as its title bar and messages name it.
+inline std::string WindowCaption(WindowId window)
+{
+    switch (window) {
+    case WindowId::Elements: return "Elements";
+    case WindowId::Intensity: return "Intensity";
+    case WindowId::Imfps:
+    case WindowId::ModelImfps: return "IMFP & Contamination";
+    case WindowId::Results: return "Composition";
+    case WindowId::ModelResults: return "Layer Thickness";
+    case WindowId::Chart: return "Chart";
+    case WindowId::Model: return "Model";
+    case WindowId::ModelLayout: return "Model Layout";
+    case WindowId::Notes: return "Notes";
+    }
+    return {};
+}
+
 /// Menu items whose enabling follows the document.
 enum class ShellCommand {
     Simulation,  // Tools "Simulation..."

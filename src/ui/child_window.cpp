@@ -93,19 +93,7 @@ QWidget* resultControls(ResultsView& results)
 
 QString CaptionOf(WindowId window)
 {
-    switch (window) {
-    case WindowId::Elements: return "Elements";
-    case WindowId::Intensity: return "Intensity";
-    case WindowId::Imfps:
-    case WindowId::ModelImfps: return "IMFP & Contamination";
-    case WindowId::Results: return "Composition";
-    case WindowId::ModelResults: return "Layer Thickness";
-    case WindowId::Chart: return "Chart";
-    case WindowId::Model: return "Model";
-    case WindowId::ModelLayout: return "Model Layout";
-    case WindowId::Notes: return "Notes";
-    }
-    return {};
+    return QString::fromStdString(WindowCaption(window));
 }
 
 ChildWindow::ChildWindow(WindowId id, std::unique_ptr<GridWindow> controller, QWidget* parent)

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QTest>
 
+#include "gui/offscreen_application.h"
 #include "support/recording_dialogs.h"
 #include "ui/child_window.h"
 #include "ui/main_window.h"
@@ -23,26 +24,8 @@ namespace {
 
 const std::string kFloatGlass = std::string(SLV_SOURCE_DIR) + "/examples/float_glass.lvd";
 
-class Desktop : public ::testing::Test {
+class Desktop : public test::OffscreenApplicationTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        // No screen needed: the windows are drawn offscreen unless a platform was chosen.
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "gui_tests";
-        static char* argv[] = {name, nullptr};
-        s_application = new QApplication(argc, argv);
-    }
-    // The application goes before the program's exit handlers run, with the
-    // input devices the simulated keys created.
-    static void TearDownTestSuite()
-    {
-        delete s_application;
-        s_application = nullptr;
-    }
-
-    static inline QApplication* s_application = nullptr;
     MemorySettingsStore settings;
     MainWindow window{settings, SLV_LIBRARY_DIR};
 

@@ -9,14 +9,15 @@
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QLabel>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
 
+#include "gui/offscreen_application.h"
 #include "session/model_imfp_grid.h"
 #include "support/run_cli_binary.h"
 #include "ui/child_window.h"
@@ -28,23 +29,8 @@ namespace {
 
 const std::string kGateStack = std::string(SLV_SOURCE_DIR) + "/examples/hfo2_gate_stack.lvd";
 
-class LayerWindows : public ::testing::Test {
+class LayerWindows : public test::OffscreenApplicationTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "gui_tests";
-        static char* argv[] = {name, nullptr};
-        s_application = new QApplication(argc, argv);
-    }
-    // The application goes before the program's exit handlers run.
-    static void TearDownTestSuite()
-    {
-        delete s_application;
-        s_application = nullptr;
-    }
-
     GridView& viewOf(WindowId id)
     {
         ChildWindow* child = nullptr;
@@ -55,7 +41,6 @@ protected:
     }
     QString rowCaption(WindowId id, int row) { return viewOf(id).model()->headerData(row, Qt::Vertical).toString(); }
 
-    static inline QApplication* s_application = nullptr;
     MemorySettingsStore settings;
     MainWindow window{settings, SLV_LIBRARY_DIR};
 };

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "gui/offscreen_application.h"
 #include "ui/child_window.h"
 #include "ui/main_window.h"
 
@@ -23,27 +24,8 @@ namespace slv::test {
 
 inline const std::string kFloatGlassFile = std::string(SLV_SOURCE_DIR) + "/examples/float_glass.lvd";
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public OffscreenApplicationTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        // No screen needed: the windows are drawn offscreen unless a platform was chosen.
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        if (QApplication::instance() != nullptr)
-            return;
-        static int argc = 1;
-        static char name[] = "gui_tests";
-        static char* argv[] = {name, nullptr};
-        s_application = new QApplication(argc, argv);
-    }
-    // The application goes before the program's exit handlers run, with the
-    // input devices the simulated keys created.
-    static void TearDownTestSuite()
-    {
-        delete s_application;
-        s_application = nullptr;
-    }
-
     ChildWindow* childOf(WindowId id)
     {
         for (QMdiSubWindow* sub : window.findChildren<QMdiSubWindow*>())
@@ -101,7 +83,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    static inline QApplication* s_application = nullptr;
     MemorySettingsStore settings;
     MainWindow window{settings, SLV_LIBRARY_DIR};
 };

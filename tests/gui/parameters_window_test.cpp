@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "gui/offscreen_application.h"
 #include "support/fake_window_shell.h"
 #include "support/test_session.h"
 #include "ui/parameters_window.h"
@@ -20,23 +21,8 @@
 namespace slv {
 namespace {
 
-class ParametersWindowTest : public ::testing::Test {
+class ParametersWindowTest : public test::OffscreenApplicationTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "gui_tests";
-        static char* argv[] = {name, nullptr};
-        s_application = new QApplication(argc, argv);
-    }
-    // The application goes before the program's exit handlers run.
-    static void TearDownTestSuite()
-    {
-        delete s_application;
-        s_application = nullptr;
-    }
-
     /// The control of a tab's form row.
     template<typename Widget>
     Widget* field(int tab, int row)
@@ -59,7 +45,6 @@ protected:
         return nullptr;
     }
 
-    static inline QApplication* s_application = nullptr;
     test::TestSession t;
     test::FakeWindowShell shell;
     ParametersWindow window{t.session, shell};

@@ -22,6 +22,7 @@
 #include <QValueAxis>
 
 #include "chart_qt/chart_view.h"
+#include "gui/offscreen_application.h"
 #include "quant/results_table.h"
 #include "session/results_view.h"
 #include "support/recording_dialogs.h"
@@ -40,23 +41,8 @@ std::string example(const char* name)
     return (std::filesystem::path(SLV_SOURCE_DIR) / "examples" / name).string();
 }
 
-class PictureWindows : public ::testing::Test {
+class PictureWindows : public test::OffscreenApplicationTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "gui_tests";
-        static char* argv[] = {name, nullptr};
-        s_application = new QApplication(argc, argv);
-    }
-    // The application goes before the program's exit handlers run.
-    static void TearDownTestSuite()
-    {
-        delete s_application;
-        s_application = nullptr;
-    }
-
     void SetUp() override { window.show(); }
 
     ChildWindow* child(WindowId id)
@@ -91,7 +77,6 @@ protected:
         return found;
     }
 
-    static inline QApplication* s_application = nullptr;
     MemorySettingsStore settings;
     MainWindow window{settings, SLV_LIBRARY_DIR};
 };

@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "gui/offscreen_application.h"
 #include "quant/results_table.h"
 #include "report/report_options.h"
 #include "session/results_view.h"
@@ -49,23 +50,8 @@ std::string pdfText(const fs::path& pdf)
     return text;
 }
 
-class DesktopReports : public ::testing::Test {
+class DesktopReports : public test::OffscreenApplicationTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "gui_tests";
-        static char* argv[] = {name, nullptr};
-        s_application = new QApplication(argc, argv);
-    }
-    // The application goes before the program's exit handlers run.
-    static void TearDownTestSuite()
-    {
-        delete s_application;
-        s_application = nullptr;
-    }
-
     void SetUp() override
     {
         fs::create_directories(folder);
@@ -78,7 +64,6 @@ protected:
 
     QLabel& printerPanel() { return *window.statusBar()->findChildren<QLabel*>().back(); }
 
-    static inline QApplication* s_application = nullptr;
     const fs::path folder = fs::temp_directory_path() / ("slv_gui_reports_" + std::to_string(::getpid()));
     const fs::path pdf = folder / "dialog.pdf";
     MemorySettingsStore settings;

@@ -14,29 +14,15 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "gui/offscreen_application.h"
 #include "session/data_wizard.h"
 #include "ui/main_window.h"
 
 namespace slv {
 namespace {
 
-class WizardWindowTest : public ::testing::Test {
+class WizardWindowTest : public test::OffscreenApplicationTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "gui_tests";
-        static char* argv[] = {name, nullptr};
-        s_application = new QApplication(argc, argv);
-    }
-    // The application goes before the program's exit handlers run.
-    static void TearDownTestSuite()
-    {
-        delete s_application;
-        s_application = nullptr;
-    }
-
     void SetUp() override
     {
         // Parameters that pass the screening: Next goes to the elements, not to a modal dialog.
@@ -66,7 +52,6 @@ protected:
     }
     bool showsText(QWidget* wizard, const char* text) { return control<QLabel>(wizard, text) != nullptr; }
 
-    static inline QApplication* s_application = nullptr;
     MemorySettingsStore settings;
     MainWindow window{settings, SLV_LIBRARY_DIR};
 };
