@@ -23,6 +23,8 @@ void AddMainWhatsThis(QWidget& workspace, QWidget& titlePanel, QWidget& filePane
 
 void AddChildWhatsThis(ChildWindow& child)
 {
+    if (!child.hasGrid())
+        return;  // the chart and the layout explain themselves by their captions
     QWidget& grid = child.view();
     switch (child.id()) {
     case WindowId::Elements:
