@@ -122,6 +122,9 @@ MainWindow::~MainWindow()
     delete m_wizard;
     m_children.clear();
     m_active.reset();
+    // Closed windows still waiting for their deferred deletion go now too.
+    for (ChildWindow* window : m_mdi->findChildren<ChildWindow*>())
+        delete window;
     for (QMdiSubWindow* window : m_mdi->subWindowList())
         delete window;
     delete m_notes.data();
