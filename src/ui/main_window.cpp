@@ -134,7 +134,7 @@ MainWindow::~MainWindow()
 std::optional<WindowId> MainWindow::windowNamed(const std::string& caption)
 {
     for (WindowId window : {WindowId::Elements, WindowId::Intensity, WindowId::Imfps, WindowId::Results,
-                            WindowId::Chart, WindowId::Model, WindowId::ModelLayout})
+                            WindowId::ModelResults, WindowId::Chart, WindowId::Model, WindowId::ModelLayout})
         if (CaptionOf(window).toStdString() == caption)
             return window;
     return std::nullopt;
