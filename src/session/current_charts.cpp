@@ -5,6 +5,7 @@
 #include "quant/correction_chain.h"
 #include "report/results_chart.h"
 #include "report/transmission_chart.h"
+#include "session/layer_calculation.h"
 #include "session/model_checks.h"
 
 namespace slv {
@@ -81,6 +82,12 @@ ChartPlan TransmissionCurve(Session& session, TransmissionType type, float expon
 LayoutState CurrentLayoutState(Session& session, int curExp)
 {
     LayoutState state = LoadLayoutState(session.doc(), curExp);
+    if (LayerCalculation::OpenOn(session)) {
+        const Document& doc = session.doc();
+        for (int k = 1; k <= std::clamp<int>(doc.LayerCount, 0, kMaxLayers); ++k)
+            state.thickness[k] = std::max(doc.LayerThick[k], 0.0);
+        state.coverage = std::max(doc.Coverage, 0.0);
+    }
     if (session.doc().modelType() == ModelType::OxideLayer && ComputeOxideThickness(session)) {
         const float oxide = session.results().ResultValue[state.experiment][1];
         state.thickness[1] = oxide > 0.0f ? oxide : 0.0;

@@ -28,8 +28,9 @@ ChartPlan TransmissionCurve(Session& session, TransmissionType type, float expon
                             float excitationEv);
 
 /// The model layout window's state for experiment curExp: the stored
-/// results, and for the Oxide-Layer model the oxide thickness computed
-/// from the experiment's intensities.
+/// results, or the working thicknesses while the layer calculation is open,
+/// and for the Oxide-Layer model the oxide thickness computed from the
+/// experiment's intensities.
 LayoutState CurrentLayoutState(Session& session, int curExp);
 
 }  // namespace slv

@@ -89,6 +89,8 @@ bool MainCommands::fileNew()
     m_session.setClosing(false);
     m_exampleOpen = false;
     NewDocument(m_session);
+    // The defaults may hold a layer model.
+    enableSimulation();
     if (m_wizard != nullptr) {
         m_wizard->restart();
         return true;
@@ -163,7 +165,6 @@ bool MainCommands::openPath(const std::string& path, bool rememberFolder)
 
 void MainCommands::refreshAfterOpen(bool isTemplate)
 {
-    const Document& doc = m_session.doc();
     if (isTemplate) {
         m_shell.showWindow(WindowId::Intensity);
         m_shell.moveToTopLeft(WindowId::Intensity);
@@ -174,7 +175,12 @@ void MainCommands::refreshAfterOpen(bool isTemplate)
         if (m_shell.isShown(results))
             m_shell.moveToTopLeft(results);
     }
-    const ModelType model = doc.modelType();
+    enableSimulation();
+}
+
+void MainCommands::enableSimulation()
+{
+    const ModelType model = m_session.doc().modelType();
     m_shell.setCommandEnabled(ShellCommand::Simulation,
                               model != ModelType::Homogeneous && model != ModelType::OxideLayer);
 }

@@ -45,6 +45,10 @@ constexpr double kQSumLimit = 10000.0;
 /// are left blank rather than shown as a percentage.
 constexpr double kDiffShownBelow = 99.9999;
 constexpr const char* kTooLarge = "#";
+/// Widths that show the captions whole: element and layer labels, and the
+/// three calculated columns under their one caption.
+constexpr int kCalcLabelTwips = 1300;
+constexpr int kCalcValueTwips = 1100;
 
 std::string limitedNumber(double value, const char* mask, double limit, char decSep)
 {
@@ -69,6 +73,7 @@ double storedValue(float result)
 
 LayerCalculation::LayerCalculation(Session& session) : m_session(session)
 {
+    s_open.push_back(&session);
     auto edit = session.edit(Change::Model);
     const Document& doc = edit.doc;
     edit.model.ModelExperiment = std::clamp(edit.model.ModelExperiment, 1, std::max<int>(doc.ExpCount, 1));
@@ -285,6 +290,7 @@ void LayerCalculation::Accept()
 {
     auto edit = m_session.edit(Change::Model);
     storeResults(edit.doc, edit.model);
+    leave();
 }
 
 void LayerCalculation::rememberSpreads(const FitProblem& problem, const FitSummary& summary)
@@ -308,8 +314,27 @@ void LayerCalculation::rememberSpreads(const FitProblem& problem, const FitSumma
 
 void LayerCalculation::Cancel()
 {
-    // The "Layer Thickness" window shows the stored results again.
+    // The "Layer Thickness" window and the model drawing show the stored results again.
     auto edit = m_session.edit(Change::Model);
+    leave();
+}
+
+LayerCalculation::~LayerCalculation()
+{
+    leave();
+}
+
+bool LayerCalculation::OpenOn(const Session& session)
+{
+    return std::find(s_open.begin(), s_open.end(), &session) != s_open.end();
+}
+
+void LayerCalculation::leave()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    s_open.erase(std::find(s_open.begin(), s_open.end(), &m_session));
 }
 
 void LayerCalculation::storeResults(Document& doc, ModelState& model)
@@ -368,6 +393,9 @@ void LayerCalculation::fillGrid()
     TextGrid::Update update(m_grid);
     m_grid.SetRows(lastRow + 1);
     m_grid.SetCols(kCalcColBefore + 1);
+    m_grid.SetColWidth(kCalcColLabel, kCalcLabelTwips);
+    for (int col = kCalcColCurrent; col <= kCalcColBefore; ++col)
+        m_grid.SetColWidth(col, kCalcValueTwips);
     for (int row = 0; row <= lastRow; ++row)
         for (int col = 0; col <= kCalcColBefore; ++col)
             m_grid.SetTextMatrix(row, col, "");

@@ -77,6 +77,14 @@ public:
     /// both pass, calculates the working thicknesses so that every figure in
     /// the grid, and the Q sum that Autofit checks, belongs to them.
     explicit LayerCalculation(Session& session);
+    ~LayerCalculation();
+    LayerCalculation(const LayerCalculation&) = delete;
+    LayerCalculation& operator=(const LayerCalculation&) = delete;
+
+    /// Whether a calculation is open on the session, from its opening to
+    /// Accept or Cancel: the model drawing then shows the thicknesses being
+    /// worked on instead of the stored results.
+    static bool OpenOn(const Session& session);
 
     const TextGrid& Grid() const { return m_grid; }
     /// The grid for a view, which moves its current cell and selection.
@@ -141,6 +149,13 @@ private:
     void loadResults(Document& doc);
     void reexpressHistory(Session::Edit& edit, int reference);
     void fillGrid();
+
+    /// Accept or Cancel ends the calculation.
+    void leave();
+
+    /// The session of every open calculation.
+    static inline std::vector<const Session*> s_open;
+    bool m_open = true;
 
     Session& m_session;
     TextGrid m_grid;

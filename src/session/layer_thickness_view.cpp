@@ -19,7 +19,8 @@ constexpr const char* kLayerHeader = "Layer ";
 constexpr const char* kIslandHeader = "Island ";
 constexpr const char* kCoverageHeader = "Coverage";
 constexpr const char* kSpreadSign = " \xB1 ";
-constexpr int kValueColumnTwips = 1300;
+/// Wide enough for a fitted value beside its deviation, 12.345 and 0.123.
+constexpr int kValueColumnTwips = 1700;
 /// Decimals of a value whose deviation is zero, and the most ever shown.
 constexpr int kDecimalsWithoutSpread = 3;
 constexpr int kMostDecimals = 6;

@@ -25,6 +25,7 @@ inline constexpr const char* kModelNotDefined = "Model structure not defined    
 inline constexpr const char* kLibraryDisabled = "Library disabled     ";
 inline constexpr const char* kNumericLabelNotEmpty = "Numeric label set is not empty.    ";
 inline constexpr const char* kOverwriteQuestion = "Do you want to overwrite?    ";
+inline constexpr const char* kIntensityNotEmpty = "Intensity data set is not empty.    ";
 inline constexpr const char* kTimeDataNotSet = "Time data not set    ";
 inline constexpr const char* kSputterRateNotSet = "Sputter rate not set    ";
 inline constexpr const char* kAreYouSure = "Are you sure?";
@@ -102,6 +103,10 @@ public:
     // Tools menu
     void libraryLookup();
     void createDepthScale();
+    /// Tools, Simulation...: whether the simulation window may open. A model
+    /// without layers is refused with a message; with intensities in the
+    /// table the analyst is asked whether they may be overwritten.
+    bool prepareSimulation();
     /// The data wizard while it is shown: New then restarts it instead of showing the Elements window.
     void setWizard(DataWizard* wizard) { m_wizard = wizard; }
 
@@ -121,6 +126,8 @@ private:
     /// Resets and opens path, then lays out the windows; false when it could not be read.
     bool openPath(const std::string& path, bool rememberFolder);
     void refreshAfterOpen(bool isTemplate);
+    /// Simulation is offered for the layer models only.
+    void enableSimulation();
     void applyExampleLayout(int layout, bool isTemplate);
     void rememberFile(const std::string& path);
     std::string dialogFolder() const;

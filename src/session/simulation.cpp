@@ -26,6 +26,8 @@ constexpr const char* kLinkedPrefix = "Layer ";
 /// this many counts, as a spectrometer would record it.
 constexpr double kLeastLargestCounts = 100000.0;
 constexpr double kCountsStep = 10.0;
+/// Wide enough for "Thickness (nm)".
+constexpr int kThicknessColumnTwips = 1800;
 
 std::string linkText(Integer link)
 {
@@ -134,6 +136,7 @@ void Simulation::fillGrid()
     TextGrid::Update update(m_grid);
     m_grid.SetRows(lastRow + 1);
     m_grid.SetCols(kSimColThickness + 1);
+    m_grid.SetColWidth(kSimColThickness, kThicknessColumnTwips);
     m_grid.SetTextMatrix(0, kSimColLayer, kLayersHeader);
     m_grid.SetTextMatrix(0, kSimColLink, kLinkHeader);
     m_grid.SetTextMatrix(0, kSimColThickness,

@@ -1,5 +1,5 @@
-// The Tools menu's library lookup and depth scale, and the status bar's
-// title and file name panels.
+// The Tools menu's library lookup, simulation and depth scale, and the
+// status bar's title and file name panels.
 #include "document/element_library.h"
 #include "platform/fixed_text.h"
 #include "platform/format_mask.h"
@@ -15,6 +15,15 @@ constexpr int kNumericLabel = 7;      // LabelName index of the user's numeric l
 constexpr int kNumericLabelText = 8;  // and its LabelText index
 constexpr int kLengthUnit = 3;        // UnitText index of the length unit
 constexpr const char* kDepthTextMask = "####0.0";
+
+bool anyIntensity(const Document& doc)
+{
+    for (int x = 1; x <= doc.ExpCount; ++x)
+        for (int e = 1; e <= doc.ElemCount; ++e)
+            if (doc.Intensity[x][e] > 0.0f)
+                return true;
+    return false;
+}
 
 bool anyLabel(const Document& doc, int labelText)
 {
@@ -53,6 +62,22 @@ void LookUpLibraryRows(Session& session, int first, int last)
     session.present(findings);
     edit.doc.RecalcNeeded = true;
     edit.doc.DocDirty = true;
+}
+
+bool MainCommands::prepareSimulation()
+{
+    const Document& doc = m_session.doc();
+    const ModelType model = doc.modelType();
+    // The menu item is disabled otherwise; the formulas need a layer model and element rows.
+    if (model == ModelType::Homogeneous || model == ModelType::OxideLayer || doc.ElemCount == 0)
+        return false;
+    UserDialogs& dialogs = m_session.dialogs();
+    if (doc.LayerCount == 0) {
+        dialogs.show(kModelNotDefined, MessageIcon::Critical);
+        return false;
+    }
+    return !anyIntensity(doc) || dialogs.show(std::string(kIntensityNotEmpty) + "\r\n" + kOverwriteQuestion,
+                                              MessageIcon::Question, MessageButtons::OkCancel, 1) == DialogAnswer::Ok;
 }
 
 void MainCommands::createDepthScale()

@@ -7,6 +7,7 @@
 #include "ui/applied_imfp_window.h"
 #include "ui/parameters_window.h"
 #include "ui/polyhedron_dialog.h"
+#include "ui/simulation_window.h"
 #include "ui/transmission_dialog.h"
 
 namespace slv {
@@ -38,6 +39,10 @@ std::optional<QImage> PictureOfDialog(const std::string& caption, Session& sessi
     if (caption == kPolyhedronEditorCaption) {
         PolyhedronDialog polyhedron(session, parent);
         return pictureOf(polyhedron);
+    }
+    if (caption == kSimulationCaption) {
+        SimulationWindow simulation(session, parent);
+        return pictureOf(simulation);
     }
     if (caption == kTransmissionWindowCaption) {
         TransmissionSettings settings = DocumentTransmission(session.doc());

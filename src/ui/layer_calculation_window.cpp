@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
@@ -17,10 +19,44 @@
 namespace slv {
 
 namespace {
-constexpr int kCalculationWindowWidth = 900;
-constexpr int kCalculationWindowHeight = 520;
-constexpr int kGridShare = 3;  // the grid takes three parts of the width, the chart two
-constexpr int kChartShare = 2;
+/// The bar chart needs this much room for its element labels, axis numbers and legend, pixels.
+constexpr int kLeastChartWidth = 560;
+constexpr int kLeastCalculationHeight = 520;
+
+/// A header whose columns first..last carry one caption across them: the
+/// calculated relative intensity of the current and the two previous
+/// calculations.
+class SpanningHeader final : public QHeaderView {
+public:
+    SpanningHeader(int first, int last, QWidget* parent)
+        : QHeaderView(Qt::Horizontal, parent),
+          m_first(first),
+          m_last(last)
+    {
+        setSectionsClickable(true);
+    }
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override
+    {
+        if (logicalIndex < m_first || logicalIndex > m_last) {
+            QHeaderView::paintSection(painter, rect, logicalIndex);
+            return;
+        }
+        // Each section paints its share of the one spanning section.
+        QRect span = rect;
+        span.setLeft(sectionViewportPosition(m_first));
+        span.setRight(sectionViewportPosition(m_last) + sectionSize(m_last) - 1);
+        painter->save();
+        painter->setClipRect(rect);
+        QHeaderView::paintSection(painter, span, m_first);
+        painter->restore();
+    }
+
+private:
+    int m_first;
+    int m_last;
+};
 
 QString fitReport(const AutofitRun& run)
 {
@@ -64,12 +100,19 @@ LayerCalculationWindow::LayerCalculationWindow(Session& session, QWidget* parent
         }
     };
     m_view = new GridView(m_calculation->Grid(), std::move(handlers));
+    const GridModel& columns = m_view->gridModel();
+    m_view->setHorizontalHeader(
+        new SpanningHeader(columns.modelCol(kCalcColCurrent), columns.modelCol(kCalcColBefore), m_view));
+    m_view->applyColumnWidths();
     m_chart = new ChartView;
+    m_chart->setMinimumWidth(kLeastChartWidth);
     auto* split = new QSplitter;
     split->addWidget(m_view);
     split->addWidget(m_chart);
-    split->setStretchFactor(0, kGridShare);
-    split->setStretchFactor(1, kChartShare);
+    split->setChildrenCollapsible(false);
+    // The grid keeps the width of its whole table; the chart takes what the window gains.
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
 
     m_status = new QLabel;
     m_status->setWordWrap(true);
@@ -99,7 +142,12 @@ LayerCalculationWindow::LayerCalculationWindow(Session& session, QWidget* parent
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_estimate, &QPushButton::clicked, this, [this] { estimate(); });
     connect(m_autofit, &QPushButton::clicked, this, [this] { autofit(); });
-    resize(kCalculationWindowWidth, kCalculationWindowHeight);
+    const QSize table = m_view->sizeHint();
+    split->setSizes({table.width(), kLeastChartWidth});
+    const QSize least = sizeHint();
+    resize(std::max(least.width(), table.width() + kLeastChartWidth + split->handleWidth() +
+                                       layout->contentsMargins().left() + layout->contentsMargins().right()),
+           std::max(least.height(), kLeastCalculationHeight));
     refresh();
 }
 

@@ -26,6 +26,7 @@
 #include "ui/layer_calculation_window.h"
 #include "ui/parameters_window.h"
 #include "ui/print_dialogs.h"
+#include "ui/simulation_window.h"
 #include "ui/text_editor_window.h"
 #include "ui/whats_this.h"
 #include "ui/wizard_window.h"
@@ -133,7 +134,7 @@ MainWindow::~MainWindow()
 std::optional<WindowId> MainWindow::windowNamed(const std::string& caption)
 {
     for (WindowId window : {WindowId::Elements, WindowId::Intensity, WindowId::Imfps, WindowId::Results,
-                            WindowId::Chart, WindowId::Model, WindowId::ModelLayout})
+                            WindowId::ModelResults, WindowId::Chart, WindowId::Model, WindowId::ModelLayout})
         if (CaptionOf(window).toStdString() == caption)
             return window;
     return std::nullopt;
@@ -230,6 +231,7 @@ void MainWindow::buildMenus()
     QMenu* tools = menuBar()->addMenu("&Tools");
     addCommand(tools, "&Library Lookup", [this] { m_commands.libraryLookup(); });
     tools->addSeparator();
+    m_enablingActions[ShellCommand::Simulation] = addCommand(tools, "Simulation...", [this] { showSimulation(); });
     addCommand(tools, "Create &Depth Scale", [this] { m_commands.createDepthScale(); });
     tools->addSeparator();
     m_wizardAction = addCommand(tools, "Data &Wizard...", [this] { showWizard(m_wizardAction->isChecked()); });
@@ -461,6 +463,11 @@ bool MainWindow::shiftHeld() const
 
 void MainWindow::setCommandEnabled(ShellCommand command, bool enabled)
 {
+    if (command == ShellCommand::Simulation) {
+        // Offered for a layer model, and only while there are element rows.
+        m_simulationOffered = enabled;
+        enabled = enabled && m_dataEnabled;
+    }
     if (auto it = m_enablingActions.find(command); it != m_enablingActions.end())
         it->second->setEnabled(enabled);
 }
@@ -508,6 +515,8 @@ void MainWindow::setDataCommandsEnabled(bool enabled)
 {
     for (QAction* action : m_dataActions)
         action->setEnabled(enabled);
+    m_dataEnabled = enabled;
+    setCommandEnabled(ShellCommand::Simulation, m_simulationOffered);
 }
 
 void MainWindow::subWindowActivated(QMdiSubWindow* window)
@@ -708,6 +717,15 @@ void MainWindow::showParameters()
 {
     ParametersWindow parameters(m_session, *this, this, parameterReporting());
     parameters.exec();
+}
+
+void MainWindow::showSimulation()
+{
+    m_commands.commitActiveGrid();
+    if (!m_commands.prepareSimulation())
+        return;
+    SimulationWindow simulation(m_session, this);
+    simulation.exec();
 }
 
 void MainWindow::showWizard(bool shown)

@@ -70,6 +70,8 @@ public:
     QWidget* showDialogNamed(const std::string& caption);
     /// Shows or closes the data wizard, as the Tools menu item does.
     void showWizard(bool shown);
+    /// Tools, Simulation...: the simulation window, modal, when its checks pass.
+    void showSimulation();
 
     // WindowShell
     std::optional<WindowId> activeWindow() const override;
@@ -135,6 +137,8 @@ private:
     std::map<ViewItem, QAction*> m_viewActions;
     std::map<ShellCommand, QAction*> m_enablingActions;
     std::vector<QAction*> m_dataActions;
+    bool m_dataEnabled = false;
+    bool m_simulationOffered = false;
     QMenu* m_recentMenu = nullptr;
     QAction* m_cutCells = nullptr;
     QAction* m_copyCells = nullptr;

@@ -67,7 +67,14 @@ DialogAnswer QtDialogs::message(const MessageRequest& request)
     const auto defaultIndex = static_cast<std::size_t>(request.defaultButton);
     if (defaultIndex < answers.size())
         box.setDefaultButton(buttonOf(answers[defaultIndex]));
+    // A message met during long work (a fit, a simulation) is answered with
+    // the ordinary pointer, not the busy one of the work around it.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    if (busy)
+        QApplication::restoreOverrideCursor();
     for (DialogAnswer answer : answers)
         if (buttonOf(answer) == pressed)
             return answer;

@@ -1,11 +1,16 @@
 // The windows of a structure model on the offscreen platform: the model
 // IMFP window chosen by the model type, the Model window's row captions, a
-// layer name typed in one window shown by the other, and the Layer
-// Calculation opened from the Layer Thickness window fitting as
-// selvaro-cli fit does.
+// layer name typed in one window shown by the other, the Layer Calculation
+// opened from the Layer Thickness window fitting as selvaro-cli fit does,
+// the chart and the model drawing following each calculation, and the
+// accepted thicknesses surviving a save.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cmath>
 #include <cstdlib>
+#include <filesystem>
 
 #include <QApplication>
 #include <QHeaderView>
@@ -20,8 +25,10 @@
 #include "gui/offscreen_application.h"
 #include "session/model_imfp_grid.h"
 #include "support/run_cli_binary.h"
+#include "ui/chart_pane.h"
 #include "ui/child_window.h"
 #include "ui/layer_calculation_window.h"
+#include "ui/layout_pane.h"
 #include "ui/main_window.h"
 
 namespace slv {
@@ -29,15 +36,39 @@ namespace {
 
 const std::string kGateStack = std::string(SLV_SOURCE_DIR) + "/examples/hfo2_gate_stack.lvd";
 
+/// The fitted layers selvaro-cli fit reports for a file.
+QJsonArray FittedLayers(const std::string& file)
+{
+    const test::CliRun cli = test::RunCliBinary("fit '" + file + "' --format json");
+    EXPECT_EQ(cli.exitCode, 0) << cli.output;
+    return QJsonDocument::fromJson(QByteArray::fromStdString(cli.output))["layers"].toArray();
+}
+
 class LayerWindows : public test::OffscreenApplicationTest {
 protected:
-    GridView& viewOf(WindowId id)
+    ChildWindow* childOf(WindowId id)
     {
-        ChildWindow* child = nullptr;
         for (QMdiSubWindow* sub : window.findChildren<QMdiSubWindow*>())
             if (auto* c = dynamic_cast<ChildWindow*>(sub); c != nullptr && c->id() == id)
-                child = c;
-        return child->view();
+                return c;
+        return nullptr;
+    }
+    GridView& viewOf(WindowId id) { return childOf(id)->view(); }
+    /// Opens the Layer Calculation by a double click on the first experiment's number.
+    LayerCalculationWindow* openCalculation()
+    {
+        QHeaderView* numbers = viewOf(WindowId::ModelResults).verticalHeader();
+        QTest::mouseDClick(numbers->viewport(), Qt::LeftButton, {}, QPoint(4, numbers->sectionViewportPosition(0) + 4));
+        return window.findChild<LayerCalculationWindow*>();
+    }
+    /// The column of the Layer Thickness window that heads layer 1 ("Layer 1" over its name).
+    int firstLayerColumn()
+    {
+        QAbstractItemModel* shown = viewOf(WindowId::ModelResults).model();
+        for (int col = 0; col < shown->columnCount(); ++col)
+            if (shown->headerData(col, Qt::Horizontal).toString().startsWith("Layer 1\n"))
+                return col;
+        return -1;
     }
     QString rowCaption(WindowId id, int row) { return viewOf(id).model()->headerData(row, Qt::Vertical).toString(); }
 
@@ -67,25 +98,20 @@ TEST_F(LayerWindows, TheModelsImfpWindowAndTheModelWindowShareTheLayerNames)
 
 TEST_F(LayerWindows, AutofitOpenedFromTheLayerThicknessWindowFitsAsTheCommandLineDoes)
 {
-    const test::CliRun cli = test::RunCliBinary("fit '" + kGateStack + "' --format json");
-    ASSERT_EQ(cli.exitCode, 0) << cli.output;
-    const QJsonArray expected = QJsonDocument::fromJson(QByteArray::fromStdString(cli.output))["layers"].toArray();
+    const QJsonArray expected = FittedLayers(kGateStack);
     ASSERT_EQ(expected.size(), 2);
 
     window.show();
     ASSERT_TRUE(window.commands().openAtStart(kGateStack));
     ASSERT_TRUE(window.showView(WindowId::ModelResults));
     GridView& thickness = viewOf(WindowId::ModelResults);
-    int firstLayer = -1;
-    for (int col = 0; col < thickness.model()->columnCount(); ++col)
-        if (thickness.model()->headerData(col, Qt::Horizontal).toString() == "Layer 1\nHfO2")
-            firstLayer = col;
-    ASSERT_GE(firstLayer, 0) << "the layer's number over its name";
+    const int firstLayer = firstLayerColumn();
+    ASSERT_GE(firstLayer, 0);
+    EXPECT_EQ(thickness.model()->headerData(firstLayer, Qt::Horizontal).toString(), "Layer 1\nHfO2")
+        << "the layer's number over its name";
 
     // A double click on the experiment's number opens the calculation.
-    QHeaderView* numbers = thickness.verticalHeader();
-    QTest::mouseDClick(numbers->viewport(), Qt::LeftButton, {}, QPoint(4, numbers->sectionViewportPosition(0) + 4));
-    auto* calculation = window.findChild<LayerCalculationWindow*>();
+    LayerCalculationWindow* calculation = openCalculation();
     ASSERT_NE(calculation, nullptr);
     EXPECT_EQ(calculation->windowTitle(), "Layer Calculation");
     ASSERT_TRUE(calculation->autofitButton().isEnabled());
@@ -104,6 +130,91 @@ TEST_F(LayerWindows, AutofitOpenedFromTheLayerThicknessWindowFitsAsTheCommandLin
     }
     const QString shown = thickness.model()->index(0, firstLayer).data().toString();
     EXPECT_TRUE(shown.contains(QChar(0xB1))) << "the fitted thickness with its deviation: " << shown.toStdString();
+}
+
+TEST_F(LayerWindows, TheChartAndTheModelDrawingFollowEveryCalculation)
+{
+    window.show();
+    ASSERT_TRUE(window.commands().openAtStart(kGateStack));
+    ASSERT_TRUE(window.showView(WindowId::Chart));
+    ASSERT_TRUE(window.showView(WindowId::ModelLayout));
+    ASSERT_TRUE(window.showView(WindowId::ModelResults));
+    auto* chart = dynamic_cast<ChartPane*>(childOf(WindowId::Chart)->picture());
+    auto* layout = dynamic_cast<LayoutPane*>(childOf(WindowId::ModelLayout)->picture());
+    ASSERT_NE(chart, nullptr);
+    ASSERT_NE(layout, nullptr);
+    LayerCalculationWindow* calculation = openCalculation();
+    ASSERT_NE(calculation, nullptr);
+    const Document& doc = window.session().doc();
+    const auto drawsWorkingValues = [&] {
+        for (int k = 1; k <= doc.LayerCount; ++k)
+            if (layout->controller().state().thickness[k] != doc.LayerThick[k])
+                return false;
+        return true;
+    };
+
+    QImage drawn = layout->image();
+    QTest::mouseClick(&calculation->estimateButton(), Qt::LeftButton);
+    EXPECT_TRUE(drawsWorkingValues()) << "after Estimate";
+    EXPECT_NE(layout->image(), drawn);
+    drawn = layout->image();
+    QTest::mouseClick(&calculation->autofitButton(), Qt::LeftButton);
+    EXPECT_TRUE(drawsWorkingValues()) << "after Autofit";
+    EXPECT_NE(layout->image(), drawn);
+
+    const QImage charted = chart->image();
+    QTest::mouseClick(&calculation->okButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    const ChartPlan& plan = chart->controller().plan();
+    const auto charts = [&plan](double thickness) {
+        for (const ChartSet& set : plan.sets)
+            for (const auto& value : set.values)
+                if (value && std::abs(*value - thickness) < 1e-6)
+                    return true;
+        return false;
+    };
+    for (int k = 1; k <= 2; ++k) {
+        EXPECT_TRUE(charts(doc.ThickRes[1][k])) << "layer " << k;
+        EXPECT_FLOAT_EQ(layout->controller().state().thickness[k], doc.ThickRes[1][k]) << "layer " << k;
+    }
+    EXPECT_NE(chart->image(), charted);
+}
+
+TEST_F(LayerWindows, AcceptedThicknessesAreThoseOfTheCommandLineAfterSavingAndReopening)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / ("slv_layer_save_" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const std::string copy = (folder / "gate.lvd").string();
+    fs::copy_file(kGateStack, copy, fs::copy_options::overwrite_existing);
+    const QJsonArray expected = FittedLayers(kGateStack);
+    ASSERT_EQ(expected.size(), 2);
+
+    window.show();
+    ASSERT_TRUE(window.commands().openAtStart(copy));
+    ASSERT_TRUE(window.showView(WindowId::ModelResults));
+    LayerCalculationWindow* calculation = openCalculation();
+    ASSERT_NE(calculation, nullptr);
+    QTest::mouseClick(&calculation->estimateButton(), Qt::LeftButton);
+    QTest::mouseClick(&calculation->autofitButton(), Qt::LeftButton);
+    QTest::mouseClick(&calculation->okButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_TRUE(window.commands().save());
+    ASSERT_FALSE(window.session().doc().DocDirty);
+
+    ASSERT_TRUE(window.commands().openAtStart(copy));
+    ASSERT_TRUE(window.isShown(WindowId::ModelResults));
+    const int firstLayer = firstLayerColumn();
+    ASSERT_GE(firstLayer, 0);
+    const Document& reopened = window.session().doc();
+    for (int k = 1; k <= 2; ++k) {
+        const double fitted = expected[k - 1].toObject()["thickness"].toDouble();
+        EXPECT_NEAR(reopened.ThickRes[1][k], fitted, 1e-4) << "layer " << k;
+        const QString shown = viewOf(WindowId::ModelResults).model()->index(0, firstLayer + k - 1).data().toString();
+        EXPECT_NEAR(shown.section(' ', 0, 0).toDouble(), fitted, 0.0005)
+            << "layer " << k << ": " << shown.toStdString();
+    }
+    fs::remove_all(folder);
 }
 
 }  // namespace
