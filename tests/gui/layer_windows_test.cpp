@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "gui/offscreen_application.h"
+#include "gui/main_window_fixture.h"
 #include "session/model_imfp_grid.h"
 #include "support/run_cli_binary.h"
 #include "ui/child_window.h"
@@ -29,20 +29,9 @@ namespace {
 
 const std::string kGateStack = std::string(SLV_SOURCE_DIR) + "/examples/hfo2_gate_stack.lvd";
 
-class LayerWindows : public test::OffscreenApplicationTest {
+class LayerWindows : public test::MainWindowTest {
 protected:
-    GridView& viewOf(WindowId id)
-    {
-        ChildWindow* child = nullptr;
-        for (QMdiSubWindow* sub : window.findChildren<QMdiSubWindow*>())
-            if (auto* c = dynamic_cast<ChildWindow*>(sub); c != nullptr && c->id() == id)
-                child = c;
-        return child->view();
-    }
     QString rowCaption(WindowId id, int row) { return viewOf(id).model()->headerData(row, Qt::Vertical).toString(); }
-
-    MemorySettingsStore settings;
-    MainWindow window{settings, SLV_LIBRARY_DIR};
 };
 
 TEST_F(LayerWindows, TheModelsImfpWindowAndTheModelWindowShareTheLayerNames)
