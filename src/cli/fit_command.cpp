@@ -176,11 +176,7 @@ public:
                                  "Write the data set with the accepted results to this file "
                                  "(only after a successful fit)");
         m_subcommand->add_option("--format", m_format, "text or json")->check(CLI::IsMember({"text", "json"}));
-        m_subcommand
-            ->add_option("--curved", m_curved,
-                         "Sphere and Cylinder: exact particle integral or surface-angle classes "
-                         "(default: as the data set records it)")
-            ->check(CLI::IsMember({kCurvedExact, kCurvedClasses}));
+        AddCurvedModelOption(*m_subcommand, m_curved);
     }
 
     int run(std::ostream& out, std::ostream& err) override

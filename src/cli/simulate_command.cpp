@@ -64,11 +64,7 @@ public:
             ->check(CLI::PositiveNumber);
         m_subcommand->add_option("--name", m_name, "Name label of the experiment (default \"Simulated\")");
         m_subcommand->add_option("--save", m_save, "Data file to write")->required();
-        m_subcommand
-            ->add_option("--curved", m_curved,
-                         "Sphere and Cylinder: exact particle integral or surface-angle classes "
-                         "(default: as the data set records it)")
-            ->check(CLI::IsMember({kCurvedExact, kCurvedClasses}));
+        AddCurvedModelOption(*m_subcommand, m_curved);
     }
 
     int run(std::ostream& out, std::ostream& err) override

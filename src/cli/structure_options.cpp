@@ -34,6 +34,15 @@ int CheckStructureOptions(Session& session, const std::vector<double>& thickness
     return kExitOk;
 }
 
+void AddCurvedModelOption(CLI::App& subcommand, std::string& curved)
+{
+    subcommand
+        .add_option("--curved", curved,
+                    "Sphere and Cylinder: exact particle integral or surface-angle classes "
+                    "(default: as the data set records it)")
+        ->check(CLI::IsMember({kCurvedExact, kCurvedClasses}));
+}
+
 void ApplyCurvedModelOption(Session& session, const std::string& curved)
 {
     if (curved.empty())

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <CLI/CLI.hpp>
+
 #include "session/session.h"
 
 namespace slv::cli {
@@ -23,6 +25,9 @@ int CheckStructureOptions(Session& session, const std::vector<double>& thickness
 /// The values of --curved: the exact particle integral or the surface-angle classes.
 inline constexpr const char* kCurvedExact = "exact";
 inline constexpr const char* kCurvedClasses = "classes";
+
+/// Adds --curved to a subcommand, read into curved.
+void AddCurvedModelOption(CLI::App& subcommand, std::string& curved);
 
 /// Overrides the document's curved model when --curved was given (empty: the document's choice).
 void ApplyCurvedModelOption(Session& session, const std::string& curved);

@@ -91,4 +91,13 @@ void SetFixedLabelNames(Document& doc)
         doc.LabelName[i] = names[i];
 }
 
+std::vector<int> ShownLabels(const Document& doc)
+{
+    std::vector<int> labels;
+    for (int k = 1; k < kLabelsPerExperiment; ++k)
+        if (doc.LabelSelect[k] == 1)
+            labels.push_back(k);
+    return labels;
+}
+
 }  // namespace slv

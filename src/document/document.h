@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "document/parameter_options.h"
 #include "platform/fixed_text.h"
@@ -283,5 +284,8 @@ void SetHydrogenRow(Document& doc);
 
 /// Sets the fixed label names 0..5.
 void SetFixedLabelNames(Document& doc);
+
+/// The labels (LabelName index 1..7) the analyst chose to show as columns, in order.
+std::vector<int> ShownLabels(const Document& doc);
 
 }  // namespace slv

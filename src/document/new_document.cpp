@@ -1,50 +1,11 @@
 #include "document/new_document.h"
 
 #include "document/settings_defaults.h"
+#include "document/table_rows.h"
 
 namespace slv {
 
 namespace {
-
-void clearExperiments(Document& doc)
-{
-    for (int e = 1; e <= kMaxExperiments; ++e) {
-        for (int row = 1; row <= kMaxElements; ++row) {
-            doc.Intensity[e][row] = kEmptyValue;
-            doc.IMFPval[e][row] = kEmptyValue;
-        }
-        for (int label = 1; label <= kLabelsPerExperiment; ++label)
-            doc.LabelText[e][label] = "";
-        for (int layer = 1; layer <= kMaxLayers; ++layer)
-            doc.ThickRes[e][layer] = kEmptyValue;
-        doc.ExpContam[e] = kEmptyValue;
-        doc.ExpAtWeight[e] = kEmptyValue;
-        doc.ExpDensity[e] = kEmptyValue;
-        doc.setMatrixClass(e, MaterialClass::None);
-        doc.CoverRes[e] = kEmptyValue;
-        doc.ExpOmit[e] = false;
-    }
-}
-
-void clearElementRows(Document& doc)
-{
-    for (int row = 1; row <= kMaxElements; ++row) {
-        doc.ElSymbol[row] = "";
-        doc.ElLine[row] = "";
-        doc.ElState[row] = "";
-        doc.CrossSect[row] = 0.0f;
-        doc.Asymmetry[row] = kNoAsymmetry;
-        doc.AtWeight[row] = 0.0f;
-        doc.ElDensity[row] = 0.0f;
-        doc.Oxygens[row] = 0;
-        doc.Valence[row] = 0;
-        doc.ValElectrons[row] = 0.0f;
-        doc.ResOxygenMerged[row] = false;
-        doc.ElOmit[row] = false;
-        doc.ElModelFlag[row] = 0;
-        // The binding energies stay: they are refilled by every element table.
-    }
-}
 
 void clearModel(Document& doc)
 {
@@ -79,8 +40,13 @@ void ResetDocument(Document& doc, PrintOptions& print, const SettingsStore& sett
     doc.LabelName[6] = "TextLabel";
     doc.LabelName[7] = "NumLabel";
 
-    clearExperiments(doc);
-    clearElementRows(doc);
+    for (int e = 1; e <= kMaxExperiments; ++e)
+        EmptyExperiment(doc, e);
+    // The binding energies stay: every element table refills them.
+    const RowTable<float> bindingEnergies = doc.BindEnergy;
+    for (int row = 1; row <= kMaxElements; ++row)
+        EmptyElementRow(doc, row);
+    doc.BindEnergy = bindingEnergies;
 
     doc.ElemCount = 0;
     doc.ExpCount = 0;

@@ -1,6 +1,8 @@
 #include "document/option_names.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace slv {
 
@@ -43,6 +45,17 @@ std::string ImfpMethodName(ImfpMethod method)
 std::string MaterialClassName(MaterialClass materialClass)
 {
     return nameAt(std::array{"", "Element", "Inorganic", "Polymer"}, materialClass);
+}
+
+MaterialClass MaterialClassOfWord(std::string_view word)
+{
+    const auto sameLetter = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    };
+    for (MaterialClass materialClass : {MaterialClass::Element, MaterialClass::Inorganic, MaterialClass::Polymer})
+        if (std::ranges::equal(MaterialClassName(materialClass), word, sameLetter))
+            return materialClass;
+    return MaterialClass::None;
 }
 
 std::string AngularMethodName(AngularMethod method)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "document/parameter_options.h"
 
@@ -20,5 +21,8 @@ std::string ContaminationMethodName(ContaminationMethod method);  // None, Evans
 std::string MultilineApproachName(MultilineApproach approach);    // None, Average, Ebel
 std::string SplittingOptionName(SplittingOption option);          // "None", "Theoretical data", "Nominal values"
 std::string ScalingOptionName(ScalingOption option);              // "None", "Closest line", "Average factor"
+
+/// The material class a word names, in any letter case; None for any other word.
+MaterialClass MaterialClassOfWord(std::string_view word);
 
 }  // namespace slv

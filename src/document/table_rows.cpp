@@ -4,9 +4,7 @@
 
 namespace slv {
 
-namespace {
-
-void emptyExperiment(Document& doc, int e)
+void EmptyExperiment(Document& doc, int e)
 {
     doc.Intensity[e].fill(kEmptyValue);
     doc.IMFPval[e].fill(kEmptyValue);
@@ -21,21 +19,7 @@ void emptyExperiment(Document& doc, int e)
     doc.ExpOmit[e] = false;
 }
 
-void copyExperiment(Document& doc, int from, int to)
-{
-    doc.Intensity[to] = doc.Intensity[from];
-    doc.IMFPval[to] = doc.IMFPval[from];
-    doc.LabelText[to] = doc.LabelText[from];
-    doc.ThickRes[to] = doc.ThickRes[from];
-    doc.CoverRes[to] = doc.CoverRes[from];
-    doc.ExpAtWeight[to] = doc.ExpAtWeight[from];
-    doc.ExpDensity[to] = doc.ExpDensity[from];
-    doc.ExpContam[to] = doc.ExpContam[from];
-    doc.ExpMatClass[to] = doc.ExpMatClass[from];
-    doc.ExpOmit[to] = doc.ExpOmit[from];
-}
-
-void emptyElementRow(Document& doc, int row)
+void EmptyElementRow(Document& doc, int row)
 {
     doc.AtomicNo[row] = 0;
     doc.ElSymbol[row] = "";
@@ -60,6 +44,22 @@ void emptyElementRow(Document& doc, int row)
         doc.LayerComp[layer][row] = 0.0f;
         doc.LayerIMFP[layer][row] = 0.0f;
     }
+}
+
+namespace {
+
+void copyExperiment(Document& doc, int from, int to)
+{
+    doc.Intensity[to] = doc.Intensity[from];
+    doc.IMFPval[to] = doc.IMFPval[from];
+    doc.LabelText[to] = doc.LabelText[from];
+    doc.ThickRes[to] = doc.ThickRes[from];
+    doc.CoverRes[to] = doc.CoverRes[from];
+    doc.ExpAtWeight[to] = doc.ExpAtWeight[from];
+    doc.ExpDensity[to] = doc.ExpDensity[from];
+    doc.ExpContam[to] = doc.ExpContam[from];
+    doc.ExpMatClass[to] = doc.ExpMatClass[from];
+    doc.ExpOmit[to] = doc.ExpOmit[from];
 }
 
 void copyElementRow(Document& doc, int from, int to)
@@ -134,7 +134,7 @@ bool deleteEntries(Document& doc, const Entries& entries, int first, int last)
 bool InsertExperiment(Document& doc, int position)
 {
     const Integer before = doc.ExpCount;
-    if (!insertEntry(doc, {doc.ExpCount, kMaxExperiments, copyExperiment, emptyExperiment}, position))
+    if (!insertEntry(doc, {doc.ExpCount, kMaxExperiments, copyExperiment, EmptyExperiment}, position))
         return false;
     // The IMFP table's rows are the experiments': a row it holds moves up with its experiment.
     if (std::clamp(position, 1, before + 1) <= doc.IMFPRowCount)
@@ -146,7 +146,7 @@ bool DeleteExperiments(Document& doc, int first, int last)
 {
     first = std::max(first, 1);
     last = std::min<int>(last, doc.ExpCount);
-    if (!deleteEntries(doc, {doc.ExpCount, kMaxExperiments, copyExperiment, emptyExperiment}, first, last))
+    if (!deleteEntries(doc, {doc.ExpCount, kMaxExperiments, copyExperiment, EmptyExperiment}, first, last))
         return false;
     const int imfpRowsDeleted = std::max(0, std::min<int>(last, doc.IMFPRowCount) - first + 1);
     doc.IMFPRowCount = static_cast<Integer>(doc.IMFPRowCount - imfpRowsDeleted);
@@ -155,12 +155,12 @@ bool DeleteExperiments(Document& doc, int first, int last)
 
 bool InsertElementRow(Document& doc, int position)
 {
-    return insertEntry(doc, {doc.ElemCount, kMaxElements, copyElementRow, emptyElementRow}, position);
+    return insertEntry(doc, {doc.ElemCount, kMaxElements, copyElementRow, EmptyElementRow}, position);
 }
 
 bool DeleteElementRows(Document& doc, int first, int last)
 {
-    return deleteEntries(doc, {doc.ElemCount, kMaxElements, copyElementRow, emptyElementRow}, first, last);
+    return deleteEntries(doc, {doc.ElemCount, kMaxElements, copyElementRow, EmptyElementRow}, first, last);
 }
 
 int MovedRow(int row, int first, int count)

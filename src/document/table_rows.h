@@ -10,6 +10,13 @@
 
 namespace slv {
 
+/// Empties everything that belongs to experiment e.
+void EmptyExperiment(Document& doc, int e);
+
+/// Empties element row `row`: its element data, its intensity and IMFP in
+/// every experiment, its share and IMFP in every layer.
+void EmptyElementRow(Document& doc, int row);
+
 /// Inserts an empty experiment at position (clamped to 1..ExpCount + 1);
 /// false, and nothing changes, when the table already holds 40.
 bool InsertExperiment(Document& doc, int position);

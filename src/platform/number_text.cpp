@@ -16,9 +16,30 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-/// Length of the number at the start of text: sign, digits, the decimal
-/// separator with digits, an exponent; 0 when there are no mantissa digits.
-std::size_t numberLength(std::string_view text, char decSep)
+/// Converts the number text (as measured by numberLength) with '.' as decimal point.
+std::optional<double> convert(std::string_view number, char decSep)
+{
+    std::string normal(number);
+    for (char& c : normal) {
+        if (c == decSep)
+            c = '.';
+        else if (c == 'd' || c == 'D')
+            c = 'e';
+    }
+    std::size_t start = 0;
+    const bool negative = !normal.empty() && normal[0] == '-';
+    if (!normal.empty() && (normal[0] == '+' || normal[0] == '-'))
+        start = 1;
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(normal.data() + start, normal.data() + normal.size(), value);
+    if (ec != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value))
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+std::size_t NumberLength(std::string_view text, char decSep)
 {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
@@ -50,35 +71,12 @@ std::size_t numberLength(std::string_view text, char decSep)
     return i;
 }
 
-/// Converts the number text (as measured by numberLength) with '.' as decimal point.
-std::optional<double> convert(std::string_view number, char decSep)
-{
-    std::string normal(number);
-    for (char& c : normal) {
-        if (c == decSep)
-            c = '.';
-        else if (c == 'd' || c == 'D')
-            c = 'e';
-    }
-    std::size_t start = 0;
-    const bool negative = !normal.empty() && normal[0] == '-';
-    if (!normal.empty() && (normal[0] == '+' || normal[0] == '-'))
-        start = 1;
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(normal.data() + start, normal.data() + normal.size(), value);
-    if (ec != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value))
-        return std::nullopt;
-    return negative ? -value : value;
-}
-
-}  // namespace
-
 std::optional<double> ConvertNumber(std::string_view text, char decSep)
 {
     const std::string_view t = trimmed(text);
     if (t.empty())
         return std::nullopt;
-    const std::size_t length = numberLength(t, decSep);
+    const std::size_t length = NumberLength(t, decSep);
     if (length == 0 || length != t.size())
         return std::nullopt;
     return convert(t, decSep);
@@ -132,7 +130,7 @@ std::optional<double> NeutralNumberValue(std::string_view text)
     while (first < text.size() && (text[first] == ' ' || text[first] == '\t'))
         ++first;
     const std::string_view rest = text.substr(first);
-    const std::size_t length = numberLength(rest, '.');
+    const std::size_t length = NumberLength(rest, '.');
     if (length == 0)
         return std::nullopt;
     return convert(rest.substr(0, length), '.');

@@ -11,6 +11,12 @@
 
 namespace slv {
 
+/// The length of the number at the start of text: a sign, digits with at
+/// most one decimal separator, an exponent (e or E, or the d or D of older
+/// files); 0 when there are no mantissa digits. An exponent without digits
+/// is not part of the number.
+std::size_t NumberLength(std::string_view text, char decSep);
+
 /// The whole trimmed text as a number with the given decimal separator;
 /// nullopt when it is blank, does not convert, or is not finite.
 std::optional<double> ConvertNumber(std::string_view text, char decSep);

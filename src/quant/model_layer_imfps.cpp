@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "quant/imfp_formulas.h"
 #include "quant/row_imfps.h"
@@ -47,16 +48,27 @@ bool hasDensityAndWeight(const Document& doc, int layer)
     return doc.LayerMolWeight[layer] != 0.0f && doc.LayerDensity[layer] != 0.0f;
 }
 
-ImfpRowSet seahDenchLayer(Document& doc, int layer, Findings& findings)
+/// The atoms of a layer whose molecular weight and density are given, for
+/// the formulas that work per atom; nullopt without them, and with a warning
+/// when no atom of the layer is located.
+std::optional<LayerAtoms> weighedAtoms(const Document& doc, int layer, Findings& findings)
 {
     if (!hasDensityAndWeight(doc, layer))
-        return {};
+        return std::nullopt;
     const LayerAtoms atoms = layerAtoms(doc, layer);
     if (atoms.count <= 0.0) {
         findings.warning(kEnterAtomLocationsText);
-        return {};
+        return std::nullopt;
     }
-    const auto meanAtomicWeight = static_cast<float>(doc.LayerMolWeight[layer] / atoms.count);
+    return atoms;
+}
+
+ImfpRowSet seahDenchLayer(Document& doc, int layer, Findings& findings)
+{
+    const std::optional<LayerAtoms> atoms = weighedAtoms(doc, layer, findings);
+    if (!atoms)
+        return {};
+    const auto meanAtomicWeight = static_cast<float>(doc.LayerMolWeight[layer] / atoms->count);
     const auto lambdas = SeahDenchIMFP(doc, doc.layerClass(layer), meanAtomicWeight, doc.LayerDensity[layer], findings);
     if (!lambdas)
         return {};
@@ -113,15 +125,11 @@ ImfpRowSet TPP2MIMFP(Document& doc, int layer)
 
 ImfpRowSet CumpsonSeahIMFP(Document& doc, int layer, Findings& findings)
 {
-    if (!hasDensityAndWeight(doc, layer))
+    const std::optional<LayerAtoms> atoms = weighedAtoms(doc, layer, findings);
+    if (!atoms)
         return {};
-    const LayerAtoms atoms = layerAtoms(doc, layer);
-    if (atoms.count <= 0.0) {
-        findings.warning(kEnterAtomLocationsText);
-        return {};
-    }
-    const double meanAtomicNumber = atoms.atomicNumberSum / atoms.count;
-    const auto monolayer = MonolayerThicknessNm(doc.LayerMolWeight[layer] / atoms.count, doc.LayerDensity[layer]);
+    const double meanAtomicNumber = atoms->atomicNumberSum / atoms->count;
+    const auto monolayer = MonolayerThicknessNm(doc.LayerMolWeight[layer] / atoms->count, doc.LayerDensity[layer]);
     const RowImfps lambdas = ImfpsAtLineEnergies(doc, [&](double e) -> std::optional<double> {
         if (!monolayer)
             return std::nullopt;

@@ -42,15 +42,6 @@ int experimentCount(const Document& doc)
     return std::clamp<int>(doc.ExpCount, 0, kMaxExperiments);
 }
 
-std::vector<int> shownLabels(const Document& doc)
-{
-    std::vector<int> labels;
-    for (int k = 1; k < kLabelsPerExperiment; ++k)
-        if (doc.LabelSelect[k] == 1)
-            labels.push_back(k);
-    return labels;
-}
-
 std::string labelCell(const Document& doc, int experiment, int label, char decSep)
 {
     const std::string text = doc.LabelText[experiment][label + 1].trimmedText();
@@ -124,7 +115,7 @@ ReportTable ExperimentTable(const Document& doc, char decSep, std::string title,
     ReportTable table;
     table.title = std::move(title);
     table.keyColumns.push_back({"", CellAlign::Left, kRowNumberSample});
-    const std::vector<int> labels = shownLabels(doc);
+    const std::vector<int> labels = ShownLabels(doc);
     for (const int k : labels)
         table.keyColumns.push_back({ReportLabelCaption(doc, k), CellAlign::Left, kTextSample});
     table.valueColumns = std::move(valueColumns);

@@ -1,7 +1,6 @@
 #include "session/applied_imfp.h"
 
 #include "platform/format_mask.h"
-#include "quant/results_table.h"
 #include "session/label_columns.h"
 #include "session/results_view.h"
 
@@ -18,11 +17,7 @@ TextGrid AppliedImfpTable(Session& session)
     TextGrid grid(doc.ExpCount + 1, labelCols + doc.ElemCount + 1);
     SetRowNumbers(grid);
     SetLabelColumns(grid, doc, labels, false);
-    const bool showLines = session.results().MultiLineFound;
-    for (int row = 1; row <= doc.ElemCount; ++row) {
-        grid.SetTextMatrix(0, labelCols + row, ElementColumnHeader(doc, row, showLines));
-        grid.SetColWidth(labelCols + row, kElementColumnTwips);
-    }
+    SetElementColumns(grid, doc, labelCols, session.results().MultiLineFound);
     for (int e = 1; e <= doc.ExpCount; ++e) {
         for (int i = 0; i < labelCols; ++i)
             grid.SetTextMatrix(e, i + 1, doc.LabelText[e][labels[static_cast<std::size_t>(i)] + 1].trimmedText());

@@ -15,47 +15,9 @@ constexpr char kLastNumberChar = '9';
 constexpr int kResultDigits = 10;
 constexpr std::string_view kOperators = "+-*/";
 
-bool isDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
-
-/// The length of the number at the start of text: a sign, digits with at
-/// most one decimal separator, an exponent; 0 when text starts with none.
-std::size_t numberLength(std::string_view text, char decSep)
-{
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    int digits = 0;
-    bool separator = false;
-    for (; i < text.size(); ++i) {
-        if (isDigit(text[i]))
-            ++digits;
-        else if (text[i] == decSep && !separator)
-            separator = true;
-        else
-            break;
-    }
-    if (digits == 0)
-        return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
-            ++j;
-        const std::size_t exponentStart = j;
-        while (j < text.size() && isDigit(text[j]))
-            ++j;
-        if (j == exponentStart)
-            return 0;
-        i = j;
-    }
-    return i;
-}
-
 std::optional<double> wholeNumber(std::string_view text, char decSep)
 {
-    if (text.empty() || numberLength(text, decSep) != text.size())
+    if (text.empty() || NumberLength(text, decSep) != text.size())
         return std::nullopt;
     return ConvertNumber(text, decSep);
 }
@@ -80,7 +42,7 @@ std::optional<std::string> EvaluateCellText(std::string_view text, char decSep)
     text = trimmed(text);
     if (text.empty())
         return std::string();
-    const std::size_t first = numberLength(text, decSep);
+    const std::size_t first = NumberLength(text, decSep);
     if (first == 0)
         return std::nullopt;
     if (first == text.size()) {

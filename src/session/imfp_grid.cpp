@@ -1,7 +1,6 @@
 #include "session/imfp_grid.h"
 
 #include <algorithm>
-#include <cctype>
 #include <limits>
 #include <optional>
 
@@ -20,19 +19,6 @@ constexpr float kMaxMatrixAtWeight = 260.0f;  // g/mol
 constexpr float kMaxMatrixDensity = 22.59f;   // g/cm3, osmium
 constexpr float kMaxContamination = 1000.0f;
 constexpr int kEmptyRowsEndingImfps = 2;
-
-MaterialClass classOfWord(std::string_view word)
-{
-    std::string lower(word);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char ch) { return std::tolower(ch); });
-    if (lower == "element")
-        return MaterialClass::Element;
-    if (lower == "inorganic")
-        return MaterialClass::Inorganic;
-    if (lower == "polymer")
-        return MaterialClass::Polymer;
-    return MaterialClass::None;
-}
 
 /// Reads one row of the table; counts what lies outside its range.
 class RowReader {
@@ -99,7 +85,7 @@ int TransferIMFPTable(Document& doc, const TextGrid& grid, int labelCols, char d
     for (int e = 1; e <= kMaxExperiments && emptyRun < kEmptyRowsEndingImfps; ++e) {
         RowReader row(grid, e, decSep, violations);
         if (matrixData) {
-            doc.setMatrixClass(e, classOfWord(row.text(labelCols + 1)));
+            doc.setMatrixClass(e, MaterialClassOfWord(row.text(labelCols + 1)));
             doc.ExpAtWeight[e] = row.number(labelCols + 2, 0.0f, kMaxMatrixAtWeight);
             doc.ExpDensity[e] = row.number(labelCols + 3, 0.0f, kMaxMatrixDensity);
         } else {
@@ -119,13 +105,8 @@ int TransferIMFPTable(Document& doc, const TextGrid& grid, int labelCols, char d
 }
 
 ImfpGrid::ImfpGrid(Session& session)
-    : m_session(session),
-      m_grid(kRows, 2),
-      m_editor(
-          m_grid, [this](int col) { return col > static_cast<int>(m_labels.size()) && col != classColumn(); },
-          [this] { m_session.edit({}).doc.DocDirty = true; }, [this] { m_session.dialogs().beep(); },
-          session.environment().DecSep),
-      m_subscription(session.subscribe(*this))
+    : MaterialGrid(session, kRows, 2,
+                   [this](int col) { return col > static_cast<int>(m_labels.size()) && col != classColumn(); })
 {
     load();
 }
@@ -217,19 +198,6 @@ void ImfpGrid::keyPress(char ch)
 {
     if (!refusedOnLabel())
         m_editor.keyPress(ch);
-}
-
-bool ImfpGrid::classCellCurrent() const
-{
-    return m_grid.Row() >= 1 && m_grid.Col() == classColumn();
-}
-
-void ImfpGrid::chooseClass(MaterialClass materialClass)
-{
-    if (!classCellCurrent())
-        return;
-    m_grid.SetText(MaterialClassName(materialClass));
-    m_session.edit({}).doc.DocDirty = true;
 }
 
 void ImfpGrid::sessionChanged(ChangeSet changes)

@@ -12,9 +12,7 @@
 #include "document/document.h"
 #include "document/text_grid.h"
 #include "platform/findings.h"
-#include "session/grid_editing.h"
-#include "session/session.h"
-#include "session/window_shell.h"
+#include "session/material_grid.h"
 
 namespace slv {
 
@@ -25,9 +23,6 @@ inline constexpr const char* kContaminationColumnHeader = "Contam.";
 inline constexpr const char* kMatrixDataMask = "###0.00;\\ ";
 inline constexpr const char* kImfpValueMask = "####0.00;\\ ";
 inline constexpr const char* kContaminationMask = "##0.00;\\ ";
-/// The words a material class cell offers.
-inline constexpr MaterialClass kMaterialClasses[] = {MaterialClass::Element, MaterialClass::Inorganic,
-                                                     MaterialClass::Polymer};
 
 /// Whether the IMFP method works from matrix data (Seah-Dench, Jablonski,
 /// Gries) rather than from IMFPs given per line.
@@ -42,39 +37,29 @@ std::string ImfpRangeWarning(int violations);
 /// not a value out of range. Returns the number of values out of range.
 int TransferIMFPTable(Document& doc, const TextGrid& grid, int labelCols, char decSep, Findings& findings);
 
-class ImfpGrid final : public GridWindow, private SessionObserver {
+class ImfpGrid final : public MaterialGrid {
 public:
     static constexpr int kRows = kMaxExperiments + 1;
 
     explicit ImfpGrid(Session& session);
 
-    TextGrid& grid() override { return m_grid; }
     /// Reads the grid into the document and shows the range warning.
     void commit() override;
     /// Lays the columns out for the IMFP method and fills them from the document.
     void load();
 
     /// The label columns show the Intensity window's labels and take no keys.
-    void keyDown(GridKey key);
-    void keyPress(char ch);
-    void moveTo(int row, int col) { m_editor.moveTo(row, col); }
-    /// The current cell is a material class: the window offers the class words.
-    bool classCellCurrent() const;
-    /// Writes the chosen class word into the current class cell.
-    void chooseClass(MaterialClass materialClass);
+    void keyDown(GridKey key) override;
+    void keyPress(char ch) override;
 
 private:
     void sessionChanged(ChangeSet changes) override;
-    int classColumn() const;
+    int classColumn() const override;
     /// Labels are edited in the Intensity window: here a key on one beeps.
     bool refusedOnLabel();
 
-    Session& m_session;
-    TextGrid m_grid;
     std::vector<int> m_labels;  // the label columns the grid is laid out for
     bool m_matrixData = false;  // laid out for matrix data rather than IMFPs
-    GridEditor m_editor;
-    Session::Subscription m_subscription;
 };
 
 }  // namespace slv

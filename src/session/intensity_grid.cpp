@@ -3,7 +3,6 @@
 #include "platform/fixed_text.h"
 #include "platform/format_mask.h"
 #include "platform/number_text.h"
-#include "quant/results_table.h"
 #include "session/label_columns.h"
 
 namespace slv {
@@ -65,11 +64,7 @@ void IntensityGrid::load()
     m_grid.SetCols(labelCols + doc.ElemCount + 1);
     SetRowNumbers(m_grid);
     SetLabelColumns(m_grid, doc, m_labels, false);
-    const bool showLines = m_session.results().MultiLineFound;
-    for (int row = 1; row <= doc.ElemCount; ++row) {
-        m_grid.SetTextMatrix(0, labelCols + row, ElementColumnHeader(doc, row, showLines));
-        m_grid.SetColWidth(labelCols + row, kElementColumnTwips);
-    }
+    SetElementColumns(m_grid, doc, labelCols, m_session.results().MultiLineFound);
     for (int e = 1; e < kRows; ++e) {
         const bool shown = e <= doc.ExpCount;
         for (int i = 0; i < labelCols; ++i)

@@ -6,15 +6,6 @@
 
 namespace slv {
 
-std::vector<int> ShownLabels(const Document& doc)
-{
-    std::vector<int> labels;
-    for (int k = 1; k < kLabelsPerExperiment; ++k)
-        if (doc.LabelSelect[k] == 1)
-            labels.push_back(k);
-    return labels;
-}
-
 void SetLabelColumns(TextGrid& grid, const Document& doc, const std::vector<int>& labels, bool resultsGrid)
 {
     int col = 1;
@@ -24,6 +15,14 @@ void SetLabelColumns(TextGrid& grid, const Document& doc, const std::vector<int>
         grid.SetFixedAlignment(col, CellAlignment::Center);
         grid.SetColAlignment(col, CellAlignment::Left);
         ++col;
+    }
+}
+
+void SetElementColumns(TextGrid& grid, const Document& doc, int labelCols, bool showLines)
+{
+    for (int row = 1; row <= doc.ElemCount; ++row) {
+        grid.SetTextMatrix(0, labelCols + row, ElementColumnHeader(doc, row, showLines));
+        grid.SetColWidth(labelCols + row, kElementColumnTwips);
     }
 }
 

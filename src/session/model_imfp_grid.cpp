@@ -1,14 +1,10 @@
 #include "session/model_imfp_grid.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "document/option_names.h"
 #include "model/model_table.h"
 #include "platform/fixed_text.h"
 #include "platform/format_mask.h"
 #include "platform/number_text.h"
-#include "session/imfp_grid.h"
 
 namespace slv {
 
@@ -22,18 +18,6 @@ constexpr float kNoBandGap = -1.0f;
 constexpr const char* kMaterialHeaders[] = {"Name",    "Material class", "Molecular weight",
                                             "Density", "Bandgap energy", "Valence electrons"};
 
-MaterialClass materialClassOfWord(std::string_view word)
-{
-    for (MaterialClass materialClass : kMaterialClasses) {
-        const std::string name = MaterialClassName(materialClass);
-        if (std::equal(name.begin(), name.end(), word.begin(), word.end(), [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-            }))
-            return materialClass;
-    }
-    return MaterialClass::None;
-}
-
 }  // namespace
 
 void TransferModelImfpTable(Document& doc, const TextGrid& grid, char decSep)
@@ -45,7 +29,7 @@ void TransferModelImfpTable(Document& doc, const TextGrid& grid, char decSep)
         doc.LayerName[layer] = cell(kModelImfpColName);
         if (layer > 0 && !doc.LayerName[layer].isBlank())
             ++namedLayers;
-        doc.setLayerClass(layer, materialClassOfWord(cell(kModelImfpColClass)));
+        doc.setLayerClass(layer, MaterialClassOfWord(cell(kModelImfpColClass)));
         doc.LayerMolWeight[layer] = ParseSingle(cell(kModelImfpColMolWeight), decSep);
         doc.LayerDensity[layer] = ParseSingle(cell(kModelImfpColDensity), decSep);
         doc.LayerBandGap[layer] =
@@ -57,13 +41,8 @@ void TransferModelImfpTable(Document& doc, const TextGrid& grid, char decSep)
 }
 
 ModelImfpGrid::ModelImfpGrid(Session& session)
-    : m_session(session),
-      m_grid(kModelImfpBulkRow + 1, kModelImfpCols),
-      m_editor(
-          m_grid, [](int col) { return col >= kModelImfpColMolWeight; },
-          [this] { m_session.edit({}).doc.DocDirty = true; }, [this] { m_session.dialogs().beep(); },
-          session.environment().DecSep),
-      m_subscription(session.subscribe(*this))
+    : MaterialGrid(session, kModelImfpBulkRow + 1, kModelImfpCols,
+                   [](int col) { return col >= kModelImfpColMolWeight; })
 {
     load();
 }
@@ -131,22 +110,12 @@ void ModelImfpGrid::writeNameThrough()
     }
 }
 
-bool ModelImfpGrid::classCellCurrent() const
+void ModelImfpGrid::classChosen(int row, MaterialClass materialClass)
 {
-    return m_grid.Row() >= 1 && m_grid.Col() == kModelImfpColClass;
-}
-
-void ModelImfpGrid::chooseClass(MaterialClass materialClass)
-{
-    if (!classCellCurrent())
-        return;
-    const int row = m_grid.Row();
-    m_grid.SetText(MaterialClassName(materialClass));
     if (materialClass == MaterialClass::Element && trimmed(m_grid.TextMatrix(row, kModelImfpColDensity)).empty())
         m_grid.SetTextMatrix(row, kModelImfpColDensity,
                              FormatNumber(LayerElementDensity(m_session.doc(), LayerOfModelImfpRow(row)), kDensityMask,
                                           m_session.environment().DecSep));
-    m_session.edit({}).doc.DocDirty = true;
 }
 
 void ModelImfpGrid::sessionChanged(ChangeSet changes)

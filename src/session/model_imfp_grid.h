@@ -7,9 +7,7 @@
 #pragma once
 
 #include "document/text_grid.h"
-#include "session/grid_editing.h"
-#include "session/session.h"
-#include "session/window_shell.h"
+#include "session/material_grid.h"
 
 namespace slv {
 
@@ -35,33 +33,26 @@ inline int LayerOfModelImfpRow(int row)
 /// gap is none given (-1); other blank numbers are 0.
 void TransferModelImfpTable(Document& doc, const TextGrid& grid, char decSep);
 
-class ModelImfpGrid final : public GridWindow, private SessionObserver {
+class ModelImfpGrid final : public MaterialGrid {
 public:
     explicit ModelImfpGrid(Session& session);
 
-    TextGrid& grid() override { return m_grid; }
     void commit() override;
     void load();
 
-    void keyDown(GridKey key);
-    void keyPress(char ch);
-    void moveTo(int row, int col) { m_editor.moveTo(row, col); }
-    /// The current cell is a material class: the window offers the class words.
-    bool classCellCurrent() const;
-    /// Writes the class word; "Element" also fills an empty density with
-    /// the library density of a layer made of one element.
-    void chooseClass(MaterialClass materialClass);
+    void keyDown(GridKey key) override;
+    void keyPress(char ch) override;
 
 private:
     void sessionChanged(ChangeSet changes) override;
+    int classColumn() const override { return kModelImfpColClass; }
+    /// "Element" also fills an empty density with the library density of a
+    /// layer made of one element.
+    void classChosen(int row, MaterialClass materialClass) override;
     /// A typed name goes into the record at once.
     void writeNameThrough();
 
-    Session& m_session;
-    TextGrid m_grid;
-    GridEditor m_editor;
     bool m_writing = false;  // the grid itself changes the record: no reload
-    Session::Subscription m_subscription;
 };
 
 }  // namespace slv

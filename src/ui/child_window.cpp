@@ -42,8 +42,7 @@ GridHandlers editingHandlers(Controller& controller)
 }
 
 /// A double click on a material class cell offers the class words at the mouse.
-template<typename Controller>
-std::function<void()> classWords(Controller& controller)
+std::function<void()> classWords(MaterialGrid& controller)
 {
     return [&controller] {
         if (!controller.classCellCurrent())
@@ -147,20 +146,16 @@ ChildWindow* ChildWindow::create(WindowId window, Session& session, QWidget* par
         child->m_view = new GridView(controller.grid(), std::move(handlers));
         break;
     }
-    case WindowId::Imfps: {
-        auto imfps = std::make_unique<ImfpGrid>(session);
-        GridHandlers handlers = editingHandlers(*imfps);
-        handlers.doubleClick = classWords(*imfps);
-        ImfpGrid& controller = *imfps;
-        child = new ChildWindow(window, std::move(imfps), parent);
-        child->m_view = new GridView(controller.grid(), std::move(handlers));
-        break;
-    }
+    case WindowId::Imfps:
     case WindowId::ModelImfps: {
-        auto imfps = std::make_unique<ModelImfpGrid>(session);
+        std::unique_ptr<MaterialGrid> imfps;
+        if (window == WindowId::Imfps)
+            imfps = std::make_unique<ImfpGrid>(session);
+        else
+            imfps = std::make_unique<ModelImfpGrid>(session);
         GridHandlers handlers = editingHandlers(*imfps);
         handlers.doubleClick = classWords(*imfps);
-        ModelImfpGrid& controller = *imfps;
+        MaterialGrid& controller = *imfps;
         child = new ChildWindow(window, std::move(imfps), parent);
         child->m_view = new GridView(controller.grid(), std::move(handlers));
         break;

@@ -14,7 +14,7 @@
 #include <QProcess>
 #include <QTest>
 
-#include "gui/offscreen_application.h"
+#include "gui/main_window_fixture.h"
 #include "support/recording_dialogs.h"
 #include "ui/child_window.h"
 #include "ui/main_window.h"
@@ -22,22 +22,7 @@
 namespace slv {
 namespace {
 
-const std::string kFloatGlass = std::string(SLV_SOURCE_DIR) + "/examples/float_glass.lvd";
-
-class Desktop : public test::OffscreenApplicationTest {
-protected:
-    MemorySettingsStore settings;
-    MainWindow window{settings, SLV_LIBRARY_DIR};
-
-    GridView& viewOf(WindowId id)
-    {
-        ChildWindow* child = nullptr;
-        for (QMdiSubWindow* sub : window.findChildren<QMdiSubWindow*>())
-            if (auto* c = dynamic_cast<ChildWindow*>(sub); c != nullptr && c->id() == id)
-                child = c;
-        return child->view();
-    }
-};
+using Desktop = test::MainWindowTest;
 
 /// The command line's composition of a file as CSV rows of cells.
 std::vector<QStringList> quantifiedByTheCommandLine(const std::string& file, const char* type)
@@ -55,7 +40,7 @@ std::vector<QStringList> quantifiedByTheCommandLine(const std::string& file, con
 TEST_F(Desktop, TheCompositionWindowShowsWhatTheCommandLineComputes)
 {
     window.show();
-    ASSERT_TRUE(window.commands().openAtStart(kFloatGlass));
+    ASSERT_TRUE(window.commands().openAtStart(test::kFloatGlassFile));
     ASSERT_TRUE(window.isShown(WindowId::Results));
     QWidget& composition = *viewOf(WindowId::Results).parentWidget();
     auto* type = composition.findChild<QComboBox*>();
@@ -64,7 +49,7 @@ TEST_F(Desktop, TheCompositionWindowShowsWhatTheCommandLineComputes)
     type->setCurrentIndex(type->findText("Oxide molar %"));
     EXPECT_FALSE(merge->isEnabled());
 
-    const std::vector<QStringList> expected = quantifiedByTheCommandLine(kFloatGlass, "Oxide molar %");
+    const std::vector<QStringList> expected = quantifiedByTheCommandLine(test::kFloatGlassFile, "Oxide molar %");
     const QAbstractItemModel* model = viewOf(WindowId::Results).model();
     ASSERT_EQ(static_cast<int>(expected.size()), model->rowCount() + 1);
     QStringList header{""};

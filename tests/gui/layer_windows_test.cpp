@@ -22,7 +22,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "gui/offscreen_application.h"
+#include "gui/main_window_fixture.h"
 #include "session/model_imfp_grid.h"
 #include "support/run_cli_binary.h"
 #include "ui/chart_pane.h"
@@ -44,16 +44,8 @@ QJsonArray FittedLayers(const std::string& file)
     return QJsonDocument::fromJson(QByteArray::fromStdString(cli.output))["layers"].toArray();
 }
 
-class LayerWindows : public test::OffscreenApplicationTest {
+class LayerWindows : public test::MainWindowTest {
 protected:
-    ChildWindow* childOf(WindowId id)
-    {
-        for (QMdiSubWindow* sub : window.findChildren<QMdiSubWindow*>())
-            if (auto* c = dynamic_cast<ChildWindow*>(sub); c != nullptr && c->id() == id)
-                return c;
-        return nullptr;
-    }
-    GridView& viewOf(WindowId id) { return childOf(id)->view(); }
     /// Opens the Layer Calculation by a double click on the first experiment's number.
     LayerCalculationWindow* openCalculation()
     {
@@ -71,9 +63,6 @@ protected:
         return -1;
     }
     QString rowCaption(WindowId id, int row) { return viewOf(id).model()->headerData(row, Qt::Vertical).toString(); }
-
-    MemorySettingsStore settings;
-    MainWindow window{settings, SLV_LIBRARY_DIR};
 };
 
 TEST_F(LayerWindows, TheModelsImfpWindowAndTheModelWindowShareTheLayerNames)

@@ -22,7 +22,7 @@
 #include <QValueAxis>
 
 #include "chart_qt/chart_view.h"
-#include "gui/offscreen_application.h"
+#include "gui/main_window_fixture.h"
 #include "quant/results_table.h"
 #include "session/results_view.h"
 #include "support/recording_dialogs.h"
@@ -41,31 +41,15 @@ std::string example(const char* name)
     return (std::filesystem::path(SLV_SOURCE_DIR) / "examples" / name).string();
 }
 
-class PictureWindows : public test::OffscreenApplicationTest {
+class PictureWindows : public test::MainWindowTest {
 protected:
     void SetUp() override { window.show(); }
 
-    ChildWindow* child(WindowId id)
-    {
-        for (QMdiSubWindow* sub : window.findChildren<QMdiSubWindow*>())
-            if (auto* c = dynamic_cast<ChildWindow*>(sub); c != nullptr && c->id() == id)
-                return c;
-        return nullptr;
-    }
-    QAction* viewItem(const QString& caption)
-    {
-        for (QAction* menu : window.menuBar()->actions())
-            if (menu->text() == "&View")
-                for (QAction* item : menu->menu()->actions())
-                    if (item->text() == caption)
-                        return item;
-        return nullptr;
-    }
     ChartPane& openChart(const char* file)
     {
         EXPECT_TRUE(window.commands().openAtStart(example(file)));
         EXPECT_TRUE(window.showView(WindowId::Chart));
-        return *dynamic_cast<ChartPane*>(child(WindowId::Chart)->picture());
+        return *dynamic_cast<ChartPane*>(childOf(WindowId::Chart)->picture());
     }
     static std::vector<QLineSeries*> lines(const ChartView& view)
     {
@@ -76,9 +60,6 @@ protected:
                 found.push_back(line);
         return found;
     }
-
-    MemorySettingsStore settings;
-    MainWindow window{settings, SLV_LIBRARY_DIR};
 };
 
 TEST_F(PictureWindows, TheChartFollowsTheResultsWindowAndTurnsBlackAndWhite)
@@ -115,7 +96,7 @@ TEST_F(PictureWindows, CopyPutsThePictureOfTheWindowsSizeOnTheClipboard)
 
     ASSERT_TRUE(window.commands().openAtStart(example("sio2_on_si.lvd")));
     ASSERT_TRUE(window.showView(WindowId::ModelLayout));
-    auto* layout = dynamic_cast<LayoutPane*>(child(WindowId::ModelLayout)->picture());
+    auto* layout = dynamic_cast<LayoutPane*>(childOf(WindowId::ModelLayout)->picture());
     ASSERT_NE(layout, nullptr);
     QApplication::clipboard()->clear();
     layout->copyAction()->trigger();
@@ -127,21 +108,21 @@ TEST_F(PictureWindows, CopyPutsThePictureOfTheWindowsSizeOnTheClipboard)
 
 TEST_F(PictureWindows, ViewChartIsOfferedWhileTheResultsAreShown)
 {
-    QAction* chart = viewItem("&Chart");
+    QAction* chart = command({"&View", "&Chart"});
     ASSERT_NE(chart, nullptr);
     EXPECT_FALSE(chart->isEnabled());
     ASSERT_TRUE(window.commands().openAtStart(example("float_glass.lvd")));
     EXPECT_TRUE(chart->isEnabled());
-    child(WindowId::Results)->close();
+    childOf(WindowId::Results)->close();
     EXPECT_FALSE(chart->isEnabled()) << "closing the results window takes the chart item away";
-    ASSERT_NE(viewItem("Model &Layout"), nullptr);
+    ASSERT_NE(command({"&View", "Model &Layout"}), nullptr);
 }
 
 TEST_F(PictureWindows, TheLayoutNamesItsExperimentAndSwitchesItsLegend)
 {
     ASSERT_TRUE(window.commands().openAtStart(example("hfo2_gate_stack.lvd")));
     ASSERT_TRUE(window.showView(WindowId::ModelLayout));
-    ChildWindow* sub = child(WindowId::ModelLayout);
+    ChildWindow* sub = childOf(WindowId::ModelLayout);
     auto* layout = dynamic_cast<LayoutPane*>(sub->picture());
     EXPECT_EQ(sub->windowTitle().toStdString(), layout->controller().caption());
     EXPECT_TRUE(sub->windowTitle().startsWith("Model Layout"));

@@ -18,7 +18,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "gui/offscreen_application.h"
+#include "gui/main_window_fixture.h"
 #include "quant/results_table.h"
 #include "report/report_options.h"
 #include "session/results_view.h"
@@ -50,7 +50,7 @@ std::string pdfText(const fs::path& pdf)
     return text;
 }
 
-class DesktopReports : public test::OffscreenApplicationTest {
+class DesktopReports : public test::MainWindowTest {
 protected:
     void SetUp() override
     {
@@ -66,8 +66,6 @@ protected:
 
     const fs::path folder = fs::temp_directory_path() / ("slv_gui_reports_" + std::to_string(::getpid()));
     const fs::path pdf = folder / "dialog.pdf";
-    MemorySettingsStore settings;
-    MainWindow window{settings, SLV_LIBRARY_DIR};
 };
 
 TEST_F(DesktopReports, ThePrintDialogWritesTheSamePagesAsTheCommandLine)

@@ -52,6 +52,7 @@ TEST(Document, ResetEmptiesEveryTableButKeepsHydrogenAndBindingEnergies)
     doc.ElemCount = 2;
     doc.ExpCount = 3;
     doc.ElSymbol[1] = "Fe";
+    doc.AtomicNo[1] = 26;
     doc.BindEnergy[1] = 710.0f;
     doc.Intensity[3][2] = 500.0f;
     doc.IMFPval[40][20] = 2.0f;
@@ -71,6 +72,7 @@ TEST(Document, ResetEmptiesEveryTableButKeepsHydrogenAndBindingEnergies)
     EXPECT_EQ(doc.ElSymbol[0].trimmedText(), "H");
     EXPECT_EQ(doc.ElemCount + doc.ExpCount, 0);
     EXPECT_TRUE(doc.ElSymbol[1].isBlank());
+    EXPECT_EQ(doc.AtomicNo[1], 0) << "an element typed into the new table is not taken for iron";
     EXPECT_FLOAT_EQ(doc.BindEnergy[1], 710.0f);
     for (int e = 1; e <= kMaxExperiments; ++e)
         for (int row = 1; row <= kMaxElements; ++row) {

@@ -108,14 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
                  test::kA4Width, "Arial"}),
     [](const testing::TestParamInfo<PageCase>& info) { return info.param.name; });
 
-TEST(ReportOptions, TheOptionsDialogClampsSizeAndMargin)
-{
-    for (const auto& [given, kept] : std::vector<std::pair<int, int>>{{2, 4}, {36, 36}, {37, 36}, {-5, 4}})
-        EXPECT_EQ(ClampReportFontSize(given), kept) << given;
-    EXPECT_FLOAT_EQ(ClampReportMargin(7.0f), 5.0f);
-    EXPECT_FLOAT_EQ(ClampReportMargin(0.2f), 0.5f);
-}
-
 TEST(ReportHeader, FileLineOnlyWithAFileNameAndWhenAskedFor)
 {
     struct Case {

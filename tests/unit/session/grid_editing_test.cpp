@@ -48,31 +48,6 @@ protected:
     ElementGrid elements{t.session};
 };
 
-TEST_F(ElementGridKeys, NumericColumnsTakeNumbersAndSumsOnly)
-{
-    TextGrid& grid = elements.grid();
-    elements.moveTo(1, kColBindEnergy);
-    elements.keyPress('a');
-    EXPECT_EQ(grid.Text(), "");
-    EXPECT_EQ(t.dialogs.beeps, 1);
-    for (char ch : std::string("1.2e3"))
-        elements.keyPress(ch);
-    EXPECT_EQ(grid.Text(), "1.2e3");
-    elements.keyDown(GridKey::Enter);
-    EXPECT_EQ(grid.TextMatrix(1, kColBindEnergy), "1200");
-    EXPECT_EQ(grid.Col(), kColCrossSect);
-    for (char ch : std::string("2*3"))
-        elements.keyPress(ch);
-    elements.keyDown(GridKey::Tab);
-    EXPECT_EQ(grid.TextMatrix(1, kColCrossSect), "6");
-    for (char ch : std::string("1/0"))
-        elements.keyPress(ch);
-    elements.keyDown(GridKey::Enter);
-    EXPECT_EQ(grid.TextMatrix(1, kColAsymmetry), "1/0");
-    EXPECT_EQ(t.dialogs.beeps, 2);
-    EXPECT_TRUE(t.session.doc().DocDirty);
-}
-
 TEST_F(ElementGridKeys, TextColumnsTakeAnyCharacterAndKeysEditTheCell)
 {
     TextGrid& grid = elements.grid();

@@ -1,7 +1,8 @@
 // The IMFP & Contamination windows and the Applied IMFP table: the columns
-// each IMFP method asks for, the class words, the range warning of a table
-// read back, the model window's library density and the names it writes
-// through, and the applied IMFPs against the formula they come from.
+// each IMFP method asks for, the class words, the table read back (matrix
+// data or IMFPs, blank cells as no value, the values out of range counted
+// in one warning), the model window's library density and the names it
+// writes through, and the applied IMFPs against the formula they come from.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,6 +14,7 @@
 #include "session/imfp_grid.h"
 #include "session/model_imfp_grid.h"
 #include "session/open_file.h"
+#include "support/empty_document.h"
 #include "support/test_session.h"
 
 namespace slv {
@@ -29,6 +31,40 @@ std::vector<std::string> headers(const TextGrid& grid)
     for (int col = 1; col < grid.Cols(); ++col)
         row.push_back(grid.TextMatrix(0, col));
     return row;
+}
+
+TEST(ImfpTransfer, ReadsTheRowsAndCountsValuesOutOfRange)
+{
+    struct Case {
+        const char* name;
+        ImfpMethod method;
+        std::vector<std::vector<const char*>> rows;  // cells after one label column
+        int rowCount;
+        int outOfRange;
+    };
+    const Case cases[] = {
+        {"IMFPs in range", ImfpMethod::Tpp2m, {{"1.5", "2.5", "0.3"}}, 1, 0},
+        {"one density too high", ImfpMethod::Gries, {{"element", "55", "25", ""}}, 1, 1},
+        {"zero IMFP and too much contamination", ImfpMethod::Explicit, {{"0", "1", "2000"}, {"", "", ""}, {"1"}}, 3, 2},
+        {"two empty rows end the table", ImfpMethod::Explicit, {{"1", "1", ""}, {}, {}, {"-5"}}, 1, 0},
+    };
+    for (const Case& c : cases) {
+        test::Work work;
+        work.doc().ElemCount = 2;
+        work.doc().setHomogeneousImfpMethod(c.method);
+        TextGrid grid(kMaxExperiments + 1, 6);
+        for (std::size_t e = 0; e < c.rows.size(); ++e) {
+            grid.SetTextMatrix(static_cast<int>(e) + 1, 1, "label");  // labels alone leave a row empty
+            for (std::size_t i = 0; i < c.rows[e].size(); ++i)
+                grid.SetTextMatrix(static_cast<int>(e) + 1, static_cast<int>(i) + 2, c.rows[e][i]);
+        }
+        EXPECT_EQ(TransferIMFPTable(work.doc(), grid, 1, '.', work.findings), c.outOfRange) << c.name;
+        EXPECT_EQ(work.doc().IMFPRowCount, c.rowCount) << c.name;
+        EXPECT_EQ(work.findings.texts(),
+                  c.outOfRange > 0 ? std::vector{ImfpRangeWarning(c.outOfRange)} : std::vector<std::string>{})
+            << c.name;
+        EXPECT_TRUE(work.doc().RecalcNeeded);
+    }
 }
 
 class ImfpWindow : public ::testing::Test {
@@ -95,10 +131,14 @@ TEST_F(ImfpWindow, ClassWordsAndOneWarningForTheValuesOutOfRange)
     EXPECT_EQ(grid.TextMatrix(2, 2), "Inorganic");
     EXPECT_TRUE(t.session.doc().DocDirty);
 
-    grid.SetTextMatrix(2, 4, "25");  // one density out of range among blank cells
+    grid.SetTextMatrix(2, 4, "25");       // one density out of range among blank cells
+    grid.SetTextMatrix(3, 2, "polymer");  // class words are read in any letter case
+    grid.SetTextMatrix(4, 2, "glass");
     window.commit();
     EXPECT_EQ(t.texts(), std::vector<std::string>{ImfpRangeWarning(1)});
     EXPECT_EQ(t.session.doc().matrixClass(2), MaterialClass::Inorganic);
+    EXPECT_EQ(t.session.doc().matrixClass(3), MaterialClass::Polymer);
+    EXPECT_EQ(t.session.doc().matrixClass(4), MaterialClass::None);
     EXPECT_EQ(t.session.doc().ExpDensity[2], 25.0f);
     EXPECT_EQ(t.session.doc().ExpAtWeight[2], kEmptyValue);
 }

@@ -78,19 +78,6 @@ INSTANTIATE_TEST_SUITE_P(
                           EXPECT_EQ(d.ExcEnergy, 1041.0f);
                           EXPECT_EQ(f.energy, "1041.0");
                       }},
-        RejectionCase{"ZeroEnergyWithoutPreviousOneFallsBackToMagnesium",
-                      [](Document& d) { d.setOtherSourceEnergy(0.0f); },
-                      [](ParameterForm& f) {
-                          f.source = ExcitationSource::Other;
-                          f.energy = "";
-                      },
-                      {kZeroEnergyLine},
-                      [](const Document& d, const ParameterForm& f) {
-                          EXPECT_EQ(d.source(), ExcitationSource::MgKAlpha);
-                          EXPECT_EQ(f.source, ExcitationSource::MgKAlpha);
-                          EXPECT_EQ(f.energy, "1253.6");
-                          EXPECT_EQ(d.ExcEnergy, 1253.6f);
-                      }},
         RejectionCase{"ImfpExponentAboveTwo",
                       [](Document& d) {
                           d.setHomogeneousImfpMethod(ImfpMethod::Exponential);
@@ -224,13 +211,6 @@ TEST_P(Enables, FollowTheChoices)
 INSTANTIATE_TEST_SUITE_P(
     Parameters, Enables,
     ::testing::Values(
-        EnableCase{"EnergyOnlyForOtherSource", [](ParameterForm& f) { f.source = ExcitationSource::Other; },
-                   [](const ParameterEnables& e) { EXPECT_TRUE(e.energy); }},
-        EnableCase{"ExponentOnlyForExponential", [](ParameterForm& f) { f.homogeneousImfp = ImfpMethod::Exponential; },
-                   [](const ParameterEnables& e) {
-                       EXPECT_TRUE(e.imfpExponent);
-                       EXPECT_FALSE(e.materialClass || e.density || e.meanAtWeight || e.separateMatrixValues);
-                   }},
         EnableCase{"SeahDenchUsesTheWholeMatrix", [](ParameterForm& f) { f.homogeneousImfp = ImfpMethod::SeahDench; },
                    [](const ParameterEnables& e) {
                        EXPECT_TRUE(e.materialClass && e.density && e.meanAtWeight && e.autoMeanAtWeight);
@@ -297,15 +277,6 @@ INSTANTIATE_TEST_SUITE_P(
         EnableCase{"CompletionOptionsForExperimentalSets",
                    [](ParameterForm& f) { f.crossSection = CrossSectionSet::Wagner; },
                    [](const ParameterEnables& e) { EXPECT_TRUE(e.splitting && e.scaling); }},
-        EnableCase{"TransmissionFileButtonsNeedAName",
-                   [](ParameterForm& f) {
-                       f.transmission = TransmissionType::File;
-                       f.transmissionFile = "   ";
-                   },
-                   [](const ParameterEnables& e) {
-                       EXPECT_TRUE(e.transmissionFile) << "Browse finds the file";
-                       EXPECT_FALSE(e.showTransmission || e.editTransmissionFile);
-                   }},
         EnableCase{"NamedTransmissionFileIsShownAndEdited",
                    [](ParameterForm& f) {
                        f.transmission = TransmissionType::File;
@@ -321,8 +292,6 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_TRUE(e.showTransmission);
                        EXPECT_FALSE(e.editTransmissionFile);
                    }},
-        EnableCase{"PolyhedronEditorOnlyForThePolyhedron", [](ParameterForm& f) { f.model = ModelType::Polyhedron; },
-                   [](const ParameterEnables& e) { EXPECT_TRUE(e.editPolyhedron && e.radius); }},
         EnableCase{"NothingOptionalByDefaultButTheTransmissionCurve", [](ParameterForm&) {},
                    [](const ParameterEnables& e) {
                        ParameterEnables expected;

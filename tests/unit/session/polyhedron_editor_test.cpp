@@ -80,6 +80,7 @@ TEST_F(PolyhedronEditorTest, AcceptedAreasBecomeFractions)
         EXPECT_EQ(std::vector<float>(par.begin() + 1, par.end()), c.stored) << c.what;
         EXPECT_EQ(par[0], 7.0f) << "slot 0 is not a factor";
     }
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(PolyhedronEditorTest, NormalizeScalesToOneHundred)
@@ -97,16 +98,6 @@ TEST_F(PolyhedronEditorTest, NormalizeScalesToOneHundred)
     EXPECT_EQ(editor.areaText(), "0.0");
 }
 
-TEST_F(PolyhedronEditorTest, ClearAndAcceptStoresNineZeros)
-{
-    PolyhedronEditor editor = open(factors({0.2f, 0.3f, 0.5f}));
-    editor.clear();
-    PolyhedronFactors par = factors({0.2f, 0.3f, 0.5f});
-    ASSERT_TRUE(editor.accept(par));
-    EXPECT_EQ(par, PolyhedronFactors{});
-    EXPECT_TRUE(dialogs.messages.empty());
-}
-
 TEST_F(PolyhedronEditorTest, AreaAboveOneHundredBeepsAndStands)
 {
     PolyhedronEditor editor = open(factors({}));
@@ -121,7 +112,6 @@ TEST_F(PolyhedronEditorTest, AreaAboveOneHundredBeepsAndStands)
 TEST_F(PolyhedronEditorTest, NegativeAreaIsRefusedTypedOrPasted)
 {
     PolyhedronEditor editor = open(factors({0.3f}));
-    EXPECT_FALSE(PolyhedronEditor::acceptsKey('-'));
     for (const char* pasted : {"-5", "-0.1", " -12,5 "}) {
         EXPECT_FALSE(editor.changeAreaText(pasted)) << pasted;
         EXPECT_FLOAT_EQ(editor.areas()[0], 30.0f);

@@ -105,15 +105,6 @@ TEST(PrintOptionsForm, ShowsTheOptionsAndTakesFontAndOrientation)
     EXPECT_EQ(form.accepted(options).PrintFontName, "");
 }
 
-TEST(PrintOptionsForm, FontSamplesAreTheTenLinesTrimmed)
-{
-    std::vector<std::string> samples;
-    for (int i = 0; i < kFontSampleCount; ++i)
-        samples.push_back(FontSample(i));
-    EXPECT_EQ(samples,
-              (std::vector<std::string>{"Si2p", "C1s", "O1s", "Al2p", "Au4f", "Ag3d", "Fe2p", "Cu2p", "S2p", "Eu4d"}));
-}
-
 TEST(PrintForm, TheCheckedSectionsArePrintedAfterTheGridsWentIntoTheDocument)
 {
     SpoolerFixture f;

@@ -67,15 +67,6 @@ TEST_F(SessionChart, OxygenMergedIntoTheBalanceIsLeftOut)
     EXPECT_EQ(plan.leftTitle, "Oxide molar %");
 }
 
-TEST_F(SessionChart, SingleExperimentIsAPie)
-{
-    ts.doc().ExpCount = 1;
-    const ChartPlan plan = chart();
-    ASSERT_EQ(plan.type, ChartType::Pie);
-    EXPECT_EQ(plan.pointLabels, (std::vector<std::string>{"Si", "O"}));
-    EXPECT_NEAR(*plan.sets[0].values[0], 30.0, 1e-4);
-}
-
 TEST_F(SessionChart, LayerModelChartsTheStoredThicknesses)
 {
     Document& doc = ts.doc();
