@@ -35,7 +35,7 @@ AtomSum sumOverAtoms(const Document& doc, int layer, std::span<const float> perE
     return sum;
 }
 
-int lastLayerRow(const Document& doc)
+int lastRowInUse(const Document& doc)
 {
     return std::clamp<int>(doc.LayerCount, 0, kMaxLayers);
 }
@@ -72,7 +72,7 @@ void reportMissing(const char* heading, const std::string& lines, Findings& find
 void CalculateMolecularWeights(Document& doc, Findings& findings)
 {
     std::string missing;
-    for (int layer = 0; layer <= lastLayerRow(doc); ++layer) {
+    for (int layer = 0; layer <= lastRowInUse(doc); ++layer) {
         const AtomSum sum = sumOverAtoms(doc, layer, doc.AtWeight);
         if (!sum.missingRows.empty())
             AppendFinding(missing, missingLine(doc, layer, sum.missingRows));
@@ -85,7 +85,7 @@ void CalculateMolecularWeights(Document& doc, Findings& findings)
 void CalculateValenceElectrons(Document& doc, Findings& findings)
 {
     std::string missing;
-    for (int layer = 0; layer <= lastLayerRow(doc); ++layer) {
+    for (int layer = 0; layer <= lastRowInUse(doc); ++layer) {
         const AtomSum sum = sumOverAtoms(doc, layer, doc.ValElectrons);
         if (!sum.missingRows.empty())
             AppendFinding(missing, missingLine(doc, layer, sum.missingRows));
@@ -97,7 +97,7 @@ void CalculateValenceElectrons(Document& doc, Findings& findings)
 bool ClearUnusedImfps(Document& doc)
 {
     bool cleared = false;
-    for (int layer = 0; layer <= lastLayerRow(doc); ++layer)
+    for (int layer = 0; layer <= lastRowInUse(doc); ++layer)
         for (int row = 1; row <= std::min<int>(doc.ElemCount, kMaxElements); ++row)
             if (!ImfpNeeded(doc, layer, row) && doc.LayerIMFP[layer][row] != 0.0f) {
                 doc.LayerIMFP[layer][row] = 0.0f;

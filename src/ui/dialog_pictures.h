@@ -1,6 +1,6 @@
 // Pictures of the modal dialogs for selvaro --grab: the Parameters dialog
-// with every tab, the Applied IMFP window, the Polyhedron Editor and the
-// Transmission Function window.
+// with every tab, the Applied IMFP window, the Polyhedron Editor, the
+// Transmission Function window and the Model Summary of a structure model.
 #pragma once
 
 #include <optional>

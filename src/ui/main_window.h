@@ -134,6 +134,7 @@ private:
     std::optional<WindowId> m_active;
     std::map<ViewItem, QAction*> m_viewActions;
     std::map<ShellCommand, QAction*> m_enablingActions;
+    std::map<ModelTool, QAction*> m_modelToolActions;
     std::vector<QAction*> m_dataActions;
     QMenu* m_recentMenu = nullptr;
     QAction* m_cutCells = nullptr;
