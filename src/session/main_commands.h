@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/model_test.h"
 #include "session/recent_files.h"
 #include "session/session.h"
 #include "session/window_shell.h"
@@ -45,6 +46,9 @@ enum class ViewItem { Elements, Intensity, ImfpAndContamination, Results, Chart,
 /// The two clipboard forms of Copy Table: rows ending in CR LF, or (for a
 /// word processor) in a vertical tab, the last one in CR LF.
 enum class TableCopyForm { Ascii, Word };
+
+/// The commands of the Tools menu's Model submenu.
+enum class ModelTool { TestModel, MarkUnusedImfps, MolecularWeight, ValenceElectrons, Imfps };
 
 /// Text alignment of the status bar's file name panel.
 enum class PanelAlignment { Left, Center, Right };
@@ -103,6 +107,20 @@ public:
     // Tools menu
     void libraryLookup();
     void createDepthScale();
+    // Tools menu, Model submenu. Each works in its own window, the Model
+    // window (the valence electrons: the model's IMFP & Contamination
+    // window), and only while that window is the active one; its grid is
+    // read into the model first. The windows showing the model are filled
+    // anew, the document is changed and its results are to be worked out
+    // again.
+    bool modelToolEnabled(ModelTool tool) const;
+    /// The summary the Model Summary window shows; nullopt when there is none.
+    std::optional<ModelSummary> testModel();
+    void markUnusedImfps();
+    void calculateMolecularWeight();
+    void calculateValenceElectrons();
+    /// Of every layer and the bulk, or of the one layer whose column alone holds the selection.
+    void calculateImfps();
     /// Tools, Simulation...: whether the simulation window may open. A model
     /// without layers is refused with a message; with intensities in the
     /// table the analyst is asked whether they may be overwritten.
@@ -134,6 +152,9 @@ private:
     void commitShownGrids();
     GridWindow* activeGrid(WindowId& window);
     void insertOrDeleteRows(bool insert);
+    /// The window a model tool works in, its grid read into the model;
+    /// nullptr when the tool does not apply or the model has no layers (said).
+    GridWindow* modelToolWindow(ModelTool tool);
 
     Session& m_session;
     WindowShell& m_shell;

@@ -41,6 +41,19 @@ std::vector<std::string> LinkCycle(int layer, int layerCount)
     return cycle;
 }
 
+std::optional<int> SelectedLayer(const TextGrid& grid, int layerCount)
+{
+    const CellRange selection = grid.Selection();
+    if (selection.left != selection.right || selection.rowCount() < 2)
+        return std::nullopt;
+    const int col = selection.left;
+    if (col == kModelColBulk)
+        return 0;
+    if (col >= kFirstLayerCol && col - kFirstLayerCol + 1 <= layerCount)
+        return col - kFirstLayerCol + 1;
+    return std::nullopt;
+}
+
 ModelGrid::ModelGrid(Session& session)
     : m_session(session),
       m_editor(

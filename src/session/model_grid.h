@@ -6,6 +6,7 @@
 // changed the model.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ inline constexpr const char* kOmitMark = "X";
 /// The texts a Link to cell of layer column `layer` cycles through, after
 /// the empty one: the other layers 1..layerCount, then "Fixed".
 std::vector<std::string> LinkCycle(int layer, int layerCount);
+
+/// The layer row (0 = bulk) of a layer in use whose column alone holds the
+/// model grid's selection, when the selection spans more than the current
+/// cell (a whole column, or a block of it); nullopt otherwise.
+std::optional<int> SelectedLayer(const TextGrid& grid, int layerCount);
 
 class ModelGrid final : public GridWindow, private SessionObserver {
 public:

@@ -4,7 +4,9 @@
 
 #include "report/transmission_chart.h"
 #include "session/applied_imfp.h"
+#include "session/model_checks.h"
 #include "ui/applied_imfp_window.h"
+#include "ui/model_summary_dialog.h"
 #include "ui/parameters_window.h"
 #include "ui/polyhedron_dialog.h"
 #include "ui/simulation_window.h"
@@ -48,6 +50,10 @@ std::optional<QImage> PictureOfDialog(const std::string& caption, Session& sessi
         TransmissionSettings settings = DocumentTransmission(session.doc());
         TransmissionDialog transmission(session, settings, parent);
         return pictureOf(transmission);
+    }
+    if (caption == kModelSummaryCaption && session.doc().modelMode()) {
+        ModelSummaryDialog summary(TestSessionModel(session), parent);
+        return pictureOf(summary);
     }
     return std::nullopt;
 }

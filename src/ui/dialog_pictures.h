@@ -1,6 +1,6 @@
 // Pictures of the modal dialogs for selvaro --grab: the Parameters dialog
 // with every tab, the Applied IMFP window, the Polyhedron Editor, the
-// Transmission Function window and the Intensity Simulation.
+// Transmission Function window, the Intensity Simulation and the Model Summary of a structure model.
 #pragma once
 
 #include <optional>

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <cmath>
+#include <tuple>
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,6 +25,7 @@
 #include "ui/about_dialog.h"
 #include "ui/child_window.h"
 #include "ui/layer_calculation_window.h"
+#include "ui/model_summary_dialog.h"
 #include "ui/parameters_window.h"
 #include "ui/print_dialogs.h"
 #include "ui/simulation_window.h"
@@ -231,6 +233,25 @@ void MainWindow::buildMenus()
     QMenu* tools = menuBar()->addMenu("&Tools");
     addCommand(tools, "&Library Lookup", [this] { m_commands.libraryLookup(); });
     tools->addSeparator();
+    QMenu* modelTools = tools->addMenu("&Model");
+    const std::tuple<ModelTool, const char*, std::function<void()>> modelCommands[] = {
+        {ModelTool::TestModel, "&Test Model",
+         [this] {
+             if (const auto summary = m_commands.testModel())
+                 ModelSummaryDialog(*summary, this).exec();
+         }},
+        {ModelTool::MarkUnusedImfps, "&Mark Unused IMFPs", [this] { m_commands.markUnusedImfps(); }},
+        {ModelTool::MolecularWeight, "Calculate Molecular &Weight", [this] { m_commands.calculateMolecularWeight(); }},
+        {ModelTool::ValenceElectrons, "Calculate Valence &Electrons",
+         [this] { m_commands.calculateValenceElectrons(); }},
+        {ModelTool::Imfps, "Calculate &IMFPs", [this] { m_commands.calculateImfps(); }}};
+    for (const auto& [tool, caption, command] : modelCommands)
+        m_modelToolActions[tool] = addCommand(modelTools, caption, command);
+    // Each tool works in one window: offered while that window is the active one.
+    connect(modelTools, &QMenu::aboutToShow, this, [this] {
+        for (auto& [tool, action] : m_modelToolActions)
+            action->setEnabled(m_commands.modelToolEnabled(tool));
+    });
     m_enablingActions[ShellCommand::Simulation] = addCommand(tools, "Simulation...", [this] { showSimulation(); });
     addCommand(tools, "Create &Depth Scale", [this] { m_commands.createDepthScale(); });
     tools->addSeparator();

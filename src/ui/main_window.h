@@ -136,6 +136,7 @@ private:
     std::optional<WindowId> m_active;
     std::map<ViewItem, QAction*> m_viewActions;
     std::map<ShellCommand, QAction*> m_enablingActions;
+    std::map<ModelTool, QAction*> m_modelToolActions;
     std::vector<QAction*> m_dataActions;
     bool m_dataEnabled = false;
     bool m_simulationOffered = false;

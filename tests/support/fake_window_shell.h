@@ -46,6 +46,8 @@ public:
     void activate(WindowId window) override { active = window; }
     GridWindow* gridWindow(WindowId window) override
     {
+        if (auto real = attached.find(window); real != attached.end() && isShown(window))
+            return real->second;
         auto it = grids.find(window);
         return it == grids.end() || !isShown(window) ? nullptr : &it->second;
     }
@@ -68,8 +70,17 @@ public:
         return grids.at(window);
     }
 
+    /// Shows a window whose grid a real controller keeps and makes it the active one.
+    void attach(WindowId window, GridWindow& controller)
+    {
+        attached.insert_or_assign(window, &controller);
+        shown.insert(window);
+        active = window;
+    }
+
     std::optional<WindowId> active;
     std::set<WindowId> shown;
+    std::map<WindowId, GridWindow*> attached;
     std::map<WindowId, FakeGridWindow> grids;
     bool modalOpen = false;
     bool shift = false;
