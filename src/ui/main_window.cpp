@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QApplication>
@@ -82,6 +83,15 @@ std::optional<ChosenFile> runFileDialog(QWidget* parent, const FileDialogRequest
         return std::nullopt;
     return ChosenFile{dialog.selectedFiles().front().toStdString(),
                       static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+/// Moves a child window that the frame's placement left partly outside the
+/// frame back in, so that none of it is hidden where no scroll bar reaches.
+void keepInside(QWidget& child, const QSize& area)
+{
+    const int x = std::max(0, std::min(child.x(), area.width() - child.width()));
+    const int y = std::max(0, std::min(child.y(), area.height() - child.height()));
+    child.move(x, y);
 }
 
 }  // namespace
@@ -403,9 +413,10 @@ void MainWindow::showWindow(WindowId window)
                           .expandedTo(kLeastPictureWindow)
                           .boundedTo(m_mdi->viewport()->size()));
     else
-        // As large as its whole table, as far as the frame has room.
-        child->resize(child->sizeHint().boundedTo(m_mdi->viewport()->size()));
+        // As large as its whole table, its controls uncut, as far as the frame has room.
+        child->resize(child->sizeHint().expandedTo(child->minimumSizeHint()).boundedTo(m_mdi->viewport()->size()));
     child->show();
+    keepInside(*child, m_mdi->viewport()->size());
     activate(window);
 }
 
@@ -723,8 +734,7 @@ void MainWindow::showWizard(bool shown)
             m_session, *this, m_commands, m_windowSettings, [this] { showParameters(); }, m_mdi, this);
         m_wizard->setClosedHandler([this] { m_wizardAction->setChecked(false); });
     }
-    m_wizard->show();
-    m_wizard->raise();
+    m_wizard->showBesideFrame();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
