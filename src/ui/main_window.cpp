@@ -25,6 +25,7 @@
 #include "ui/about_dialog.h"
 #include "ui/child_window.h"
 #include "ui/layer_calculation_window.h"
+#include "ui/layout_pane.h"
 #include "ui/parameters_window.h"
 #include "ui/print_dialogs.h"
 #include "ui/text_editor_window.h"
@@ -474,6 +475,14 @@ void MainWindow::setCommandEnabled(ShellCommand command, bool enabled)
 {
     if (auto it = m_enablingActions.find(command); it != m_enablingActions.end())
         it->second->setEnabled(enabled);
+}
+
+void MainWindow::setLayoutLegend(bool legend)
+{
+    // Through the popup's check mark, so that the mark and the drawing agree.
+    auto it = m_children.find(WindowId::ModelLayout);
+    if (auto* layout = it == m_children.end() ? nullptr : dynamic_cast<LayoutPane*>(it->second->picture()))
+        layout->legendAction()->setChecked(legend);
 }
 
 std::optional<ChosenFile> MainWindow::chooseFileToOpen(const FileDialogRequest& request)
