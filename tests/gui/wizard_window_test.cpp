@@ -92,8 +92,11 @@ TEST_F(WizardWindowTest, LeadsFromTheToolsMenuAndReturnsOnNew)
 
 TEST_F(WizardWindowTest, StandsClearOfTheMainWindowAndDocksWhenKeptOnTop)
 {
+    // The main window's place is settled before the wizard is placed by it.
     window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QWidget* wizard = window.showDialogNamed(kWizardCaption);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(wizard));
     const QWidget& client = *window.findChild<QMdiArea*>();
     const auto dockedAt = [&] {
         return client.mapToGlobal(QPoint(client.width(), 0)) - QPoint(wizard->frameGeometry().width(), 0);
