@@ -115,8 +115,11 @@ void DataWizard::closeChildWindows()
 
 void DataWizard::showWindow(ViewItem item)
 {
-    if (!m_shell.isShown(m_commands.windowOf(item)))
+    const WindowId window = m_commands.windowOf(item);
+    if (!m_shell.isShown(window))
         m_commands.toggleView(item);
+    if (m_shell.isShown(window))
+        m_workWindow = window;
 }
 
 void DataWizard::refuse(const char* text, bool beep)
@@ -131,6 +134,7 @@ void DataWizard::enter(WizardPage page)
 {
     m_page = page;
     m_explanation.clear();
+    m_workWindow.reset();
     // The lookup and chart pages work on the windows the page before opened.
     if (page != WizardPage::LibraryLookup && page != WizardPage::Chart)
         closeChildWindows();
@@ -168,6 +172,9 @@ void DataWizard::enterParameters()
 {
     m_title = "Specify parameters";
     m_explanation = wizard_text::kParametersLookWrong;
+    // The explanation is read beside the dialog, not after it.
+    if (m_changed)
+        m_changed();
     m_showParameters();
     // The analyst has seen every setting now; screening them again would
     // send Next back to this page for ever.

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "session/main_commands.h"
@@ -100,7 +101,8 @@ public:
     void back();
     /// A new document: the wizard starts again on its first page.
     void restart();
-    /// Told when the wizard moved without a press of its own buttons (New).
+    /// Told when the wizard's texts change outside a finished press of its
+    /// buttons: New, and the parameters page before its dialog opens.
     void setChangedHandler(std::function<void()> changed) { m_changed = std::move(changed); }
 
     WizardPage page() const { return m_page; }
@@ -109,6 +111,8 @@ public:
     bool badData() const { return m_badData; }
     bool backEnabled() const { return m_page != WizardPage::Intro; }
     bool nextEnabled() const { return !m_badData && m_page != WizardPage::SaveAndPrint; }
+    /// The window the current page opened for the analyst to work in, if any.
+    std::optional<WindowId> workWindow() const { return m_workWindow; }
 
 private:
     /// Commits the grid being edited and clears the bad-data sign before a move.
@@ -136,6 +140,7 @@ private:
     bool m_badData = false;
     std::string m_title;
     std::string m_explanation;
+    std::optional<WindowId> m_workWindow;
 };
 
 }  // namespace slv

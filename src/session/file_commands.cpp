@@ -30,7 +30,6 @@ constexpr const char* kReplaceQuestionTail = " already exists.\r\nDo you want to
 
 // The window layout code of an example file: the result type and the chart's
 // axis in the low bytes, the windows to show in the flags above.
-constexpr int kLayoutResultTypeMask = 0x0F;
 constexpr int kLayoutAxisShift = 4;
 constexpr int kLayoutAxisMask = 0x0F;
 constexpr int kLayoutFlagsShift = 8;
@@ -38,6 +37,7 @@ constexpr int kLayoutFlagsMask = 0x7F;
 constexpr int kShowIntensity = 16;
 constexpr int kShowDepthScale = 8;
 constexpr int kShowModelLayout = 2;
+constexpr int kLegendOnLayout = 4;
 constexpr int kShowNotes = 1;
 
 const std::vector<FileFilter>& openFilters()
@@ -152,7 +152,8 @@ bool MainCommands::openPath(const std::string& path, bool rememberFolder)
         m_exampleOpen = false;
     if (m_exampleOpen) {
         auto edit = m_session.edit(Change::Results);
-        edit.res.ResType = opened.exampleLayout & kLayoutResultTypeMask;
+        // A result type beyond the known ones shows Atomic %.
+        edit.res.ResType = StoredResultType(opened);
         edit.doc.AxisIndex = static_cast<Integer>((opened.exampleLayout >> kLayoutAxisShift) & kLayoutAxisMask);
     }
     refreshAfterOpen(opened.kind == LoadedFileKind::TemplateFile);
@@ -197,8 +198,11 @@ void MainCommands::applyExampleLayout(int layout, bool isTemplate)
             m_session.edit(Change::Labels).doc.DepthScale = 1;
         m_shell.showWindow(WindowId::Chart);
     }
-    if ((flags & kShowModelLayout) != 0)
+    if ((flags & kShowModelLayout) != 0) {
         m_shell.showWindow(WindowId::ModelLayout);
+        if ((flags & kLegendOnLayout) != 0)
+            m_shell.setLayoutLegend(true);
+    }
     m_shell.activate(isTemplate ? WindowId::Intensity : windowOf(ViewItem::Results));
 }
 

@@ -104,6 +104,8 @@ public:
     virtual bool modalDialogOpen() const = 0;
     virtual bool shiftHeld() const = 0;
     virtual void setCommandEnabled(ShellCommand command, bool enabled) = 0;
+    /// Switches the legend of the shown "Model Layout" window, as its popup's "Legend" does.
+    virtual void setLayoutLegend(bool legend) = 0;
 
     /// nullopt when the analyst cancelled the dialog.
     virtual std::optional<ChosenFile> chooseFileToOpen(const FileDialogRequest& request) = 0;

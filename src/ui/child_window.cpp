@@ -214,8 +214,9 @@ ChildWindow* ChildWindow::create(WindowId window, Session& session, QWidget* par
 
 void ChildWindow::closeEvent(QCloseEvent* event)
 {
-    // A window closed with the document it shows may keep itself open.
-    if (m_closing && !m_controller->mayClose()) {
+    // A grid window closed with the document it shows may keep itself open;
+    // a picture window has no data of its own to keep.
+    if (m_closing && m_controller && !m_controller->mayClose()) {
         event->ignore();
         return;
     }

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -25,6 +26,7 @@
 #include "ui/about_dialog.h"
 #include "ui/child_window.h"
 #include "ui/layer_calculation_window.h"
+#include "ui/layout_pane.h"
 #include "ui/model_summary_dialog.h"
 #include "ui/parameters_window.h"
 #include "ui/print_dialogs.h"
@@ -85,6 +87,15 @@ std::optional<ChosenFile> runFileDialog(QWidget* parent, const FileDialogRequest
         return std::nullopt;
     return ChosenFile{dialog.selectedFiles().front().toStdString(),
                       static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+/// Moves a child window that the frame's placement left partly outside the
+/// frame back in, so that none of it is hidden where no scroll bar reaches.
+void keepInside(QWidget& child, const QSize& area)
+{
+    const int x = std::max(0, std::min(child.x(), area.width() - child.width()));
+    const int y = std::max(0, std::min(child.y(), area.height() - child.height()));
+    child.move(x, y);
 }
 
 }  // namespace
@@ -426,9 +437,10 @@ void MainWindow::showWindow(WindowId window)
                           .expandedTo(kLeastPictureWindow)
                           .boundedTo(m_mdi->viewport()->size()));
     else
-        // As large as its whole table, as far as the frame has room.
-        child->resize(child->sizeHint().boundedTo(m_mdi->viewport()->size()));
+        // As large as its whole table, its controls uncut, as far as the frame has room.
+        child->resize(child->sizeHint().expandedTo(child->minimumSizeHint()).boundedTo(m_mdi->viewport()->size()));
     child->show();
+    keepInside(*child, m_mdi->viewport()->size());
     activate(window);
 }
 
@@ -491,6 +503,14 @@ void MainWindow::setCommandEnabled(ShellCommand command, bool enabled)
     }
     if (auto it = m_enablingActions.find(command); it != m_enablingActions.end())
         it->second->setEnabled(enabled);
+}
+
+void MainWindow::setLayoutLegend(bool legend)
+{
+    // Through the popup's check mark, so that the mark and the drawing agree.
+    auto it = m_children.find(WindowId::ModelLayout);
+    if (auto* layout = it == m_children.end() ? nullptr : dynamic_cast<LayoutPane*>(it->second->picture()))
+        layout->legendAction()->setChecked(legend);
 }
 
 std::optional<ChosenFile> MainWindow::chooseFileToOpen(const FileDialogRequest& request)
@@ -762,8 +782,7 @@ void MainWindow::showWizard(bool shown)
             m_session, *this, m_commands, m_windowSettings, [this] { showParameters(); }, m_mdi, this);
         m_wizard->setClosedHandler([this] { m_wizardAction->setChecked(false); });
     }
-    m_wizard->show();
-    m_wizard->raise();
+    m_wizard->showBesideFrame();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

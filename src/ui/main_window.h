@@ -84,6 +84,7 @@ public:
     bool modalDialogOpen() const override;
     bool shiftHeld() const override;
     void setCommandEnabled(ShellCommand command, bool enabled) override;
+    void setLayoutLegend(bool legend) override;
     std::optional<ChosenFile> chooseFileToOpen(const FileDialogRequest& request) override;
     std::optional<ChosenFile> chooseFileToSave(const FileDialogRequest& request) override;
     std::string documentsFolder() const override;

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -17,6 +18,7 @@ namespace {
 constexpr int kWindowWidth = 300;        // px: room for the longest explanation in a few lines
 constexpr int kExplanationHeight = 150;  // px
 constexpr int kBadDataIconSize = 32;     // px
+constexpr int kFrameGap = 8;             // px between the main window and the wizard beside it
 
 }  // namespace
 
@@ -66,11 +68,11 @@ WizardWindow::WizardWindow(Session& session, WindowShell& shell, MainCommands& c
 
     connect(m_back, &QPushButton::clicked, this, [this] {
         m_wizard.back();
-        refresh();
+        moved();
     });
     connect(m_next, &QPushButton::clicked, this, [this] {
         m_wizard.next();
-        refresh();
+        moved();
     });
     connect(m_autoStart, &QCheckBox::toggled, this, [this](bool on) { m_settings.wizard = on; });
     connect(m_onTop, &QCheckBox::toggled, this, [this](bool on) { setOnTop(on); });
@@ -87,6 +89,15 @@ void WizardWindow::refresh()
     m_next->setEnabled(m_wizard.nextEnabled());
 }
 
+void WizardWindow::moved()
+{
+    refresh();
+    // The analyst types into the window the page opened, not into the wizard,
+    // whose Enter would press Next.
+    if (m_wizard.workWindow() && parentWidget() != nullptr)
+        parentWidget()->activateWindow();
+}
+
 void WizardWindow::setOnTop(bool onTop)
 {
     // Changing the flags hides a window; it is shown again at once.
@@ -95,13 +106,36 @@ void WizardWindow::setOnTop(bool onTop)
     dock();
 }
 
+QPoint WizardWindow::dockedPosition() const
+{
+    const QPoint topRight = m_client->mapToGlobal(QPoint(m_client->width(), 0));
+    return {topRight.x() - frameGeometry().width(), topRight.y()};
+}
+
 void WizardWindow::dock()
 {
     if (!m_onTop->isChecked() || parentWidget() == nullptr || parentWidget()->isMinimized())
         return;
-    const QPoint topRight = m_client->mapToGlobal(QPoint(m_client->width(), 0));
-    const QRect frame = frameGeometry();
-    move(topRight.x() - frame.width(), topRight.y());
+    move(dockedPosition());
+}
+
+void WizardWindow::showBesideFrame()
+{
+    QWidget* frame = parentWidget();
+    bool inCorner = false;
+    if (!isVisible() && frame != nullptr && !m_onTop->isChecked()) {
+        adjustSize();
+        const QRect outer = frame->frameGeometry();
+        const QRect screen = frame->screen()->availableGeometry();
+        inCorner = outer.right() + kFrameGap + width() > screen.right();
+        move(inCorner ? dockedPosition() : QPoint(outer.right() + kFrameGap, outer.top()));
+    }
+    show();
+    raise();
+    // The window's frame is known only once it is shown.
+    if (inCorner)
+        move(dockedPosition());
+    dock();
 }
 
 void WizardWindow::closeEvent(QCloseEvent* event)

@@ -27,6 +27,9 @@ public:
     /// With "Always on top" ticked and the main window not minimised, the
     /// wizard moves to the top right corner of the client area.
     void dock();
+    /// Shows the wizard where it hides nothing of the main window: beside
+    /// it when the screen has room, else docked in the client area's corner.
+    void showBesideFrame();
     /// Called when the window closes, so that the menu item loses its mark.
     void setClosedHandler(std::function<void()> closed) { m_closed = std::move(closed); }
 
@@ -35,7 +38,10 @@ protected:
 
 private:
     void refresh();
+    /// After a press: the texts shown anew and the keys given to the window the page opened.
+    void moved();
     void setOnTop(bool onTop);
+    QPoint dockedPosition() const;
 
     DataWizard m_wizard;
     WindowSettings& m_settings;

@@ -3,7 +3,8 @@
 // the results window's choices, Colours turns it black and white, Copy puts
 // a picture of the window's size on the clipboard, View > Chart is offered
 // only while the results are shown, the layout's caption and switches, and
-// the polyhedron editor's area box.
+// the polyhedron editor's area box; closing a picture window, and the
+// examples opening the Model Layout and its legend as their stored code asks.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,15 +14,18 @@
 #include <QApplication>
 #include <QChart>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QValueAxis>
 
 #include "chart_qt/chart_view.h"
+#include "document/data_file.h"
 #include "gui/main_window_fixture.h"
 #include "quant/results_table.h"
 #include "session/results_view.h"
@@ -59,6 +63,18 @@ protected:
                 line != nullptr && series->type() == QAbstractSeries::SeriesTypeLine)
                 found.push_back(line);
         return found;
+    }
+
+    /// File > Open Example with the file chosen in its dialog.
+    bool openExample(const std::string& path)
+    {
+        QTimer::singleShot(0, [path] {
+            if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                files->selectFile(QString::fromStdString(path));
+                static_cast<QDialog*>(files)->accept();  // as the Open or Save button does
+            }
+        });
+        return window.commands().openExample();
     }
 };
 
@@ -167,6 +183,42 @@ TEST_F(PictureWindows, TheTransmissionWindowPlotsOverTheKineticEnergy)
     EXPECT_EQ(dialog.windowTitle(), "Transmission Function");
     EXPECT_EQ(dialog.plan().pointCount(), 29);
     EXPECT_EQ(dialog.plan().bottomTitle, "Kinetic Energy (eV)");
+}
+
+TEST_F(PictureWindows, ClosingAPictureWindowLeavesTheResultsShown)
+{
+    ASSERT_TRUE(window.commands().openAtStart(example("hfo2_gate_stack.lvd")));
+    for (WindowId id : {WindowId::Chart, WindowId::ModelLayout}) {
+        ASSERT_TRUE(window.showView(id)) << CaptionOf(id).toStdString();
+        // As the title bar's close button does.
+        EXPECT_TRUE(child(id)->close());
+        EXPECT_FALSE(window.isShown(id));
+    }
+    EXPECT_TRUE(window.isShown(WindowId::ModelResults));
+}
+
+TEST_F(PictureWindows, EachExampleOpensTheModelLayoutAndItsLegendAsItsStoredCodeAsks)
+{
+    constexpr int kLayoutFlagsShift = 8, kShowLayout = 2, kLegendOn = 4;
+    for (const auto& entry : std::filesystem::directory_iterator(example(""))) {
+        if (entry.path().extension() != ".lvd")
+            continue;
+        const std::string path = entry.path().string();
+        Document stored;
+        Findings findings;
+        ASSERT_TRUE(DocumentWasRead(LoadDataFile(stored, path, findings))) << path;
+        const int flags = stored.exampleLayout() >> kLayoutFlagsShift;
+        const bool layout = (flags & kShowLayout) != 0;
+
+        ASSERT_TRUE(openExample(path)) << path;
+        ASSERT_EQ(window.isShown(WindowId::ModelLayout), layout) << path;
+        if (!layout)
+            continue;
+        auto* pane = dynamic_cast<LayoutPane*>(child(WindowId::ModelLayout)->picture());
+        ASSERT_NE(pane, nullptr);
+        EXPECT_EQ(pane->controller().state().legend, (flags & kLegendOn) != 0) << path;
+        EXPECT_EQ(pane->legendAction()->isChecked(), pane->controller().state().legend) << path;
+    }
 }
 
 }  // namespace

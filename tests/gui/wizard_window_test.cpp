@@ -1,7 +1,8 @@
 // The data wizard's window on the desktop, offscreen: opened from the Tools
 // menu, its Next opening the Elements window, its check box kept in the
 // window settings, New bringing it back to its first page, and closing it
-// clearing the menu's check mark.
+// clearing the menu's check mark; where it stands beside the main window,
+// "Always on top" docking it, and F1 opening its help page.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,12 +11,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "gui/offscreen_application.h"
 #include "session/data_wizard.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
 
 namespace slv {
@@ -83,6 +88,43 @@ TEST_F(WizardWindowTest, LeadsFromTheToolsMenuAndReturnsOnNew)
 
     wizard->close();
     EXPECT_FALSE(wizardItem()->isChecked());
+}
+
+TEST_F(WizardWindowTest, StandsClearOfTheMainWindowAndDocksWhenKeptOnTop)
+{
+    // The main window's place is settled before the wizard is placed by it.
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QWidget* wizard = window.showDialogNamed(kWizardCaption);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(wizard));
+    const QWidget& client = *window.findChild<QMdiArea*>();
+    const auto dockedAt = [&] {
+        return client.mapToGlobal(QPoint(client.width(), 0)) - QPoint(wizard->frameGeometry().width(), 0);
+    };
+    EXPECT_TRUE(window.screen()->availableGeometry().contains(wizard->frameGeometry()));
+
+    control<QCheckBox>(wizard, "Always on top")->click();
+    EXPECT_TRUE(wizard->isVisible());
+    EXPECT_TRUE(wizard->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(wizard->pos(), dockedAt());
+    window.resize(window.width() - 40, window.height());
+    EXPECT_EQ(wizard->pos(), dockedAt()) << "the main window's new size docks it again";
+
+    control<QCheckBox>(wizard, "Always on top")->click();
+    EXPECT_FALSE(wizard->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(wizard->isVisible());
+}
+
+TEST_F(WizardWindowTest, F1OnTheWizardOpensItsHelpPage)
+{
+    window.show();
+    QWidget* wizard = window.showDialogNamed(kWizardCaption);
+    wizard->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(wizard));
+    QTest::keyClick(wizard, Qt::Key_F1);
+    ASSERT_TRUE(window.help().windowShown());
+    EXPECT_EQ(window.help().window().browser().source().fileName(), "data_wizard.html");
+    EXPECT_FALSE(window.help().window().browser().toPlainText().isEmpty());
 }
 
 }  // namespace

@@ -54,6 +54,11 @@ public:
     bool modalDialogOpen() const override { return modalOpen; }
     bool shiftHeld() const override { return shift; }
     void setCommandEnabled(ShellCommand command, bool enabled) override { enabledCommands[command] = enabled; }
+    void setLayoutLegend(bool legend) override
+    {
+        if (isShown(WindowId::ModelLayout))
+            layoutLegend = legend;
+    }
 
     std::optional<ChosenFile> chooseFileToOpen(const FileDialogRequest& request) override { return answer(request); }
     std::optional<ChosenFile> chooseFileToSave(const FileDialogRequest& request) override { return answer(request); }
@@ -85,6 +90,7 @@ public:
     bool modalOpen = false;
     bool shift = false;
     std::map<ShellCommand, bool> enabledCommands;
+    bool layoutLegend = false;  // the legend of the shown Model Layout window
     std::vector<FileDialogRequest> dialogs;
     std::deque<std::optional<ChosenFile>> files;
     std::string clipboard;

@@ -2,10 +2,13 @@
 // of the parameters and the detour over the Parameters dialog, the pages
 // Next and Back reach in either model mode, the texts and windows of each
 // page, the pages that refuse data the step before left unusable, and New
-// bringing the wizard back to its first page.
+// bringing the wizard back to its first page; the window each page gives
+// the keys to.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "session/data_wizard.h"
 #include "support/fake_window_shell.h"
@@ -28,7 +31,11 @@ protected:
     }
     void start()
     {
-        wizard = std::make_unique<DataWizard>(t.session, shell, commands, [this] { ++parametersShown; });
+        wizard = std::make_unique<DataWizard>(t.session, shell, commands, [this] {
+            ++parametersShown;
+            toldAtDialog = told;
+        });
+        wizard->setChangedHandler([this] { told = wizard->title() + ": " + wizard->explanation(); });
     }
     /// Next from the first page over the Parameters dialog to the Intensity page.
     void walkToIntensities()
@@ -46,6 +53,8 @@ protected:
     MainCommands commands{t.session, shell};
     std::unique_ptr<DataWizard> wizard;
     int parametersShown = 0;
+    std::string told;          // the title and explanation the view was last told of
+    std::string toldAtDialog;  // ... when the Parameters dialog opened
 };
 
 void SetSoundParameters(Document& doc)
@@ -135,7 +144,10 @@ TEST_F(DataWizardTest, ParametersThatLookWrongAreShownOnceThenNextMovesOn)
     startOn("float_glass.lvd");
     wizard->next();
     EXPECT_EQ(parametersShown, 1);
+    EXPECT_EQ(toldAtDialog, "Specify parameters: " + std::string(wizard_text::kParametersLookWrong))
+        << "the explanation is shown beside the dialog";
     EXPECT_EQ(wizard->page(), WizardPage::Intro);
+    EXPECT_EQ(wizard->workWindow(), std::nullopt);
     EXPECT_EQ(wizard->title(), "Specify parameters");
     EXPECT_EQ(wizard->explanation(),
               "The value of one or more parameters seems to be wrong.  Check all settings in the Parameters window "
@@ -156,28 +168,36 @@ TEST_F(DataWizardTest, HomogeneousWalkShowsEachPagesWindowAndSkipsTheModel)
     walkToIntensities();
     EXPECT_EQ(shownWindows(), std::vector<WindowId>{WindowId::Intensity});
 
+    EXPECT_EQ(wizard->workWindow(), WindowId::Intensity);
+
     struct Step {
         bool next;
         WizardPage page;
         const char* title;
         std::vector<WindowId> shown;
+        std::optional<WindowId> work;  // the window that gets the keys
     };
     const Step steps[] = {
-        {true, WizardPage::Results, "Surface composition results", {WindowId::Results}},
-        {true, WizardPage::Chart, "Display the results graphicaly", {WindowId::Results, WindowId::Chart}},
-        {true, WizardPage::SaveAndPrint, "Save and print your data", {}},
+        {true, WizardPage::Results, "Surface composition results", {WindowId::Results}, WindowId::Results},
+        {true,
+         WizardPage::Chart,
+         "Display the results graphicaly",
+         {WindowId::Results, WindowId::Chart},
+         WindowId::Chart},
+        {true, WizardPage::SaveAndPrint, "Save and print your data", {}, std::nullopt},
         // The save page closed the results window the chart page needs.
-        {false, WizardPage::Chart, "Display the results graphicaly", {}},
-        {false, WizardPage::Results, "Surface composition results", {WindowId::Results}},
-        {false, WizardPage::Intensities, "Specify intensity data", {WindowId::Intensity}},
-        {false, WizardPage::Elements, "Specify elements", {WindowId::Elements}},
-        {false, WizardPage::Intro, "This wizard helps you to fill the tables of XPS Selvaro.", {}},
+        {false, WizardPage::Chart, "Display the results graphicaly", {}, std::nullopt},
+        {false, WizardPage::Results, "Surface composition results", {WindowId::Results}, WindowId::Results},
+        {false, WizardPage::Intensities, "Specify intensity data", {WindowId::Intensity}, WindowId::Intensity},
+        {false, WizardPage::Elements, "Specify elements", {WindowId::Elements}, WindowId::Elements},
+        {false, WizardPage::Intro, "This wizard helps you to fill the tables of XPS Selvaro.", {}, std::nullopt},
     };
     for (const Step& s : steps) {
         s.next ? wizard->next() : wizard->back();
         EXPECT_EQ(wizard->page(), s.page) << s.title;
         EXPECT_EQ(wizard->title(), s.title);
         EXPECT_EQ(shownWindows(), s.shown) << s.title;
+        EXPECT_EQ(wizard->workWindow(), s.work) << s.title;
         // Next stops on the last page and on a chart page without its results window.
         const bool lastOrRefused =
             s.page == WizardPage::SaveAndPrint || (s.page == WizardPage::Chart && s.shown.empty());

@@ -11,6 +11,7 @@
 
 #include "session/main_commands.h"
 #include "session/open_file.h"
+#include "session/save_file.h"
 #include "support/fake_window_shell.h"
 #include "support/test_session.h"
 
@@ -221,6 +222,47 @@ TEST_F(FileCommands, AnExampleWithALayoutShowsItsWindowsAndIsSavedUnderANewName)
     EXPECT_EQ(t.session.doc().DocFileName, path("copy.lvd"));
     EXPECT_FALSE(commands.exampleOpen());
 }
+
+const std::string kGateStack = std::string(SLV_SOURCE_DIR) + "/examples/hfo2_gate_stack.lvd";
+
+struct LayoutCodeCase {
+    const char* name;
+    int code;  // result type in bits 0-3, windows to show in the flags from bit 8
+    bool layoutShown;
+    bool legend;
+    bool intensityShown;
+    int resultType;
+};
+
+class ExampleLayoutCode : public FileCommands, public ::testing::WithParamInterface<LayoutCodeCase> {};
+
+TEST_P(ExampleLayoutCode, OpensTheWindowsItAsksFor)
+{
+    const LayoutCodeCase& c = GetParam();
+    // The structured example saved again with the layout code under test.
+    ASSERT_TRUE(commands.openAtStart(kGateStack));
+    t.doc().setExampleLayout(c.code);
+    ASSERT_TRUE(SaveDocument(t.session, path("layout.lvd")));
+    shell.shown.clear();
+
+    chooseFile(path("layout.lvd"));
+    ASSERT_TRUE(commands.openExample());
+    EXPECT_EQ(shell.isShown(WindowId::ModelLayout), c.layoutShown);
+    EXPECT_EQ(shell.layoutLegend, c.legend);
+    EXPECT_EQ(shell.isShown(WindowId::Intensity), c.intensityShown);
+    EXPECT_EQ(t.session.results().ResType, c.resultType);
+    // The windows shown, the layer results keep the focus.
+    EXPECT_EQ(shell.active, WindowId::ModelResults);
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, ExampleLayoutCode,
+                         ::testing::Values(LayoutCodeCase{"IntensityOnly", 0x1000, false, false, true, 0},
+                                           LayoutCodeCase{"Layout", 0x0200, true, false, false, 0},
+                                           LayoutCodeCase{"LayoutWithLegend", 0x0602, true, true, false, 2},
+                                           LayoutCodeCase{"LegendWithoutLayout", 0x0400, false, false, false, 0},
+                                           LayoutCodeCase{"EveryFlag", 0x1F03, true, true, true, 3},
+                                           LayoutCodeCase{"UnknownResultType", 0x020F, true, false, false, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FileCommands, DropOpensTheFirstFileUnlessADialogIsOpen)
 {
