@@ -549,6 +549,11 @@ void MainWindow::closeChildWindows()
         child->onClosing({});
         delete child;
     }
+    // A calculation still open leaves as Cancel does: its OK would write the
+    // old data set's thicknesses into the new one.
+    if (auto* calculation =
+            m_mdi->findChild<LayerCalculationWindow*>(kLayerCalculationCaption, Qt::FindDirectChildrenOnly))
+        calculation->reject();
     setCommandEnabled(ShellCommand::ViewChart, false);
 }
 

@@ -19,9 +19,11 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
+#include "document/data_file.h"
 #include "gui/main_window_fixture.h"
 #include "session/model_imfp_grid.h"
 #include "support/run_cli_binary.h"
@@ -204,6 +206,28 @@ TEST_F(LayerWindows, AcceptedThicknessesAreThoseOfTheCommandLineAfterSavingAndRe
             << "layer " << k << ": " << shown.toStdString();
     }
     fs::remove_all(folder);
+}
+
+TEST_F(LayerWindows, AnotherDataSetClosesAnOpenCalculationWithoutWritingIntoIt)
+{
+    window.show();
+    ASSERT_TRUE(window.commands().openAtStart(kGateStack));
+    ASSERT_TRUE(window.showView(WindowId::ModelResults));
+    QPointer<LayerCalculationWindow> calculation = openCalculation();
+    ASSERT_FALSE(calculation.isNull());
+    QTest::mouseClick(&calculation->estimateButton(), Qt::LeftButton);
+
+    const std::string islands = std::string(SLV_SOURCE_DIR) + "/examples/cu_islands_on_graphite.lvd";
+    ASSERT_TRUE(window.commands().openAtStart(islands));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(calculation.isNull()) << "the calculation of the gate stack stayed open over the islands";
+    EXPECT_FALSE(LayerCalculation::OpenOn(window.session()));
+    Document stored;
+    Findings findings;
+    ASSERT_TRUE(DocumentWasRead(LoadDataFile(stored, islands, findings)));
+    const Document& doc = window.session().doc();
+    EXPECT_EQ(doc.ThickRes[1][1], stored.ThickRes[1][1]) << "the gate stack's estimate reached the islands";
+    EXPECT_FALSE(doc.DocDirty);
 }
 
 }  // namespace

@@ -191,7 +191,7 @@ TEST_F(PictureWindows, ClosingAPictureWindowLeavesTheResultsShown)
     for (WindowId id : {WindowId::Chart, WindowId::ModelLayout}) {
         ASSERT_TRUE(window.showView(id)) << CaptionOf(id).toStdString();
         // As the title bar's close button does.
-        EXPECT_TRUE(child(id)->close());
+        EXPECT_TRUE(childOf(id)->close());
         EXPECT_FALSE(window.isShown(id));
     }
     EXPECT_TRUE(window.isShown(WindowId::ModelResults));
@@ -214,7 +214,7 @@ TEST_F(PictureWindows, EachExampleOpensTheModelLayoutAndItsLegendAsItsStoredCode
         ASSERT_EQ(window.isShown(WindowId::ModelLayout), layout) << path;
         if (!layout)
             continue;
-        auto* pane = dynamic_cast<LayoutPane*>(child(WindowId::ModelLayout)->picture());
+        auto* pane = dynamic_cast<LayoutPane*>(childOf(WindowId::ModelLayout)->picture());
         ASSERT_NE(pane, nullptr);
         EXPECT_EQ(pane->controller().state().legend, (flags & kLegendOn) != 0) << path;
         EXPECT_EQ(pane->legendAction()->isChecked(), pane->controller().state().legend) << path;
