@@ -2,8 +2,10 @@
 // realistic materials (densities, molecular weights, valence electrons and
 // band gaps for the program's TPP-2M IMFPs at Al K-alpha) whose peak
 // intensities the simulation computes from known thicknesses, one experiment
-// per emission angle or spot, before 1 % counting noise is added. The fitted
-// results are cleared, so that each data set poses the fit afresh.
+// per emission angle or spot, before 1 % counting noise is added. The results
+// of the simulation are then replaced by what Autofit gives back for the first
+// experiment (for an angle-resolved set, for all angles at once), so that the
+// Layer Thickness window and the Model Layout show a finished evaluation.
 
 #include "structured_examples.h"
 
@@ -170,7 +172,8 @@ void reportOxideThicknesses(ExampleWriter& w, const StructuredSample& sample)
                     w.results().ResultValue[exp][1]);
 }
 
-void reportAutofit(ExampleWriter& w, const StructuredSample& sample)
+/// Fits experiment 1 from a start off the truth and stores the fit as its results.
+void storeAutofit(ExampleWriter& w, const StructuredSample& sample)
 {
     Document& d = w.doc();
     w.model().ModelExperiment = 1;
@@ -186,6 +189,7 @@ void reportAutofit(ExampleWriter& w, const StructuredSample& sample)
                     sample.thicknessNm[k - 1], d.LayerThick[k]);
     if (sample.islands)
         std::printf("  coverage     %.3f, fitted %.3f\n", sample.coverage, d.Coverage);
+    calculation.Accept();
 }
 
 void writeStructuredSample(const std::filesystem::path& programFolder, const std::filesystem::path& out,
@@ -207,11 +211,11 @@ void writeStructuredSample(const std::filesystem::path& programFolder, const std
     if (sample.savedModelType)
         d.setModelType(*sample.savedModelType);
     std::cout << sample.title << "\n";
-    w.save(out / sample.file);
     if (d.modelType() == ModelType::OxideLayer)
         reportOxideThicknesses(w, sample);
     else
-        reportAutofit(w, sample);
+        storeAutofit(w, sample);
+    w.save(out / sample.file);
 }
 
 const Material kSilicon{"Si", 2.33f, 28.086f, 4, 1.12f, MaterialClass::Element, {}};

@@ -27,6 +27,7 @@
 #include "gui/main_window_fixture.h"
 #include "session/model_imfp_grid.h"
 #include "support/run_cli_binary.h"
+#include "support/unfitted_copy.h"
 #include "ui/chart_pane.h"
 #include "ui/child_window.h"
 #include "ui/layer_calculation_window.h"
@@ -48,6 +49,17 @@ QJsonArray FittedLayers(const std::string& file)
 
 class LayerWindows : public test::MainWindowTest {
 protected:
+    ~LayerWindows() override { std::filesystem::remove_all(m_folder); }
+
+    /// A copy of the gate stack before its first fit, so that what a fit
+    /// stores cannot be mistaken for the example's own results.
+    std::string unfittedGateStack()
+    {
+        std::filesystem::create_directories(m_folder);
+        const std::string copy = (m_folder / "gate.lvd").string();
+        test::SaveUnfittedCopy(kGateStack, copy);
+        return copy;
+    }
     /// Opens the Layer Calculation by a double click on the first experiment's number.
     LayerCalculationWindow* openCalculation()
     {
@@ -65,6 +77,9 @@ protected:
         return -1;
     }
     QString rowCaption(WindowId id, int row) { return viewOf(id).model()->headerData(row, Qt::Vertical).toString(); }
+
+    const std::filesystem::path m_folder =
+        std::filesystem::temp_directory_path() / ("slv_layer_windows_" + std::to_string(::getpid()));
 };
 
 TEST_F(LayerWindows, TheModelsImfpWindowAndTheModelWindowShareTheLayerNames)
@@ -89,11 +104,12 @@ TEST_F(LayerWindows, TheModelsImfpWindowAndTheModelWindowShareTheLayerNames)
 
 TEST_F(LayerWindows, AutofitOpenedFromTheLayerThicknessWindowFitsAsTheCommandLineDoes)
 {
-    const QJsonArray expected = FittedLayers(kGateStack);
+    const std::string unfitted = unfittedGateStack();
+    const QJsonArray expected = FittedLayers(unfitted);
     ASSERT_EQ(expected.size(), 2);
 
     window.show();
-    ASSERT_TRUE(window.commands().openAtStart(kGateStack));
+    ASSERT_TRUE(window.commands().openAtStart(unfitted));
     ASSERT_TRUE(window.showView(WindowId::ModelResults));
     GridView& thickness = viewOf(WindowId::ModelResults);
     const int firstLayer = firstLayerColumn();
@@ -126,7 +142,7 @@ TEST_F(LayerWindows, AutofitOpenedFromTheLayerThicknessWindowFitsAsTheCommandLin
 TEST_F(LayerWindows, TheChartAndTheModelDrawingFollowEveryCalculation)
 {
     window.show();
-    ASSERT_TRUE(window.commands().openAtStart(kGateStack));
+    ASSERT_TRUE(window.commands().openAtStart(unfittedGateStack()));
     ASSERT_TRUE(window.showView(WindowId::Chart));
     ASSERT_TRUE(window.showView(WindowId::ModelLayout));
     ASSERT_TRUE(window.showView(WindowId::ModelResults));
@@ -173,12 +189,8 @@ TEST_F(LayerWindows, TheChartAndTheModelDrawingFollowEveryCalculation)
 
 TEST_F(LayerWindows, AcceptedThicknessesAreThoseOfTheCommandLineAfterSavingAndReopening)
 {
-    namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / ("slv_layer_save_" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    const std::string copy = (folder / "gate.lvd").string();
-    fs::copy_file(kGateStack, copy, fs::copy_options::overwrite_existing);
-    const QJsonArray expected = FittedLayers(kGateStack);
+    const std::string copy = unfittedGateStack();
+    const QJsonArray expected = FittedLayers(copy);
     ASSERT_EQ(expected.size(), 2);
 
     window.show();
@@ -205,7 +217,6 @@ TEST_F(LayerWindows, AcceptedThicknessesAreThoseOfTheCommandLineAfterSavingAndRe
         EXPECT_NEAR(shown.section(' ', 0, 0).toDouble(), fitted, 0.0005)
             << "layer " << k << ": " << shown.toStdString();
     }
-    fs::remove_all(folder);
 }
 
 TEST_F(LayerWindows, AnotherDataSetClosesAnOpenCalculationWithoutWritingIntoIt)

@@ -8,6 +8,7 @@
 #include "support/cli_fixture.h"
 #include "support/run_cli_binary.h"
 #include "support/test_session.h"
+#include "support/unfitted_copy.h"
 
 namespace slv {
 namespace {
@@ -23,6 +24,13 @@ protected:
         const auto run = test::RunCliBinary("fit " + arguments + " --format json");
         EXPECT_EQ(run.exitCode, 0) << arguments << "\n" << run.output;
         return nlohmann::json::parse(run.output);
+    }
+    /// The gate stack as it stood before its first fit, quoted for a command line.
+    std::string unfittedGateStack()
+    {
+        const std::string copy = temp("unfitted_gate.lvd");
+        test::SaveUnfittedCopy(kExampleFolder + "hfo2_gate_stack.lvd", copy);
+        return "'" + copy + "'";
     }
 };
 
@@ -62,10 +70,8 @@ TEST_F(CliFit, SaveStoresTheAcceptedResultsAndAFailedFitWritesNothing)
 
     // A typed start far from the answer is refused by the Q-sum gate.
     const std::string notWritten = temp("none.lvd");
-    const auto failed = test::RunCliBinary("fit '" + kExampleFolder +
-                                           "hfo2_gate_stack.lvd' --start 9,9 --format json "
-                                           "--save '" +
-                                           notWritten + "'");
+    const auto failed =
+        test::RunCliBinary("fit " + unfittedGateStack() + " --start 9,9 --format json --save '" + notWritten + "'");
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_FALSE(fs::exists(notWritten));
 }
@@ -74,7 +80,7 @@ TEST_F(CliFit, EveryStartEndsAtTheMinimumOrSaysItDidNot)
 {
     // HfO2 2.5 nm over SiO2 0.8 nm, fitted within its noise (examples/README.md). The
     // fits of every structured example from the Estimate are pinned by the golden records.
-    const std::string hfo2 = "'" + kExampleFolder + "hfo2_gate_stack.lvd'";
+    const std::string hfo2 = unfittedGateStack();
     const struct {
         const char* name;
         std::string arguments;
