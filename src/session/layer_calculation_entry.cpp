@@ -5,14 +5,11 @@
 namespace slv {
 
 LayerCalculationEntry::LayerCalculationEntry(LayerCalculation& calculation, Session& session)
-    : m_calculation(calculation),
-      m_session(session),
-      m_editor(
-          calculation.Grid(), [](int col) { return col == kCalcColCurrent; },
-          [this] {
-              m_typed = std::pair{m_calculation.Grid().Row(), m_calculation.Grid().Col()};
-          },
-          [&session] { session.dialogs().beep(); }, session.environment().DecSep)
+    : ValueCellEntry(calculation.Grid(), session, kCalcColCurrent,
+                     [this] {
+                         m_typed = std::pair{m_grid.Row(), m_grid.Col()};
+                     }),
+      m_calculation(calculation)
 {
 }
 
@@ -26,40 +23,21 @@ bool LayerCalculationEntry::Editable(int row, int col) const
     return row > 0 && row == m_calculation.CoverageRow();
 }
 
-bool LayerCalculationEntry::currentEditable() const
-{
-    const TextGrid& grid = m_calculation.Grid();
-    return Editable(grid.Row(), grid.Col());
-}
-
 void LayerCalculationEntry::KeyDown(GridKey key)
 {
     if (key == GridKey::Enter || key == GridKey::Tab) {
         Commit();
         return;
     }
-    if (!currentEditable()) {
-        m_session.dialogs().beep();
-        return;
-    }
-    m_editor.keyDown(key);
-}
-
-void LayerCalculationEntry::KeyPress(char ch)
-{
-    if (!currentEditable()) {
-        m_session.dialogs().beep();
-        return;
-    }
-    m_editor.keyPress(ch);
+    if (!refusedHere())
+        m_editor.keyDown(key);
 }
 
 void LayerCalculationEntry::MoveTo(int row, int col)
 {
     Commit();
-    TextGrid& grid = m_calculation.Grid();
-    grid.SetRow(row);
-    grid.SetCol(col);
+    m_grid.SetRow(row);
+    m_grid.SetCol(col);
 }
 
 bool LayerCalculationEntry::Commit()
@@ -68,7 +46,7 @@ bool LayerCalculationEntry::Commit()
         return false;
     const auto [row, col] = *m_typed;
     m_typed.reset();
-    const std::string text = m_calculation.Grid().TextMatrix(row, col);
+    const std::string text = m_grid.TextMatrix(row, col);
     const std::string value = EvaluateCellText(text, m_session.environment().DecSep).value_or(text);
     return m_calculation.EditCell(row, col, value);
 }

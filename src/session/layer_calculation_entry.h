@@ -7,32 +7,26 @@
 #include <optional>
 #include <utility>
 
-#include "session/grid_editing.h"
 #include "session/layer_calculation.h"
+#include "session/value_cell_entry.h"
 
 namespace slv {
 
-class LayerCalculationEntry {
+class LayerCalculationEntry final : public ValueCellEntry {
 public:
     LayerCalculationEntry(LayerCalculation& calculation, Session& session);
 
-    /// Whether a cell takes typed values.
-    bool Editable(int row, int col) const;
+    bool Editable(int row, int col) const override;
 
-    void KeyDown(GridKey key);
-    void KeyPress(char ch);
+    void KeyDown(GridKey key) override;
     /// Moves the current cell, committing a value typed into the one left.
-    void MoveTo(int row, int col);
+    void MoveTo(int row, int col) override;
     /// Commits a value typed and not yet committed; false when there was
     /// none or it was refused (the cell then shows the old value again).
-    bool Commit();
+    bool Commit() override;
 
 private:
-    bool currentEditable() const;
-
     LayerCalculation& m_calculation;
-    Session& m_session;
-    GridEditor m_editor;
     /// The cell typed into since the last commit.
     std::optional<std::pair<int, int>> m_typed;
 };

@@ -4,33 +4,26 @@
 // the next thickness, or leaves the cell. Keys anywhere else sound a beep.
 #pragma once
 
-#include "session/grid_editing.h"
 #include "session/simulation.h"
+#include "session/value_cell_entry.h"
 
 namespace slv {
 
-class SimulationEntry {
+class SimulationEntry final : public ValueCellEntry {
 public:
     SimulationEntry(Simulation& simulation, Session& session);
 
-    /// Whether a cell takes typed values.
-    bool Editable(int row, int col) const;
+    bool Editable(int row, int col) const override;
 
-    void KeyDown(GridKey key);
-    void KeyPress(char ch);
+    void KeyDown(GridKey key) override;
     /// Moves the current cell, working out the value typed into the one left.
-    void MoveTo(int row, int col);
+    void MoveTo(int row, int col) override;
     /// Works out every value typed before a Calculate; false (after a beep,
     /// the text kept and the cell made current) when one is not a number.
-    bool Commit();
+    bool Commit() override;
 
 private:
     int lastRow() const;
-    bool currentEditable() const;
-
-    Simulation& m_simulation;
-    Session& m_session;
-    GridEditor m_editor;
 };
 
 }  // namespace slv
