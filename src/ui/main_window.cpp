@@ -762,6 +762,8 @@ QWidget* MainWindow::showDialogNamed(const std::string& caption)
 void MainWindow::showParameters()
 {
     ParametersWindow parameters(m_session, *this, this, parameterReporting());
+    if (m_wizard)
+        m_wizard->placeClearOfWizard(parameters);
     parameters.exec();
 }
 

@@ -2,6 +2,8 @@
 // docked into the top right corner of the client area and kept on top.
 #include "ui/wizard_window.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -136,6 +138,19 @@ void WizardWindow::showBesideFrame()
     if (inCorner)
         move(dockedPosition());
     dock();
+}
+
+void WizardWindow::placeClearOfWizard(QWidget& dialog) const
+{
+    if (!isVisible())
+        return;
+    dialog.adjustSize();
+    const QRect wizard = frameGeometry();
+    const QRect screen = this->screen()->availableGeometry();
+    // The dialog's frame is known only once it is shown: the wizard's stands in for it.
+    const int frameWidth = wizard.width() - width();
+    const int left = wizard.left() - kFrameGap - dialog.width() - frameWidth;
+    dialog.move(std::max(screen.left(), left), std::max(screen.top(), wizard.top()));
 }
 
 void WizardWindow::closeEvent(QCloseEvent* event)

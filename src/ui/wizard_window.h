@@ -30,6 +30,10 @@ public:
     /// Shows the wizard where it hides nothing of the main window: beside
     /// it when the screen has room, else docked in the client area's corner.
     void showBesideFrame();
+    /// Moves a dialog about to open to the wizard's left, so that the
+    /// wizard's explanation stays readable beside it (as far left as the
+    /// screen allows); nothing happens while the wizard is hidden.
+    void placeClearOfWizard(QWidget& dialog) const;
     /// Called when the window closes, so that the menu item loses its mark.
     void setClosedHandler(std::function<void()> closed) { m_closed = std::move(closed); }
 
