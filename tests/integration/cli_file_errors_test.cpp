@@ -55,20 +55,9 @@ TEST_F(CliFileErrors, AFailedSaveNamesTheFileAndTheReason)
     test::TestSession source;
     test::FillSiliconOxide(source.doc());
     test::WriteDataFile(source.doc(), input);
-    fs::create_directories(m_folder / "taken.lvd");
-    struct Case {
-        std::string out;
-        std::string message;
-    };
-    const Case cases[] = {
-        {temp("no folder/out.lvd"),
-         "error: Path not found or incorrect\n" + temp("no folder") + ": No such file or directory\n"},
-        {temp("taken.lvd"), "error: Path not found or incorrect\n" + temp("taken.lvd") + ": Is a directory\n"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(run({"convert", input, c.out}), 1) << c.out;
-        EXPECT_EQ(err.str(), c.message);
-    }
+    // Every kind of target that cannot be written is a case of the save's own test.
+    EXPECT_EQ(run({"convert", input, temp("no folder/out.lvd")}), 1);
+    EXPECT_EQ(err.str(), "error: Path not found or incorrect\n" + temp("no folder") + ": No such file or directory\n");
 }
 
 }  // namespace

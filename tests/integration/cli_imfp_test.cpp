@@ -42,15 +42,14 @@ TEST(CliImfp, OneLinePerEnergyInTheChosenUnit)
     const ImfpRun seahDench = imfpOfGold({"--method", "seah-dench", "--unit", "A", "--energy", "1402.6"});
     EXPECT_EQ(seahDench.out, "1402.6\t19.9798\n");
     // The atomic numbers and weights of a composition come from the library beside the program.
-    const std::string copper = "imfp --method gries --class element --density 8.96 --molweight 63.55 --energy 1000";
     EXPECT_EQ(test::RunCliBinary("imfp --method cumpson-seah --class inorganic --density 2.19 --molweight 60.08"
                                  " --composition Si:1,O:2 --energy 1383.1")
                   .output,
               "1383.1\t2.9108\n");
-    // Gries for Cu (Z 29: k1 0.002, k2 1.3) at 1000 eV: 15.49 Å.
-    const test::CliRun gries = test::RunCliBinary(copper + " --composition Cu --unit A");
-    EXPECT_NEAR(std::stod(gries.output.substr(gries.output.find('\t') + 1)), 15.49, 0.03) << gries.output;
-    EXPECT_EQ(test::RunCliBinary(copper + " --composition Qq").exitCode, 1);
+    EXPECT_EQ(test::RunCliBinary("imfp --method gries --class element --density 8.96 --molweight 63.55 --energy 1000"
+                                 " --composition Qq")
+                  .exitCode,
+              1);
 }
 
 TEST(CliImfp, ExitCodes)
@@ -62,13 +61,11 @@ TEST(CliImfp, ExitCodes)
     };
     const Case cases[] = {
         {{"--method", "tpp2m", "--valence-electrons", "11", "--energy", "1000"}, 2, "needs --valence-electrons"},
-        {{"--method", "tpp2m-x", "--energy", "1000"}, 2, "--method"},
         {{"--method", "seah-dench"}, 2, "--energy"},
         {{"--method", "seah-dench", "--energy", "0"}, 2, "must be a number above 0"},
         {{"--method", "seah-dench", "--energy", "inf"}, 2, "--energy"},
         {{"--method", "seah-dench", "--unit", "pm", "--energy", "1000"}, 2, "--unit"},
         {{"--method", "gries", "--energy", "1000"}, 2, "needs --composition"},
-        {{"--method", "cumpson-seah", "--composition", "Au:", "--energy", "1000"}, 2, "--composition must"},
         {{"--method", "gries", "--composition", "Au:x", "--energy", "1000"}, 2, "--composition must"},
         // A huge band gap makes β, and so the TPP-2M λ, negative at 1000 eV.
         {{"--method", "tpp2m", "--valence-electrons", "11", "--bandgap", "1e6", "--energy", "1000"},

@@ -14,9 +14,7 @@
 #include <QImage>
 
 #include "chart_qt/gui_application.h"
-#include "chart_qt/painter_surface.h"
 #include "chart_qt/render_files.h"
-#include "report/facet_sketch.h"
 #include "report/intensity_chart.h"
 #include "report/polyhedron_chart.h"
 #include "report/transmission_chart.h"
@@ -165,20 +163,6 @@ TEST_F(PictureRender, EveryModelTypeGivesALayoutWithTheBulksGrey)
         EXPECT_TRUE(grey) << "type " << type;
         ASSERT_TRUE(WriteLayoutPicture(doc, state, path("layout.svg"), PictureFormat::Svg, QSize(800, 600), error));
     }
-}
-
-TEST_F(PictureRender, FacetSketch)
-{
-    const std::string png = path("facet_sketch.png");
-    std::string error;
-    ASSERT_TRUE(WritePicture(
-        png, PictureFormat::Png, QSize(240, 200),
-        [](QPainter& painter, const QRectF& area) {
-            PainterSurface surface(painter, area);
-            DrawFacetSketch(surface, 30);
-        },
-        error));
-    expectPicture(png, QSize(240, 200));
 }
 
 TEST_F(PictureRender, UnwritableFileIsReportedAndLeavesNothing)

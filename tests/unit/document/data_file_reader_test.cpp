@@ -156,24 +156,6 @@ TEST(DataFileReader, TheModelFlagRecordsTheCurvedModel)
     }
 }
 
-TEST(DataFileReader, TheCurvedModelChangesNothingButTheModelFlag)
-{
-    // A reader that does not know the choice reads the same layout.
-    test::Work t;
-    test::RandomDocument(7).fill(t.doc());
-    t.doc().ModelOn = 1;
-    t.doc().setCurvedModel(CurvedModel::Exact);
-    const auto exact = DataFileBytes(t.doc());
-    t.doc().setCurvedModel(CurvedModel::SurfaceAngleClasses);
-    const auto classes = DataFileBytes(t.doc());
-    ASSERT_TRUE(exact && classes);
-    ASSERT_EQ(exact->size(), classes->size());
-    int differing = 0;
-    for (std::size_t i = 0; i < exact->size(); ++i)
-        differing += (*exact)[i] != (*classes)[i] ? 1 : 0;
-    EXPECT_EQ(differing, 1);
-}
-
 TEST(DataFileReader, VersionsBefore124RenumberTheLibraryOptions)
 {
     struct Case {

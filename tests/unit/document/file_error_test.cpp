@@ -21,14 +21,10 @@ TEST(FileError, EveryErrorAndContextHasItsText)
         {kErrOverflow, kContextDataFile, "Overflow during file operation"},
         {kErrBadFileName, kContextTransmission, "No transmission file specified"},
         {kErrBadFileName, kContextLibrary, "Bad file name"},
-        {kErrFileNotFound, kContextDataFile, "Data file not found"},
         {kErrFileNotFound, kContextLibrary,
          "Library not found.\r\n\r\nFile  SLV.lib  must be in folder \r\n/opt/selvaro"},
-        {kErrFileNotFound, kContextTransmission, "Transmission file not found"},
         {kErrFileNotFound, kContextGeneral, "File not found"},
-        {kErrReadPastEnd, kContextTransmission, "File shorter than expected"},
         {kErrPathAccess, kContextGeneral, "Path not found or incorrect"},
-        {kErrPathNotFound, kContextTransmission, "Path not found or incorrect"},
         {70, kContextDataFile, "Error 70\r\nPermission denied"},
     };
     for (const auto& c : cases)

@@ -13,15 +13,12 @@
 namespace slv {
 namespace {
 
-TEST(ModelErrorText, MessagesNameTheErrorTheStageAndTheRoutine)
+// The messages of both stages are read in the trap tests below and in the fit's.
+TEST(ModelErrorText, NumbersWithoutATextOfTheirOwnAreShownAsNumbers)
 {
     EXPECT_EQ(ModelErrorText(9), "Subscript out of range");
     EXPECT_EQ(ModelErrorText(7), "Error 7");
     EXPECT_EQ(ModelErrorText(-3), "Error-3");
-    EXPECT_EQ(ModelErrorMessage(kRoutinePlane, kErrOverflow, ModelErrorOrigin::Calculation),
-              "Overflow occurred at model calculation (9)    ");
-    EXPECT_EQ(ModelErrorMessage(kRoutineResidual, kErrDivisionByZero, ModelErrorOrigin::Fitting),
-              "Division by zero occurred at fitting of parameters (2).\r\nCheck model and refine initial data    ");
 }
 
 /// A set-up sample of the given shape, ready for ModelCalculation.

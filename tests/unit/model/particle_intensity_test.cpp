@@ -160,23 +160,6 @@ TEST(ParticleIntensity, HomogeneousSphereGivesTheClosedFormHoweverItIsCutIntoShe
     }
 }
 
-TEST(ParticleIntensity, OneMaterialGivesTheHomogeneousRatioOfTwoLines)
-{
-    const std::vector<double> shells = {0.4, 1.1, 0.3};
-    const std::vector<double> densityA(4, 0.6), densityB(4, 1.5);
-    for (const double radius : {2.0, 6.0, 40.0}) {
-        for (const double imfpB : {1.0, 2.0, 3.5}) {
-            const std::vector<double> imfpA(4, 2.0), imfpsB(4, imfpB);
-            const auto a = ParticleIntensity(ParticleShape::Sphere, radius, shells, {densityA, imfpA});
-            const auto b = ParticleIntensity(ParticleShape::Sphere, radius, shells, {densityB, imfpsB});
-            ASSERT_TRUE(a && b);
-            const double expected =
-                (0.6 * 2.0 * homogeneousSphere(radius, 2.0)) / (1.5 * imfpB * homogeneousSphere(radius, imfpB));
-            EXPECT_NEAR(*a / *b / expected, 1.0, 1e-7) << "R " << radius << " L_B " << imfpB;
-        }
-    }
-}
-
 TEST(ParticleIntensity, ShellsOfZeroThicknessLeaveTheBareParticle)
 {
     // Each shape: shells with empty ones among them against the same particle without them.

@@ -1,6 +1,5 @@
 // The smaller charts: the layer calculation's measured against calculated
-// bars, the transmission curve's sampling and points, and the polyhedron
-// editor's bars.
+// bars, and the transmission curve's sampling and points.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +7,6 @@
 #include <optional>
 
 #include "report/intensity_chart.h"
-#include "report/polyhedron_chart.h"
 #include "report/transmission_chart.h"
 
 namespace slv {
@@ -106,15 +104,6 @@ TEST(TransmissionChart, OnePointPerKineticEnergy)
     EXPECT_EQ(plan.xPositions, (std::vector<double>{50.0, 100.0, 150.0}));
     ASSERT_EQ(plan.sets.size(), 1u);
     EXPECT_EQ(plan.sets[0].values, (Values{1.0, 0.5, std::nullopt})) << "a factor that is missing is not drawn";
-}
-
-TEST(PolyhedronChart, OneBarPerTiltAngle)
-{
-    const float areas[] = {10, 20, 30, 40, 0, 0, 0, 0, 0};
-    const ChartPlan plan = PolyhedronChart(areas);
-    EXPECT_EQ(plan.type, ChartType::Bar);
-    EXPECT_EQ(plan.pointLabels, (std::vector<std::string>{"0", "10", "20", "30", "40", "50", "60", "70", "80"}));
-    EXPECT_EQ(plan.sets[0].values, (Values{10.0, 20.0, 30.0, 40.0, 0.0, 0.0, 0.0, 0.0, 0.0}));
 }
 
 }  // namespace

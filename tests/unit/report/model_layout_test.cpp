@@ -2,8 +2,7 @@
 // its grey and the hatch, each layer in its own colour, names every
 // component; monochrome, the legend, islands, zero thicknesses, the
 // caption of an angle-resolved set, and documents no layer calculation
-// could have produced. Every structured example is drawn by the
-// command-line tests.
+// could have produced.
 #include <gtest/gtest.h>
 
 #include <cmath>

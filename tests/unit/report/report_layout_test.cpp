@@ -254,16 +254,6 @@ TEST(ReportTable, BlocksHoldAtLeastOneValueColumn)
             got.emplace_back(b.first, b.last);
         EXPECT_EQ(got, c.blocks) << c.available;
     }
-
-    // Labels wider than the page still leave one value column per block.
-    Document doc = fullDocument(3, 2);
-    doc.LabelText[1][2] = std::string(60, 'W');
-    RecordingReportDevice device;
-    ReportPage page(device);
-    page.StartPage(optionsOf(10, 1.5f), headerOf());
-    PrintReportTable(page, IntensityTable(doc, '.'));
-    for (const char* caption : {"O", "Si", "Na"})
-        EXPECT_EQ(device.count(caption), 1) << caption;
 }
 
 TEST(ReportTable, ElementTableKeepsTheColumnsThatFit)

@@ -93,13 +93,6 @@ TEST(ResultsChart, XAxisFollowsTheChosenLabel)
     const Case cases[] = {
         {"sequence numbers", 1, {"a", "b", "c"}, false, '.', {"1", "2", "3"}, {}},
         {"names, trimmed", 2, {" spot A ", "spot B", ""}, false, '.', {"spot A", "spot B", ""}, {}},
-        {"treatment text",
-         6,
-         {"as received", "annealed", "sputtered"},
-         false,
-         '.',
-         {"as received", "annealed", "sputtered"},
-         {}},
         {"tilt positions", 4, {"0", "30", "60"}, false, '.', {}, {0, 30, 60 - 0.0001}},
         {"time as depth", 3, {"2", "4", "6"}, true, '.', {}, {1, 2, 3 - 0.0001}},
         {"time without depth", 3, {"2", "4", "6"}, false, '.', {}, {2, 4, 6 - 0.0001}},
