@@ -1,6 +1,6 @@
 // The Parameters dialog driven as the analyst drives it, offscreen: lists
-// that make boxes and buttons usable, and a rejected entry that keeps the
-// dialog open.
+// that make boxes and buttons usable, a rejected entry that keeps the
+// dialog open, and Apply & Stay followed by Cancel.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -50,7 +50,7 @@ protected:
     ParametersWindow window{t.session, shell};
 };
 
-TEST_F(ParametersWindowTest, ARejectedEnergyKeepsTheDialogOpenWithTheEnergyRepaired)
+TEST_F(ParametersWindowTest, ARejectedEnergyKeepsTheDialogOpenAndCancelKeepsWhatWasApplied)
 {
     window.show();
     auto* energy = field<QLineEdit>(0, 2);
@@ -67,6 +67,16 @@ TEST_F(ParametersWindowTest, ARejectedEnergyKeepsTheDialogOpenWithTheEnergyRepai
     EXPECT_EQ(field<QComboBox>(0, 1)->currentText(), "Mg K");
     EXPECT_EQ(energy->text(), "1253.6");
     EXPECT_FALSE(energy->isEnabled());
+
+    // Apply & Stay applies and stays; Cancel then keeps what was applied.
+    t.dialogs.messages.clear();
+    QTest::keyClicks(field<QLineEdit>(0, 0), "Glass");
+    QTest::mouseClick(button("Apply && Stay"), Qt::LeftButton);
+    EXPECT_TRUE(window.isVisible());
+    QTest::keyClicks(field<QLineEdit>(0, 0), " (not applied)");
+    QTest::mouseClick(button("Cancel"), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(t.session.doc().title(), "Glass");
 }
 
 // Which box each choice makes usable is worked out without widgets; here the
