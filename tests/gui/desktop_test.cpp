@@ -1,7 +1,6 @@
 // The desktop program's windows driven like an analyst drives them, on Qt's
 // offscreen platform: the Composition window of an opened example against
-// the command line's numbers, and the window settings written on close and
-// read at start.
+// the command line's numbers.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -63,19 +62,6 @@ TEST_F(Desktop, TheCompositionWindowShowsWhatTheCommandLineComputes)
             row << model->data(model->index(r, c)).toString().trimmed();
         EXPECT_EQ(row, expected[static_cast<std::size_t>(r) + 1]);
     }
-}
-
-TEST_F(Desktop, TheWindowSettingsAreWrittenOnCloseAndReadAtStart)
-{
-    window.show();
-    window.resize(700, 520);
-    window.move(40, 30);
-    ASSERT_TRUE(window.close());
-    const WindowSettings written = ReadWindowSettings(settings);
-    const int dpi = window.logicalDpiX();
-    EXPECT_EQ(written.width, window.geometry().width() * 1440 / dpi);
-    MainWindow again(settings, SLV_LIBRARY_DIR);
-    EXPECT_EQ(again.geometry().width(), written.width * dpi / 1440);
 }
 
 }  // namespace

@@ -102,47 +102,18 @@ TEST_F(LayerWindows, TheModelsImfpWindowAndTheModelWindowShareTheLayerNames)
     EXPECT_EQ(model.TextMatrix(1, 4), "Al2O3") << "the Model window shows the name typed";
 }
 
-TEST_F(LayerWindows, AutofitOpenedFromTheLayerThicknessWindowFitsAsTheCommandLineDoes)
+// The Layer Calculation opened by a double click on the experiment's number,
+// Estimate, Autofit and OK as the analyst does them: the chart and the model
+// drawing follow each step, and the accepted thicknesses are those of
+// selvaro-cli fit, also after saving and reopening.
+TEST_F(LayerWindows, CalculationFitsAsTheCommandLineAndSurvivesSavingAndReopening)
 {
-    const std::string unfitted = unfittedGateStack();
-    const QJsonArray expected = FittedLayers(unfitted);
+    const std::string copy = unfittedGateStack();
+    const QJsonArray expected = FittedLayers(copy);
     ASSERT_EQ(expected.size(), 2);
 
     window.show();
-    ASSERT_TRUE(window.commands().openAtStart(unfitted));
-    ASSERT_TRUE(window.showView(WindowId::ModelResults));
-    GridView& thickness = viewOf(WindowId::ModelResults);
-    const int firstLayer = firstLayerColumn();
-    ASSERT_GE(firstLayer, 0);
-    EXPECT_EQ(thickness.model()->headerData(firstLayer, Qt::Horizontal).toString(), "Layer 1\nHfO2")
-        << "the layer's number over its name";
-
-    // A double click on the experiment's number opens the calculation.
-    LayerCalculationWindow* calculation = openCalculation();
-    ASSERT_NE(calculation, nullptr);
-    EXPECT_EQ(calculation->windowTitle(), "Layer Calculation");
-    ASSERT_TRUE(calculation->autofitButton().isEnabled());
-
-    // The file holds no start: as the command line, estimate one, then fit.
-    QTest::mouseClick(&calculation->estimateButton(), Qt::LeftButton);
-    QTest::mouseClick(&calculation->autofitButton(), Qt::LeftButton);
-    EXPECT_TRUE(calculation->status().text().startsWith("Autofit: ")) << calculation->status().text().toStdString();
-    QTest::mouseClick(&calculation->okButton(), Qt::LeftButton);
-    QApplication::processEvents();
-
-    const Document& doc = window.session().doc();
-    for (int k = 1; k <= 2; ++k) {
-        const QJsonObject layer = expected[k - 1].toObject();
-        EXPECT_NEAR(doc.ThickRes[1][k], layer["thickness"].toDouble(), 1e-4) << "layer " << k;
-    }
-    const QString shown = thickness.model()->index(0, firstLayer).data().toString();
-    EXPECT_TRUE(shown.contains(QChar(0xB1))) << "the fitted thickness with its deviation: " << shown.toStdString();
-}
-
-TEST_F(LayerWindows, TheChartAndTheModelDrawingFollowEveryCalculation)
-{
-    window.show();
-    ASSERT_TRUE(window.commands().openAtStart(unfittedGateStack()));
+    ASSERT_TRUE(window.commands().openAtStart(copy));
     ASSERT_TRUE(window.showView(WindowId::Chart));
     ASSERT_TRUE(window.showView(WindowId::ModelLayout));
     ASSERT_TRUE(window.showView(WindowId::ModelResults));
@@ -150,8 +121,13 @@ TEST_F(LayerWindows, TheChartAndTheModelDrawingFollowEveryCalculation)
     auto* layout = dynamic_cast<LayoutPane*>(childOf(WindowId::ModelLayout)->picture());
     ASSERT_NE(chart, nullptr);
     ASSERT_NE(layout, nullptr);
+    const int firstLayer = firstLayerColumn();
+    ASSERT_GE(firstLayer, 0);
+    EXPECT_EQ(viewOf(WindowId::ModelResults).model()->headerData(firstLayer, Qt::Horizontal).toString(),
+              "Layer 1\nHfO2");
     LayerCalculationWindow* calculation = openCalculation();
     ASSERT_NE(calculation, nullptr);
+    ASSERT_TRUE(calculation->autofitButton().isEnabled());
     const Document& doc = window.session().doc();
     const auto drawsWorkingValues = [&] {
         for (int k = 1; k <= doc.LayerCount; ++k)
@@ -160,21 +136,19 @@ TEST_F(LayerWindows, TheChartAndTheModelDrawingFollowEveryCalculation)
         return true;
     };
 
-    QImage drawn = layout->image();
-    QTest::mouseClick(&calculation->estimateButton(), Qt::LeftButton);
-    EXPECT_TRUE(drawsWorkingValues()) << "after Estimate";
-    EXPECT_NE(layout->image(), drawn);
-    drawn = layout->image();
-    QTest::mouseClick(&calculation->autofitButton(), Qt::LeftButton);
-    EXPECT_TRUE(drawsWorkingValues()) << "after Autofit";
-    EXPECT_NE(layout->image(), drawn);
-
+    // The file holds no start: as the command line, estimate one, then fit.
+    for (QPushButton* step : {&calculation->estimateButton(), &calculation->autofitButton()}) {
+        const QImage drawn = layout->image();
+        QTest::mouseClick(step, Qt::LeftButton);
+        EXPECT_TRUE(drawsWorkingValues()) << step->text().toStdString();
+        EXPECT_NE(layout->image(), drawn) << step->text().toStdString();
+    }
+    EXPECT_TRUE(calculation->status().text().startsWith("Autofit: ")) << calculation->status().text().toStdString();
     const QImage charted = chart->image();
     QTest::mouseClick(&calculation->okButton(), Qt::LeftButton);
     QApplication::processEvents();
-    const ChartPlan& plan = chart->controller().plan();
-    const auto charts = [&plan](double thickness) {
-        for (const ChartSet& set : plan.sets)
+    const auto charts = [plan = &chart->controller().plan()](double thickness) {
+        for (const ChartSet& set : plan->sets)
             for (const auto& value : set.values)
                 if (value && std::abs(*value - thickness) < 1e-6)
                     return true;
@@ -185,30 +159,12 @@ TEST_F(LayerWindows, TheChartAndTheModelDrawingFollowEveryCalculation)
         EXPECT_FLOAT_EQ(layout->controller().state().thickness[k], doc.ThickRes[1][k]) << "layer " << k;
     }
     EXPECT_NE(chart->image(), charted);
-}
+    const QString withDeviation = viewOf(WindowId::ModelResults).model()->index(0, firstLayer).data().toString();
+    EXPECT_TRUE(withDeviation.contains(QChar(0xB1))) << withDeviation.toStdString();
 
-TEST_F(LayerWindows, AcceptedThicknessesAreThoseOfTheCommandLineAfterSavingAndReopening)
-{
-    const std::string copy = unfittedGateStack();
-    const QJsonArray expected = FittedLayers(copy);
-    ASSERT_EQ(expected.size(), 2);
-
-    window.show();
-    ASSERT_TRUE(window.commands().openAtStart(copy));
-    ASSERT_TRUE(window.showView(WindowId::ModelResults));
-    LayerCalculationWindow* calculation = openCalculation();
-    ASSERT_NE(calculation, nullptr);
-    QTest::mouseClick(&calculation->estimateButton(), Qt::LeftButton);
-    QTest::mouseClick(&calculation->autofitButton(), Qt::LeftButton);
-    QTest::mouseClick(&calculation->okButton(), Qt::LeftButton);
-    QApplication::processEvents();
     ASSERT_TRUE(window.commands().save());
-    ASSERT_FALSE(window.session().doc().DocDirty);
-
     ASSERT_TRUE(window.commands().openAtStart(copy));
     ASSERT_TRUE(window.isShown(WindowId::ModelResults));
-    const int firstLayer = firstLayerColumn();
-    ASSERT_GE(firstLayer, 0);
     const Document& reopened = window.session().doc();
     for (int k = 1; k <= 2; ++k) {
         const double fitted = expected[k - 1].toObject()["thickness"].toDouble();

@@ -99,15 +99,12 @@ TEST_F(SimulationWindowTest, CalculateAppendsTheExperimentTheCommandLineSimulate
                        SimulationWindow* dialog = &simulation;
                        EXPECT_EQ(dialog->windowTitle(), "Intensity Simulation");
                        EXPECT_EQ(dialog->modelBox().text(), "Layers-on-Plane");
-                       EXPECT_EQ(dialog->stateBox().text(), "Filled");
-                       EXPECT_EQ(dialog->view().model()->headerData(1, Qt::Horizontal).toString(), "Thickness (nm)");
                        dialog->experimentBox().setValue(measured + 1);
                        EXPECT_EQ(dialog->stateBox().text(), "Empty");
                        QTest::keyClicks(&dialog->view(), "2.5\r1.2\r");
                        QTest::mouseClick(&dialog->calculateButton(), Qt::LeftButton);
                        simulated = true;
                        EXPECT_EQ(dialog->stateBox().text(), "Calculated");
-                       EXPECT_EQ(dialog->nameBox().text(), "Simulated");
                        EXPECT_EQ(dialog->experimentBox().maximum(), measured + 2) << "room for one more";
                        QTest::mouseClick(&dialog->closeButton(), Qt::LeftButton);
                    });
@@ -117,13 +114,11 @@ TEST_F(SimulationWindowTest, CalculateAppendsTheExperimentTheCommandLineSimulate
 
     const int x = measured + 1;
     EXPECT_EQ(doc.ExpCount, x);
-    EXPECT_EQ(doc.LabelText[x][kNameLabelColumn].trimmedText(), "Simulated");
     EXPECT_FLOAT_EQ(doc.ThickRes[x][1], 2.5f);
     EXPECT_FLOAT_EQ(doc.ThickRes[x][2], 1.2f);
     for (int e = 1; e <= doc.ElemCount; ++e)
         EXPECT_NEAR(doc.Intensity[x][e], expected[e - 1], 0.5) << "row " << e;  // printed as whole counts
     EXPECT_FALSE(window.session().model().SimulActive) << "closed";
-    EXPECT_TRUE(doc.DocDirty);
     EXPECT_EQ(window.gridWindow(WindowId::ModelResults)->grid().Rows(), thicknessRows + 1)
         << "the Layer Thickness window lists the new experiment";
 }

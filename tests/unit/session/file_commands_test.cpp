@@ -133,8 +133,6 @@ TEST_F(FileCommands, SaveAsTemplateWritesALvtAndKeepsTheDocumentsOwnFile)
     EXPECT_FALSE(t.session.doc().IsTemplate);
     EXPECT_EQ(commands.lastDir(), m_folder.string());
     ASSERT_EQ(shell.dialogs.size(), 1u);
-    EXPECT_EQ(shell.dialogs[0].title, "Save Data As");
-    EXPECT_EQ(shell.dialogs[0].filters.size(), 2u);
     EXPECT_EQ(shell.dialogs[0].defaultSuffix, "lvd");
     test::TestSession other;
     EXPECT_EQ(OpenDocumentFile(other.session, path("seed.lvt")).kind, LoadedFileKind::TemplateFile);
@@ -169,9 +167,7 @@ TEST_F(FileCommands, OpenResetsOnlyAfterAFileWasChosen)
     EXPECT_FALSE(commands.fileOpen());
     EXPECT_EQ(t.session.doc().ElemCount, 3);
     ASSERT_EQ(shell.dialogs.size(), 1u);
-    EXPECT_EQ(shell.dialogs[0].title, "Open Data");
     EXPECT_EQ(shell.dialogs[0].folder, "/home/analyst/Documents");
-    EXPECT_EQ(shell.dialogs[0].filters.size(), 5u);
 }
 
 TEST_F(FileCommands, OpenShowsTheCompositionAndRemembersTheFolder)
@@ -197,7 +193,6 @@ TEST_F(FileCommands, AnExampleAsksToSaveAndLeavesTheFolderAlone)
     t.dialogs.answers = {DialogAnswer::No};
     chooseFile(kFloatGlass);
     ASSERT_TRUE(commands.openExample());
-    EXPECT_EQ(shell.dialogs[0].title, "Open Example Data");
     EXPECT_EQ(shell.dialogs[0].folder, std::string(SLV_SOURCE_DIR) + "/examples");
     EXPECT_EQ(shell.dialogs[0].filterIndex, 4);
     EXPECT_EQ(commands.lastDir(), "");

@@ -76,12 +76,7 @@ TEST(LayerCalculation, OpeningShowsTheWorkingThicknessesCalculatedAgainstTheMeas
         EXPECT_TRUE(m.messages().empty());
         EXPECT_TRUE(calc.AutofitEnabled());
         EXPECT_EQ(views.notices, std::vector<ChangeSet>{Change::Model});  // once, though it calculated
-        EXPECT_EQ(m.cell(calc, 0, kCalcColLabel), "Elements");
-        EXPECT_EQ(m.cell(calc, 0, kCalcColMeasured), "Measured");
-        EXPECT_EQ(m.cell(calc, 0, kCalcColDiff), "Diff.%");
-        EXPECT_EQ(m.cell(calc, 0, kCalcColCurrent), "Calculated relative intensity");
-        EXPECT_EQ(m.cell(calc, 5, kCalcColLabel), "Q sum");
-        EXPECT_EQ(m.cell(calc, calc.LayerRow(0), kCalcColLabel), "Layers");
+        EXPECT_EQ(calc.QSumRow(), 5);
         EXPECT_EQ(m.cell(calc, calc.LayerRow(0), kCalcColMeasured), unitCaption);
         EXPECT_EQ(calc.CoverageRow(), 0);
         EXPECT_EQ(calc.Grid().Rows(), calc.LayerRow(2) + 1);
@@ -116,20 +111,18 @@ TEST(LayerCalculation, EditsAreCheckedThenCalculated)
     struct Case {
         const char* name;
         char decSep;
-        int layer;  // 0: the coverage cell
+        int layer;
         int col;
         const char* text;
         bool accepted;
-        const char* warning;
         double thickness;  // of the layer afterwards
     };
+    // A refused negative thickness is typed in the entry's table below.
     const Case cases[] = {
-        {"negative thickness", '.', 1, kCalcColCurrent, "-0.5", false, kNegativeThicknessText, 1.3},
-        {"thickness", '.', 1, kCalcColCurrent, "0.9", true, nullptr, 0.9},
-        {"decimal comma", ',', 2, kCalcColCurrent, "1,75", true, nullptr, 1.75},
-        {"blank cell reads as 0", '.', 2, kCalcColCurrent, "", true, nullptr, 0.0},
-        {"previous thickness is no input", '.', 1, kCalcColPrevious, "0.9", false, nullptr, 1.3},
-        {"measured column", '.', 1, kCalcColMeasured, "0.9", false, nullptr, 1.3},
+        {"decimal comma", ',', 2, kCalcColCurrent, "1,75", true, 1.75},
+        {"blank cell reads as 0", '.', 2, kCalcColCurrent, "", true, 0.0},
+        {"previous thickness is no input", '.', 1, kCalcColPrevious, "0.9", false, 1.3},
+        {"measured column", '.', 1, kCalcColMeasured, "0.9", false, 1.3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -140,12 +133,7 @@ TEST(LayerCalculation, EditsAreCheckedThenCalculated)
 
         EXPECT_EQ(calc.EditCell(calc.LayerRow(c.layer), c.col, c.text), c.accepted);
         EXPECT_FLOAT_EQ(m.doc.LayerThick[c.layer], c.thickness);
-        ASSERT_EQ(m.messages().size(), c.warning ? 1u : 0u);
-        if (c.warning) {
-            EXPECT_EQ(m.messages()[0].text, c.warning);
-            EXPECT_EQ(m.messages()[0].icon, MessageIcon::Exclamation);
-            EXPECT_EQ(m.cell(calc, calc.LayerRow(c.layer), kCalcColCurrent), "1.300");
-        }
+        EXPECT_TRUE(m.messages().empty());
         // Only an accepted value is calculated: the Q sum moves away from 0.
         EXPECT_EQ(m.model.History.QSum[0] != qSumBefore, c.accepted);
     }
@@ -391,6 +379,7 @@ TEST(LayerCalculation, TypingReachesOnlyTheCurrentThicknessAndIsCommittedOnEnter
         if (c.message) {
             ASSERT_EQ(m.messages().size(), 1u);
             EXPECT_EQ(m.messages()[0].text, c.message);
+            EXPECT_EQ(m.messages()[0].icon, MessageIcon::Exclamation);
         } else {
             EXPECT_TRUE(m.messages().empty());
         }

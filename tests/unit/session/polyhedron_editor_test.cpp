@@ -98,26 +98,28 @@ TEST_F(PolyhedronEditorTest, NormalizeScalesToOneHundred)
     EXPECT_EQ(editor.areaText(), "0.0");
 }
 
-TEST_F(PolyhedronEditorTest, AreaAboveOneHundredBeepsAndStands)
+TEST_F(PolyhedronEditorTest, AnAreaAboveOneHundredBeepsAndStandsANegativeOneIsRefused)
 {
-    PolyhedronEditor editor = open(factors({}));
-    EXPECT_TRUE(editor.changeAreaText("120"));
-    EXPECT_EQ(dialogs.beeps, 1);
-    EXPECT_FLOAT_EQ(editor.areas()[0], 120.0f);
-    EXPECT_EQ(editor.areaText(), "120");
-    EXPECT_TRUE(editor.changeAreaText("100"));
-    EXPECT_EQ(dialogs.beeps, 1) << "100 itself is fine";
-}
-
-TEST_F(PolyhedronEditorTest, NegativeAreaIsRefusedTypedOrPasted)
-{
-    PolyhedronEditor editor = open(factors({0.3f}));
-    for (const char* pasted : {"-5", "-0.1", " -12,5 "}) {
-        EXPECT_FALSE(editor.changeAreaText(pasted)) << pasted;
-        EXPECT_FLOAT_EQ(editor.areas()[0], 30.0f);
-        EXPECT_EQ(editor.areaText(), "30.0") << "the box shows the area again";
+    struct Case {
+        const char* typed;
+        bool accepted;
+        int beeps;
+        float area;
+        const char* shown;
+    };
+    const Case cases[] = {{"120", true, 1, 120.0f, "120"},
+                          {"100", true, 0, 100.0f, "100"},
+                          {"-5", false, 1, 30.0f, "30.0"},
+                          {"-0.1", false, 1, 30.0f, "30.0"},
+                          {" -12,5 ", false, 1, 30.0f, "30.0"}};
+    for (const Case& c : cases) {
+        dialogs.beeps = 0;
+        PolyhedronEditor editor = open(factors({0.3f}));
+        EXPECT_EQ(editor.changeAreaText(c.typed), c.accepted) << c.typed;
+        EXPECT_EQ(dialogs.beeps, c.beeps) << c.typed;
+        EXPECT_FLOAT_EQ(editor.areas()[0], c.area) << c.typed;
+        EXPECT_EQ(editor.areaText(), c.shown) << c.typed;
     }
-    EXPECT_EQ(dialogs.beeps, 3);
 }
 
 TEST_F(PolyhedronEditorTest, TextReadsWithEitherSeparatorAndUnusableTextAsZero)

@@ -182,29 +182,20 @@ TEST(ReportSpooler, AReportThatCouldNotBeDeliveredIsReported)
     EXPECT_FALSE(f.spooler.pageOpen());
 }
 
-TEST(PrintCurrent, PrintsTheActiveGridWindowsTableAfterItsGridWentIntoTheDocument)
-{
-    SpoolerFixture f;
-    EXPECT_FALSE(PrintCurrentWindow(f.shell, f.spooler));  // no active window
-
-    f.shell.active = WindowId::Chart;
-    EXPECT_FALSE(PrintCurrentWindow(f.shell, f.spooler));
-    EXPECT_TRUE(f.output.titles.empty());
-
-    auto& intensity = f.shell.open(WindowId::Intensity);
-    EXPECT_TRUE(PrintCurrentWindow(f.shell, f.spooler));
-    EXPECT_EQ(intensity.commits, 1);
-    EXPECT_NE(f.output.device.find("Intensity"), nullptr);
-    EXPECT_TRUE(f.spooler.pageOpen());
-}
-
-TEST(PrintCurrent, PrintsThePictureWindowsOnAPageOfTheirOwnAfterEjectingTheOpenPage)
+TEST(PrintCurrent, TablesGoOntoTheOpenPageAndPicturesOntoPagesOfTheirOwn)
 {
     for (const WindowId picture : {WindowId::Chart, WindowId::ModelLayout}) {
         SCOPED_TRACE(static_cast<int>(picture));
         SpoolerFixture f;
-        f.shell.open(WindowId::Intensity);
+        EXPECT_FALSE(PrintCurrentWindow(f.shell, f.spooler));  // no active window
+        f.shell.active = picture;
+        EXPECT_FALSE(PrintCurrentWindow(f.shell, f.spooler)) << "no picture printer";
+        EXPECT_TRUE(f.output.titles.empty());
+
+        auto& intensity = f.shell.open(WindowId::Intensity);
         ASSERT_TRUE(PrintCurrentWindow(f.shell, f.spooler));
+        EXPECT_EQ(intensity.commits, 1) << "the grid went into the document first";
+        EXPECT_NE(f.output.device.find("Intensity"), nullptr);
         ASSERT_TRUE(f.spooler.pageOpen());
 
         std::vector<WindowId> printed;

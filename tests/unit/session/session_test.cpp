@@ -52,18 +52,15 @@ TEST(Session, AnEditNotifiesWhatItNamesOnceWhenTheOutermostEnds)
     }
     EXPECT_EQ(views.notices,
               (std::vector<ChangeSet>{{Change::Elements, Change::DirtyFlag, Change::Title, Change::FileName}}));
-}
 
-TEST(Session, AViewIsToldWhileItsSubscriptionLives)
-{
-    test::TestSession t;
+    // A view whose subscription ended is told nothing.
     std::vector<ChangeSet> told;
     {
-        test::RecordingObserver views(t.session);
+        test::RecordingObserver gone(t.session);
         t.session.edit(Change::Model);
-        told = views.notices;
+        told = gone.notices;
     }
-    t.session.edit(Change::Model);  // the observer is gone: nobody to tell
+    t.session.edit(Change::Model);
     EXPECT_EQ(told, std::vector<ChangeSet>{Change::Model});
     EXPECT_EQ((ChangeSet{Change::Model, Change::Title}).changes(), (std::vector<Change>{Change::Model, Change::Title}));
 }
